@@ -1,0 +1,125 @@
+// Draws the program's pictures. Run it when a picture has to change and commit
+// the PNG files it writes:
+//   cmake --build build --target make_assets && build/assets/source/make_assets assets
+#include <QColor>
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdio>
+
+namespace {
+
+// Ruled paper: a white first row, then bands two rows high, light grey first.
+QImage background(int height)
+{
+    QImage image(556, height, QImage::Format_RGB32);
+    image.fill(QColor(0xFF, 0xFF, 0xFF));
+    for (int y = 1; y < height; ++y) {
+        const bool grey = ((y - 1) / 2) % 2 == 0;
+        const QRgb colour = grey ? qRgb(0xEA, 0xEA, 0xEA) : qRgb(0xF7, 0xF7, 0xF0);
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, colour);
+    }
+    return image;
+}
+
+// A stack of ruled pages with the top page's corner folded over. Drawn without
+// antialiasing so the picture keeps to a handful of colours.
+QImage icon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    const qreal u = size / 32.0;
+    const QColor outline(0x40, 0x40, 0x40);
+    const QColor page(0xFF, 0xFF, 0xFF);
+    const QColor shade(0xC0, 0xC0, 0xC0);
+    const QColor rule(0x00, 0x80, 0xFF);
+    const QColor margin(0xFF, 0x00, 0x00);
+
+    p.setPen(outline);
+    for (int i = 2; i >= 1; --i) { // the pages underneath, offset down and right
+        p.setBrush(i == 2 ? shade : page);
+        p.drawRect(QRectF((4 + 3 * i) * u, (2 + 3 * i) * u, 19 * u, 24 * u).toRect());
+    }
+    const QRectF top(4 * u, 2 * u, 19 * u, 24 * u);
+    const qreal fold = 6 * u;
+    QPainterPath sheet;
+    sheet.moveTo(top.topLeft());
+    sheet.lineTo(top.right() - fold, top.top());
+    sheet.lineTo(top.right(), top.top() + fold);
+    sheet.lineTo(top.bottomRight());
+    sheet.lineTo(top.bottomLeft());
+    sheet.closeSubpath();
+    p.setBrush(page);
+    p.drawPath(sheet);
+
+    p.setPen(rule);
+    for (qreal y = top.top() + 8 * u; y < top.bottom() - 1 * u; y += 3 * u)
+        p.drawLine(QPointF(top.left() + 2 * u, y), QPointF(top.right() - 2 * u, y));
+    p.setPen(margin);
+    p.drawLine(QPointF(top.left() + 5 * u, top.top() + 2 * u), QPointF(top.left() + 5 * u, top.bottom() - 2 * u));
+
+    QPainterPath corner;
+    corner.moveTo(top.right() - fold, top.top());
+    corner.lineTo(top.right() - fold, top.top() + fold);
+    corner.lineTo(top.right(), top.top() + fold);
+    corner.closeSubpath();
+    p.setPen(outline);
+    p.setBrush(shade);
+    p.drawPath(corner);
+    return image;
+}
+
+// The product name on the main window, 164 x 55.
+QImage banner()
+{
+    QImage image(164, 55, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    font.setPixelSize(34);
+    font.setBold(true);
+    font.setItalic(true);
+    p.setFont(font);
+    const QRect area(0, 0, 164, 48);
+    p.setPen(QColor(0xB0, 0xB0, 0xB0));
+    p.drawText(area.translated(2, 2), Qt::AlignCenter, QStringLiteral("Tarnbook"));
+    p.setPen(QColor(0x10, 0x30, 0x80));
+    p.drawText(area, Qt::AlignCenter, QStringLiteral("Tarnbook"));
+    p.setPen(QPen(QColor(0xC0, 0x20, 0x20), 2));
+    p.drawLine(14, 50, 150, 50);
+    return image;
+}
+
+bool save(const QImage &image, const QDir &dir, const char *name)
+{
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    if (!image.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("wrote %s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    bool ok = save(background(408), dir, "background-408.png");
+    ok = save(background(450), dir, "background-450.png") && ok;
+    ok = save(icon(32), dir, "icon-32.png") && ok;
+    ok = save(icon(16), dir, "icon-16.png") && ok;
+    ok = save(banner(), dir, "banner.png") && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,15 @@
+#include "appearance.h"
+
+#include "forms/controls.h"
+
+#include <QApplication>
+#include <QIcon>
+
+void applyAppearance()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/assets/icon-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/assets/icon-32.png"), QSize(32, 32));
+    QApplication::setWindowIcon(icon);
+    QApplication::setFont(controls::msSansSerif(8.25));
+}

@@ -1,0 +1,182 @@
+#include "mainwindow.h"
+
+#include "app/program.h"
+#include "forms/controls.h"
+#include "forms/twips.h"
+#include "store/settingsstore.h"
+#include "store/storekeys.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+// The twelve size boxes in screen order (left column top to bottom, then the
+// right one), each with the label beside it. The box, not its name, decides
+// the size: Check5 stands beside "9 Tasks", Check6 beside "8 Tasks".
+struct SizeRow
+{
+    int tasks;
+    const char *box;
+    int boxLeft, boxTop;
+    int labelIndex;
+    int labelLeft, labelTop, labelWidth;
+};
+
+constexpr SizeRow sizeRows[] = {
+    {3, "Check1", 300, 1170, 0, 660, 1140, 855},      {5, "Check2", 300, 1470, 6, 660, 1440, 855},
+    {6, "Check3", 300, 1770, 5, 660, 1740, 855},      {7, "Check4", 300, 2070, 4, 660, 2040, 855},
+    {8, "Check6", 300, 2370, 3, 660, 2340, 855},      {9, "Check5", 300, 2670, 2, 660, 2640, 855},
+    {10, "Check9", 2160, 1200, 1, 2520, 1170, 885},   {11, "Check8", 2160, 1500, 11, 2520, 1470, 885},
+    {12, "Check7", 2160, 1800, 10, 2520, 1770, 885},  {13, "Check10", 2160, 2070, 9, 2520, 2070, 885},
+    {14, "Check11", 2160, 2370, 8, 2520, 2370, 885},  {15, "Check12", 2160, 2670, 7, 2520, 2670, 885},
+};
+
+// The lists the auto-load choice can open at start.
+constexpr int autoLoadSizes[] = {5, 10, 13, 15};
+
+const QColor quitFace(224, 224, 224);
+const QColor okFace(214, 209, 194);
+const QColor sizeLabelFace(224, 224, 224);
+
+} // namespace
+
+MainWindow::MainWindow(Program &program)
+    : Form(program.forms(), formName)
+    , m_program(program)
+{
+    setWindowTitle(QStringLiteral("Velmorwick! v3.0"));
+    setBorder(Border::FixedSingle);
+    setBackground(Qt::white, QPixmap(QStringLiteral(":/assets/background-408.png")));
+    setCentredOnScreen();
+    buildMenu();
+    buildControls();
+    setClientSize(3795, 3645);
+}
+
+QCheckBox *MainWindow::sizeBox(int tasks) const
+{
+    for (int i = 0; i < m_sizeBoxes.size(); ++i) {
+        if (sizeRows[i].tasks == tasks)
+            return m_sizeBoxes[i];
+    }
+    return nullptr;
+}
+
+void MainWindow::buildControls()
+{
+    QWidget *area = client();
+
+    auto *banner = new QLabel(area);
+    banner->setObjectName(QStringLiteral("Image1"));
+    banner->setPixmap(QPixmap(QStringLiteral(":/assets/banner.png")));
+    banner->setToolTip(QStringLiteral("Choose number of tasks to begin!"));
+    banner->move(twips::toPixels(660), twips::toPixels(120));
+    banner->adjustSize();
+
+    for (const SizeRow &row : sizeRows) {
+        const QString caption = QStringLiteral("%1 Tasks").arg(row.tasks);
+        m_sizeBoxes << controls::tickBox(area, QString::fromLatin1(row.box), caption, row.boxLeft, row.boxTop, 195,
+                                         195);
+    }
+    for (const SizeRow &row : sizeRows) {
+        auto *label = controls::lineEdit(area, QStringLiteral("Text2(%1)").arg(row.labelIndex), row.labelLeft,
+                                         row.labelTop, row.labelWidth, 225);
+        label->setText(QStringLiteral("%1 Tasks").arg(row.tasks));
+        label->setEnabled(false);
+        label->setFocusPolicy(Qt::NoFocus);
+        label->setFont(controls::msSansSerif(8.25, true));
+        controls::setBackground(label, sizeLabelFace);
+        controls::setTextColour(label, Qt::black);
+    }
+
+    auto *release = controls::label(area, QStringLiteral("lblrelease"), QStringLiteral("v3.01"), 30, 3390, 1695, 255);
+    release->setFont(controls::arial(8.25));
+    controls::setTextColour(release, QColor(128, 128, 128));
+
+    auto *quit = controls::button(area, QStringLiteral("Command2"), QStringLiteral("&Quit"), 1740, 3060, 855, 315);
+    controls::setBackground(quit, quitFace);
+    auto *ok = controls::button(area, QStringLiteral("Command1"), QStringLiteral("&OK"), 2580, 3060, 855, 315);
+    controls::setBackground(ok, okFace);
+
+    QList<QWidget *> order(m_sizeBoxes.begin(), m_sizeBoxes.end());
+    controls::chainTabOrder(order << quit << ok);
+
+    connect(quit, &QPushButton::clicked, this, [this] { m_program.end(); });
+}
+
+void MainWindow::buildMenu()
+{
+    auto *bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    auto menu = [bar](const char *name, const QString &title) {
+        QMenu *m = bar->addMenu(title);
+        m->setObjectName(QString::fromLatin1(name));
+        m->menuAction()->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    auto item = [](QMenu *m, const char *name, const QString &text) {
+        QAction *a = m->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    auto separator = [](QMenu *m, const char *name) { m->addSeparator()->setObjectName(QString::fromLatin1(name)); };
+
+    QMenu *main = menu("mnumenu", QStringLiteral("&Menu"));
+    item(main, "mnuclear", QStringLiteral("&Clear All Tasks"));
+    item(main, "mnunote", QStringLiteral("&Quick Notes"));
+    separator(main, "mnuline2");
+    item(main, "mnutop", QStringLiteral("Make &Topmost"));
+    item(main, "mnunontop", QStringLiteral("Make &Non-topmost"));
+    separator(main, "mnuline3");
+    item(main, "mnuAuto", QStringLiteral("Reset AutoLoad"));
+    item(main, "mnumin", QStringLiteral("&Minimize"));
+    separator(main, "mnuline1");
+    item(main, "mnu5", QStringLiteral("5 Tasks"));
+    item(main, "mnu10", QStringLiteral("10 Tasks"));
+    item(main, "mnu15", QStringLiteral("15 Tasks"));
+    separator(main, "mnuline");
+    QAction *exit = item(main, "mnuexit", QStringLiteral("&Exit"));
+
+    QMenu *privateMenu = menu("mnuprivate", QStringLiteral("My &Private List"));
+    item(privateMenu, "mnupriv", QStringLiteral("&View My Private List"));
+    item(privateMenu, "mnuchange", QStringLiteral("&Change Password"));
+
+    QMenu *help = menu("mnuhelp", QStringLiteral("&Help"));
+    item(help, "mnuabout", QStringLiteral("&About"));
+
+    setMenuBar(bar);
+    connect(exit, &QAction::triggered, this, [this] { m_program.end(); });
+}
+
+void MainWindow::formLoad()
+{
+    autoLoadDispatch();
+}
+
+void MainWindow::autoLoadDispatch()
+{
+    m_dispatchOpenedList = false;
+    const QString choice = m_program.store().read(storekeys::autoLoadSection, storekeys::autoLoadKey);
+    if (choice.isEmpty() || choice == QLatin1String("none")) {
+        showForm();
+        return;
+    }
+    for (const int tasks : autoLoadSizes) {
+        if (choice == QString::number(tasks)) {
+            m_program.showTaskList(tasks);
+            hide();
+            m_dispatchOpenedList = true;
+            return;
+        }
+    }
+    // Any other text opens nothing; start-up shows this window.
+}
+
+void MainWindow::formUnload()
+{
+    m_program.end();
+}

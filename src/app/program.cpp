@@ -1,0 +1,54 @@
+#include "program.h"
+
+#include "app/mainwindow.h"
+#include "forms/messageboxes.h"
+#include "lists/listlayouts.h"
+#include "lists/tasklistwindow.h"
+#include "store/settingsstore.h"
+
+#include <QCoreApplication>
+
+void QtProcessEnd::endProcess()
+{
+    QCoreApplication::exit(0);
+}
+
+Program::Program(SettingsStore &store, MessageBoxes &boxes, ProcessEnd &processEnd)
+    : m_store(store)
+    , m_boxes(boxes)
+    , m_processEnd(processEnd)
+{
+    m_store.setProblemReporter([this](const QString &message) { m_boxes.inform(message, QStringLiteral("Velmorwick")); });
+    defineForms();
+}
+
+void Program::defineForms()
+{
+    m_forms.define(MainWindow::formName, [this] { return new MainWindow(*this); });
+    for (const ListLayout &layout : dayListLayouts())
+        m_forms.define(layout.formName, [this, &layout] { return new TaskListWindow(*this, layout); });
+}
+
+void Program::start()
+{
+    m_store.checkOnOpen();
+    auto &main = m_forms.ref<MainWindow>(MainWindow::formName);
+    if (!hasEnded() && !main.dispatchOpenedList())
+        main.showForm();
+}
+
+void Program::showMainWindow()
+{
+    m_forms.show(MainWindow::formName);
+}
+
+void Program::showTaskList(int tasks)
+{
+    m_forms.show(dayListLayout(tasks).formName);
+}
+
+void Program::end()
+{
+    m_forms.dropAll();
+    m_processEnd.endProcess();
+}

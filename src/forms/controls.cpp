@@ -1,0 +1,108 @@
+#include "controls.h"
+
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <limits>
+
+namespace controls {
+
+namespace {
+
+QFont font(const QStringList &families, qreal points, bool bold)
+{
+    QFont f;
+    f.setFamilies(families);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace
+
+QFont msSansSerif(qreal points, bool bold)
+{
+    return font({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")}, points, bold);
+}
+
+QFont arial(qreal points, bool bold)
+{
+    return font({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, points, bold);
+}
+
+QFont verdana(qreal points, bool bold)
+{
+    return font({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}, points, bold);
+}
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twips::rect(left, top, width, height));
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    for (const auto role : {QPalette::Base, QPalette::Window, QPalette::Button})
+        palette.setColor(QPalette::All, role, colour);
+    widget->setPalette(palette);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(QPalette::All, role, colour);
+    widget->setPalette(palette);
+}
+
+QLineEdit *lineEdit(QWidget *parent, const QString &name, int left, int top, int width, int height)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    // Qt's default of 32767 characters would cut a long pasted task silently.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    place(edit, left, top, width, height);
+    return edit;
+}
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, int left, int top, int width, int height)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    place(label, left, top, width, height);
+    return label;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &text, int left, int top, int width,
+                    int height)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    place(button, left, top, width, height);
+    return button;
+}
+
+QCheckBox *tickBox(QWidget *parent, const QString &name, const QString &accessibleName, int left, int top,
+                   int width, int height)
+{
+    auto *box = new QCheckBox(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    place(box, left, top, width, height);
+    return box;
+}
+
+void chainTabOrder(const QList<QWidget *> &order)
+{
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+} // namespace controls

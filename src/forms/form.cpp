@@ -1,0 +1,164 @@
+#include "form.h"
+
+#include "formregistry.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+class ClientArea : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+    QColor colour = Qt::white;
+    QPixmap picture;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), colour);
+        if (!picture.isNull())
+            painter.drawPixmap(0, 0, picture);
+    }
+};
+
+Form::Form(FormRegistry &forms, const QString &name)
+    : m_forms(forms)
+    , m_layout(new QVBoxLayout(this))
+    , m_client(new ClientArea(this))
+{
+    setObjectName(name);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    m_layout->addWidget(m_client);
+    setBorder(Border::FixedSingle);
+}
+
+QWidget *Form::client() const
+{
+    return m_client;
+}
+
+Form::~Form()
+{
+    m_forms.forget(this);
+}
+
+void Form::setBorder(Border border)
+{
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                            | Qt::WindowCloseButtonHint;
+    switch (border) {
+    case Border::FixedSingle:
+        flags |= Qt::Window | Qt::WindowMinimizeButtonHint;
+        break;
+    case Border::FixedDialog:
+    case Border::Sizable:
+        flags |= Qt::Window;
+        break;
+    case Border::FixedTool:
+        flags |= Qt::Tool;
+        break;
+    }
+    setWindowFlags(flags);
+    m_layout->setSizeConstraint(border == Border::Sizable ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
+}
+
+void Form::setClientSize(int widthTwips, int heightTwips)
+{
+    const QSize size = twips::size(widthTwips, heightTwips);
+    if (m_layout->sizeConstraint() == QLayout::SetFixedSize)
+        m_client->setFixedSize(size);
+    else
+        m_client->setMinimumSize(size);
+    resize(size);
+    adjustSize();
+}
+
+void Form::setBackground(const QColor &colour, const QPixmap &picture)
+{
+    m_client->colour = colour;
+    m_client->picture = picture;
+    m_client->update();
+}
+
+void Form::setMenuBar(QMenuBar *bar)
+{
+    m_layout->setMenuBar(bar);
+    adjustSize();
+}
+
+void Form::setClientOrigin(int leftTwips, int topTwips)
+{
+    m_clientOrigin = QPoint(twips::toPixels(leftTwips), twips::toPixels(topTwips));
+}
+
+void Form::showForm()
+{
+    if (m_unloading || m_forms.hasEnded())
+        return;
+    if (!isVisible()) {
+        if (!m_shownBefore)
+            placeForFirstShow();
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void Form::unload()
+{
+    m_forms.unload(this);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    // Closing by the user always goes through; the unload step decides what
+    // happens next.
+    event->accept();
+    m_forms.unload(this);
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        focusFirstControl();
+    }
+}
+
+void Form::placeForFirstShow()
+{
+    adjustSize();
+    if (m_clientOrigin) {
+        // setGeometry() places the inner area (move() would place the frame).
+        setGeometry(QRect(*m_clientOrigin, size()));
+    } else if (m_centred) {
+        const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        if (screen) {
+            QRect area(QPoint(), size());
+            area.moveCenter(screen->geometry().center());
+            setGeometry(area);
+        }
+    }
+}
+
+void Form::focusFirstControl()
+{
+    if (focusWidget() && focusWidget() != this)
+        return;
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (w->isEnabled() && w->isVisibleTo(this) && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <QWidget>
+
+#include <optional>
+
+class ClientArea;
+class FormRegistry;
+class QMenuBar;
+class QVBoxLayout;
+
+// A window of the program. Every window follows one lifecycle, kept by the
+// FormRegistry: one instance per kind; created on first reference, which runs
+// formLoad() before anything else happens to it; hidden or shown; unloaded,
+// which runs formUnload() and then destroys it with everything typed into it;
+// and dropped without any unload when the program ends.
+//
+// Controls sit on client(), the window's inner area, at positions in twips.
+class Form : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Border {
+        FixedSingle, // title bar with minimise and close; no maximise, no resizing
+        FixedDialog, // close box only; no resizing
+        FixedTool,   // narrow tool caption with a close box; no resizing
+        Sizable,     // close box only; the user may resize it
+    };
+
+    Form(FormRegistry &forms, const QString &name);
+    ~Form() override;
+
+    QWidget *client() const;
+    FormRegistry &forms() const { return m_forms; }
+    bool isUnloading() const { return m_unloading; }
+
+    // Shows the window modeless, or brings it forward when already shown.
+    void showForm();
+    // Runs the unload step and destroys the window.
+    void unload();
+
+protected:
+    virtual void formLoad() {}
+    virtual void formUnload() {}
+
+    void setBorder(Border border);
+    void setClientSize(int widthTwips, int heightTwips);
+    // The inner area is filled with the colour, then the picture is drawn
+    // from its top-left corner at its natural size.
+    void setBackground(const QColor &colour, const QPixmap &picture = {});
+    void setMenuBar(QMenuBar *bar);
+    void setCentredOnScreen() { m_centred = true; }
+    void setClientOrigin(int leftTwips, int topTwips);
+
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    friend class FormRegistry;
+
+    void placeForFirstShow();
+    void focusFirstControl();
+
+    FormRegistry &m_forms;
+    QVBoxLayout *m_layout;
+    ClientArea *m_client;
+    bool m_unloading = false;
+    bool m_shownBefore = false;
+    bool m_centred = false;
+    std::optional<QPoint> m_clientOrigin;
+};

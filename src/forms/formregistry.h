@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+class Form;
+
+// Keeps one window per kind and gives every window its lifecycle:
+// ref() creates a window on first reference (running its load) and keeps it
+// hidden; unload() runs a window's unload and destroys it, so a later ref()
+// creates it afresh; dropAll() ends them all at once without any unload.
+class FormRegistry
+{
+public:
+    using Factory = std::function<Form *()>;
+
+    FormRegistry() = default;
+    FormRegistry(const FormRegistry &) = delete;
+    FormRegistry &operator=(const FormRegistry &) = delete;
+    ~FormRegistry();
+
+    void define(const QString &name, Factory factory);
+
+    // The window of that kind, created and loaded first if it does not exist.
+    Form &ref(const QString &name);
+    template<class T>
+    T &ref(const QString &name)
+    {
+        return static_cast<T &>(ref(name));
+    }
+
+    // The window if it exists, without creating it.
+    Form *find(const QString &name) const;
+    template<class T>
+    T *find(const QString &name) const
+    {
+        return static_cast<T *>(find(name));
+    }
+
+    bool isLoaded(const QString &name) const { return find(name) != nullptr; }
+    QStringList loadedNames() const;
+    // Windows that exist and are on screen.
+    QStringList visibleNames() const;
+
+    void show(const QString &name);
+    void unload(const QString &name);
+    void unload(Form *form);
+
+    // The end of the program: every window disappears at once, none runs its
+    // unload, and from now on nothing is shown again.
+    void dropAll();
+    bool hasEnded() const { return m_ended; }
+
+private:
+    friend class Form;
+    void forget(Form *form);
+
+    std::map<QString, Factory> m_factories;
+    std::map<QString, QPointer<Form>> m_loaded;
+    std::vector<QPointer<Form>> m_dropped;
+    bool m_ended = false;
+};

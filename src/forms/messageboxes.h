@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box of the program goes through here: a fixed text, a title,
+// no icon, and either a single OK button or Yes and No. Tests replace it with
+// a scripted one, so nothing ever blocks on a modal box.
+class MessageBoxes
+{
+public:
+    virtual ~MessageBoxes() = default;
+
+    // A box with an OK button; returns once the user has closed it.
+    virtual void inform(const QString &text, const QString &title) = 0;
+
+    // A box with Yes and No; true when the answer is Yes.
+    virtual bool askYesNo(const QString &text, const QString &title) = 0;
+};
+
+// The real boxes: modal QMessageBox without an icon.
+class QtMessageBoxes final : public MessageBoxes
+{
+public:
+    void inform(const QString &text, const QString &title) override;
+    bool askYesNo(const QString &text, const QString &title) override;
+};

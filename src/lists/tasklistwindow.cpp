@@ -1,0 +1,133 @@
+#include "tasklistwindow.h"
+
+#include "app/program.h"
+#include "forms/controls.h"
+#include "store/settingsstore.h"
+#include "store/storekeys.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// Tops of the row numbers and of the tick boxes; the text boxes sit every
+// 360 twips from 660.
+constexpr int rowLabelTops[] = {780, 1140, 1500, 1860, 2220, 2580, 2880, 3240, 3600, 3960, 4320, 4680, 5040, 5400, 5760};
+constexpr int tickTops[] = {780, 1110, 1470, 1830, 2220, 2580, 2940, 3300, 3660, 4020, 4380, 4740, 5100, 5460, 5820};
+
+const QColor openLook(0xFF, 0xFF, 0xFF);
+const QColor doneLook(0xE0, 0xE0, 0xE0);
+const QColor buttonFace(0xE0, 0xE0, 0xE0);
+
+int textTop(int row)
+{
+    return 660 + 360 * (row - 1);
+}
+
+} // namespace
+
+TaskListWindow::TaskListWindow(Program &program, const ListLayout &layout)
+    : Form(program.forms(), layout.formName)
+    , m_program(program)
+    , m_layout(layout)
+{
+    setWindowTitle(layout.caption);
+    setBorder(Border::FixedSingle);
+    setBackground(Qt::white, QPixmap(QStringLiteral(":/assets/background-%1.png").arg(layout.backgroundHeight)));
+    if (layout.placement == ListLayout::Placement::TopLeftCorner)
+        setClientOrigin(45, 330);
+    else
+        setCentredOnScreen();
+    buildControls();
+    setClientSize(3750, layout.clientHeight);
+}
+
+void TaskListWindow::buildControls()
+{
+    QWidget *area = client();
+    const int n = m_layout.tasks;
+
+    auto *frame = new QFrame(area);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    controls::place(frame, m_layout.frameLeft, -60, 2685, 615);
+    frame->setAutoFillBackground(true);
+    // The caption-text colour of the desktop's title bars: white in the usual schemes.
+    controls::setBackground(frame, m_layout.frameColour == ListLayout::FrameColour::White
+                                       ? QColor(Qt::white)
+                                       : QApplication::palette().color(QPalette::HighlightedText));
+    auto *header = controls::label(frame, QStringLiteral("Label1"), QStringLiteral("Today's Tarnbook!"),
+                                   m_layout.headerLeft, 240, m_layout.headerWidth, 225);
+    header->setFont(controls::msSansSerif(8.25, true));
+    header->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    for (int row = 1; row <= n; ++row) {
+        controls::label(area, QStringLiteral("Label2(%1)").arg(row - 1), QStringLiteral("%1.").arg(row), 120,
+                        rowLabelTops[row - 1], 225, 225);
+    }
+    for (int row = 1; row <= n; ++row) {
+        auto *text = controls::lineEdit(area, storekeys::textKey(row), 360, textTop(row), 3015, 315);
+        text->setAccessibleName(QStringLiteral("Task %1").arg(row));
+        if (row == 1)
+            controls::setBackground(text, openLook);
+        m_texts << text;
+    }
+    for (int row = 1; row <= n; ++row) {
+        const int height = row == 2 ? m_layout.secondTickHeight : 195;
+        auto *tick = controls::tickBox(area, QStringLiteral("Check%1").arg(row), QStringLiteral("Task %1 done").arg(row),
+                                       3480, tickTops[row - 1], 195, height);
+        connect(tick, &QCheckBox::toggled, this, [this, row] { applyTickLook(row); });
+        m_ticks << tick;
+    }
+
+    m_tickAll = controls::button(area, QStringLiteral("cmdall"), QStringLiteral("X"), 3480, 420, 195, 195);
+    m_tickAll->setFont(controls::verdana(8.25, true));
+    m_tickAll->setAccessibleName(QStringLiteral("Tick all tasks"));
+    const int buttonTop = 660 + 360 * n;
+    m_print = controls::button(area, QStringLiteral("cmdprint"), QStringLiteral("&Print List"), m_layout.printLeft,
+                               buttonTop, 795, 315);
+    m_save = controls::button(area, QStringLiteral("cmdsave"), QStringLiteral("&Save List"), m_layout.saveLeft,
+                              buttonTop, 855, 315);
+    m_clear = controls::button(area, QStringLiteral("cmdclear"), QStringLiteral("&Clear List"), m_layout.clearLeft,
+                               buttonTop, 855, 315);
+    for (QPushButton *b : {m_print, m_save, m_clear})
+        controls::setBackground(b, buttonFace);
+
+    QList<QWidget *> order;
+    for (QLineEdit *t : std::as_const(m_texts))
+        order << t;
+    for (QCheckBox *c : std::as_const(m_ticks))
+        order << c;
+    controls::chainTabOrder(order << m_tickAll << m_print << m_save << m_clear);
+}
+
+void TaskListWindow::formLoad()
+{
+    const int n = m_layout.tasks;
+    SettingsStore &store = m_program.store();
+    for (int row = 1; row <= n; ++row)
+        textBox(row)->setText(store.read(m_layout.section, storekeys::textKey(row)));
+    for (int row = 1; row <= n; ++row) {
+        if (storekeys::isTicked(store.read(m_layout.section, storekeys::tickKey(row))))
+            tickBox(row)->setChecked(true);
+    }
+}
+
+void TaskListWindow::applyTickLook(int row)
+{
+    QLineEdit *text = textBox(row);
+    const bool done = tickBox(row)->isChecked();
+    text->setEnabled(!done);
+    controls::setBackground(text, done ? doneLook : openLook);
+    if (m_layout.isPrivate)
+        text->setEchoMode(done ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+void TaskListWindow::formUnload()
+{
+    m_program.showMainWindow();
+}

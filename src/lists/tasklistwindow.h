@@ -1,0 +1,47 @@
+#pragma once
+
+#include "forms/form.h"
+#include "lists/listlayouts.h"
+
+#include <QList>
+
+class Program;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+// A list of N tasks, one row each: a text box with a tick box beside it.
+// Ticking a row locks its text (grey, disabled); unticking opens it again.
+// The window reads its section of the store when it is loaded, and writes it
+// only through its save and clear commands. Closing it brings the main window
+// back.
+class TaskListWindow final : public Form
+{
+    Q_OBJECT
+
+public:
+    TaskListWindow(Program &program, const ListLayout &layout);
+
+    const ListLayout &layout() const { return m_layout; }
+    int taskCount() const { return m_layout.tasks; }
+    // Rows are numbered from 1.
+    QLineEdit *textBox(int row) const { return m_texts.at(row - 1); }
+    QCheckBox *tickBox(int row) const { return m_ticks.at(row - 1); }
+
+protected:
+    void formLoad() override;
+    void formUnload() override;
+
+private:
+    void buildControls();
+    void applyTickLook(int row);
+
+    Program &m_program;
+    const ListLayout &m_layout;
+    QList<QLineEdit *> m_texts;
+    QList<QCheckBox *> m_ticks;
+    QPushButton *m_tickAll = nullptr;
+    QPushButton *m_print = nullptr;
+    QPushButton *m_save = nullptr;
+    QPushButton *m_clear = nullptr;
+};

@@ -1,0 +1,21 @@
+#include "app/appearance.h"
+#include "app/program.h"
+#include "forms/messageboxes.h"
+#include "platform/files.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // The program ends through its own commands, not when a window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+    applyAppearance();
+
+    const auto store = platform::openUserStore();
+    QtMessageBoxes boxes;
+    QtProcessEnd processEnd;
+    Program program(*store, boxes, processEnd);
+    program.start();
+    return program.hasEnded() ? 0 : app.exec();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "store/settingsstore.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace platform {
+
+// The user's own store: a private settings file here, the registry on Windows.
+std::unique_ptr<SettingsStore> openUserStore();
+
+// Makes a rename inside the folder durable. Does nothing where the file
+// system needs no such step.
+void syncFolder(const QString &folder);
+
+} // namespace platform

@@ -1,0 +1,33 @@
+#include "registrystore.h"
+
+#include <QSettings>
+
+RegistryStore::RegistryStore(QString organisation, QString application)
+    : m_organisation(std::move(organisation))
+    , m_application(std::move(application))
+{
+}
+
+QString RegistryStore::read(const QString &section, const QString &key) const
+{
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_organisation, m_application);
+    return settings.value(section + QLatin1Char('/') + key).toString();
+}
+
+StoreResult RegistryStore::apply(const QList<StoreChange> &changes)
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_organisation, m_application);
+    bool missing = false;
+    for (const StoreChange &change : changes) {
+        if (change.kind == StoreChange::Kind::RemoveSection) {
+            missing = missing || !settings.childGroups().contains(change.section);
+            settings.remove(change.section);
+        } else {
+            settings.setValue(change.section + QLatin1Char('/') + change.key, change.value);
+        }
+    }
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        return {StoreResult::Status::Refused, QObject::tr("The settings could not be written to the registry.")};
+    return {missing ? StoreResult::Status::SectionMissing : StoreResult::Status::Done, {}};
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// One change within a write to the store.
+struct StoreChange
+{
+    enum class Kind { Write, RemoveSection };
+
+    Kind kind = Kind::Write;
+    QString section;
+    QString key;
+    QString value;
+
+    static StoreChange write(const QString &section, const QString &key, const QString &value)
+    {
+        return {Kind::Write, section, key, value};
+    }
+    static StoreChange removeSection(const QString &section) { return {Kind::RemoveSection, section, {}, {}}; }
+};
+
+struct StoreResult
+{
+    enum class Status {
+        Done,
+        SectionMissing, // a section to remove was not there; everything else was done
+        Refused,        // nothing was written; reason says why in plain words
+    };
+
+    Status status = Status::Done;
+    QString reason;
+
+    bool written() const { return status != Status::Refused; }
+};
+
+// The per-user settings store: sections of keys holding text.
+class SettingsStore
+{
+public:
+    virtual ~SettingsStore() = default;
+
+    // Looks at the store once at start-up and tells the user, through the
+    // problem reporter, of anything that keeps their data from being read.
+    virtual void checkOnOpen() {}
+
+    // A missing section or key reads as the empty string.
+    virtual QString read(const QString &section, const QString &key) const = 0;
+
+    // All the changes reach the disk together before this returns, or none
+    // does. Removing a missing section is reported, not refused.
+    virtual StoreResult apply(const QList<StoreChange> &changes) = 0;
+
+    StoreResult write(const QString &section, const QString &key, const QString &value)
+    {
+        return apply({StoreChange::write(section, key, value)});
+    }
+    StoreResult removeSection(const QString &section) { return apply({StoreChange::removeSection(section)}); }
+
+    // Problems the user has to hear about although no command failed, such as
+    // a damaged store file that was kept aside.
+    void setProblemReporter(std::function<void(const QString &)> reporter) { m_reporter = std::move(reporter); }
+
+protected:
+    void reportProblem(const QString &message) const
+    {
+        if (m_reporter)
+            m_reporter(message);
+    }
+
+private:
+    std::function<void(const QString &)> m_reporter;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+// Every section and key the program keeps, in one place.
+namespace storekeys {
+
+inline QString taskSection(int tasks)
+{
+    return QStringLiteral("Task%1").arg(tasks);
+}
+inline const QString privateSection = QStringLiteral("Priv");
+
+inline QString textKey(int row)
+{
+    return QStringLiteral("Text%1").arg(row);
+}
+inline QString tickKey(int row)
+{
+    return QStringLiteral("Tick%1").arg(row);
+}
+
+// A tick is stored as "1" or "0"; only the exact text "1" reads as ticked.
+inline QString tickValue(bool ticked)
+{
+    return ticked ? QStringLiteral("1") : QStringLiteral("0");
+}
+inline bool isTicked(const QString &stored)
+{
+    return stored == QLatin1String("1");
+}
+
+inline const QString passwordSection = QStringLiteral("Password");
+inline const QString passwordKey = QStringLiteral("Ok");
+
+// Which list opens at start: "none", "5", "10", "13" or "15".
+inline const QString autoLoadSection = QStringLiteral("AutoLoad");
+inline const QString autoLoadKey = QStringLiteral("AutoLoad");
+
+// "NoShow" when the exit reminder is not to be shown again.
+inline const QString reminderSection = QStringLiteral("AutoLoadWindow");
+inline const QString reminderKey = QStringLiteral("AutoLoadWindow");
+inline const QString reminderOff = QStringLiteral("NoShow");
+
+} // namespace storekeys
