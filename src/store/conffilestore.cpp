@@ -108,6 +108,17 @@ QString ConfFileStore::read(const QString &section, const QString &key) const
 
 void ConfFileStore::checkOnOpen()
 {
+    // Scratch files of a copy of the program that was killed half-way through
+    // a write; the store file itself was never touched by them.
+    const QFileInfo info(m_path);
+    const QDateTime stale = QDateTime::currentDateTime().addSecs(-600);
+    const QFileInfoList scratches = info.dir().entryInfoList({QStringLiteral(".Velmorwick-*.conf*")},
+                                                             QDir::Files | QDir::Hidden);
+    for (const QFileInfo &scratch : scratches) {
+        if (scratch.lastModified() < stale)
+            QFile::remove(scratch.filePath());
+    }
+
     QFile file(m_path);
     if (!file.exists())
         return;
@@ -155,6 +166,10 @@ StoreResult ConfFileStore::applyLocked(const QList<StoreChange> &changes)
         }
         before = current.readAll();
         current.close();
+        if (!QFileInfo(m_path).isWritable()) {
+            return refused(QObject::tr("The settings file %1 is read-only, so nothing was written to it.")
+                               .arg(QDir::toNativeSeparators(m_path)));
+        }
         beforeStamp = QFileInfo(m_path).lastModified();
     }
 

@@ -1,0 +1,50 @@
+// Writes the store in a loop for the process tests.
+//   store_writer lists FILE SECTION       saves a 15-task list over and over, until killed
+//   store_writer keys FILE SECTION PREFIX COUNT   writes COUNT keys, one write each
+#include "store/conffilestore.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+// The list of round i: every row says which round wrote it, so a reader can
+// tell a mix of two rounds from a whole one. Lengths vary with i.
+static QList<StoreChange> round(const QString &section, int i)
+{
+    QList<StoreChange> changes;
+    for (int row = 1; row <= 15; ++row)
+        changes << StoreChange::write(section, QStringLiteral("Text%1").arg(row),
+                                      QStringLiteral("round %1 row %2 ").arg(i).arg(row) + QString(i % 7, u'x'));
+    for (int row = 1; row <= 15; ++row)
+        changes << StoreChange::write(section, QStringLiteral("Tick%1").arg(row), QString::number((i + row) % 2));
+    return changes;
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() >= 4 && args[1] == QLatin1String("lists")) {
+        ConfFileStore store(args[2]);
+        for (int i = 1;; ++i) {
+            if (!store.apply(round(args[3], i)).written())
+                return 2;
+            if (i == 1) {
+                std::puts("first");
+                std::fflush(stdout);
+            }
+        }
+    }
+    if (args.size() >= 6 && args[1] == QLatin1String("keys")) {
+        ConfFileStore store(args[2]);
+        store.setLockWait(30000);
+        const int count = args[5].toInt();
+        for (int k = 1; k <= count; ++k) {
+            if (!store.write(args[3], args[4] + QString::number(k), QString::number(k)).written())
+                return 2;
+        }
+        return 0;
+    }
+    std::fputs("usage: store_writer lists FILE SECTION | keys FILE SECTION PREFIX COUNT\n", stderr);
+    return 1;
+}

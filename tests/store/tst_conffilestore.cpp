@@ -1,0 +1,313 @@
+// The settings file: exact round trips, privacy, damaged and read-only files.
+#include "store/conffilestore.h"
+#include "support/readonly.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void writeRaw(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+int mode(const QString &path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+QStringList damagedCopies(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.dir().entryList({file.fileName() + QStringLiteral(".damaged-*")}, QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+class ConfFileStoreTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void valuesRoundTripExactly_data();
+    void valuesRoundTripExactly();
+    void missingValuesReadEmpty();
+    void removingAMissingSectionIsReportedAndWritesNothing();
+    void removingASectionLeavesTheOthers();
+    void oneApplyCarriesWritesAndRemovalsTogether();
+    void quickSuccessiveWritesAreAllSeenByAReader();
+    void fileAndFolderArePrivate();
+    void looseModesOfAnExistingStoreAreTightened();
+    void damagedFileIsKeptAsideAndTheUserToldOnce();
+    void damageFoundDuringAWriteIsAlsoKeptAside();
+    void unreadableStoreIsToldAndNeverWritten();
+    void readOnlyFolderRefusesTheWholeWrite();
+    void readOnlyFileRefusesTheWholeWrite();
+    void storeHeldByAnotherWriterRefusesAfterAShortWait();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
+    QStringList m_reports;
+    std::unique_ptr<ConfFileStore> open();
+};
+
+void ConfFileStoreTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_path = m_dir->filePath(QStringLiteral("Velmorwick/Velmorwick.conf"));
+    m_reports.clear();
+}
+
+void ConfFileStoreTest::cleanup()
+{
+    makeWritable(QFileInfo(m_path).absolutePath());
+    if (QFileInfo::exists(m_path))
+        makeWritable(m_path);
+}
+
+std::unique_ptr<ConfFileStore> ConfFileStoreTest::open()
+{
+    auto store = std::make_unique<ConfFileStore>(m_path);
+    store->setProblemReporter([this](const QString &message) { m_reports << message; });
+    return store;
+}
+
+void ConfFileStoreTest::valuesRoundTripExactly_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("blanks at both ends") << QStringLiteral("  buy milk  ");
+    QTest::newRow("only blanks") << QStringLiteral("   ");
+    QTest::newRow("equals and semicolon") << QStringLiteral("a=b; c=d");
+    QTest::newRow("hash") << QStringLiteral("#1 priority");
+    QTest::newRow("section-like") << QStringLiteral("[Task5]");
+    QTest::newRow("quotes") << QStringLiteral("\"call\" 'Ann'");
+    QTest::newRow("backslashes") << QStringLiteral("C:\\temp\\new\\x41");
+    QTest::newRow("comma") << QStringLiteral("eggs, flour, sugar");
+    QTest::newRow("percent escapes") << QStringLiteral("%41 %%");
+    QTest::newRow("variant-like") << QStringLiteral("@Variant(\\0\\0\\0\\x7f)");
+    QTest::newRow("control characters") << QStringLiteral("a\nb\rc\td");
+    QTest::newRow("unicode") << QStringLiteral(u"Grüße, 日本語, emoji 🎉, RTL עברית");
+    QTest::newRow("100000 characters") << QString(100000, u'w');
+}
+
+void ConfFileStoreTest::valuesRoundTripExactly()
+{
+    QFETCH(QString, value);
+    QVERIFY(open()->write(QStringLiteral("Task5"), QStringLiteral("Text1"), value).written());
+    // Another store on the same file, as at the next start.
+    QCOMPARE(ConfFileStore(m_path).read(QStringLiteral("Task5"), QStringLiteral("Text1")), value);
+    // And QSettings itself reads the file the same way.
+    QSettings native(m_path, QSettings::IniFormat);
+    QCOMPARE(native.value(QStringLiteral("Task5/Text1")).toString(), value);
+}
+
+void ConfFileStoreTest::missingValuesReadEmpty()
+{
+    auto store = open();
+    QCOMPARE(store->read(QStringLiteral("Task5"), QStringLiteral("Text1")), QString());
+    QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("x")).written());
+    QCOMPARE(store->read(QStringLiteral("Task5"), QStringLiteral("Text2")), QString());
+    QCOMPARE(store->read(QStringLiteral("TASK5"), QStringLiteral("Text1")), QString()); // names are case-sensitive
+}
+
+void ConfFileStoreTest::removingAMissingSectionIsReportedAndWritesNothing()
+{
+    auto store = open();
+    QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("x")).written());
+    const QByteArray before = contents(m_path);
+    const QDateTime stamp = QFileInfo(m_path).lastModified();
+    QTest::qSleep(5);
+    const StoreResult result = store->removeSection(QStringLiteral("Task9"));
+    QCOMPARE(result.status, StoreResult::Status::SectionMissing);
+    QCOMPARE(contents(m_path), before);
+    QCOMPARE(QFileInfo(m_path).lastModified(), stamp);
+    QVERIFY(m_reports.isEmpty());
+}
+
+void ConfFileStoreTest::removingASectionLeavesTheOthers()
+{
+    auto store = open();
+    for (const char *section : {"Task5", "Task6", "Priv", "Password"})
+        QVERIFY(store->write(QString::fromLatin1(section), QStringLiteral("Text1"), QStringLiteral("kept")).written());
+    QCOMPARE(store->removeSection(QStringLiteral("Task6")).status, StoreResult::Status::Done);
+    QCOMPARE(store->read(QStringLiteral("Task6"), QStringLiteral("Text1")), QString());
+    for (const char *section : {"Task5", "Priv", "Password"})
+        QCOMPARE(store->read(QString::fromLatin1(section), QStringLiteral("Text1")), QStringLiteral("kept"));
+}
+
+void ConfFileStoreTest::oneApplyCarriesWritesAndRemovalsTogether()
+{
+    auto store = open();
+    QVERIFY(store->write(QStringLiteral("Task3"), QStringLiteral("Text1"), QStringLiteral("old")).written());
+    const StoreResult result = store->apply({StoreChange::removeSection(QStringLiteral("Task3")),
+                                             StoreChange::removeSection(QStringLiteral("Task4")),
+                                             StoreChange::write(QStringLiteral("Task7"), QStringLiteral("Tick7"),
+                                                                QStringLiteral("1"))});
+    QCOMPARE(result.status, StoreResult::Status::SectionMissing); // Task4 was never there
+    ConfFileStore again(m_path);
+    QCOMPARE(again.read(QStringLiteral("Task3"), QStringLiteral("Text1")), QString());
+    QCOMPARE(again.read(QStringLiteral("Task7"), QStringLiteral("Tick7")), QStringLiteral("1"));
+}
+
+void ConfFileStoreTest::quickSuccessiveWritesAreAllSeenByAReader()
+{
+    // Values of the same length written within the same millisecond: a reader
+    // that goes by size and time stamp must still see every one.
+    auto store = open();
+    for (int i = 0; i < 200; ++i) {
+        const QString value = QString::number(i % 10);
+        QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Tick1"), value).written());
+        QCOMPARE(store->read(QStringLiteral("Task5"), QStringLiteral("Tick1")), value);
+    }
+}
+
+void ConfFileStoreTest::fileAndFolderArePrivate()
+{
+    const mode_t old = ::umask(022);
+    const bool written = open()->write(QStringLiteral("Password"), QStringLiteral("Ok"), QStringLiteral("x")).written();
+    ::umask(old);
+    QVERIFY(written);
+    QCOMPARE(mode(m_path), 0600);
+    QCOMPARE(mode(QFileInfo(m_path).absolutePath()), 0700);
+}
+
+void ConfFileStoreTest::looseModesOfAnExistingStoreAreTightened()
+{
+    writeRaw(m_path, "[Task5]\nText1=a\n");
+    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    QVERIFY(open()->write(QStringLiteral("Task5"), QStringLiteral("Text2"), QStringLiteral("b")).written());
+    QCOMPARE(mode(m_path), 0600);
+    QCOMPARE(mode(QFileInfo(m_path).absolutePath()), 0700);
+}
+
+void ConfFileStoreTest::damagedFileIsKeptAsideAndTheUserToldOnce()
+{
+    const QByteArray damaged = "[Task5]\nText1=kept\n[Task6\ngarbage line\n\xff\xfe binary\n";
+    writeRaw(m_path, damaged);
+
+    auto store = open();
+    store->checkOnOpen();
+    QCOMPARE(m_reports.size(), 1);
+    const QStringList copies = damagedCopies(m_path);
+    QCOMPARE(copies.size(), 1);
+    const QString copy = QFileInfo(m_path).dir().filePath(copies.first());
+    QVERIFY2(m_reports.first().contains(QDir::toNativeSeparators(copy)), qPrintable(m_reports.first()));
+    QCOMPARE(contents(copy), damaged);
+    QCOMPARE(mode(copy), 0600);
+
+    // What could be read is still there, and writing goes on.
+    QCOMPARE(store->read(QStringLiteral("Task5"), QStringLiteral("Text1")), QStringLiteral("kept"));
+    QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text2"), QStringLiteral("new")).written());
+    QCOMPARE(m_reports.size(), 1);
+    const QSettings mended(m_path, QSettings::IniFormat);
+    QCOMPARE(mended.status(), QSettings::NoError);
+    QCOMPARE(mended.value(QStringLiteral("Task5/Text1")).toString(), QStringLiteral("kept"));
+    QCOMPARE(mended.value(QStringLiteral("Task5/Text2")).toString(), QStringLiteral("new"));
+    QCOMPARE(contents(copy), damaged);
+    QCOMPARE(damagedCopies(m_path).size(), 1);
+}
+
+void ConfFileStoreTest::damageFoundDuringAWriteIsAlsoKeptAside()
+{
+    auto store = open();
+    store->checkOnOpen();
+    QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("a")).written());
+    const QByteArray damaged = contents(m_path) + "[unclosed\n";
+    writeRaw(m_path, damaged); // another program spoils the file meanwhile
+    QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text2"), QStringLiteral("b")).written());
+    QCOMPARE(m_reports.size(), 1);
+    const QStringList copies = damagedCopies(m_path);
+    QCOMPARE(copies.size(), 1);
+    QCOMPARE(contents(QFileInfo(m_path).dir().filePath(copies.first())), damaged);
+}
+
+void ConfFileStoreTest::unreadableStoreIsToldAndNeverWritten()
+{
+    // A folder where the file should be: nobody, not even root, can read it as a file.
+    QVERIFY(QDir().mkpath(m_path));
+    auto store = open();
+    store->checkOnOpen();
+    QCOMPARE(m_reports.size(), 1);
+    const StoreResult result = store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("x"));
+    QCOMPARE(result.status, StoreResult::Status::Refused);
+    QVERIFY(!result.reason.isEmpty());
+    QVERIFY(QFileInfo(m_path).isDir());
+}
+
+void ConfFileStoreTest::readOnlyFolderRefusesTheWholeWrite()
+{
+    auto store = open();
+    QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("old")).written());
+    const QByteArray before = contents(m_path);
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!makeReadOnly(folder))
+        QSKIP("this file system cannot make a folder read-only");
+
+    const StoreResult result = store->apply({StoreChange::write(QStringLiteral("Task5"), QStringLiteral("Text1"),
+                                                                QStringLiteral("new")),
+                                             StoreChange::write(QStringLiteral("Task5"), QStringLiteral("Tick1"),
+                                                                QStringLiteral("1"))});
+    QCOMPARE(result.status, StoreResult::Status::Refused);
+    QVERIFY(!result.reason.isEmpty());
+    QCOMPARE(contents(m_path), before);
+    // Not even this process sees the refused values.
+    QCOMPARE(store->read(QStringLiteral("Task5"), QStringLiteral("Text1")), QStringLiteral("old"));
+    QCOMPARE(store->read(QStringLiteral("Task5"), QStringLiteral("Tick1")), QString());
+
+    makeWritable(folder);
+    QVERIFY(store->write(QStringLiteral("Task6"), QStringLiteral("Text1"), QStringLiteral("later")).written());
+    QCOMPARE(ConfFileStore(m_path).read(QStringLiteral("Task5"), QStringLiteral("Text1")), QStringLiteral("old"));
+}
+
+void ConfFileStoreTest::readOnlyFileRefusesTheWholeWrite()
+{
+    auto store = open();
+    QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("old")).written());
+    const QByteArray before = contents(m_path);
+    if (!makeReadOnly(m_path))
+        QSKIP("this file system cannot make a file read-only");
+    const StoreResult result = store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("new"));
+    QCOMPARE(result.status, StoreResult::Status::Refused);
+    QVERIFY2(result.reason.contains(QStringLiteral("read-only")), qPrintable(result.reason));
+    QCOMPARE(contents(m_path), before);
+    QCOMPARE(store->read(QStringLiteral("Task5"), QStringLiteral("Text1")), QStringLiteral("old"));
+}
+
+void ConfFileStoreTest::storeHeldByAnotherWriterRefusesAfterAShortWait()
+{
+    auto store = open();
+    QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("old")).written());
+    QLockFile other(m_path + QStringLiteral(".writing"));
+    QVERIFY(other.tryLock());
+    store->setLockWait(100);
+    const StoreResult result = store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("new"));
+    QCOMPARE(result.status, StoreResult::Status::Refused);
+    QCOMPARE(ConfFileStore(m_path).read(QStringLiteral("Task5"), QStringLiteral("Text1")), QStringLiteral("old"));
+    other.unlock();
+    QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("new")).written());
+}
+
+QTEST_GUILESS_MAIN(ConfFileStoreTest)
+#include "tst_conffilestore.moc"

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/program.h"
+#include "forms/form.h"
+#include "scriptedboxes.h"
+#include "store/conffilestore.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+class QAbstractButton;
+class QCheckBox;
+
+// Counts the ends of the process instead of ending it.
+class RecordingProcessEnd final : public ProcessEnd
+{
+public:
+    void endProcess() override { ++count; }
+    int count = 0;
+};
+
+// A program as a test drives it: its own store file in a temporary folder,
+// scripted message boxes, and a recorded end of the process.
+class ProgramFixture
+{
+public:
+    ProgramFixture();
+    ~ProgramFixture();
+
+    QString storePath() const { return m_storePath; }
+    ConfFileStore &store() { return *m_store; }
+    ScriptedBoxes &boxes() { return m_boxes; }
+    int processEnds() const { return m_end.count; }
+
+    // What another copy of the program would read from the file now.
+    QString stored(const QString &section, const QString &key) const;
+    void seed(const QString &section, const QString &key, const QString &value);
+
+    Program &program();
+    // Starts the program as its main() does.
+    Program &start();
+
+    template<class T = Form>
+    T *window(const QString &name)
+    {
+        return program().forms().template find<T>(name);
+    }
+    bool isShown(const QString &name);
+    QStringList shownWindows();
+
+    // Lets windows that were unloaded or dropped really go away.
+    static void settle();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_storePath;
+    std::unique_ptr<ConfFileStore> m_store;
+    ScriptedBoxes m_boxes;
+    RecordingProcessEnd m_end;
+    std::unique_ptr<Program> m_program;
+};
+
+// What a user does with mouse and keyboard.
+namespace ui {
+
+void click(QAbstractButton *button);
+// Clicks the tick square of a check box (not just the middle of the widget).
+void clickTick(QCheckBox *box);
+// Chooses a menu item by its name; fails the test when it is missing or disabled.
+void trigger(QWidget *window, const QString &actionName);
+// Closes a window as its close box does.
+void close(QWidget *window);
+
+template<class T>
+T *child(QWidget *window, const QString &name)
+{
+    T *found = window ? window->findChild<T *>(name) : nullptr;
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+} // namespace ui
