@@ -1,6 +1,7 @@
 #include "appearance.h"
 
 #include "forms/controls.h"
+#include "forms/style.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -11,5 +12,6 @@ void applyAppearance()
     icon.addFile(QStringLiteral(":/assets/icon-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/assets/icon-32.png"), QSize(32, 32));
     QApplication::setWindowIcon(icon);
+    QApplication::setStyle(new TarnbookStyle);
     QApplication::setFont(controls::msSansSerif(8.25));
 }
