@@ -1,6 +1,7 @@
 #include "app/appearance.h"
 #include "app/program.h"
 #include "forms/messageboxes.h"
+#include "forms/printing.h"
 #include "platform/files.h"
 
 #include <QApplication>
@@ -15,7 +16,8 @@ int main(int argc, char *argv[])
     const auto store = platform::openUserStore();
     QtMessageBoxes boxes;
     QtProcessEnd processEnd;
-    Program program(*store, boxes, processEnd);
+    DefaultPrinter printer;
+    Program program({*store, boxes, processEnd, printer});
     program.start();
     return program.hasEnded() ? 0 : app.exec();
 }

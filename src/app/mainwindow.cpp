@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "app/program.h"
+#include "forms/messageboxes.h"
 #include "forms/controls.h"
 #include "forms/twips.h"
 #include "store/settingsstore.h"
@@ -105,6 +106,9 @@ void MainWindow::buildControls()
     QList<QWidget *> order(m_sizeBoxes.begin(), m_sizeBoxes.end());
     controls::chainTabOrder(order << quit << ok);
 
+    for (QCheckBox *box : std::as_const(m_sizeBoxes))
+        connect(box, &QCheckBox::toggled, this, [this, box](bool ticked) { sizeBoxChanged(box, ticked); });
+    connect(ok, &QPushButton::clicked, this, &MainWindow::openChosenList);
     connect(quit, &QPushButton::clicked, this, [this] { m_program.end(); });
 }
 
@@ -150,6 +154,32 @@ void MainWindow::buildMenu()
 
     setMenuBar(bar);
     connect(exit, &QAction::triggered, this, [this] { m_program.end(); });
+}
+
+// The size boxes act as a one-of-twelve choice: ticking one locks the other
+// eleven, unticking it frees them again.
+void MainWindow::sizeBoxChanged(QCheckBox *changed, bool ticked)
+{
+    for (QCheckBox *box : std::as_const(m_sizeBoxes)) {
+        if (box != changed)
+            box->setEnabled(!ticked);
+    }
+}
+
+void MainWindow::openChosenList()
+{
+    // Looked at by name, Check1 to Check12, whatever their places on screen.
+    for (int k = 1; k <= int(std::size(sizeRows)); ++k) {
+        const QString name = QStringLiteral("Check%1").arg(k);
+        for (qsizetype i = 0; i < m_sizeBoxes.size(); ++i) {
+            if (m_sizeBoxes[i]->objectName() == name && m_sizeBoxes[i]->isChecked()) {
+                m_program.showTaskList(sizeRows[i].tasks);
+                hide();
+                return;
+            }
+        }
+    }
+    m_program.boxes().inform(QStringLiteral("Please select number of tasks"), QStringLiteral("Error!"));
 }
 
 void MainWindow::formLoad()

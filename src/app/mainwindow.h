@@ -35,6 +35,8 @@ private:
     void buildControls();
     void buildMenu();
     void autoLoadDispatch();
+    void sizeBoxChanged(QCheckBox *changed, bool ticked);
+    void openChosenList();
 
     Program &m_program;
     QList<QCheckBox *> m_sizeBoxes; // in screen order: 3, 5, 6 ... 15

@@ -13,12 +13,10 @@ void QtProcessEnd::endProcess()
     QCoreApplication::exit(0);
 }
 
-Program::Program(SettingsStore &store, MessageBoxes &boxes, ProcessEnd &processEnd)
-    : m_store(store)
-    , m_boxes(boxes)
-    , m_processEnd(processEnd)
+Program::Program(const Services &services)
+    : m_services(services)
 {
-    m_store.setProblemReporter([this](const QString &message) { m_boxes.inform(message, QStringLiteral("Velmorwick")); });
+    store().setProblemReporter([this](const QString &message) { boxes().inform(message, QStringLiteral("Velmorwick")); });
     defineForms();
 }
 
@@ -31,7 +29,7 @@ void Program::defineForms()
 
 void Program::start()
 {
-    m_store.checkOnOpen();
+    store().checkOnOpen();
     auto &main = m_forms.ref<MainWindow>(MainWindow::formName);
     if (!hasEnded() && !main.dispatchOpenedList())
         main.showForm();
@@ -50,5 +48,5 @@ void Program::showTaskList(int tasks)
 void Program::end()
 {
     m_forms.dropAll();
-    m_processEnd.endProcess();
+    m_services.processEnd.endProcess();
 }

@@ -4,6 +4,7 @@
 
 class MessageBoxes;
 class SettingsStore;
+class WindowPrinter;
 
 // How the process ends once every window is gone. Tests replace it.
 class ProcessEnd
@@ -20,17 +21,27 @@ public:
     void endProcess() override;
 };
 
+// What the windows use of the world outside them; tests hand in their own.
+struct Services
+{
+    SettingsStore &store;
+    MessageBoxes &boxes;
+    ProcessEnd &processEnd;
+    WindowPrinter &printer;
+};
+
 // The running program: its windows and the services they share. Windows are
 // handed the program when they are created.
 class Program
 {
 public:
-    Program(SettingsStore &store, MessageBoxes &boxes, ProcessEnd &processEnd);
+    explicit Program(const Services &services);
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
-    SettingsStore &store() const { return m_store; }
-    MessageBoxes &boxes() const { return m_boxes; }
+    SettingsStore &store() const { return m_services.store; }
+    MessageBoxes &boxes() const { return m_services.boxes; }
+    WindowPrinter &printer() const { return m_services.printer; }
     FormRegistry &forms() { return m_forms; }
 
     // Start-up: the main window is created, which runs the auto-load
@@ -52,8 +63,6 @@ public:
 private:
     void defineForms();
 
-    SettingsStore &m_store;
-    MessageBoxes &m_boxes;
-    ProcessEnd &m_processEnd;
+    Services m_services;
     FormRegistry m_forms;
 };

@@ -2,6 +2,8 @@
 
 #include "app/program.h"
 #include "forms/controls.h"
+#include "forms/messageboxes.h"
+#include "forms/printing.h"
 #include "store/settingsstore.h"
 #include "store/storekeys.h"
 
@@ -97,6 +99,11 @@ void TaskListWindow::buildControls()
     for (QPushButton *b : {m_print, m_save, m_clear})
         controls::setBackground(b, buttonFace);
 
+    connect(m_tickAll, &QPushButton::clicked, this, &TaskListWindow::tickAll);
+    connect(m_print, &QPushButton::clicked, this, &TaskListWindow::print);
+    connect(m_save, &QPushButton::clicked, this, &TaskListWindow::save);
+    connect(m_clear, &QPushButton::clicked, this, &TaskListWindow::clear);
+
     QList<QWidget *> order;
     for (QLineEdit *t : std::as_const(m_texts))
         order << t;
@@ -125,6 +132,50 @@ void TaskListWindow::applyTickLook(int row)
     controls::setBackground(text, done ? doneLook : openLook);
     if (m_layout.isPrivate)
         text->setEchoMode(done ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+// Texts first, then ticks, all in one write: the list reaches the disk whole
+// or not at all.
+void TaskListWindow::save()
+{
+    QList<StoreChange> changes;
+    for (int row = 1; row <= taskCount(); ++row)
+        changes << StoreChange::write(m_layout.section, storekeys::textKey(row), textBox(row)->text());
+    for (int row = 1; row <= taskCount(); ++row)
+        changes << StoreChange::write(m_layout.section, storekeys::tickKey(row),
+                                      storekeys::tickValue(tickBox(row)->isChecked()));
+    const StoreResult result = m_program.store().apply(changes);
+    if (!result.written()) {
+        m_program.boxes().inform(QStringLiteral("The list was not saved. %1").arg(result.reason),
+                                 QStringLiteral("Error!"));
+    }
+}
+
+// The stored list goes at once, then every row is emptied and unticked.
+void TaskListWindow::clear()
+{
+    const StoreResult result = m_program.store().removeSection(m_layout.section);
+    for (int row = 1; row <= taskCount(); ++row)
+        textBox(row)->clear();
+    for (int row = 1; row <= taskCount(); ++row)
+        tickBox(row)->setChecked(false);
+    if (!result.written()) {
+        m_program.boxes().inform(QStringLiteral("The saved list could not be cleared; it will come back the next "
+                                                "time this list is opened. %1")
+                                     .arg(result.reason),
+                                 QStringLiteral("Error!"));
+    }
+}
+
+void TaskListWindow::tickAll()
+{
+    for (int row = 1; row <= taskCount(); ++row)
+        tickBox(row)->setChecked(true);
+}
+
+void TaskListWindow::print()
+{
+    m_program.printer().print(client());
 }
 
 void TaskListWindow::formUnload()

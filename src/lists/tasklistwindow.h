@@ -36,6 +36,11 @@ private:
     void buildControls();
     void applyTickLook(int row);
 
+    void save();
+    void clear();
+    void tickAll();
+    void print();
+
     Program &m_program;
     const ListLayout &m_layout;
     QList<QLineEdit *> m_texts;

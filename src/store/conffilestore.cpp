@@ -142,10 +142,17 @@ StoreResult ConfFileStore::apply(const QList<StoreChange> &changes)
     if (!ensurePrivateFolder(folder))
         return refused(QObject::tr("The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder)));
 
+    if (!QFileInfo(folder).isWritable()) {
+        return refused(QObject::tr("The folder %1 is read-only, so the settings file in it cannot be written.")
+                           .arg(QDir::toNativeSeparators(folder)));
+    }
+
     // Held for the whole write, so that two copies of the program take turns
     // and each merges its changes into what the other has written.
     QLockFile lock(m_path + QStringLiteral(".writing"));
     if (!lock.tryLock(m_lockWaitMs)) {
+        if (lock.error() != QLockFile::LockFailedError)
+            return refused(unwritableReason(m_path, QObject::tr("its lock file cannot be created")));
         return refused(QObject::tr("Another copy of Velmorwick is still writing the settings file %1. "
                                    "Please try again in a moment.")
                            .arg(QDir::toNativeSeparators(m_path)));

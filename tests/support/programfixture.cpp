@@ -7,6 +7,11 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
+void RecordingPrinter::print(QWidget *area)
+{
+    pages << area->grab().toImage();
+}
+
 ProgramFixture::ProgramFixture()
     : m_storePath(m_dir.filePath(QStringLiteral("Velmorwick/Velmorwick.conf")))
     , m_store(std::make_unique<ConfFileStore>(m_storePath))
@@ -33,7 +38,7 @@ void ProgramFixture::seed(const QString &section, const QString &key, const QStr
 Program &ProgramFixture::program()
 {
     if (!m_program)
-        m_program = std::make_unique<Program>(*m_store, m_boxes, m_end);
+        m_program = std::make_unique<Program>(Services{*m_store, m_boxes, m_end, m_printer});
     return *m_program;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/program.h"
+#include "forms/printing.h"
 #include "forms/form.h"
 #include "scriptedboxes.h"
 #include "store/conffilestore.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -20,6 +22,14 @@ public:
     int count = 0;
 };
 
+// Keeps what would have gone to the printer.
+class RecordingPrinter final : public WindowPrinter
+{
+public:
+    void print(QWidget *area) override;
+    QList<QImage> pages;
+};
+
 // A program as a test drives it: its own store file in a temporary folder,
 // scripted message boxes, and a recorded end of the process.
 class ProgramFixture
@@ -32,6 +42,7 @@ public:
     ConfFileStore &store() { return *m_store; }
     ScriptedBoxes &boxes() { return m_boxes; }
     int processEnds() const { return m_end.count; }
+    RecordingPrinter &printer() { return m_printer; }
 
     // What another copy of the program would read from the file now.
     QString stored(const QString &section, const QString &key) const;
@@ -58,6 +69,7 @@ private:
     std::unique_ptr<ConfFileStore> m_store;
     ScriptedBoxes m_boxes;
     RecordingProcessEnd m_end;
+    RecordingPrinter m_printer;
     std::unique_ptr<Program> m_program;
 };
 

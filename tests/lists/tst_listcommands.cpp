@@ -1,0 +1,315 @@
+// Save, clear, tick all and print, in the list windows.
+#include "app/appearance.h"
+#include "forms/printing.h"
+#include "lists/listlayouts.h"
+#include "lists/tasklistwindow.h"
+#include "store/storekeys.h"
+#include "support/programfixture.h"
+#include "support/readonly.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTest>
+
+using namespace storekeys;
+
+namespace {
+
+QPushButton *button(TaskListWindow *list, const char *name)
+{
+    return ui::child<QPushButton>(list, QString::fromLatin1(name));
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class ListCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup() { ProgramFixture::settle(); }
+
+    void savedListComesBackAfterReopening_data();
+    void savedListComesBackAfterReopening();
+    void saveWritesEveryKeyOfTheList();
+    void saveKeepsTheFocusOnItsButtonAndChangesNothingOnScreen();
+    void saveRefusedByTheStoreLeavesTheStoredListAndTellsWhy_data();
+    void saveRefusedByTheStoreLeavesTheStoredListAndTellsWhy();
+    void clearOfANeverSavedListSaysNothing();
+    void clearDeletesTheStoredListAtOnce();
+    void clearLeavesEveryOtherList();
+    void clearAfterTickAllOpensEveryRow();
+    void tickAllLeavesTicksAlreadySetAndStoresNothing();
+    void accessKeysRunTheCommands();
+    void printSendsThePictureOfTheListAsItStands();
+    void printDrawsOnePageAtThePrintersResolution();
+    void printWithNoPrinterDoesNothing();
+
+private:
+    TaskListWindow *open(ProgramFixture &fx, int tasks)
+    {
+        fx.program().showTaskList(tasks);
+        return fx.window<TaskListWindow>(QStringLiteral("frm%1").arg(tasks));
+    }
+    TaskListWindow *reopen(ProgramFixture &fx, TaskListWindow *list)
+    {
+        const int tasks = list->taskCount();
+        ui::close(list);
+        ProgramFixture::settle();
+        return open(fx, tasks);
+    }
+};
+
+void ListCommandsTest::initTestCase()
+{
+    // No print server answers here, whatever the machine has.
+    qputenv("CUPS_SERVER", QFile::encodeName(QDir::temp().filePath(QStringLiteral("no-cups-here.sock"))));
+    applyAppearance();
+}
+
+void ListCommandsTest::savedListComesBackAfterReopening_data()
+{
+    QTest::addColumn<int>("tasks");
+    for (const ListLayout &layout : dayListLayouts())
+        QTest::newRow(qPrintable(layout.formName)) << layout.tasks;
+}
+
+void ListCommandsTest::savedListComesBackAfterReopening()
+{
+    QFETCH(int, tasks);
+    ProgramFixture fx;
+    TaskListWindow *list = open(fx, tasks);
+    for (int row = 1; row <= tasks; row += 2)
+        QTest::keyClicks(list->textBox(row), QStringLiteral(" task %1 = done; #%1 ").arg(row));
+    ui::clickTick(list->tickBox(1));
+    ui::clickTick(list->tickBox(tasks));
+    ui::click(button(list, "cmdsave"));
+    QVERIFY(fx.boxes().shown().isEmpty());
+
+    list = reopen(fx, list);
+    for (int row = 1; row <= tasks; ++row) {
+        const QString expected = row % 2 ? QStringLiteral(" task %1 = done; #%1 ").arg(row) : QString();
+        QCOMPARE(list->textBox(row)->text(), expected);
+        const bool ticked = row == 1 || row == tasks;
+        QCOMPARE(list->tickBox(row)->isChecked(), ticked);
+        QCOMPARE(list->textBox(row)->isEnabled(), !ticked);
+    }
+}
+
+void ListCommandsTest::saveWritesEveryKeyOfTheList()
+{
+    ProgramFixture fx;
+    TaskListWindow *list = open(fx, 6);
+    list->textBox(2)->setText(QStringLiteral("only text"));
+    ui::clickTick(list->tickBox(6));
+    ui::click(button(list, "cmdsave"));
+    const QSettings file(fx.storePath(), QSettings::IniFormat);
+    QStringList keys = file.allKeys();
+    keys.sort();
+    QStringList expected;
+    for (int row = 1; row <= 6; ++row)
+        expected << QStringLiteral("Task6/Text%1").arg(row) << QStringLiteral("Task6/Tick%1").arg(row);
+    expected.sort();
+    QCOMPARE(keys, expected);
+    for (int row = 1; row <= 6; ++row)
+        QCOMPARE(fx.stored(taskSection(6), tickKey(row)), row == 6 ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(fx.stored(taskSection(6), textKey(2)), QStringLiteral("only text"));
+}
+
+void ListCommandsTest::saveKeepsTheFocusOnItsButtonAndChangesNothingOnScreen()
+{
+    ProgramFixture fx;
+    TaskListWindow *list = open(fx, 5);
+    list->textBox(1)->setText(QStringLiteral("a"));
+    ui::clickTick(list->tickBox(2));
+    ui::click(button(list, "cmdsave"));
+    QCOMPARE(list->focusWidget(), button(list, "cmdsave"));
+    QCOMPARE(list->textBox(1)->text(), QStringLiteral("a"));
+    QVERIFY(list->tickBox(2)->isChecked());
+    QVERIFY(list->isVisible());
+}
+
+void ListCommandsTest::saveRefusedByTheStoreLeavesTheStoredListAndTellsWhy_data()
+{
+    QTest::addColumn<bool>("wholeFolder");
+    QTest::newRow("read-only file") << false;
+    QTest::newRow("read-only folder") << true;
+}
+
+void ListCommandsTest::saveRefusedByTheStoreLeavesTheStoredListAndTellsWhy()
+{
+    QFETCH(bool, wholeFolder);
+    ProgramFixture fx;
+    fx.seed(taskSection(7), textKey(1), QStringLiteral("stored"));
+    fx.seed(taskSection(7), tickKey(1), QStringLiteral("0"));
+    const QByteArray before = fileBytes(fx.storePath());
+    const QString readOnly = wholeFolder ? QFileInfo(fx.storePath()).absolutePath() : fx.storePath();
+    if (!makeReadOnly(readOnly))
+        QSKIP("this file system cannot be made read-only");
+
+    TaskListWindow *list = open(fx, 7);
+    list->textBox(1)->setText(QStringLiteral("changed"));
+    list->textBox(4)->setText(QStringLiteral("new"));
+    ui::clickTick(list->tickBox(1));
+    ui::click(button(list, "cmdsave"));
+    makeWritable(readOnly);
+
+    QCOMPARE(fx.boxes().shown().size(), 1);
+    const auto message = fx.boxes().shown().first();
+    QCOMPARE(message.title, QStringLiteral("Error!"));
+    QVERIFY2(message.text.contains(QStringLiteral("not saved")), qPrintable(message.text));
+    QVERIFY2(message.text.contains(QStringLiteral("read-only")), qPrintable(message.text));
+    QCOMPARE(fileBytes(fx.storePath()), before);
+    QCOMPARE(fx.stored(taskSection(7), textKey(1)), QStringLiteral("stored"));
+    // The window keeps what the user typed, and a later save goes through.
+    QCOMPARE(list->textBox(1)->text(), QStringLiteral("changed"));
+    QVERIFY(list->tickBox(1)->isChecked());
+    ui::click(button(list, "cmdsave"));
+    QCOMPARE(fx.boxes().shown().size(), 1);
+    QCOMPARE(fx.stored(taskSection(7), textKey(4)), QStringLiteral("new"));
+}
+
+void ListCommandsTest::clearOfANeverSavedListSaysNothing()
+{
+    ProgramFixture fx;
+    TaskListWindow *list = open(fx, 9);
+    list->textBox(3)->setText(QStringLiteral("typed"));
+    ui::click(button(list, "cmdclear"));
+    QVERIFY(fx.boxes().shown().isEmpty());
+    for (int row = 1; row <= 9; ++row) {
+        QCOMPARE(list->textBox(row)->text(), QString());
+        QVERIFY(list->textBox(row)->isEnabled());
+        QVERIFY(!list->tickBox(row)->isChecked());
+    }
+}
+
+void ListCommandsTest::clearDeletesTheStoredListAtOnce()
+{
+    ProgramFixture fx;
+    fx.seed(taskSection(11), textKey(5), QStringLiteral("stored"));
+    TaskListWindow *list = open(fx, 11);
+    ui::click(button(list, "cmdclear"));
+    QCOMPARE(fx.stored(taskSection(11), textKey(5)), QString());
+    list = reopen(fx, list); // closed without saving
+    QCOMPARE(list->textBox(5)->text(), QString());
+}
+
+void ListCommandsTest::clearLeavesEveryOtherList()
+{
+    ProgramFixture fx;
+    for (const ListLayout &layout : dayListLayouts())
+        fx.seed(layout.section, textKey(1), layout.formName);
+    fx.seed(privateSection, textKey(1), QStringLiteral("private"));
+    ui::click(button(open(fx, 13), "cmdclear"));
+    for (const ListLayout &layout : dayListLayouts())
+        QCOMPARE(fx.stored(layout.section, textKey(1)), layout.tasks == 13 ? QString() : layout.formName);
+    QCOMPARE(fx.stored(privateSection, textKey(1)), QStringLiteral("private"));
+}
+
+void ListCommandsTest::clearAfterTickAllOpensEveryRow()
+{
+    ProgramFixture fx;
+    TaskListWindow *list = open(fx, 10);
+    for (int row = 1; row <= 10; ++row)
+        list->textBox(row)->setText(QString::number(row));
+    ui::click(button(list, "cmdall"));
+    ui::click(button(list, "cmdclear"));
+    for (int row = 1; row <= 10; ++row) {
+        QCOMPARE(list->textBox(row)->text(), QString());
+        QVERIFY(!list->tickBox(row)->isChecked());
+        QVERIFY(list->textBox(row)->isEnabled());
+        QCOMPARE(list->textBox(row)->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::white));
+    }
+}
+
+void ListCommandsTest::tickAllLeavesTicksAlreadySetAndStoresNothing()
+{
+    ProgramFixture fx;
+    fx.seed(taskSection(14), tickKey(2), QStringLiteral("1"));
+    TaskListWindow *list = open(fx, 14);
+    ui::click(button(list, "cmdall"));
+    for (int row = 1; row <= 14; ++row) {
+        QVERIFY(list->tickBox(row)->isChecked());
+        QVERIFY(!list->textBox(row)->isEnabled());
+        QCOMPARE(list->textBox(row)->palette().color(QPalette::Disabled, QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
+    }
+    list = reopen(fx, list);
+    for (int row = 1; row <= 14; ++row)
+        QCOMPARE(list->tickBox(row)->isChecked(), row == 2);
+}
+
+void ListCommandsTest::accessKeysRunTheCommands()
+{
+    ProgramFixture fx;
+    TaskListWindow *list = open(fx, 3);
+    QApplication::setActiveWindow(list);
+    list->textBox(1)->setFocus();
+    QTest::keyClicks(list->textBox(1), QStringLiteral("by keyboard"));
+    QTest::keyClick(list, Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(fx.stored(taskSection(3), textKey(1)), QStringLiteral("by keyboard"));
+    QTest::keyClick(list, Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(list->textBox(1)->text(), QString());
+    QTest::keyClick(list, Qt::Key_P, Qt::AltModifier);
+    QTRY_COMPARE(fx.printer().pages.size(), 1);
+}
+
+void ListCommandsTest::printSendsThePictureOfTheListAsItStands()
+{
+    ProgramFixture fx;
+    TaskListWindow *list = open(fx, 5);
+    list->textBox(2)->setText(QStringLiteral("done task"));
+    ui::clickTick(list->tickBox(2));
+    ui::click(button(list, "cmdprint"));
+    QCOMPARE(fx.printer().pages.size(), 1);
+    const QImage page = fx.printer().pages.first();
+    QCOMPARE(page.size() / page.devicePixelRatio(), list->client()->size()); // the inner area, no title bar
+    const QPoint inDoneRow = list->textBox(2)->geometry().topLeft() + QPoint(list->textBox(2)->width() - 6, 6);
+    QCOMPARE(page.pixelColor(inDoneRow * page.devicePixelRatio()), QColor(0xE0, 0xE0, 0xE0));
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->textBox(2)->text(), QStringLiteral("done task"));
+}
+
+void ListCommandsTest::printDrawsOnePageAtThePrintersResolution()
+{
+    ProgramFixture fx;
+    TaskListWindow *list = open(fx, 15);
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("list.pdf")));
+    QVERIFY(printOnOnePage(list->client(), printer));
+    const QByteArray pdf = fileBytes(dir.filePath(QStringLiteral("list.pdf")));
+    QVERIFY(pdf.startsWith("%PDF"));
+    const auto pages = QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")).globalMatch(QString::fromLatin1(pdf));
+    int count = 0;
+    for (auto it = pages; it.hasNext(); it.next())
+        ++count;
+    QCOMPARE(count, 1);
+}
+
+void ListCommandsTest::printWithNoPrinterDoesNothing()
+{
+    ProgramFixture fx;
+    TaskListWindow *list = open(fx, 8);
+    QVERIFY(QPrinterInfo::defaultPrinter().isNull());
+    DefaultPrinter printer;
+    printer.print(list->client()); // returns at once, nothing to tell
+    list->textBox(1)->setText(QStringLiteral("still usable"));
+    QCOMPARE(list->textBox(1)->text(), QStringLiteral("still usable"));
+    QVERIFY(list->isVisible());
+}
+
+QTEST_MAIN(ListCommandsTest)
+#include "tst_listcommands.moc"
