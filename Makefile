@@ -8,14 +8,18 @@ JOBS ?= $(shell nproc)
 # Debian packages the build and the tests need.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev \
             fonts-liberation fonts-dejavu-core
+# ... and what the extended suite (make check) needs on top: a real print
+# server with a PDF printer, and the PDF tools to read what it printed.
+CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils
 
-.PHONY: all deps build run test clean
+.PHONY: all deps check-deps build run test check sanitize clean
 
 all: build
 
-deps:
+# Installs the listed Debian packages that are missing (through sudo when not root).
+define install
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -24,6 +28,13 @@ deps:
 	  $$sudo apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install,$(PACKAGES))
+
+check-deps: deps
+	$(call install,$(CHECK_PACKAGES))
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -33,7 +44,18 @@ run: build
 	$(BUILD)/src/velmorwick
 
 test: build
-	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS) -LE extended
+
+# The extended suite: the tests that need real outside programs, then every
+# ordinary test again under AddressSanitizer and UndefinedBehaviorSanitizer.
+check: check-deps build sanitize
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -L extended
+
+sanitize: deps
+	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DVELMORWICK_SANITIZE=ON
+	cmake --build $(BUILD)-asan -j$(JOBS)
+	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(BUILD)-asan --output-on-failure -j$(JOBS) -LE extended
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-asan
