@@ -2,12 +2,14 @@
 #include "app/program.h"
 #include "forms/messageboxes.h"
 #include "forms/printing.h"
+#include "platform/desktop.h"
 #include "platform/files.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    platform::prepareEnvironment();
     QApplication app(argc, argv);
     // The program ends through its own commands, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -17,7 +19,8 @@ int main(int argc, char *argv[])
     QtMessageBoxes boxes;
     QtProcessEnd processEnd;
     DefaultPrinter printer;
-    Program program({*store, boxes, processEnd, printer});
+    const auto desktop = platform::nativeDesktop();
+    Program program({*store, boxes, processEnd, printer, *desktop});
     program.start();
     return program.hasEnded() ? 0 : app.exec();
 }

@@ -1,6 +1,9 @@
 #include "mainwindow.h"
 
 #include "app/program.h"
+#include "dialogs/reminderwindow.h"
+#include "lists/listlayouts.h"
+#include "platform/desktop.h"
 #include "forms/messageboxes.h"
 #include "forms/controls.h"
 #include "forms/twips.h"
@@ -129,21 +132,27 @@ void MainWindow::buildMenu()
     };
     auto separator = [](QMenu *m, const char *name) { m->addSeparator()->setObjectName(QString::fromLatin1(name)); };
 
+    auto onTrigger = [this](QAction *action, auto handler) { connect(action, &QAction::triggered, this, handler); };
+
     QMenu *main = menu("mnumenu", QStringLiteral("&Menu"));
-    item(main, "mnuclear", QStringLiteral("&Clear All Tasks"));
+    onTrigger(item(main, "mnuclear", QStringLiteral("&Clear All Tasks")), [this] { clearAllTasks(); });
     item(main, "mnunote", QStringLiteral("&Quick Notes"));
     separator(main, "mnuline2");
-    item(main, "mnutop", QStringLiteral("Make &Topmost"));
-    item(main, "mnunontop", QStringLiteral("Make &Non-topmost"));
+    onTrigger(item(main, "mnutop", QStringLiteral("Make &Topmost")),
+              [this] { m_program.desktop().setTopmost(this, true); });
+    onTrigger(item(main, "mnunontop", QStringLiteral("Make &Non-topmost")),
+              [this] { m_program.desktop().setTopmost(this, false); });
     separator(main, "mnuline3");
-    item(main, "mnuAuto", QStringLiteral("Reset AutoLoad"));
-    item(main, "mnumin", QStringLiteral("&Minimize"));
+    onTrigger(item(main, "mnuAuto", QStringLiteral("Reset AutoLoad")), [this] { resetAutoLoad(); });
+    onTrigger(item(main, "mnumin", QStringLiteral("&Minimize")), [this] { showMinimized(); });
     separator(main, "mnuline1");
-    item(main, "mnu5", QStringLiteral("5 Tasks"));
-    item(main, "mnu10", QStringLiteral("10 Tasks"));
-    item(main, "mnu15", QStringLiteral("15 Tasks"));
+    for (const int tasks : {5, 10, 15}) {
+        const QString name = QStringLiteral("mnu%1").arg(tasks);
+        onTrigger(item(main, qPrintable(name), QStringLiteral("%1 Tasks").arg(tasks)),
+                  [this, tasks] { openListInstead(tasks); });
+    }
     separator(main, "mnuline");
-    QAction *exit = item(main, "mnuexit", QStringLiteral("&Exit"));
+    onTrigger(item(main, "mnuexit", QStringLiteral("&Exit")), [this] { m_program.end(); });
 
     QMenu *privateMenu = menu("mnuprivate", QStringLiteral("My &Private List"));
     item(privateMenu, "mnupriv", QStringLiteral("&View My Private List"));
@@ -153,7 +162,6 @@ void MainWindow::buildMenu()
     item(help, "mnuabout", QStringLiteral("&About"));
 
     setMenuBar(bar);
-    connect(exit, &QAction::triggered, this, [this] { m_program.end(); });
 }
 
 // The size boxes act as a one-of-twelve choice: ticking one locks the other
@@ -206,7 +214,54 @@ void MainWindow::autoLoadDispatch()
     // Any other text opens nothing; start-up shows this window.
 }
 
+// The exit step. With the reminder switched off the program ends, unless
+// other windows of it are open: then only this window goes, and the program
+// goes on with them until the last one closes.
 void MainWindow::formUnload()
 {
-    m_program.end();
+    const QString reminder = m_program.store().read(storekeys::reminderSection, storekeys::reminderKey);
+    if (reminder == storekeys::reminderOff) {
+        QStringList others = m_program.forms().visibleNames();
+        others.removeAll(formName);
+        if (others.isEmpty())
+            m_program.end();
+        return;
+    }
+    m_program.forms().show(ReminderWindow::formName);
+    hide();
+}
+
+void MainWindow::clearAllTasks()
+{
+    if (!m_program.boxes().askYesNo(QStringLiteral("Are you sure you want to clear all tasks?"),
+                                    QStringLiteral("Warning")))
+        return;
+    QList<StoreChange> changes;
+    for (const ListLayout &layout : dayListLayouts())
+        changes << StoreChange::removeSection(layout.section);
+    const StoreResult result = m_program.store().apply(changes);
+    if (!result.written()) {
+        m_program.boxes().inform(QStringLiteral("The tasks were not cleared. %1").arg(result.reason),
+                                 QStringLiteral("Error!"));
+        return;
+    }
+    m_program.boxes().inform(QStringLiteral("All Tasks Cleared!"), QStringLiteral("Velmorwick"));
+}
+
+void MainWindow::resetAutoLoad()
+{
+    const StoreResult result = m_program.store().write(storekeys::reminderSection, storekeys::reminderKey, QString());
+    if (!result.written()) {
+        m_program.boxes().inform(QStringLiteral("The reminder could not be switched on again. %1").arg(result.reason),
+                                 QStringLiteral("Error!"));
+        return;
+    }
+    m_program.forms().ref<ReminderWindow>(ReminderWindow::formName).resetChoice();
+    m_program.boxes().inform(QStringLiteral("AutoLoad Window has been reset!"), QStringLiteral("Velmorwick"));
+}
+
+void MainWindow::openListInstead(int tasks)
+{
+    m_program.showTaskList(tasks);
+    unload();
 }

@@ -37,6 +37,10 @@ private:
     void autoLoadDispatch();
     void sizeBoxChanged(QCheckBox *changed, bool ticked);
     void openChosenList();
+    void clearAllTasks();
+    void resetAutoLoad();
+    // Opens a list and unloads this window, which runs the exit step.
+    void openListInstead(int tasks);
 
     Program &m_program;
     QList<QCheckBox *> m_sizeBoxes; // in screen order: 3, 5, 6 ... 15

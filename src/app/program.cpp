@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "app/mainwindow.h"
+#include "dialogs/reminderwindow.h"
 #include "forms/messageboxes.h"
 #include "lists/listlayouts.h"
 #include "lists/tasklistwindow.h"
@@ -17,12 +18,15 @@ Program::Program(const Services &services)
     : m_services(services)
 {
     store().setProblemReporter([this](const QString &message) { boxes().inform(message, QStringLiteral("Velmorwick")); });
+    // The program never lingers with nothing on screen.
+    m_forms.setWhenNothingShows([this] { end(); });
     defineForms();
 }
 
 void Program::defineForms()
 {
     m_forms.define(MainWindow::formName, [this] { return new MainWindow(*this); });
+    m_forms.define(ReminderWindow::formName, [this] { return new ReminderWindow(*this); });
     for (const ListLayout &layout : dayListLayouts())
         m_forms.define(layout.formName, [this, &layout] { return new TaskListWindow(*this, layout); });
 }

@@ -2,6 +2,7 @@
 
 #include "forms/formregistry.h"
 
+class Desktop;
 class MessageBoxes;
 class SettingsStore;
 class WindowPrinter;
@@ -28,6 +29,7 @@ struct Services
     MessageBoxes &boxes;
     ProcessEnd &processEnd;
     WindowPrinter &printer;
+    Desktop &desktop;
 };
 
 // The running program: its windows and the services they share. Windows are
@@ -42,6 +44,7 @@ public:
     SettingsStore &store() const { return m_services.store; }
     MessageBoxes &boxes() const { return m_services.boxes; }
     WindowPrinter &printer() const { return m_services.printer; }
+    Desktop &desktop() const { return m_services.desktop; }
     FormRegistry &forms() { return m_forms; }
 
     // Start-up: the main window is created, which runs the auto-load

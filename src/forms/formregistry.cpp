@@ -2,6 +2,8 @@
 
 #include "form.h"
 
+#include <QTimer>
+
 #include <stdexcept>
 
 FormRegistry::~FormRegistry()
@@ -87,6 +89,21 @@ void FormRegistry::unload(Form *form)
     std::erase_if(m_dropped, [](const QPointer<Form> &gone) { return gone.isNull(); });
     m_dropped.emplace_back(form);
     form->deleteLater();
+    checkSoonWhetherAnythingShows();
+}
+
+void FormRegistry::checkSoonWhetherAnythingShows()
+{
+    // Not at once: the unload may be one step of a handler that shows
+    // another window next.
+    if (!m_whenNothingShows || m_checkPending)
+        return;
+    m_checkPending = true;
+    QTimer::singleShot(0, &m_timerContext, [this] {
+        m_checkPending = false;
+        if (!m_ended && visibleNames().isEmpty())
+            m_whenNothingShows();
+    });
 }
 
 void FormRegistry::dropAll()

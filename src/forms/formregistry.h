@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -51,6 +52,10 @@ public:
     void unload(const QString &name);
     void unload(Form *form);
 
+    // Called once the event loop is back after an unload that left no window
+    // of the program on screen.
+    void setWhenNothingShows(std::function<void()> callback) { m_whenNothingShows = std::move(callback); }
+
     // The end of the program: every window disappears at once, none runs its
     // unload, and from now on nothing is shown again.
     void dropAll();
@@ -59,9 +64,13 @@ public:
 private:
     friend class Form;
     void forget(Form *form);
+    void checkSoonWhetherAnythingShows();
 
     std::map<QString, Factory> m_factories;
     std::map<QString, QPointer<Form>> m_loaded;
     std::vector<QPointer<Form>> m_dropped;
     bool m_ended = false;
+    std::function<void()> m_whenNothingShows;
+    bool m_checkPending = false;
+    QObject m_timerContext; // cancels a pending check when the registry goes
 };

@@ -1,7 +1,12 @@
 // What differs on Windows.
+#include "desktop.h"
 #include "files.h"
 
 #include "store/registrystore.h"
+
+#include <QWidget>
+
+#include <windows.h>
 
 namespace platform {
 
@@ -15,5 +20,27 @@ void syncFolder(const QString &)
 {
     // NTFS journals the rename itself.
 }
+
+namespace {
+
+class WindowsDesktop final : public Desktop
+{
+public:
+    void setTopmost(QWidget *window, bool topmost) override
+    {
+        // Only the place in the stacking order changes; the result is not needed.
+        SetWindowPos(reinterpret_cast<HWND>(window->winId()), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Desktop> nativeDesktop()
+{
+    return std::make_unique<WindowsDesktop>();
+}
+
+void prepareEnvironment() {}
 
 } // namespace platform

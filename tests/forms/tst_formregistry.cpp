@@ -64,6 +64,7 @@ private slots:
     void closingByTheUserUnloads();
     void endingDropsEveryWindowWithoutUnload();
     void aWindowAskedToShowWhileUnloadingStillCloses();
+    void nothingLeftOnScreenIsToldOnceTheHandlerIsDone();
 
 private:
     std::unique_ptr<FormRegistry> forms;
@@ -161,6 +162,23 @@ void FormRegistryTest::aWindowAskedToShowWhileUnloadingStillCloses()
     current()->close();
     QVERIFY(!forms->isLoaded(QStringLiteral("frmCount")));
     QCOMPARE(loads, 1);
+}
+
+void FormRegistryTest::nothingLeftOnScreenIsToldOnceTheHandlerIsDone()
+{
+    int told = 0;
+    forms->setWhenNothingShows([&told] { ++told; });
+    forms->show(QStringLiteral("frmCount"));
+    // An unload followed by a show in the same handler leaves a window on screen.
+    forms->unload(QStringLiteral("frmCount"));
+    forms->show(QStringLiteral("frmCount"));
+    ProgramFixture::settle();
+    QCOMPARE(told, 0);
+    // The last window closed, nothing shown after it.
+    current()->close();
+    QCOMPARE(told, 0);
+    ProgramFixture::settle();
+    QCOMPARE(told, 1);
 }
 
 QTEST_MAIN(FormRegistryTest)

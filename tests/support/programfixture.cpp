@@ -15,6 +15,7 @@ void RecordingPrinter::print(QWidget *area)
 ProgramFixture::ProgramFixture()
     : m_storePath(m_dir.filePath(QStringLiteral("Velmorwick/Velmorwick.conf")))
     , m_store(std::make_unique<ConfFileStore>(m_storePath))
+    , m_desktop(platform::nativeDesktop())
 {
 }
 
@@ -38,7 +39,7 @@ void ProgramFixture::seed(const QString &section, const QString &key, const QStr
 Program &ProgramFixture::program()
 {
     if (!m_program)
-        m_program = std::make_unique<Program>(Services{*m_store, m_boxes, m_end, m_printer});
+        m_program = std::make_unique<Program>(Services{*m_store, m_boxes, m_end, m_printer, *m_desktop});
     return *m_program;
 }
 
@@ -46,6 +47,14 @@ Program &ProgramFixture::start()
 {
     program().start();
     return *m_program;
+}
+
+Program &ProgramFixture::restart()
+{
+    m_program.reset();
+    settle();
+    m_end.count = 0;
+    return start();
 }
 
 bool ProgramFixture::isShown(const QString &name)

@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "forms/printing.h"
+#include "platform/desktop.h"
 #include "forms/form.h"
 #include "scriptedboxes.h"
 #include "store/conffilestore.h"
@@ -51,6 +52,8 @@ public:
     Program &program();
     // Starts the program as its main() does.
     Program &start();
+    // A later run on the same store: the old program is gone, a new one starts.
+    Program &restart();
 
     template<class T = Form>
     T *window(const QString &name)
@@ -70,6 +73,7 @@ private:
     ScriptedBoxes m_boxes;
     RecordingProcessEnd m_end;
     RecordingPrinter m_printer;
+    std::unique_ptr<Desktop> m_desktop;
     std::unique_ptr<Program> m_program;
 };
 

@@ -1,0 +1,161 @@
+#include "reminderwindow.h"
+
+#include "app/program.h"
+#include "forms/controls.h"
+#include "forms/messageboxes.h"
+#include "store/settingsstore.h"
+#include "store/storekeys.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+struct OptionRow
+{
+    const char *button;
+    int buttonTop, buttonWidth, buttonHeight;
+    const char *label;
+    const char *caption;
+    int labelTop, labelWidth, labelHeight;
+    const char *tip;
+    const char *value;
+};
+
+// Option5 first: it is the first looked at when OK stores the choice. The
+// tooltips are the dialog's own texts, spelling and all.
+constexpr OptionRow optionRows[] = {
+    {"Option5", 360, 225, 225, "Label5", "None", 360, 435, 225, nullptr, "none"},
+    {"Option1", 660, 255, 195, "Label1", "5 Tasks", 630, 615, 195,
+     "Replaces each character by its preceeding letter in the aplhabet (a becomes b, f becomes g)", "5"},
+    {"Option2", 930, 255, 195, "Label2", "10 Tasks", 900, 675, 195, "Reverses the text", "10"},
+    {"Option3", 1170, 255, 195, "Label3", "13 Tasks", 1170, 915, 255, "Every 2 consequetive characters switch places",
+     "13"},
+    {"Option4", 1470, 255, 195, "Label4", "15 Tasks", 1470, 855, 195,
+     "Every character is mapped to a hidden character and then replaced!", "15"},
+};
+
+const QColor face(224, 224, 224);
+
+} // namespace
+
+ReminderWindow::ReminderWindow(Program &program)
+    : Form(program.forms(), formName)
+    , m_program(program)
+{
+    setWindowTitle(QStringLiteral("AutoLoad"));
+    setBorder(Border::FixedDialog);
+    setBackground(face);
+    setCentredOnScreen();
+    buildControls();
+    setClientSize(3780, 3195);
+}
+
+void ReminderWindow::buildControls()
+{
+    QWidget *area = client();
+    auto *description = controls::label(
+        area, QStringLiteral("Labeldesc"),
+        QStringLiteral("You can choose to load a list automatically the next time Velmorwick is run?"), 150, 240,
+        3435, 435);
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *frame = new QFrame(area);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    controls::place(frame, 180, 720, 3435, 1905);
+
+    m_noShow = controls::tickBox(area, QStringLiteral("chkNoShow"), QStringLiteral("Don't remind me again in the future"),
+                                 480, 2820, 195, 225);
+    controls::label(area, QStringLiteral("Labelremind"), QStringLiteral("Don't remind me again in the future"), 780,
+                    2850, 2535, 195);
+
+    for (const OptionRow &row : optionRows) {
+        auto *button = new QRadioButton(frame);
+        button->setObjectName(QString::fromLatin1(row.button));
+        button->setAccessibleName(QString::fromLatin1(row.caption));
+        controls::place(button, 600, row.buttonTop, row.buttonWidth, row.buttonHeight);
+        auto *label = controls::label(frame, QString::fromLatin1(row.label), QString::fromLatin1(row.caption), 930,
+                                      row.labelTop, row.labelWidth, row.labelHeight);
+        if (row.tip)
+            label->setToolTip(QString::fromLatin1(row.tip));
+        m_options << Option{button, QString::fromLatin1(row.value)};
+    }
+    auto *ok = controls::button(frame, QStringLiteral("cmdquit"), QStringLiteral("&OK"), 2400, 1530, 915, 315);
+    connect(ok, &QPushButton::clicked, this, &ReminderWindow::confirm);
+
+    auto option = [this](int i) -> QWidget * { return m_options[i].button; };
+    // The focus starts on the check box, then runs through 10, 5, 13, 15, OK and None.
+    controls::chainTabOrder({m_noShow, option(2), option(1), option(3), option(4), ok, option(0)});
+}
+
+void ReminderWindow::select(QRadioButton *chosen)
+{
+    for (const Option &option : std::as_const(m_options)) {
+        if (option.button != chosen)
+            unselect(option.button);
+    }
+    chosen->setChecked(true);
+}
+
+void ReminderWindow::unselect(QRadioButton *button)
+{
+    // An exclusive group will not let its last selected button go.
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(true);
+}
+
+void ReminderWindow::resetChoice()
+{
+    for (int i = 1; i < m_options.size(); ++i)
+        unselect(m_options[i].button);
+    select(m_options[0].button);
+}
+
+void ReminderWindow::formLoad()
+{
+    const QString stored = m_program.store().read(storekeys::autoLoadSection, storekeys::autoLoadKey);
+    if (stored.isEmpty()) {
+        for (const Option &option : std::as_const(m_options))
+            unselect(option.button);
+        return;
+    }
+    for (const Option &option : std::as_const(m_options)) {
+        if (stored == option.value) {
+            select(option.button);
+            return;
+        }
+    }
+    // Any other stored text leaves the group without a selection.
+}
+
+void ReminderWindow::confirm()
+{
+    QList<StoreChange> changes;
+    for (const Option &option : std::as_const(m_options)) {
+        if (option.button->isChecked()) {
+            changes << StoreChange::write(storekeys::autoLoadSection, storekeys::autoLoadKey, option.value);
+            break;
+        }
+    }
+    changes << StoreChange::write(storekeys::reminderSection, storekeys::reminderKey,
+                                  m_noShow->isChecked() ? storekeys::reminderOff : QString());
+    const StoreResult result = m_program.store().apply(changes);
+    if (!result.written()) {
+        m_program.boxes().inform(QStringLiteral("Your choice could not be saved, so nothing changes at the next "
+                                                "start. %1")
+                                     .arg(result.reason),
+                                 QStringLiteral("Error!"));
+    }
+    m_program.end();
+}
+
+void ReminderWindow::formUnload()
+{
+    m_program.end();
+}

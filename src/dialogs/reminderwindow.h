@@ -1,0 +1,45 @@
+#pragma once
+
+#include "forms/form.h"
+
+#include <QList>
+
+class Program;
+class QCheckBox;
+class QRadioButton;
+
+// The reminder that comes up when the main window goes: which list opens at
+// the next start, and whether to be reminded again. Both of its ways out end
+// the program; only OK stores the choice.
+class ReminderWindow final : public Form
+{
+    Q_OBJECT
+
+public:
+    static inline const QString formName = QStringLiteral("frmNotify");
+
+    explicit ReminderWindow(Program &program);
+
+    // "None" selected, every list unselected.
+    void resetChoice();
+
+protected:
+    void formLoad() override;
+    void formUnload() override;
+
+private:
+    struct Option
+    {
+        QRadioButton *button;
+        QString value; // what is stored for it
+    };
+
+    void buildControls();
+    void select(QRadioButton *chosen);
+    void unselect(QRadioButton *button);
+    void confirm();
+
+    Program &m_program;
+    QList<Option> m_options; // Option5 ("none") first, then Option1 to Option4
+    QCheckBox *m_noShow = nullptr;
+};

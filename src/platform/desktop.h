@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+
+class QWidget;
+
+// What the program asks of the desktop beyond Qt's own reach. One
+// implementation per platform; tests may hand in their own.
+class Desktop
+{
+public:
+    virtual ~Desktop() = default;
+
+    // Puts the window into the band above ordinary windows, or takes it out
+    // again, without moving or resizing it.
+    virtual void setTopmost(QWidget *window, bool topmost) = 0;
+};
+
+namespace platform {
+
+// The desktop of the platform the program runs on.
+std::unique_ptr<Desktop> nativeDesktop();
+
+// Settles what has to be chosen before the application object exists, such as
+// the window system connection.
+void prepareEnvironment();
+
+} // namespace platform
