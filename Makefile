@@ -9,8 +9,9 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev \
             fonts-liberation fonts-dejavu-core
 # ... and what the extended suite (make check) needs on top: a real print
-# server with a PDF printer, and the PDF tools to read what it printed.
-CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils
+# server with a PDF printer, the PDF tools to read what it printed, and a
+# virtual X server with a real window manager.
+CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils
 
 .PHONY: all deps check-deps build run test check sanitize clean
 

@@ -1,0 +1,109 @@
+#include "xsession.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace {
+
+QString output(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(10000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+} // namespace
+
+XSession::XSession()
+{
+    start();
+    if (!running())
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // so the test can start and say why it skips
+}
+
+void XSession::start()
+{
+    for (const char *tool : {"Xvfb", "openbox", "xprop", "xwininfo"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
+            m_whyNot = QStringLiteral("%1 is not installed (Debian's xvfb, openbox, x11-utils)").arg(tool);
+            return;
+        }
+    }
+    // A display number of our own: the first free one from 90 on.
+    int number = 90;
+    while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)) || QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
+        ++number;
+    const QString display = QStringLiteral(":%1").arg(number);
+
+    m_server = std::make_unique<QProcess>();
+    m_server->start(QStringLiteral("Xvfb"), {display, QStringLiteral("-screen"), QStringLiteral("0"),
+                                             QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                                             QStringLiteral("tcp")});
+    if (!m_server->waitForStarted(5000)) {
+        m_whyNot = QStringLiteral("Xvfb would not start");
+        return;
+    }
+    for (int i = 0; i < 100 && !QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)); ++i)
+        QThread::msleep(50);
+    if (m_server->state() != QProcess::Running) {
+        m_whyNot = QStringLiteral("Xvfb would not start");
+        return;
+    }
+    qputenv("DISPLAY", display.toLatin1());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+
+    m_windowManager = std::make_unique<QProcess>();
+    m_windowManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    m_windowManager->waitForStarted(5000);
+    // The window manager is ready once it has announced itself on the root window.
+    for (int i = 0; i < 100; ++i) {
+        if (output(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                .contains(QStringLiteral("window id")))
+            return;
+        QThread::msleep(50);
+    }
+    m_whyNot = QStringLiteral("openbox did not come up");
+}
+
+XSession::~XSession()
+{
+    for (auto *process : {m_windowManager.get(), m_server.get()}) {
+        if (process && process->state() != QProcess::NotRunning) {
+            process->terminate();
+            if (!process->waitForFinished(3000))
+                process->kill();
+        }
+    }
+}
+
+QStringList XSession::windowState(unsigned long window)
+{
+    const QString text = output(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window),
+                                                          QStringLiteral("_NET_WM_STATE")});
+    QStringList atoms;
+    for (const auto &match : QRegularExpression(QStringLiteral("_NET_WM_STATE_\\w+")).globalMatch(text))
+        atoms << match.captured();
+    return atoms;
+}
+
+QRect XSession::geometry(unsigned long window)
+{
+    const QString text = output(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});
+    auto number = [&text](const char *label) {
+        const auto match = QRegularExpression(QString::fromLatin1(label) + QStringLiteral(":\\s+(-?\\d+)")).match(text);
+        return match.hasMatch() ? match.captured(1).toInt() : -1;
+    };
+    return {number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"), number("Height")};
+}
+
+QList<unsigned long> XSession::stackingOrder()
+{
+    const QString text = output(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+    QList<unsigned long> windows;
+    for (const auto &match : QRegularExpression(QStringLiteral("0x[0-9a-f]+")).globalMatch(text))
+        windows << match.captured().toULong(nullptr, 16);
+    return windows;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// A private X server (Xvfb) with a real window manager (openbox) for the
+// tests that need one. Start it before the QApplication exists: it points
+// DISPLAY and QT_QPA_PLATFORM at itself.
+class XSession
+{
+public:
+    XSession();
+    ~XSession();
+
+    bool running() const { return m_whyNot.isEmpty(); }
+    // Why it could not start, for the test's skip message.
+    QString whyNot() const { return m_whyNot; }
+
+    // The window manager's _NET_WM_STATE atoms of a window.
+    static QStringList windowState(unsigned long window);
+    // Where a window's inner area is on the screen, as X reports it.
+    static QRect geometry(unsigned long window);
+    // The managed windows from the bottom of the stack to the top.
+    static QList<unsigned long> stackingOrder();
+
+private:
+    void start();
+
+    std::unique_ptr<QProcess> m_server;
+    std::unique_ptr<QProcess> m_windowManager;
+    QString m_whyNot;
+};
+
+// The main() of a test that runs under an XSession.
+#define XSESSION_TEST_MAIN(TestObject)                                                                                 \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        XSession session;                                                                                              \
+        QApplication app(argc, argv);                                                                                  \
+        TestObject test(session);                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }
