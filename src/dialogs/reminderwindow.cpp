@@ -57,12 +57,10 @@ ReminderWindow::ReminderWindow(Program &program)
 void ReminderWindow::buildControls()
 {
     QWidget *area = client();
-    auto *description = controls::label(
+    controls::label(
         area, QStringLiteral("Labeldesc"),
         QStringLiteral("You can choose to load a list automatically the next time Velmorwick is run?"), 150, 240,
-        3435, 435);
-    description->setWordWrap(true);
-    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        3435, 435, controls::Wrap::Words);
 
     auto *frame = new QFrame(area);
     frame->setObjectName(QStringLiteral("Frame1"));

@@ -70,12 +70,19 @@ QLineEdit *lineEdit(QWidget *parent, const QString &name, int left, int top, int
     return edit;
 }
 
-QLabel *label(QWidget *parent, const QString &name, const QString &text, int left, int top, int width, int height)
+QLabel *label(QWidget *parent, const QString &name, const QString &text, int left, int top, int width, int height,
+             Wrap wrap)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setWordWrap(wrap == Wrap::Words);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(label, left, top, width, height);
+    // The substitute fonts run a little wider than the originals: let a
+    // one-line label grow to the right rather than cut its text.
+    if (wrap == Wrap::None && label->sizeHint().width() > label->width())
+        label->resize(label->sizeHint().width(), label->height());
     return label;
 }
 

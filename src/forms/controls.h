@@ -29,7 +29,9 @@ void setTextColour(QWidget *widget, const QColor &colour);
 
 // A one-line text box with no length limit of its own.
 QLineEdit *lineEdit(QWidget *parent, const QString &name, int left, int top, int width, int height);
-QLabel *label(QWidget *parent, const QString &name, const QString &text, int left, int top, int width, int height);
+enum class Wrap { None, Words };
+QLabel *label(QWidget *parent, const QString &name, const QString &text, int left, int top, int width, int height,
+             Wrap wrap = Wrap::None);
 QPushButton *button(QWidget *parent, const QString &name, const QString &text, int left, int top, int width,
                     int height);
 // A check box without a visible caption; accessibleName tells a screen reader
