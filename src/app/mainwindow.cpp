@@ -4,6 +4,8 @@
 #include "dialogs/reminderwindow.h"
 #include "lists/listlayouts.h"
 #include "platform/desktop.h"
+#include "private/passwordcreatewindow.h"
+#include "private/passwordentrywindow.h"
 #include "forms/messageboxes.h"
 #include "forms/controls.h"
 #include "forms/twips.h"
@@ -155,8 +157,8 @@ void MainWindow::buildMenu()
     onTrigger(item(main, "mnuexit", QStringLiteral("&Exit")), [this] { m_program.end(); });
 
     QMenu *privateMenu = menu("mnuprivate", QStringLiteral("My &Private List"));
-    item(privateMenu, "mnupriv", QStringLiteral("&View My Private List"));
-    item(privateMenu, "mnuchange", QStringLiteral("&Change Password"));
+    onTrigger(item(privateMenu, "mnupriv", QStringLiteral("&View My Private List")), [this] { viewPrivateList(); });
+    onTrigger(item(privateMenu, "mnuchange", QStringLiteral("&Change Password")), [this] { changePassword(); });
 
     QMenu *help = menu("mnuhelp", QStringLiteral("&Help"));
     item(help, "mnuabout", QStringLiteral("&About"));
@@ -263,5 +265,29 @@ void MainWindow::resetAutoLoad()
 void MainWindow::openListInstead(int tasks)
 {
     m_program.showTaskList(tasks);
+    unload();
+}
+
+bool MainWindow::passwordIsSet() const
+{
+    return !m_program.store().read(storekeys::passwordSection, storekeys::passwordKey).isEmpty();
+}
+
+void MainWindow::viewPrivateList()
+{
+    m_program.forms().show(passwordIsSet() ? PasswordEntryWindow::formName : PasswordCreateWindow::formName);
+    unload();
+}
+
+// A stored password is only replaced by someone who can type it: the entry
+// window asks for it first.
+void MainWindow::changePassword()
+{
+    if (passwordIsSet()) {
+        m_program.forms().show(PasswordEntryWindow::formName);
+    } else {
+        m_program.store().removeSection(storekeys::passwordSection); // an empty value may still be there
+        m_program.forms().show(PasswordCreateWindow::formName);
+    }
     unload();
 }

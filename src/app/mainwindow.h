@@ -41,6 +41,9 @@ private:
     void resetAutoLoad();
     // Opens a list and unloads this window, which runs the exit step.
     void openListInstead(int tasks);
+    bool passwordIsSet() const;
+    void viewPrivateList();
+    void changePassword();
 
     Program &m_program;
     QList<QCheckBox *> m_sizeBoxes; // in screen order: 3, 5, 6 ... 15

@@ -5,6 +5,8 @@
 #include "forms/messageboxes.h"
 #include "lists/listlayouts.h"
 #include "lists/tasklistwindow.h"
+#include "private/passwordcreatewindow.h"
+#include "private/passwordentrywindow.h"
 #include "store/settingsstore.h"
 
 #include <QCoreApplication>
@@ -29,6 +31,9 @@ void Program::defineForms()
     m_forms.define(ReminderWindow::formName, [this] { return new ReminderWindow(*this); });
     for (const ListLayout &layout : dayListLayouts())
         m_forms.define(layout.formName, [this, &layout] { return new TaskListWindow(*this, layout); });
+    m_forms.define(privateListLayout().formName, [this] { return new TaskListWindow(*this, privateListLayout()); });
+    m_forms.define(PasswordCreateWindow::formName, [this] { return new PasswordCreateWindow(*this); });
+    m_forms.define(PasswordEntryWindow::formName, [this] { return new PasswordEntryWindow(*this); });
 }
 
 void Program::start()

@@ -36,6 +36,7 @@ public:
     QWidget *client() const;
     FormRegistry &forms() const { return m_forms; }
     bool isUnloading() const { return m_unloading; }
+    bool shownInTaskbar() const { return m_shownInTaskbar; }
 
     // Shows the window modeless, or brings it forward when already shown.
     void showForm();
@@ -53,6 +54,8 @@ protected:
     void setBackground(const QColor &colour, const QPixmap &picture = {});
     void setMenuBar(QMenuBar *bar);
     void setCentredOnScreen() { m_centred = true; }
+    // Windows that are not shown in the task bar: dialogs, notes.
+    void setShownInTaskbar(bool shown) { m_shownInTaskbar = shown; }
     void setClientOrigin(int leftTwips, int topTwips);
 
     void closeEvent(QCloseEvent *event) override;
@@ -70,5 +73,6 @@ private:
     bool m_unloading = false;
     bool m_shownBefore = false;
     bool m_centred = false;
+    bool m_shownInTaskbar = true;
     std::optional<QPoint> m_clientOrigin;
 };

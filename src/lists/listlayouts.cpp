@@ -13,10 +13,17 @@ using F = ListLayout::FrameColour;
 ListLayout day(int tasks, const char *caption, int clientHeight, int printLeft, int saveLeft, int clearLeft,
                F frame, P placement = P::Centred)
 {
-    ListLayout row{tasks,     QStringLiteral("frm%1").arg(tasks), QString::fromLatin1(caption),
-                   storekeys::taskSection(tasks),                clientHeight,
-                   printLeft, saveLeft,                           clearLeft,
-                   placement, frame};
+    ListLayout row;
+    row.tasks = tasks;
+    row.formName = QStringLiteral("frm%1").arg(tasks);
+    row.caption = QString::fromLatin1(caption);
+    row.section = storekeys::taskSection(tasks);
+    row.clientHeight = clientHeight;
+    row.printLeft = printLeft;
+    row.saveLeft = saveLeft;
+    row.clearLeft = clearLeft;
+    row.placement = placement;
+    row.frameColour = frame;
     return row;
 }
 
@@ -76,7 +83,8 @@ const ListLayout &privateListLayout()
         r.frameLeft = 480;
         r.frameColour = F::White;
         r.headerLeft = 420;
-        r.isPrivate = true;
+        r.masksDoneTasks = true;
+        r.closesOnLoad = QStringLiteral("frmpriv");
         return r;
     }();
     return row;

@@ -12,22 +12,23 @@ struct ListLayout
     enum class Placement { Centred, TopLeftCorner };
     enum class FrameColour { CaptionText, White };
 
-    int tasks;
+    int tasks = 0;
     QString formName;
     QString caption;
     QString section;
-    int clientHeight;
-    int printLeft, saveLeft, clearLeft;
-    Placement placement;
-    FrameColour frameColour;
+    int clientHeight = 0;
+    int printLeft = 0, saveLeft = 0, clearLeft = 0;
+    Placement placement = Placement::Centred;
+    FrameColour frameColour = FrameColour::White;
     int frameLeft = 540;
     int headerLeft = 300;
     int headerWidth = 1995;
     int backgroundHeight = 408; // pixels
     int secondTickHeight = 195;
-    // The private list: a ticked task shows one "*" per character, and
-    // opening the list closes the password entry window.
-    bool isPrivate = false;
+    // The private list: a ticked task shows one "*" per character.
+    bool masksDoneTasks = false;
+    // A window that loading this one unloads (the password entry window).
+    QString closesOnLoad;
 };
 
 std::span<const ListLayout> dayListLayouts();

@@ -114,6 +114,8 @@ void TaskListWindow::buildControls()
 
 void TaskListWindow::formLoad()
 {
+    if (!m_layout.closesOnLoad.isEmpty())
+        m_program.forms().unload(m_layout.closesOnLoad);
     const int n = m_layout.tasks;
     SettingsStore &store = m_program.store();
     for (int row = 1; row <= n; ++row)
@@ -130,7 +132,7 @@ void TaskListWindow::applyTickLook(int row)
     const bool done = tickBox(row)->isChecked();
     text->setEnabled(!done);
     controls::setBackground(text, done ? doneLook : openLook);
-    if (m_layout.isPrivate)
+    if (m_layout.masksDoneTasks)
         text->setEchoMode(done ? QLineEdit::Password : QLineEdit::Normal);
 }
 

@@ -1,0 +1,60 @@
+#include "passwordcreatewindow.h"
+
+#include "app/program.h"
+#include "forms/controls.h"
+#include "forms/messageboxes.h"
+#include "private/passwordentrywindow.h"
+#include "private/passwordhash.h"
+#include "store/settingsstore.h"
+#include "store/storekeys.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+PasswordCreateWindow::PasswordCreateWindow(Program &program)
+    : Form(program.forms(), formName)
+    , m_program(program)
+{
+    setWindowTitle(QStringLiteral("Create Password"));
+    setBorder(Border::Sizable);
+    setBackground(Qt::white, QPixmap(QStringLiteral(":/assets/background-408.png")));
+    setCentredOnScreen();
+    setShownInTaskbar(false);
+
+    QWidget *area = client();
+    m_first = controls::lineEdit(area, QStringLiteral("txtpass1"), 360, 1080, 2415, 285);
+    m_second = controls::lineEdit(area, QStringLiteral("txtpass2"), 360, 1800, 2415, 285);
+    for (QLineEdit *box : {m_first, m_second})
+        box->setEchoMode(QLineEdit::Password);
+    m_first->setAccessibleName(QStringLiteral("Enter Password"));
+    m_second->setAccessibleName(QStringLiteral("Re-enter Password"));
+    auto *ok = controls::button(area, QStringLiteral("cmdok"), QStringLiteral("OK"), 1800, 2280, 975, 375);
+    controls::setBackground(ok, QColor(0xE0, 0xE0, 0xE0));
+    controls::label(area, QStringLiteral("Label1"), QStringLiteral("Please create your Private List Password"), 360,
+                    360, 2895, 255);
+    controls::label(area, QStringLiteral("Label2(0)"), QStringLiteral("Enter Password"), 360, 840, 1215, 255);
+    controls::label(area, QStringLiteral("Label2(1)"), QStringLiteral("Re-enter Password"), 360, 1560, 1575, 255);
+    controls::chainTabOrder({m_first, m_second, ok});
+    connect(ok, &QPushButton::clicked, this, &PasswordCreateWindow::confirm);
+
+    setClientSize(3555, 2970);
+}
+
+void PasswordCreateWindow::confirm()
+{
+    // Both the same, exactly (case and blanks count), and not empty.
+    if (m_first->text().isEmpty() || m_first->text() != m_second->text()) {
+        m_program.boxes().inform(QStringLiteral("Passwords are blank or do not match"), QStringLiteral("Error!"));
+        return;
+    }
+    const StoreResult result = m_program.store().write(storekeys::passwordSection, storekeys::passwordKey,
+                                                       passwordhash::hash(m_first->text()));
+    if (!result.written()) {
+        m_program.boxes().inform(QStringLiteral("The password was not saved. %1").arg(result.reason),
+                                 QStringLiteral("Error!"));
+        return;
+    }
+    m_program.boxes().inform(QStringLiteral("Password Set!"), QStringLiteral("Velmorwick"));
+    m_program.forms().show(PasswordEntryWindow::formName);
+    unload();
+}

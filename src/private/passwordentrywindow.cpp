@@ -1,0 +1,110 @@
+#include "passwordentrywindow.h"
+
+#include "app/program.h"
+#include "forms/controls.h"
+#include "forms/messageboxes.h"
+#include "lists/listlayouts.h"
+#include "private/passwordcreatewindow.h"
+#include "private/passwordhash.h"
+#include "store/settingsstore.h"
+#include "store/storekeys.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+PasswordEntryWindow::PasswordEntryWindow(Program &program)
+    : Form(program.forms(), formName)
+    , m_program(program)
+{
+    setWindowTitle(QStringLiteral("Enter Password!"));
+    setBorder(Border::FixedDialog);
+    setBackground(Qt::white, QPixmap(QStringLiteral(":/assets/background-408.png")));
+    setCentredOnScreen();
+    setShownInTaskbar(false);
+
+    QWidget *area = client();
+    m_password = controls::lineEdit(area, QStringLiteral("Text1"), 360, 720, 1665, 285);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_password->setFont(controls::msSansSerif(9.75));
+    m_password->setAccessibleName(QStringLiteral("Password"));
+    m_ok = controls::button(area, QStringLiteral("cmdok"), QStringLiteral("&OK"), 2160, 720, 585, 315);
+    auto *change =
+        controls::button(area, QStringLiteral("cmdchange"), QStringLiteral("Change Password"), 360, 1140, 2415, 285);
+    for (QPushButton *b : {m_ok, change})
+        controls::setBackground(b, QColor(0xE0, 0xE0, 0xE0));
+    controls::label(area, QStringLiteral("Label1"), QStringLiteral("Please enter your password below!"), 360, 240,
+                    2805, 345);
+    controls::chainTabOrder({m_password, m_ok, change});
+
+    // OK answers the release of any mouse button on it, and the keyboard
+    // (Space, Alt+O) too; a left click must not count twice.
+    m_ok->installEventFilter(this);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (std::exchange(m_releaseWillClick, false))
+            return;
+        openPrivateList();
+    });
+    connect(change, &QPushButton::clicked, this, &PasswordEntryWindow::changePassword);
+
+    setClientSize(3315, 1860);
+}
+
+bool PasswordEntryWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ok && event->type() == QEvent::MouseButtonRelease) {
+        const auto *release = static_cast<QMouseEvent *>(event);
+        m_releaseWillClick = release->button() == Qt::LeftButton && m_ok->isDown()
+                             && m_ok->rect().contains(release->position().toPoint());
+        openPrivateList();
+    }
+    return Form::eventFilter(watched, event);
+}
+
+bool PasswordEntryWindow::typedPasswordIsRight()
+{
+    const QString typed = m_password->text();
+    if (typed.isEmpty()) {
+        m_program.boxes().inform(QStringLiteral("Password field cannot be blank"), QStringLiteral("Error!"));
+        m_password->setFocus();
+        return false;
+    }
+    const QString stored = m_program.store().read(storekeys::passwordSection, storekeys::passwordKey);
+    switch (passwordhash::check(stored, typed)) {
+    case passwordhash::Verdict::MatchesPlainText:
+        // Kept as typed by an earlier version: keep its hash from now on. Should
+        // the store refuse, the old value still works next time.
+        m_program.store().write(storekeys::passwordSection, storekeys::passwordKey, passwordhash::hash(typed));
+        return true;
+    case passwordhash::Verdict::Matches:
+        return true;
+    case passwordhash::Verdict::Wrong:
+        break;
+    }
+    m_program.boxes().inform(QStringLiteral("Wrong password, please try again"), QStringLiteral("Error!"));
+    m_password->setFocus();
+    return false;
+}
+
+void PasswordEntryWindow::openPrivateList()
+{
+    // The private list closes this window as it loads.
+    if (typedPasswordIsRight())
+        m_program.forms().show(privateListLayout().formName);
+}
+
+// With a password stored, the box must hold it before it can be replaced.
+void PasswordEntryWindow::changePassword()
+{
+    const bool stored = !m_program.store().read(storekeys::passwordSection, storekeys::passwordKey).isEmpty();
+    if (stored && !typedPasswordIsRight())
+        return;
+    const StoreResult result = m_program.store().removeSection(storekeys::passwordSection);
+    if (!result.written()) {
+        m_program.boxes().inform(QStringLiteral("The password could not be removed. %1").arg(result.reason),
+                                 QStringLiteral("Error!"));
+        return;
+    }
+    m_program.forms().show(PasswordCreateWindow::formName);
+    unload();
+}

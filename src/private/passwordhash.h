@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The private list's password is kept as a salted, memory-hard hash
+// (Argon2id), never as the text itself.
+namespace passwordhash {
+
+// A self-describing hash string of the password, with a fresh salt.
+QString hash(const QString &password);
+
+enum class Verdict {
+    Matches,
+    MatchesPlainText, // an earlier version kept the password as typed; replace it by its hash
+    Wrong,
+};
+
+// Compares exactly: letter case and every blank count.
+Verdict check(const QString &stored, const QString &typed);
+
+} // namespace passwordhash
