@@ -45,18 +45,20 @@ run: build
 	$(BUILD)/src/velmorwick
 
 test: build
-	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS) -LE extended
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS) -LE "extended|benchmark"
 
-# The extended suite: the tests that need real outside programs, then every
-# ordinary test again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The extended suite: the tests that need real outside programs, every
+# ordinary test again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and the benchmarks, which print their figures.
 check: check-deps build sanitize
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -L extended
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --verbose -L benchmark | grep -E "^[0-9]+: [a-z]"
 
 sanitize: deps
 	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DVELMORWICK_SANITIZE=ON
 	cmake --build $(BUILD)-asan -j$(JOBS)
 	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --test-dir $(BUILD)-asan --output-on-failure -j$(JOBS) -LE extended
+	  ctest --test-dir $(BUILD)-asan --output-on-failure -j$(JOBS) -LE "extended|benchmark"
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan

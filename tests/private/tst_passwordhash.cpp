@@ -1,0 +1,82 @@
+// The stored form of the private list's password.
+#include "private/passwordhash.h"
+
+#include <QTest>
+
+using passwordhash::Verdict;
+
+class PasswordHashTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void onlyTheExactPasswordMatchesItsHash_data();
+    void onlyTheExactPasswordMatchesItsHash();
+    void theHashHidesThePasswordAndIsSaltedAnew();
+    void aPlainValueFromAnEarlierVersionStillWorksWhenTypedExactly_data();
+    void aPlainValueFromAnEarlierVersionStillWorksWhenTypedExactly();
+    void nothingMatchesAnEmptyStore();
+};
+
+void PasswordHashTest::onlyTheExactPasswordMatchesItsHash_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("same") << QStringLiteral("Tulip42") << QStringLiteral("Tulip42") << true;
+    QTest::newRow("other case") << QStringLiteral("Tulip42") << QStringLiteral("tulip42") << false;
+    QTest::newRow("extra trailing blank") << QStringLiteral("Tulip42") << QStringLiteral("Tulip42 ") << false;
+    QTest::newRow("extra leading blank") << QStringLiteral("Tulip42") << QStringLiteral(" Tulip42") << false;
+    QTest::newRow("three spaces") << QStringLiteral("   ") << QStringLiteral("   ") << true;
+    QTest::newRow("two of three spaces") << QStringLiteral("   ") << QStringLiteral("  ") << false;
+    QTest::newRow("unicode") << QStringLiteral(u"pässwörd 密码") << QStringLiteral(u"pässwörd 密码") << true;
+    QTest::newRow("prefix only") << QStringLiteral("abcdef") << QStringLiteral("abc") << false;
+}
+
+void PasswordHashTest::onlyTheExactPasswordMatchesItsHash()
+{
+    QFETCH(QString, password);
+    QFETCH(QString, typed);
+    QFETCH(bool, matches);
+    QCOMPARE(passwordhash::check(passwordhash::hash(password), typed), matches ? Verdict::Matches : Verdict::Wrong);
+}
+
+void PasswordHashTest::theHashHidesThePasswordAndIsSaltedAnew()
+{
+    const QString first = passwordhash::hash(QStringLiteral("Tulip42"));
+    const QString second = passwordhash::hash(QStringLiteral("Tulip42"));
+    QVERIFY(first.startsWith(QStringLiteral("$argon2id$")));
+    QVERIFY(!first.contains(QStringLiteral("Tulip42")));
+    QVERIFY(first != second);
+}
+
+void PasswordHashTest::aPlainValueFromAnEarlierVersionStillWorksWhenTypedExactly_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("verdict");
+    QTest::newRow("typed exactly") << QStringLiteral("Open Sesame") << QStringLiteral("Open Sesame")
+                                   << int(Verdict::MatchesPlainText);
+    QTest::newRow("other case") << QStringLiteral("Open Sesame") << QStringLiteral("open sesame") << int(Verdict::Wrong);
+    QTest::newRow("looks like a hash but is not one")
+        << QStringLiteral("$argon2id$not really") << QStringLiteral("$argon2id$not really")
+        << int(Verdict::MatchesPlainText);
+    QTest::newRow("spaces") << QStringLiteral("  ") << QStringLiteral("  ") << int(Verdict::MatchesPlainText);
+}
+
+void PasswordHashTest::aPlainValueFromAnEarlierVersionStillWorksWhenTypedExactly()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    QFETCH(int, verdict);
+    QCOMPARE(int(passwordhash::check(stored, typed)), verdict);
+}
+
+void PasswordHashTest::nothingMatchesAnEmptyStore()
+{
+    QCOMPARE(passwordhash::check(QString(), QString()), Verdict::Wrong);
+    QCOMPARE(passwordhash::check(QString(), QStringLiteral("x")), Verdict::Wrong);
+}
+
+QTEST_GUILESS_MAIN(PasswordHashTest)
+#include "tst_passwordhash.moc"
