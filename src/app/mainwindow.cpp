@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "dialogs/reminderwindow.h"
 #include "lists/listlayouts.h"
+#include "notes/notewindow.h"
 #include "platform/desktop.h"
 #include "private/passwordcreatewindow.h"
 #include "private/passwordentrywindow.h"
@@ -138,7 +139,10 @@ void MainWindow::buildMenu()
 
     QMenu *main = menu("mnumenu", QStringLiteral("&Menu"));
     onTrigger(item(main, "mnuclear", QStringLiteral("&Clear All Tasks")), [this] { clearAllTasks(); });
-    item(main, "mnunote", QStringLiteral("&Quick Notes"));
+    onTrigger(item(main, "mnunote", QStringLiteral("&Quick Notes")), [this] {
+        m_program.forms().show(NoteWindow::formName(1));
+        hide();
+    });
     separator(main, "mnuline2");
     onTrigger(item(main, "mnutop", QStringLiteral("Make &Topmost")),
               [this] { m_program.desktop().setTopmost(this, true); });

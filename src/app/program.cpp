@@ -5,6 +5,8 @@
 #include "forms/messageboxes.h"
 #include "lists/listlayouts.h"
 #include "lists/tasklistwindow.h"
+#include "notes/notewindow.h"
+#include "platform/desktop.h"
 #include "private/passwordcreatewindow.h"
 #include "private/passwordentrywindow.h"
 #include "store/settingsstore.h"
@@ -22,6 +24,10 @@ Program::Program(const Services &services)
     store().setProblemReporter([this](const QString &message) { boxes().inform(message, QStringLiteral("Velmorwick")); });
     // The program never lingers with nothing on screen.
     m_forms.setWhenNothingShows([this] { end(); });
+    m_forms.setBeforeShow([this](Form *form) {
+        if (!form->shownInTaskbar())
+            desktop().keepOffTaskbar(form);
+    });
     defineForms();
 }
 
@@ -34,6 +40,8 @@ void Program::defineForms()
     m_forms.define(privateListLayout().formName, [this] { return new TaskListWindow(*this, privateListLayout()); });
     m_forms.define(PasswordCreateWindow::formName, [this] { return new PasswordCreateWindow(*this); });
     m_forms.define(PasswordEntryWindow::formName, [this] { return new PasswordEntryWindow(*this); });
+    for (int number = 1; number <= NoteWindow::count; ++number)
+        m_forms.define(NoteWindow::formName(number), [this, number] { return new NoteWindow(*this, number); });
 }
 
 void Program::start()

@@ -128,6 +128,7 @@ void Form::closeEvent(QCloseEvent *event)
 
 void Form::showEvent(QShowEvent *event)
 {
+    m_forms.beforeShow(this);
     QWidget::showEvent(event);
     if (!m_shownBefore) {
         m_shownBefore = true;

@@ -56,6 +56,14 @@ public:
     // of the program on screen.
     void setWhenNothingShows(std::function<void()> callback) { m_whenNothingShows = std::move(callback); }
 
+    // Called as a window is about to show, every time.
+    void setBeforeShow(std::function<void(Form *)> callback) { m_beforeShow = std::move(callback); }
+    void beforeShow(Form *form) const
+    {
+        if (m_beforeShow)
+            m_beforeShow(form);
+    }
+
     // The end of the program: every window disappears at once, none runs its
     // unload, and from now on nothing is shown again.
     void dropAll();
@@ -71,6 +79,7 @@ private:
     std::vector<QPointer<Form>> m_dropped;
     bool m_ended = false;
     std::function<void()> m_whenNothingShows;
+    std::function<void(Form *)> m_beforeShow;
     bool m_checkPending = false;
     QObject m_timerContext; // cancels a pending check when the registry goes
 };

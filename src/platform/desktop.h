@@ -14,6 +14,10 @@ public:
     // Puts the window into the band above ordinary windows, or takes it out
     // again, without moving or resizing it.
     virtual void setTopmost(QWidget *window, bool topmost) = 0;
+
+    // Keeps a window that is about to show out of the task bar. Called at
+    // every show, as some window managers forget it when a window hides.
+    virtual void keepOffTaskbar(QWidget *window) = 0;
 };
 
 namespace platform {

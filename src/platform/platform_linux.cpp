@@ -5,9 +5,17 @@
 #include "store/conffilestore.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QTimer>
 #include <QSettings>
 #include <QWidget>
 #include <QWindow>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -33,11 +41,57 @@ void syncFolder(const QString &folder)
 
 namespace {
 
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    const auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return result;
+}
+
 // The window manager's keep-above state, which Qt sets from the stays-on-top
 // flag; on a window that is already shown it changes in place.
 class X11Desktop final : public Desktop
 {
 public:
+    // Qt has no call for skip-taskbar on X11: set the window's _NET_WM_STATE
+    // before it is mapped, and ask the window manager once it is (EWMH).
+    // Keep-above goes along, so neither state is lost when the window
+    // manager takes the message.
+    void keepOffTaskbar(QWidget *window) override
+    {
+        const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+        if (!connection)
+            return;
+        const xcb_window_t id = static_cast<xcb_window_t>(window->winId());
+        const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
+        std::vector<xcb_atom_t> states{atom(connection, "_NET_WM_STATE_SKIP_TASKBAR")};
+        if (window->windowFlags() & Qt::WindowStaysOnTopHint)
+            states.push_back(atom(connection, "_NET_WM_STATE_ABOVE"));
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32,
+                            static_cast<uint32_t>(states.size()), states.data());
+        xcb_flush(connection);
+
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        QTimer::singleShot(0, window, [connection, id, root, state, states] {
+            xcb_client_message_event_t message{};
+            message.response_type = XCB_CLIENT_MESSAGE;
+            message.format = 32;
+            message.window = id;
+            message.type = state;
+            message.data.data32[0] = 1; // add
+            message.data.data32[1] = states[0];
+            message.data.data32[2] = states.size() > 1 ? states[1] : 0;
+            message.data.data32[3] = 1; // asked by an ordinary program
+            xcb_send_event(connection, 0, root,
+                           XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                           reinterpret_cast<const char *>(&message));
+            xcb_flush(connection);
+        });
+    }
+
     void setTopmost(QWidget *window, bool topmost) override
     {
         if (QWindow *handle = window->windowHandle()) {

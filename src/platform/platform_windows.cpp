@@ -26,6 +26,15 @@ namespace {
 class WindowsDesktop final : public Desktop
 {
 public:
+    // A window owned by a hidden window gets no task bar button.
+    void keepOffTaskbar(QWidget *window) override
+    {
+        static const HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                                  GetModuleHandleW(nullptr), nullptr);
+        SetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWLP_HWNDPARENT,
+                          reinterpret_cast<LONG_PTR>(owner));
+    }
+
     void setTopmost(QWidget *window, bool topmost) override
     {
         // Only the place in the stacking order changes; the result is not needed.

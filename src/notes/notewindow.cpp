@@ -1,0 +1,91 @@
+#include "notewindow.h"
+
+#include "app/program.h"
+#include "forms/controls.h"
+#include "forms/messageboxes.h"
+#include "platform/desktop.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const char *const captions[NoteWindow::count] = {
+    "Tarnbook! Quick Note (Main)", "Tarnbook! Quick Note (2)", "Tarnbook! Quick Note (3)",
+    "Tarnbook! Quick Note (4)",    "Tarnbook! Quick Note (End)",
+};
+
+const QColor face(169, 191, 168);
+
+} // namespace
+
+QString NoteWindow::formName(int number)
+{
+    return number == 1 ? QStringLiteral("frmnote") : QStringLiteral("frmnote%1").arg(number);
+}
+
+NoteWindow::NoteWindow(Program &program, int number)
+    : Form(program.forms(), formName(number))
+    , m_program(program)
+    , m_number(number)
+{
+    setWindowTitle(QString::fromLatin1(captions[number - 1]));
+    setBorder(Border::FixedTool);
+    setShownInTaskbar(false);
+    setBackground(Qt::white, QPixmap(QStringLiteral(":/assets/background-408.png")));
+
+    QWidget *area = client();
+    m_note = new QPlainTextEdit(area);
+    m_note->setObjectName(QStringLiteral("txtnote"));
+    m_note->setAccessibleName(windowTitle());
+    m_note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_note->setTabChangesFocus(true);
+    controls::place(m_note, 60, 60, 3255, 1275);
+    auto *clear = controls::button(area, QStringLiteral("Command2"), QStringLiteral("Clear Current Quicknote"), 1380,
+                                   1320, 1935, 255);
+    m_newNote = controls::button(area, QStringLiteral("Command1"), QStringLiteral("New QuickNote"), 60, 1320, 1335, 255);
+    for (QPushButton *b : {clear, m_newNote})
+        controls::setBackground(b, face);
+
+    if (number == count) {
+        m_newNote->setEnabled(false); // the end of the chain
+        controls::chainTabOrder({m_note, m_newNote, clear});
+    } else {
+        controls::chainTabOrder({m_note, clear, m_newNote});
+        connect(m_newNote, &QPushButton::clicked, this, &NoteWindow::openNext);
+    }
+    connect(clear, &QPushButton::clicked, m_note, &QPlainTextEdit::clear);
+
+    setClientSize(3345, 1635);
+}
+
+NoteWindow *NoteWindow::predecessor() const
+{
+    return m_number > 1 ? m_program.forms().find<NoteWindow>(formName(m_number - 1)) : nullptr;
+}
+
+void NoteWindow::formLoad()
+{
+    m_program.desktop().setTopmost(this, true);
+    if (NoteWindow *before = predecessor())
+        before->newNoteButton()->setEnabled(false);
+}
+
+void NoteWindow::openNext()
+{
+    m_program.forms().show(formName(m_number + 1));
+    m_newNote->setEnabled(false);
+}
+
+void NoteWindow::formUnload()
+{
+    if (m_number > 1) {
+        if (NoteWindow *before = predecessor())
+            before->newNoteButton()->setEnabled(true);
+        return;
+    }
+    if (m_program.boxes().askYesNo(QStringLiteral("Do you want to completely exit Tarnbook?"), QStringLiteral("Alert!")))
+        m_program.end();
+    else
+        m_program.showMainWindow();
+}
