@@ -1,5 +1,6 @@
 #include "app/appearance.h"
 #include "app/program.h"
+#include "dialogs/systeminfo.h"
 #include "forms/messageboxes.h"
 #include "forms/printing.h"
 #include "platform/desktop.h"
@@ -20,7 +21,8 @@ int main(int argc, char *argv[])
     QtProcessEnd processEnd;
     DefaultPrinter printer;
     const auto desktop = platform::nativeDesktop();
-    Program program({*store, boxes, processEnd, printer, *desktop});
+    const auto systemInfo = platform::nativeSystemInfo();
+    Program program({*store, boxes, processEnd, printer, *desktop, *systemInfo});
     program.start();
     return program.hasEnded() ? 0 : app.exec();
 }

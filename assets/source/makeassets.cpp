@@ -99,6 +99,38 @@ QImage banner()
     return image;
 }
 
+// The About box's advertisement for the maker's other program, 164 x 55.
+QImage advert()
+{
+    QImage image(164, 55, QImage::Format_ARGB32);
+    image.fill(QColor(0xFF, 0xF8, 0xE0));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x80, 0x60, 0x20), 2));
+    p.drawRoundedRect(QRectF(1, 1, 162, 53), 6, 6);
+    // A quill across the left end.
+    QPainterPath quill;
+    quill.moveTo(12, 46);
+    quill.cubicTo(18, 28, 30, 14, 40, 8);
+    quill.cubicTo(36, 22, 26, 36, 12, 46);
+    p.setBrush(QColor(0x30, 0x50, 0x90));
+    p.setPen(Qt::NoPen);
+    p.drawPath(quill);
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    font.setPixelSize(24);
+    font.setItalic(true);
+    p.setFont(font);
+    p.setPen(QColor(0x30, 0x30, 0x30));
+    p.drawText(QRect(44, 4, 116, 34), Qt::AlignCenter, QStringLiteral("Quillmark"));
+    QFont small = font;
+    small.setPixelSize(10);
+    small.setItalic(false);
+    p.setFont(small);
+    p.drawText(QRect(44, 34, 116, 16), Qt::AlignCenter, QStringLiteral("your pocket notebook"));
+    return image;
+}
+
 bool save(const QImage &image, const QDir &dir, const char *name)
 {
     const QString path = dir.filePath(QString::fromLatin1(name));
@@ -121,5 +153,6 @@ int main(int argc, char **argv)
     ok = save(icon(32), dir, "icon-32.png") && ok;
     ok = save(icon(16), dir, "icon-16.png") && ok;
     ok = save(banner(), dir, "banner.png") && ok;
+    ok = save(advert(), dir, "quillmark.png") && ok;
     return ok ? 0 : 1;
 }

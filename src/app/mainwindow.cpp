@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "app/program.h"
+#include "dialogs/aboutwindow.h"
 #include "dialogs/reminderwindow.h"
 #include "lists/listlayouts.h"
 #include "notes/notewindow.h"
@@ -165,7 +166,8 @@ void MainWindow::buildMenu()
     onTrigger(item(privateMenu, "mnuchange", QStringLiteral("&Change Password")), [this] { changePassword(); });
 
     QMenu *help = menu("mnuhelp", QStringLiteral("&Help"));
-    item(help, "mnuabout", QStringLiteral("&About"));
+    onTrigger(item(help, "mnuabout", QStringLiteral("&About")),
+              [this] { m_program.forms().show(AboutWindow::formName); });
 
     setMenuBar(bar);
 }

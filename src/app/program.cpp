@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "app/mainwindow.h"
+#include "dialogs/aboutwindow.h"
 #include "dialogs/reminderwindow.h"
 #include "forms/messageboxes.h"
 #include "lists/listlayouts.h"
@@ -35,6 +36,7 @@ void Program::defineForms()
 {
     m_forms.define(MainWindow::formName, [this] { return new MainWindow(*this); });
     m_forms.define(ReminderWindow::formName, [this] { return new ReminderWindow(*this); });
+    m_forms.define(AboutWindow::formName, [this] { return new AboutWindow(*this); });
     for (const ListLayout &layout : dayListLayouts())
         m_forms.define(layout.formName, [this, &layout] { return new TaskListWindow(*this, layout); });
     m_forms.define(privateListLayout().formName, [this] { return new TaskListWindow(*this, privateListLayout()); });

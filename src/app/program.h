@@ -3,6 +3,7 @@
 #include "forms/formregistry.h"
 
 class Desktop;
+class SystemInfoHost;
 class MessageBoxes;
 class SettingsStore;
 class WindowPrinter;
@@ -30,6 +31,7 @@ struct Services
     ProcessEnd &processEnd;
     WindowPrinter &printer;
     Desktop &desktop;
+    SystemInfoHost &systemInfo;
 };
 
 // The running program: its windows and the services they share. Windows are
@@ -45,6 +47,7 @@ public:
     MessageBoxes &boxes() const { return m_services.boxes; }
     WindowPrinter &printer() const { return m_services.printer; }
     Desktop &desktop() const { return m_services.desktop; }
+    SystemInfoHost &systemInfo() const { return m_services.systemInfo; }
     FormRegistry &forms() { return m_forms; }
 
     // Start-up: the main window is created, which runs the auto-load

@@ -3,6 +3,7 @@
 #include <memory>
 
 class QWidget;
+class SystemInfoHost;
 
 // What the program asks of the desktop beyond Qt's own reach. One
 // implementation per platform; tests may hand in their own.
@@ -24,6 +25,9 @@ namespace platform {
 
 // The desktop of the platform the program runs on.
 std::unique_ptr<Desktop> nativeDesktop();
+
+// Where the system information tool is looked up and started.
+std::unique_ptr<SystemInfoHost> nativeSystemInfo();
 
 // Settles what has to be chosen before the application object exists, such as
 // the window system connection.

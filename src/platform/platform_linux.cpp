@@ -2,10 +2,14 @@
 #include "desktop.h"
 #include "files.h"
 
+#include "dialogs/systeminfo.h"
 #include "store/conffilestore.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QSettings>
 #include <QWidget>
@@ -108,6 +112,49 @@ public:
 std::unique_ptr<Desktop> nativeDesktop()
 {
     return std::make_unique<X11Desktop>();
+}
+
+namespace {
+
+// There is no registry here. What stands in: the tool's own entry names the
+// first well-known system information program found on PATH; the shared
+// tools' entry holds nothing.
+class PathSystemInfoHost final : public SystemInfoHost
+{
+public:
+    bool getKeyValue(std::uint32_t root, const std::string &keyName, const std::string &valueName,
+                     std::string &value) override
+    {
+        value.clear();
+        if (root != systeminfo::localMachine || keyName != systeminfo::toolKey || valueName != systeminfo::toolValue)
+            return false;
+        for (const char *name : {"hardinfo", "hardinfo2", "kinfocenter"}) {
+            const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
+            if (!found.isEmpty()) {
+                value = QFile::encodeName(found).toStdString();
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool fileExists(const std::string &path) override
+    {
+        const QFileInfo file(QFile::decodeName(path.c_str()));
+        return file.isFile() && !file.isHidden();
+    }
+
+    bool start(const std::string &commandLine) override
+    {
+        return QProcess::startDetached(QFile::decodeName(commandLine.c_str()), {});
+    }
+};
+
+} // namespace
+
+std::unique_ptr<SystemInfoHost> nativeSystemInfo()
+{
+    return std::make_unique<PathSystemInfoHost>();
 }
 
 void prepareEnvironment()

@@ -2,6 +2,7 @@
 #include "desktop.h"
 #include "files.h"
 
+#include "platform/windowsregistry.h"
 #include "store/registrystore.h"
 
 #include <QWidget>
@@ -48,6 +49,11 @@ public:
 std::unique_ptr<Desktop> nativeDesktop()
 {
     return std::make_unique<WindowsDesktop>();
+}
+
+std::unique_ptr<SystemInfoHost> nativeSystemInfo()
+{
+    return std::make_unique<WindowsSystemInfoHost>();
 }
 
 void prepareEnvironment() {}

@@ -16,6 +16,7 @@ ProgramFixture::ProgramFixture()
     : m_storePath(m_dir.filePath(QStringLiteral("Velmorwick/Velmorwick.conf")))
     , m_store(std::make_unique<ConfFileStore>(m_storePath))
     , m_desktop(platform::nativeDesktop())
+    , m_systemInfo(platform::nativeSystemInfo())
 {
 }
 
@@ -39,7 +40,7 @@ void ProgramFixture::seed(const QString &section, const QString &key, const QStr
 Program &ProgramFixture::program()
 {
     if (!m_program)
-        m_program = std::make_unique<Program>(Services{*m_store, m_boxes, m_end, m_printer, *m_desktop});
+        m_program = std::make_unique<Program>(Services{*m_store, m_boxes, m_end, m_printer, *m_desktop, *m_systemInfo});
     return *m_program;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "forms/printing.h"
+#include "dialogs/systeminfo.h"
 #include "platform/desktop.h"
 #include "forms/form.h"
 #include "scriptedboxes.h"
@@ -74,6 +75,7 @@ private:
     RecordingProcessEnd m_end;
     RecordingPrinter m_printer;
     std::unique_ptr<Desktop> m_desktop;
+    std::unique_ptr<SystemInfoHost> m_systemInfo;
     std::unique_ptr<Program> m_program;
 };
 
