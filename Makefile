@@ -10,8 +10,10 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsodium-dev libxc
             fonts-liberation fonts-dejavu-core
 # ... and what the extended suite (make check) needs on top: a real print
 # server with a PDF printer, the PDF tools to read what it printed, and a
-# virtual X server with a real window manager.
-CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils
+# virtual X server with a real window manager, and the Windows cross
+# compiler with Wine to run the Windows-only code.
+CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils \
+                  imagemagick wine64 g++-mingw-w64-x86-64
 
 .PHONY: all deps check-deps build run test check sanitize clean
 

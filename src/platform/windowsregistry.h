@@ -19,7 +19,7 @@ bool getKeyValue(const Advapi32 &api, HKEY root, const std::string &keyName, con
                  std::string &value);
 
 // The real system information tool of Windows.
-class WindowsSystemInfoHost final : public SystemInfoHost
+class WindowsSystemInfoHost : public SystemInfoHost
 {
 public:
     bool getKeyValue(std::uint32_t root, const std::string &keyName, const std::string &valueName,
