@@ -3,6 +3,7 @@
 #include "dialogs/reminderwindow.h"
 #include "store/storekeys.h"
 #include "support/programfixture.h"
+#include "support/readonly.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -30,12 +31,6 @@ QString selectedOption(Form *reminder)
         }
     }
     return selected;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace

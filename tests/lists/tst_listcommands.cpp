@@ -25,12 +25,6 @@ QPushButton *button(TaskListWindow *list, const char *name)
     return ui::child<QPushButton>(list, QString::fromLatin1(name));
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class ListCommandsTest : public QObject

@@ -13,12 +13,6 @@
 
 namespace {
 
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 void writeRaw(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -136,12 +130,12 @@ void ConfFileStoreTest::removingAMissingSectionIsReportedAndWritesNothing()
 {
     auto store = open();
     QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("x")).written());
-    const QByteArray before = contents(m_path);
+    const QByteArray before = fileBytes(m_path);
     const QDateTime stamp = QFileInfo(m_path).lastModified();
     QTest::qSleep(5);
     const StoreResult result = store->removeSection(QStringLiteral("Task9"));
     QCOMPARE(result.status, StoreResult::Status::SectionMissing);
-    QCOMPARE(contents(m_path), before);
+    QCOMPARE(fileBytes(m_path), before);
     QCOMPARE(QFileInfo(m_path).lastModified(), stamp);
     QVERIFY(m_reports.isEmpty());
 }
@@ -214,7 +208,7 @@ void ConfFileStoreTest::damagedFileIsKeptAsideAndTheUserToldOnce()
     QCOMPARE(copies.size(), 1);
     const QString copy = QFileInfo(m_path).dir().filePath(copies.first());
     QVERIFY2(m_reports.first().contains(QDir::toNativeSeparators(copy)), qPrintable(m_reports.first()));
-    QCOMPARE(contents(copy), damaged);
+    QCOMPARE(fileBytes(copy), damaged);
     QCOMPARE(mode(copy), 0600);
 
     // What could be read is still there, and writing goes on.
@@ -225,7 +219,7 @@ void ConfFileStoreTest::damagedFileIsKeptAsideAndTheUserToldOnce()
     QCOMPARE(mended.status(), QSettings::NoError);
     QCOMPARE(mended.value(QStringLiteral("Task5/Text1")).toString(), QStringLiteral("kept"));
     QCOMPARE(mended.value(QStringLiteral("Task5/Text2")).toString(), QStringLiteral("new"));
-    QCOMPARE(contents(copy), damaged);
+    QCOMPARE(fileBytes(copy), damaged);
     QCOMPARE(damagedCopies(m_path).size(), 1);
 }
 
@@ -234,13 +228,13 @@ void ConfFileStoreTest::damageFoundDuringAWriteIsAlsoKeptAside()
     auto store = open();
     store->checkOnOpen();
     QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("a")).written());
-    const QByteArray damaged = contents(m_path) + "[unclosed\n";
+    const QByteArray damaged = fileBytes(m_path) + "[unclosed\n";
     writeRaw(m_path, damaged); // another program spoils the file meanwhile
     QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text2"), QStringLiteral("b")).written());
     QCOMPARE(m_reports.size(), 1);
     const QStringList copies = damagedCopies(m_path);
     QCOMPARE(copies.size(), 1);
-    QCOMPARE(contents(QFileInfo(m_path).dir().filePath(copies.first())), damaged);
+    QCOMPARE(fileBytes(QFileInfo(m_path).dir().filePath(copies.first())), damaged);
 }
 
 void ConfFileStoreTest::unreadableStoreIsToldAndNeverWritten()
@@ -260,7 +254,7 @@ void ConfFileStoreTest::readOnlyFolderRefusesTheWholeWrite()
 {
     auto store = open();
     QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("old")).written());
-    const QByteArray before = contents(m_path);
+    const QByteArray before = fileBytes(m_path);
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!makeReadOnly(folder))
         QSKIP("this file system cannot make a folder read-only");
@@ -271,7 +265,7 @@ void ConfFileStoreTest::readOnlyFolderRefusesTheWholeWrite()
                                                                 QStringLiteral("1"))});
     QCOMPARE(result.status, StoreResult::Status::Refused);
     QVERIFY(!result.reason.isEmpty());
-    QCOMPARE(contents(m_path), before);
+    QCOMPARE(fileBytes(m_path), before);
     // Not even this process sees the refused values.
     QCOMPARE(store->read(QStringLiteral("Task5"), QStringLiteral("Text1")), QStringLiteral("old"));
     QCOMPARE(store->read(QStringLiteral("Task5"), QStringLiteral("Tick1")), QString());
@@ -285,13 +279,13 @@ void ConfFileStoreTest::readOnlyFileRefusesTheWholeWrite()
 {
     auto store = open();
     QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("old")).written());
-    const QByteArray before = contents(m_path);
+    const QByteArray before = fileBytes(m_path);
     if (!makeReadOnly(m_path))
         QSKIP("this file system cannot make a file read-only");
     const StoreResult result = store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("new"));
     QCOMPARE(result.status, StoreResult::Status::Refused);
     QVERIFY2(result.reason.contains(QStringLiteral("read-only")), qPrintable(result.reason));
-    QCOMPARE(contents(m_path), before);
+    QCOMPARE(fileBytes(m_path), before);
     QCOMPARE(store->read(QStringLiteral("Task5"), QStringLiteral("Text1")), QStringLiteral("old"));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Makes a file or folder refuse writes, also for root (through the file
@@ -7,3 +8,6 @@
 // system cannot do it; the test then skips.
 bool makeReadOnly(const QString &path);
 void makeWritable(const QString &path);
+
+// The bytes of a file, to show it was not touched.
+QByteArray fileBytes(const QString &path);
