@@ -79,7 +79,7 @@ public:
         xcb_flush(connection);
 
         const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-        QTimer::singleShot(0, window, [connection, id, root, state, states] {
+        const auto ask = [connection, id, root, state, states] {
             xcb_client_message_event_t message{};
             message.response_type = XCB_CLIENT_MESSAGE;
             message.format = 32;
@@ -93,7 +93,12 @@ public:
                            XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                            reinterpret_cast<const char *>(&message));
             xcb_flush(connection);
-        });
+        };
+        // Once the window is mapped, and again a little later: a window
+        // manager still busy with an earlier unmap of the same window would
+        // ignore the first request.
+        QTimer::singleShot(0, window, ask);
+        QTimer::singleShot(250, window, ask);
     }
 
     void setTopmost(QWidget *window, bool topmost) override

@@ -70,9 +70,11 @@ void NotesWindowManagerTest::everyNoteStaysAboveAFocusedWindowAndOutOfTheTaskBar
     Form *second = fx.window(NoteWindow::formName(2));
     for (int cycle = 0; cycle < 20; ++cycle) {
         second->hide();
+        QCoreApplication::processEvents();
         second->show();
+        QCoreApplication::processEvents();
     }
-    QTest::qWait(400);
+    QTest::qWait(600);
     const QStringList state = XSession::windowState(second->winId());
     QVERIFY(state.contains(QStringLiteral("_NET_WM_STATE_ABOVE")));
     QVERIFY(state.contains(QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR")));

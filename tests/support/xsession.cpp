@@ -32,40 +32,37 @@ void XSession::start()
             return;
         }
     }
-    // A display number of our own: the first free one from 90 on.
-    int number = 90;
-    while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)) || QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
-        ++number;
-    const QString display = QStringLiteral(":%1").arg(number);
-
+    // Xvfb picks a free display itself and writes its number once it is ready.
     m_server = std::make_unique<QProcess>();
-    m_server->start(QStringLiteral("Xvfb"), {display, QStringLiteral("-screen"), QStringLiteral("0"),
-                                             QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                                             QStringLiteral("tcp")});
-    if (!m_server->waitForStarted(5000)) {
+    m_server->start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                             QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                                             QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QByteArray number;
+    while (!number.contains('\n') && m_server->waitForReadyRead(20000))
+        number += m_server->readAllStandardOutput();
+    if (!number.contains('\n')) {
         m_whyNot = QStringLiteral("Xvfb would not start");
         return;
     }
-    for (int i = 0; i < 100 && !QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)); ++i)
-        QThread::msleep(50);
-    if (m_server->state() != QProcess::Running) {
-        m_whyNot = QStringLiteral("Xvfb would not start");
-        return;
-    }
+    const QString display = QStringLiteral(":%1").arg(QString::fromLatin1(number).trimmed());
     qputenv("DISPLAY", display.toLatin1());
     qputenv("QT_QPA_PLATFORM", "xcb");
 
     m_windowManager = std::make_unique<QProcess>();
     m_windowManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
     m_windowManager->waitForStarted(5000);
-    // The window manager is ready once it has announced itself on the root window.
-    for (int i = 0; i < 100; ++i) {
+    // The window manager is ready once it has announced itself on the root
+    // window; give it a moment more to finish setting up.
+    for (int i = 0; i < 400; ++i) {
         if (output(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                .contains(QStringLiteral("window id")))
+                .contains(QStringLiteral("window id"))) {
+            QThread::msleep(300);
             return;
+        }
         QThread::msleep(50);
     }
-    m_whyNot = QStringLiteral("openbox did not come up");
+    m_whyNot = QStringLiteral("openbox did not come up: %1")
+                   .arg(QString::fromLocal8Bit(m_windowManager->readAllStandardError()).trimmed());
 }
 
 XSession::~XSession()
