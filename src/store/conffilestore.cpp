@@ -13,8 +13,6 @@
 #include <QSettings>
 #include <QTemporaryFile>
 
-
-
 #include <atomic>
 
 namespace {
@@ -59,11 +57,6 @@ public:
     }
     QString path() const { return m_file.fileName(); }
     QString errorString() const { return m_file.errorString(); }
-    QByteArray contents() const
-    {
-        QFile f(path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 
 private:
     static inline std::atomic<int> counter = 0;
@@ -248,12 +241,13 @@ bool ConfFileStore::keepDamagedCopy(const QByteArray &contents)
     QString aside = QStringLiteral("%1.damaged-%2").arg(m_path, stamp);
     for (int n = 2; QFile::exists(aside); ++n)
         aside = QStringLiteral("%1.damaged-%2-%3").arg(m_path, stamp).arg(n);
-    QFile copy(aside);
-    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly, privateFile) || copy.write(contents) != contents.size()
-        || !copy.flush()) {
+    // Written like the store itself: whole, and on the disk before the store
+    // file is ever replaced.
+    QSaveFile copy(aside);
+    copy.setDirectWriteFallback(false);
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(contents) != contents.size() || !copy.commit())
         return false;
-    }
-    copy.close();
+    QFile::setPermissions(aside, privateFile);
     platform::syncFolder(QFileInfo(m_path).absolutePath());
     m_keptDigests.insert(digest);
     reportProblem(QObject::tr("The settings file %1 is damaged: some of it could not be read. A copy of it "
