@@ -3,14 +3,14 @@
 #include "app/program.h"
 #include "dialogs/aboutwindow.h"
 #include "dialogs/reminderwindow.h"
+#include "forms/controls.h"
+#include "forms/messageboxes.h"
+#include "forms/twips.h"
 #include "lists/listlayouts.h"
 #include "notes/notewindow.h"
 #include "platform/desktop.h"
 #include "private/passwordcreatewindow.h"
 #include "private/passwordentrywindow.h"
-#include "forms/messageboxes.h"
-#include "forms/controls.h"
-#include "forms/twips.h"
 #include "store/settingsstore.h"
 #include "store/storekeys.h"
 
@@ -63,15 +63,6 @@ MainWindow::MainWindow(Program &program)
     buildMenu();
     buildControls();
     setClientSize(3795, 3645);
-}
-
-QCheckBox *MainWindow::sizeBox(int tasks) const
-{
-    for (int i = 0; i < m_sizeBoxes.size(); ++i) {
-        if (sizeRows[i].tasks == tasks)
-            return m_sizeBoxes[i];
-    }
-    return nullptr;
 }
 
 void MainWindow::buildControls()

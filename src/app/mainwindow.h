@@ -24,9 +24,6 @@ public:
     // Whether the last dispatch opened a list and hid this window.
     bool dispatchOpenedList() const { return m_dispatchOpenedList; }
 
-    // The size box beside the "N Tasks" label.
-    QCheckBox *sizeBox(int tasks) const;
-
 protected:
     void formLoad() override;
     void formUnload() override;
