@@ -101,6 +101,7 @@ void AboutWindow::buildControls()
     auto *address = controls::lineEdit(area, QStringLiteral("txtaddress"), 180, 4620, 5415, 285);
     address->setText(QStringLiteral("http://www.velmorwick.example/quillmark/"));
     address->setReadOnly(true); // selectable, so it can be copied
+    controls::setBackground(address, palette().color(QPalette::Window));
     address->setAccessibleName(QStringLiteral("Quillmark's web address"));
 
     // Two etched separators: a grey line with a white one under it.

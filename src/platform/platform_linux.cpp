@@ -9,9 +9,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QSettings>
 #include <QWidget>
 #include <QWindow>
 
