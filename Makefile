@@ -13,7 +13,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsodium-dev libxc
 # virtual X server with a real window manager, and the Windows cross
 # compiler with Wine to run the Windows-only code.
 CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils \
-                  imagemagick wine64 g++-mingw-w64-x86-64
+                  xdotool imagemagick wine64 g++-mingw-w64-x86-64
 
 .PHONY: all deps check-deps build run test check sanitize clean
 

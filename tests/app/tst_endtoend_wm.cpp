@@ -1,0 +1,148 @@
+// The real program, started as a user starts it and driven with the keyboard
+// from outside, under a real window manager.
+#include "support/xsession.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString xdotool(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), args);
+    p.waitForFinished(10000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+// The id of the visible window with exactly this title, once it is there.
+QString waitForWindow(const QString &title)
+{
+    for (int i = 0; i < 100; ++i) {
+        const QString found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                       QStringLiteral("^%1$").arg(QRegularExpression::escape(title))});
+        if (!found.isEmpty())
+            return found.split(u'\n').first();
+        QTest::qWait(100);
+    }
+    return {};
+}
+
+void pressKeys(const QString &window, const QString &keys)
+{
+    xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
+    xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+}
+
+} // namespace
+
+class EndToEndTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit EndToEndTest(const XSession &session)
+        : m_session(session)
+    {
+    }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void quitEndsWithStatusZeroAndWritesNothing();
+    void closingTheMainWindowAsksWhichListToOpenNextTime();
+    void theStoredChoiceOpensItsListAtTheNextStart();
+
+private:
+    void launch();
+    QString storePath() const { return m_home->filePath(QStringLiteral("Velmorwick/Velmorwick.conf")); }
+
+    const XSession &m_session;
+    std::unique_ptr<QTemporaryDir> m_home;
+    QProcess m_program;
+};
+
+void EndToEndTest::initTestCase()
+{
+    if (!m_session.running())
+        QSKIP(qPrintable(m_session.whyNot()));
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        QSKIP("xdotool is not installed (Debian's xdotool)");
+}
+
+void EndToEndTest::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+}
+
+void EndToEndTest::cleanup()
+{
+    if (m_program.state() != QProcess::NotRunning) {
+        m_program.kill();
+        m_program.waitForFinished();
+    }
+}
+
+void EndToEndTest::launch()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home->path());
+    m_program.setProcessEnvironment(env);
+    m_program.start(QStringLiteral(VELMORWICK_BINARY), {});
+    QVERIFY(m_program.waitForStarted());
+}
+
+void EndToEndTest::quitEndsWithStatusZeroAndWritesNothing()
+{
+    launch();
+    const QString main = waitForWindow(QStringLiteral("Velmorwick! v3.0"));
+    QVERIFY2(!main.isEmpty(), "the main window never came up");
+    pressKeys(main, QStringLiteral("alt+q"));
+    QVERIFY(m_program.waitForFinished(10000));
+    QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_program.exitCode(), 0);
+    QVERIFY(!QFileInfo::exists(storePath()));
+}
+
+void EndToEndTest::closingTheMainWindowAsksWhichListToOpenNextTime()
+{
+    launch();
+    const QString main = waitForWindow(QStringLiteral("Velmorwick! v3.0"));
+    QVERIFY2(!main.isEmpty(), "the main window never came up");
+    pressKeys(main, QStringLiteral("alt+F4")); // the window manager closes it
+    const QString reminder = waitForWindow(QStringLiteral("AutoLoad"));
+    QVERIFY2(!reminder.isEmpty(), "the reminder never came up");
+    // The focus starts on "Don't remind me again": tick it, then OK.
+    pressKeys(reminder, QStringLiteral("space"));
+    pressKeys(reminder, QStringLiteral("alt+o"));
+    QVERIFY(m_program.waitForFinished(10000));
+    QCOMPARE(m_program.exitCode(), 0);
+    const QSettings stored(storePath(), QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("AutoLoadWindow/AutoLoadWindow")).toString(), QStringLiteral("NoShow"));
+    QVERIFY(!stored.contains(QStringLiteral("AutoLoad/AutoLoad")));
+}
+
+void EndToEndTest::theStoredChoiceOpensItsListAtTheNextStart()
+{
+    {
+        QSettings seed(storePath(), QSettings::IniFormat);
+        seed.setValue(QStringLiteral("AutoLoad/AutoLoad"), QStringLiteral("5"));
+        seed.setValue(QStringLiteral("Task5/Text1"), QStringLiteral("water the ferns"));
+    }
+    launch();
+    const QString list = waitForWindow(QStringLiteral("Tarnbook! Normal Day"));
+    QVERIFY2(!list.isEmpty(), "the 5-task list did not open at start");
+    QVERIFY(waitForWindow(QStringLiteral("Velmorwick! v3.0")).isEmpty());
+    // Closing the list brings the main window back.
+    pressKeys(list, QStringLiteral("alt+F4"));
+    QVERIFY2(!waitForWindow(QStringLiteral("Velmorwick! v3.0")).isEmpty(), "the main window did not come back");
+}
+
+XSESSION_TEST_MAIN(EndToEndTest)
+#include "tst_endtoend_wm.moc"
