@@ -80,6 +80,14 @@ bool stage(QSettings &staged, const QList<StoreChange> &changes)
     return missing;
 }
 
+// QSettings parses the keys of a section only when first asked for them, and
+// only then reports what it could not understand: ask for them all.
+bool isDamaged(const QSettings &settings)
+{
+    settings.allKeys();
+    return settings.status() == QSettings::FormatError;
+}
+
 QString unwritableReason(const QString &path, const QString &detail)
 {
     return QObject::tr("The settings file %1 could not be written (%2).").arg(QDir::toNativeSeparators(path), detail);
@@ -122,7 +130,7 @@ void ConfFileStore::checkOnOpen()
         return;
     }
     const QSettings settings(m_path, QSettings::IniFormat);
-    if (settings.status() == QSettings::FormatError && !keepDamagedCopy(file.readAll())) {
+    if (isDamaged(settings) && !keepDamagedCopy(file.readAll())) {
         reportProblem(QObject::tr("The settings file %1 is damaged and could not be copied aside. "
                                   "Nothing will be written to it until it is mended or removed.")
                           .arg(QDir::toNativeSeparators(m_path)));
@@ -180,7 +188,7 @@ StoreResult ConfFileStore::applyLocked(const QList<StoreChange> &changes)
     QString stagedPath = original.path();
     {
         const QSettings parsed(original.path(), QSettings::IniFormat);
-        if (parsed.status() == QSettings::FormatError) {
+        if (isDamaged(parsed)) {
             if (!keepDamagedCopy(before))
                 return refused(QObject::tr("The settings file %1 is damaged and could not be copied aside, "
                                            "so nothing was written to it.")

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,6 +55,7 @@ private slots:
     void looseModesOfAnExistingStoreAreTightened();
     void damagedFileIsKeptAsideAndTheUserToldOnce();
     void damageFoundDuringAWriteIsAlsoKeptAside();
+    void whateverTheFileHoldsAWriteKeepsItOrItsCopy();
     void unreadableStoreIsToldAndNeverWritten();
     void readOnlyFolderRefusesTheWholeWrite();
     void readOnlyFileRefusesTheWholeWrite();
@@ -235,6 +237,45 @@ void ConfFileStoreTest::damageFoundDuringAWriteIsAlsoKeptAside()
     const QStringList copies = damagedCopies(m_path);
     QCOMPARE(copies.size(), 1);
     QCOMPARE(fileBytes(QFileInfo(m_path).dir().filePath(copies.first())), damaged);
+}
+
+void ConfFileStoreTest::whateverTheFileHoldsAWriteKeepsItOrItsCopy()
+{
+    // Files of fragments a settings file is made of, and of plain noise, in
+    // any order: a write never fails on them, leaves a file that parses, and
+    // keeps every damaged original byte for byte beside it.
+    const QList<QByteArray> pieces{"[Task5]\n", "Text1=a\n", "[Task5", "=\n", "\"", "\\", "%", "%zz",
+                                   "[]\n", "\n", "\r\n", "@Variant(", "\xff\xfe", "\0", "a=b=c\n", "[a/b]\n",
+                                   "Tick1=1\n", ";c\n", "#\n", " k = v \n"};
+    QRandomGenerator random(20261207);
+    for (int round = 0; round < 150; ++round) {
+        cleanup();
+        init();
+        QByteArray contents;
+        const int length = random.bounded(1, 30);
+        for (int i = 0; i < length; ++i) {
+            if (random.bounded(4) == 0)
+                contents += char(random.bounded(256));
+            else
+                contents += pieces[random.bounded(pieces.size())];
+        }
+        writeRaw(m_path, contents);
+        const QSettings parsed(m_path, QSettings::IniFormat);
+        parsed.allKeys();
+        const bool damaged = parsed.status() == QSettings::FormatError;
+
+        auto store = open();
+        store->checkOnOpen();
+        QVERIFY2(store->write(QStringLiteral("Task9"), QStringLiteral("Text1"), QStringLiteral("new")).written(),
+                 contents.toHex().constData());
+        const QSettings after(m_path, QSettings::IniFormat);
+        QCOMPARE(after.status(), QSettings::NoError);
+        QCOMPARE(after.value(QStringLiteral("Task9/Text1")).toString(), QStringLiteral("new"));
+        const QStringList copies = damagedCopies(m_path);
+        QCOMPARE(copies.size(), damaged ? 1 : 0);
+        if (damaged)
+            QCOMPARE(fileBytes(QFileInfo(m_path).dir().filePath(copies.first())), contents);
+    }
 }
 
 void ConfFileStoreTest::unreadableStoreIsToldAndNeverWritten()
