@@ -46,6 +46,7 @@ private slots:
 
     void valuesRoundTripExactly_data();
     void valuesRoundTripExactly();
+    void randomTextsRoundTripExactly();
     void missingValuesReadEmpty();
     void removingAMissingSectionIsReportedAndWritesNothing();
     void removingASectionLeavesTheOthers();
@@ -117,6 +118,41 @@ void ConfFileStoreTest::valuesRoundTripExactly()
     // And QSettings itself reads the file the same way.
     QSettings native(m_path, QSettings::IniFormat);
     QCOMPARE(native.value(QStringLiteral("Task5/Text1")).toString(), value);
+}
+
+void ConfFileStoreTest::randomTextsRoundTripExactly()
+{
+    // Any character a text box takes: controls, the INI syntax, accents,
+    // characters outside the basic plane, blanks at either end.
+    QRandomGenerator random(7122026);
+    const QString special = QStringLiteral(" =;#[]\"'\\%@,\t\n\r/");
+    QList<StoreChange> changes;
+    QStringList values;
+    for (int row = 1; row <= 15; ++row) {
+        QString value;
+        const int length = random.bounded(0, 40);
+        for (int i = 0; i < length; ++i) {
+            switch (random.bounded(4)) {
+            case 0:
+                value += special[random.bounded(special.size())];
+                break;
+            case 1:
+                value += QChar(char16_t(random.bounded(0x20, 0x7f)));
+                break;
+            case 2:
+                value += QChar(char16_t(random.bounded(0xa0, 0xd7ff)));
+                break;
+            default:
+                value += QString::fromUcs4(std::u32string(1, char32_t(random.bounded(0x10000, 0x10ffff))).c_str(), 1);
+            }
+        }
+        values << value;
+        changes << StoreChange::write(QStringLiteral("Task15"), QStringLiteral("Text%1").arg(row), value);
+    }
+    QVERIFY(open()->apply(changes).written());
+    ConfFileStore again(m_path);
+    for (int row = 1; row <= 15; ++row)
+        QCOMPARE(again.read(QStringLiteral("Task15"), QStringLiteral("Text%1").arg(row)), values[row - 1]);
 }
 
 void ConfFileStoreTest::missingValuesReadEmpty()
