@@ -11,11 +11,11 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsodium-dev libxc
 # ... and what the extended suite (make check) needs on top: a real print
 # server with a PDF printer, the PDF tools to read what it printed, and a
 # virtual X server with a real window manager, and the Windows cross
-# compiler with Wine to run the Windows-only code.
+# compiler with Wine to run the Windows-only code, and clang with libFuzzer.
 CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils \
-                  xdotool imagemagick wine64 g++-mingw-w64-x86-64
+                  xdotool imagemagick wine64 g++-mingw-w64-x86-64 clang libclang-rt-14-dev
 
-.PHONY: all deps check-deps build run test check sanitize clean
+.PHONY: all deps check-deps build run test check sanitize fuzz clean
 
 all: build
 
@@ -52,7 +52,7 @@ test: build
 # The extended suite: the tests that need real outside programs, every
 # ordinary test again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and the benchmarks, which print their figures.
-check: check-deps build sanitize
+check: check-deps build sanitize fuzz
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -L extended
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --verbose -L benchmark | grep -E "^[0-9]+: [a-z]"
 
@@ -62,5 +62,14 @@ sanitize: deps
 	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(BUILD)-asan --output-on-failure -j$(JOBS) -LE "extended|benchmark"
 
+# A minute of libFuzzer on the settings file: whatever it holds, a write goes
+# through and a damaged original is kept.
+fuzz: check-deps
+	cmake -S . -B $(BUILD)-fuzz -DCMAKE_CXX_COMPILER=clang++ -DVELMORWICK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD)-fuzz --target fuzz_store -j$(JOBS)
+	@corpus=$$(mktemp -d); cp tests/fuzz/corpus/* $$corpus; \
+	$(BUILD)-fuzz/tests/fuzz/fuzz_store -max_total_time=60 -max_len=512 $$corpus > $(BUILD)-fuzz/fuzz.log 2>&1; \
+	status=$$?; rm -rf $$corpus; grep -v "^QSettings::" $(BUILD)-fuzz/fuzz.log | tail -n 4; exit $$status
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz

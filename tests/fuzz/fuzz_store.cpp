@@ -1,0 +1,72 @@
+// libFuzzer target: whatever bytes the settings file holds, a write goes
+// through, leaves a file that parses, and keeps a damaged original byte for
+// byte beside it. Built by make check with clang; a failed check aborts.
+#include "store/conffilestore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void require(bool condition, const char *what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static int argc = 1;
+    static char name[] = "fuzz_store";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    static QTemporaryDir root;
+
+    QDir folder(root.filePath(QStringLiteral("Velmorwick")));
+    folder.removeRecursively();
+    QDir().mkpath(folder.path());
+    const QString path = folder.filePath(QStringLiteral("Velmorwick.conf"));
+    const QByteArray contents(reinterpret_cast<const char *>(data), qsizetype(size));
+    {
+        QFile file(path);
+        require(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size(), "seed the file");
+    }
+    bool damaged = false;
+    {
+        const QSettings parsed(path, QSettings::IniFormat);
+        parsed.allKeys();
+        damaged = parsed.status() == QSettings::FormatError;
+    }
+
+    ConfFileStore store(path);
+    int reports = 0;
+    store.setProblemReporter([&reports](const QString &) { ++reports; });
+    store.checkOnOpen();
+    require(store.write(QStringLiteral("Task9"), QStringLiteral("Text1"), QStringLiteral("new")).written(),
+            "the write went through");
+    {
+        const QSettings after(path, QSettings::IniFormat);
+        after.allKeys();
+        require(after.status() == QSettings::NoError, "the new file parses");
+        require(after.value(QStringLiteral("Task9/Text1")).toString() == QLatin1String("new"), "the new value is there");
+    }
+    const QStringList copies = folder.entryList({QStringLiteral("Velmorwick.conf.damaged-*")}, QDir::Files);
+    require(copies.size() == (damaged ? 1 : 0), "one copy exactly when damaged");
+    require(reports == (damaged ? 1 : 0), "the user is told once exactly when damaged");
+    if (damaged) {
+        QFile copy(folder.filePath(copies.first()));
+        require(copy.open(QIODevice::ReadOnly) && copy.readAll() == contents, "the copy is the original");
+    }
+    return 0;
+}
