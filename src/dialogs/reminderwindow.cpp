@@ -91,15 +91,6 @@ void ReminderWindow::buildControls()
     controls::chainTabOrder({m_noShow, option(2), option(1), option(3), option(4), ok, option(0)});
 }
 
-void ReminderWindow::select(QRadioButton *chosen)
-{
-    for (const Option &option : std::as_const(m_options)) {
-        if (option.button != chosen)
-            unselect(option.button);
-    }
-    chosen->setChecked(true);
-}
-
 void ReminderWindow::unselect(QRadioButton *button)
 {
     // An exclusive group will not let its last selected button go.
@@ -110,9 +101,7 @@ void ReminderWindow::unselect(QRadioButton *button)
 
 void ReminderWindow::resetChoice()
 {
-    for (int i = 1; i < m_options.size(); ++i)
-        unselect(m_options[i].button);
-    select(m_options[0].button);
+    m_options[0].button->setChecked(true); // the group lets the others go
 }
 
 void ReminderWindow::formLoad()
@@ -125,7 +114,7 @@ void ReminderWindow::formLoad()
     }
     for (const Option &option : std::as_const(m_options)) {
         if (stored == option.value) {
-            select(option.button);
+            option.button->setChecked(true);
             return;
         }
     }

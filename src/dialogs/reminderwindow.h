@@ -35,7 +35,6 @@ private:
     };
 
     void buildControls();
-    void select(QRadioButton *chosen);
     void unselect(QRadioButton *button);
     void confirm();
 
