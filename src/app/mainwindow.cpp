@@ -58,7 +58,7 @@ MainWindow::MainWindow(Program &program)
 {
     setWindowTitle(QStringLiteral("Velmorwick! v3.0"));
     setBorder(Border::FixedSingle);
-    setBackground(Qt::white, QPixmap(QStringLiteral(":/assets/background-408.png")));
+    setRuledBackground();
     setCentredOnScreen();
     buildMenu();
     buildControls();

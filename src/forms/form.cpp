@@ -89,6 +89,11 @@ void Form::setBackground(const QColor &colour, const QPixmap &picture)
     m_client->update();
 }
 
+void Form::setRuledBackground(int pictureHeight)
+{
+    setBackground(Qt::white, QPixmap(QStringLiteral(":/assets/background-%1.png").arg(pictureHeight)));
+}
+
 void Form::setMenuBar(QMenuBar *bar)
 {
     m_layout->setMenuBar(bar);

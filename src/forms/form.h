@@ -52,6 +52,9 @@ protected:
     // The inner area is filled with the colour, then the picture is drawn
     // from its top-left corner at its natural size.
     void setBackground(const QColor &colour, const QPixmap &picture = {});
+    // White, under the program's ruled-paper picture of that many pixel rows
+    // (408, or 450 for the tallest list).
+    void setRuledBackground(int pictureHeight = 408);
     void setMenuBar(QMenuBar *bar);
     void setCentredOnScreen() { m_centred = true; }
     // Windows that are not shown in the task bar: dialogs, notes.

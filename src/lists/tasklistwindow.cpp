@@ -39,7 +39,7 @@ TaskListWindow::TaskListWindow(Program &program, const ListLayout &layout)
 {
     setWindowTitle(layout.caption);
     setBorder(Border::FixedSingle);
-    setBackground(Qt::white, QPixmap(QStringLiteral(":/assets/background-%1.png").arg(layout.backgroundHeight)));
+    setRuledBackground(layout.backgroundHeight);
     if (layout.placement == ListLayout::Placement::TopLeftCorner)
         setClientOrigin(45, 330);
     else

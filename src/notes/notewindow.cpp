@@ -32,7 +32,7 @@ NoteWindow::NoteWindow(Program &program, int number)
     setWindowTitle(QString::fromLatin1(captions[number - 1]));
     setBorder(Border::FixedTool);
     setShownInTaskbar(false);
-    setBackground(Qt::white, QPixmap(QStringLiteral(":/assets/background-408.png")));
+    setRuledBackground();
 
     QWidget *area = client();
     m_note = new QPlainTextEdit(area);

@@ -17,7 +17,7 @@ PasswordCreateWindow::PasswordCreateWindow(Program &program)
 {
     setWindowTitle(QStringLiteral("Create Password"));
     setBorder(Border::Sizable);
-    setBackground(Qt::white, QPixmap(QStringLiteral(":/assets/background-408.png")));
+    setRuledBackground();
     setCentredOnScreen();
     setShownInTaskbar(false);
 

@@ -19,7 +19,7 @@ PasswordEntryWindow::PasswordEntryWindow(Program &program)
 {
     setWindowTitle(QStringLiteral("Enter Password!"));
     setBorder(Border::FixedDialog);
-    setBackground(Qt::white, QPixmap(QStringLiteral(":/assets/background-408.png")));
+    setRuledBackground();
     setCentredOnScreen();
     setShownInTaskbar(false);
 
