@@ -11,8 +11,4 @@ namespace platform {
 // The user's own store: a private settings file here, the registry on Windows.
 std::unique_ptr<SettingsStore> openUserStore();
 
-// Makes a rename inside the folder durable. Does nothing where the file
-// system needs no such step.
-void syncFolder(const QString &folder);
-
 } // namespace platform

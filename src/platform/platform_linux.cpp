@@ -34,15 +34,6 @@ std::unique_ptr<SettingsStore> openUserStore()
     return std::make_unique<ConfFileStore>(native.fileName());
 }
 
-void syncFolder(const QString &folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 namespace {
 
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)

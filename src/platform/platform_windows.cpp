@@ -17,11 +17,6 @@ std::unique_ptr<SettingsStore> openUserStore()
     return std::make_unique<RegistryStore>(QStringLiteral("Velmorwick"), QStringLiteral("Velmorwick"));
 }
 
-void syncFolder(const QString &)
-{
-    // NTFS journals the rename itself.
-}
-
 namespace {
 
 class WindowsDesktop final : public Desktop

@@ -78,6 +78,13 @@ bool PasswordEntryWindow::typedPasswordIsRight()
         return true;
     case passwordhash::Verdict::Matches:
         return true;
+    case passwordhash::Verdict::TooCostly:
+        m_program.boxes().inform(QStringLiteral("The stored password cannot be checked: it asks for far more work "
+                                                "than Velmorwick ever sets, so the settings file may have been "
+                                                "altered."),
+                                 QStringLiteral("Error!"));
+        m_password->setFocus();
+        return false;
     case passwordhash::Verdict::Wrong:
         break;
     }

@@ -1,5 +1,7 @@
 #include "passwordhash.h"
 
+#include <QList>
+
 #include <sodium.h>
 
 #include <stdexcept>
@@ -24,6 +26,32 @@ bool isHash(const QByteArray &stored)
     return crypto_pwhash_str_needs_rehash(stored.constData(), opsLimit, memLimit) != -1;
 }
 
+// A stored hash names its own cost. One asking for more than a few times
+// what this program writes would freeze the window for as long as it asks,
+// and only a tampered file holds one.
+bool costIsBounded(const QByteArray &stored)
+{
+    constexpr qint64 factor = 4;
+    const QList<QByteArray> fields = stored.split('$'); // "", "argon2id", "v=19", "m=65536,t=2,p=1", salt, hash
+    if (fields.size() < 4)
+        return false;
+    qint64 memoryKiB = -1, passes = -1, lanes = -1;
+    for (const QByteArray &parameter : fields[3].split(',')) {
+        bool ok = false;
+        const qint64 value = parameter.mid(2).toLongLong(&ok);
+        if (!ok)
+            return false;
+        if (parameter.startsWith("m="))
+            memoryKiB = value;
+        else if (parameter.startsWith("t="))
+            passes = value;
+        else if (parameter.startsWith("p="))
+            lanes = value;
+    }
+    return memoryKiB >= 0 && qint64(memoryKiB) * 1024 <= factor * qint64(memLimit) && passes >= 0
+           && passes <= factor * qint64(opsLimit) && lanes >= 0 && lanes <= factor;
+}
+
 } // namespace
 
 QString hash(const QString &password)
@@ -45,6 +73,8 @@ Verdict check(const QString &stored, const QString &typed)
     const QByteArray storedBytes = stored.toUtf8();
     if (!isHash(storedBytes))
         return stored == typed ? Verdict::MatchesPlainText : Verdict::Wrong;
+    if (!costIsBounded(storedBytes))
+        return Verdict::TooCostly;
     const QByteArray bytes = typed.toUtf8();
     const bool ok = crypto_pwhash_str_verify(storedBytes.constData(), bytes.constData(),
                                              static_cast<unsigned long long>(bytes.size()))

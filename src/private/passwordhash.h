@@ -13,6 +13,7 @@ enum class Verdict {
     Matches,
     MatchesPlainText, // an earlier version kept the password as typed; replace it by its hash
     Wrong,
+    TooCostly, // the stored hash asks for far more work than this program ever sets
 };
 
 // Compares exactly: letter case and every blank count.

@@ -1,265 +1,273 @@
 #include "conffilestore.h"
 
-#include "platform/files.h"
-
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
 #include <QSettings>
-#include <QTemporaryFile>
 
-#include <atomic>
+#include <cerrno>
 
 namespace {
-
-constexpr auto privateFile = QFile::ReadOwner | QFile::WriteOwner;
-constexpr auto privateFolder = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 
 StoreResult refused(const QString &reason)
 {
     return {StoreResult::Status::Refused, reason};
 }
 
-bool ensurePrivateFolder(const QString &folder)
+QString native(const QString &path)
 {
-    QDir dir(folder);
-    if (!dir.exists() && !QDir().mkpath(folder))
-        return false;
-    QFile::setPermissions(folder, privateFolder);
-    return true;
-}
-
-// A scratch file in the store's folder: every write is first staged in one of
-// these, so the real file is only ever replaced whole. Names never repeat
-// within a run, which keeps QSettings' per-path cache from mixing them up.
-class Scratch
-{
-public:
-    explicit Scratch(const QString &folder)
-        : m_file(QStringLiteral("%1/.Velmorwick-%2-%3-XXXXXX.conf")
-                     .arg(folder)
-                     .arg(QCoreApplication::applicationPid())
-                     .arg(++counter))
-    {
-    }
-
-    bool create(const QByteArray &contents)
-    {
-        if (!m_file.open() || m_file.write(contents) != contents.size() || !m_file.flush())
-            return false;
-        m_file.close();
-        return true;
-    }
-    QString path() const { return m_file.fileName(); }
-    QString errorString() const { return m_file.errorString(); }
-
-private:
-    static inline std::atomic<int> counter = 0;
-    QTemporaryFile m_file;
-};
-
-// Applies the changes to a staged copy; tells whether a removed section was missing.
-bool stage(QSettings &staged, const QList<StoreChange> &changes)
-{
-    bool missing = false;
-    for (const StoreChange &change : changes) {
-        if (change.kind == StoreChange::Kind::RemoveSection) {
-            if (staged.childGroups().contains(change.section))
-                staged.remove(change.section);
-            else
-                missing = true;
-        } else {
-            staged.setValue(change.section + QLatin1Char('/') + change.key, change.value);
-        }
-    }
-    return missing;
-}
-
-// QSettings parses the keys of a section only when first asked for them, and
-// only then reports what it could not understand: ask for them all.
-bool isDamaged(const QSettings &settings)
-{
-    settings.allKeys();
-    return settings.status() == QSettings::FormatError;
+    return QDir::toNativeSeparators(path);
 }
 
 QString unwritableReason(const QString &path, const QString &detail)
 {
-    return QObject::tr("The settings file %1 could not be written (%2).").arg(QDir::toNativeSeparators(path), detail);
+    return QObject::tr("The settings file %1 could not be written (%2).").arg(native(path), detail);
+}
+
+QString notRegularProblem(const QString &path, const QString &kind)
+{
+    return QObject::tr("The settings file %1 is %2, not an ordinary file. Velmorwick neither reads nor writes "
+                       "it: your saved lists cannot be shown, and nothing can be saved until it is replaced "
+                       "by an ordinary file.")
+        .arg(native(path), kind);
+}
+
+QString tooLargeProblem(const QString &path)
+{
+    return QObject::tr("The settings file %1 is larger than %2 MB, far more than Velmorwick ever writes, so it "
+                       "was not read: your saved lists cannot be shown, and nothing can be saved until it is "
+                       "moved away.")
+        .arg(native(path))
+        .arg(StoreFolder::sizeLimit / (1024 * 1024));
+}
+
+// What QSettings reads from a file that is not in the form the document
+// writes: the values the windows saw before, whatever the file holds.
+IniDocument readAsQSettingsDoes(const QString &path, bool *damaged)
+{
+    const QSettings settings(path, QSettings::IniFormat);
+    IniDocument document;
+    const QStringList keys = settings.allKeys(); // also finds damage in every section
+    *damaged = settings.status() == QSettings::FormatError;
+    for (const QString &key : keys) {
+        const qsizetype slash = key.indexOf(u'/');
+        const QString section = slash < 0 ? QString() : key.first(slash);
+        if (key.isEmpty() || slash == key.size() - 1)
+            continue; // nothing QSettings could look up
+        document.set(section, slash < 0 ? key : key.sliced(slash + 1), settings.value(key).toString());
+    }
+    return document;
 }
 
 } // namespace
 
 ConfFileStore::ConfFileStore(QString filePath)
-    : m_path(std::move(filePath))
+    : m_path(QFileInfo(filePath).absoluteFilePath())
+    , m_folder(QFileInfo(m_path).absolutePath())
+    , m_name(QFileInfo(m_path).fileName())
+    , m_lockName(m_name + QStringLiteral(".lock"))
 {
+}
+
+ConfFileStore::Loaded ConfFileStore::parse(StoreFolder::ReadResult &&read) const
+{
+    Loaded loaded;
+    switch (read.status) {
+    case StoreFolder::ReadResult::Status::Missing:
+        loaded.readable = true;
+        return loaded;
+    case StoreFolder::ReadResult::Status::NotRegular:
+        loaded.problem = notRegularProblem(m_path, read.kind);
+        return loaded;
+    case StoreFolder::ReadResult::Status::TooLarge:
+        loaded.problem = tooLargeProblem(m_path);
+        return loaded;
+    case StoreFolder::ReadResult::Status::Failed:
+        loaded.problem = StoreFolder::reasonFor(read.error);
+        return loaded;
+    case StoreFolder::ReadResult::Status::Read:
+        break;
+    }
+    loaded.readable = true;
+    loaded.exists = true;
+    if (std::optional<IniDocument> exact = IniDocument::parseExact(read.bytes)) {
+        loaded.document = std::move(*exact);
+    } else {
+        loaded.exact = false;
+        loaded.document = readAsQSettingsDoes(m_path, &loaded.damaged);
+        loaded.bytes = std::move(read.bytes);
+    }
+    m_cached = Cached{read.stamp, loaded};
+    return loaded;
+}
+
+ConfFileStore::Loaded ConfFileStore::load(const StoreFolder &folder) const
+{
+    // Parsing is skipped while the file is the version read or written last.
+    if (m_cached && folder.stampOf(m_name) == m_cached->stamp)
+        return m_cached->loaded;
+    return parse(folder.read(m_name));
 }
 
 QString ConfFileStore::read(const QString &section, const QString &key) const
 {
-    // A new QSettings object picks up what other copies of the program wrote.
-    const QSettings settings(m_path, QSettings::IniFormat);
-    return settings.value(section + QLatin1Char('/') + key).toString();
+    StoreFolder folder;
+    if (!folder.open(m_folder, false))
+        return {};
+    const Loaded loaded = load(folder);
+    const QString *value = loaded.document.find(section, key);
+    return value ? *value : QString();
 }
 
 void ConfFileStore::checkOnOpen()
 {
-    // Scratch files of a copy of the program that was killed half-way through
-    // a write; the store file itself was never touched by them.
-    const QFileInfo info(m_path);
-    const QDateTime stale = QDateTime::currentDateTime().addSecs(-600);
-    const QFileInfoList scratches = info.dir().entryInfoList({QStringLiteral(".Velmorwick-*.conf*")},
-                                                             QDir::Files | QDir::Hidden);
-    for (const QFileInfo &scratch : scratches) {
-        if (scratch.lastModified() < stale)
-            QFile::remove(scratch.filePath());
+    StoreFolder folder;
+    if (!folder.open(m_folder, false))
+        return; // nothing saved yet
+    folder.makePrivate();
+    // Only the holder of the lock knows that no write is under way.
+    if (folder.lock(m_lockName, 0)) {
+        folder.removeLeftoverScratches();
+        m_leftoversRemoved = true;
     }
-
-    QFile file(m_path);
-    if (!file.exists())
-        return;
-    if (!file.open(QIODevice::ReadOnly)) {
+    forgetCache();
+    const Loaded loaded = parse(folder.read(m_name));
+    if (!loaded.readable) {
         reportProblem(QObject::tr("The settings file %1 cannot be read (%2). Your saved lists cannot be shown, "
                                   "and nothing will be saved until the file can be read again.")
-                          .arg(QDir::toNativeSeparators(m_path), file.errorString()));
+                          .arg(native(m_path), loaded.problem));
         return;
     }
-    const QSettings settings(m_path, QSettings::IniFormat);
-    if (isDamaged(settings) && !keepDamagedCopy(file.readAll())) {
+    if (!loaded.exists)
+        return;
+    folder.makePrivate(m_name);
+    if (!loaded.exact && !keepCopy(folder, loaded)) {
         reportProblem(QObject::tr("The settings file %1 is damaged and could not be copied aside. "
                                   "Nothing will be written to it until it is mended or removed.")
-                          .arg(QDir::toNativeSeparators(m_path)));
+                          .arg(native(m_path)));
     }
 }
 
 StoreResult ConfFileStore::apply(const QList<StoreChange> &changes)
 {
-    const QString folder = QFileInfo(m_path).absolutePath();
-    if (!ensurePrivateFolder(folder))
-        return refused(QObject::tr("The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder)));
-
-    if (!QFileInfo(folder).isWritable()) {
-        return refused(QObject::tr("The folder %1 is read-only, so the settings file in it cannot be written.")
-                           .arg(QDir::toNativeSeparators(folder)));
+    StoreFolder folder;
+    if (!folder.open(m_folder, true)) {
+        return refused(QObject::tr("The folder %1 could not be created (%2).")
+                           .arg(native(m_folder), StoreFolder::reasonFor(folder.error())));
     }
-
     // Held for the whole write, so that two copies of the program take turns
     // and each merges its changes into what the other has written.
-    QLockFile lock(m_path + QStringLiteral(".writing"));
-    if (!lock.tryLock(m_lockWaitMs)) {
-        if (lock.error() != QLockFile::LockFailedError)
-            return refused(unwritableReason(m_path, QObject::tr("its lock file cannot be created")));
-        return refused(QObject::tr("Another copy of Velmorwick is still writing the settings file %1. "
-                                   "Please try again in a moment.")
-                           .arg(QDir::toNativeSeparators(m_path)));
+    if (!folder.lock(m_lockName, m_lockWaitMs)) {
+        switch (folder.error()) {
+        case EWOULDBLOCK:
+            return refused(QObject::tr("Another copy of Velmorwick is still writing the settings file %1. "
+                                       "Please try again in a moment.")
+                               .arg(native(m_path)));
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return refused(QObject::tr("The folder %1 is read-only, so the settings file in it cannot be written.")
+                               .arg(native(m_folder)));
+        default:
+            return refused(unwritableReason(m_path, QObject::tr("its lock file cannot be used: %1")
+                                                        .arg(StoreFolder::reasonFor(folder.error()))));
+        }
     }
-    return applyLocked(changes);
+    folder.makePrivate();
+    if (!m_leftoversRemoved) {
+        folder.removeLeftoverScratches();
+        m_leftoversRemoved = true;
+    }
+    return applyLocked(folder, changes);
 }
 
-StoreResult ConfFileStore::applyLocked(const QList<StoreChange> &changes)
+StoreResult ConfFileStore::applyLocked(StoreFolder &folder, const QList<StoreChange> &changes)
 {
-    const QString folder = QFileInfo(m_path).absolutePath();
-    QFile current(m_path);
-    QByteArray before;
-    QDateTime beforeStamp;
-    if (current.exists()) {
-        if (!current.open(QIODevice::ReadOnly)) {
-            return refused(QObject::tr("The settings file %1 cannot be read (%2), so nothing was written to it.")
-                               .arg(QDir::toNativeSeparators(m_path), current.errorString()));
-        }
-        before = current.readAll();
-        current.close();
-        if (!QFileInfo(m_path).isWritable()) {
-            return refused(QObject::tr("The settings file %1 is read-only, so nothing was written to it.")
-                               .arg(QDir::toNativeSeparators(m_path)));
-        }
-        beforeStamp = QFileInfo(m_path).lastModified();
+    Loaded loaded = load(folder);
+    if (!loaded.readable) {
+        forgetCache();
+        return refused(QObject::tr("The settings file %1 cannot be read (%2), so nothing was written to it.")
+                           .arg(native(m_path), loaded.problem));
+    }
+    if (loaded.exists && !folder.isWritable(m_name)) {
+        return refused(QObject::tr("The settings file %1 is read-only, so nothing was written to it.")
+                           .arg(native(m_path)));
+    }
+    // What the program would not write back the same is kept before the
+    // first write that changes it.
+    if (!loaded.exact && !keepCopy(folder, loaded)) {
+        return refused(QObject::tr("The settings file %1 is damaged and could not be copied aside, "
+                                   "so nothing was written to it.")
+                           .arg(native(m_path)));
     }
 
-    Scratch original(folder);
-    if (!original.create(before))
-        return refused(unwritableReason(m_path, original.errorString()));
-    Scratch rebuilt(folder);
-    QString stagedPath = original.path();
-    {
-        const QSettings parsed(original.path(), QSettings::IniFormat);
-        if (isDamaged(parsed)) {
-            if (!keepDamagedCopy(before))
-                return refused(QObject::tr("The settings file %1 is damaged and could not be copied aside, "
-                                           "so nothing was written to it.")
-                                   .arg(QDir::toNativeSeparators(m_path)));
-            // Start from a clean file holding what could be read; QSettings
-            // would keep reporting the parse error and hide a failing write.
-            if (!rebuilt.create({}))
-                return refused(unwritableReason(m_path, rebuilt.errorString()));
-            QSettings clean(rebuilt.path(), QSettings::IniFormat);
-            const QStringList keys = parsed.allKeys();
-            for (const QString &key : keys)
-                clean.setValue(key, parsed.value(key));
-            stagedPath = rebuilt.path();
-        }
-    }
-
+    IniDocument document = loaded.document;
     bool missing = false;
-    {
-        QSettings staged(stagedPath, QSettings::IniFormat);
-        missing = stage(staged, changes);
-        staged.sync();
-        if (staged.status() != QSettings::NoError)
-            return refused(unwritableReason(m_path, QObject::tr("the disk may be full")));
+    for (const StoreChange &change : changes) {
+        if (change.kind == StoreChange::Kind::RemoveSection)
+            missing = !document.removeSection(change.section) || missing;
+        else
+            document.set(change.section, change.key, change.value);
     }
     const StoreResult done{missing ? StoreResult::Status::SectionMissing : StoreResult::Status::Done, {}};
-
-    QFile stagedFile(stagedPath);
-    if (!stagedFile.open(QIODevice::ReadOnly))
-        return refused(unwritableReason(m_path, stagedFile.errorString()));
-    const QByteArray after = stagedFile.readAll();
-    if (after == before && current.exists())
+    if (loaded.exists && loaded.exact && document == loaded.document)
         return done; // nothing to change, e.g. removing a section that was never there
 
-    QSaveFile out(m_path);
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly) || out.write(after) != after.size() || !out.commit())
-        return refused(unwritableReason(m_path, out.errorString()));
-    QFile::setPermissions(m_path, privateFile);
+    const StoreFolder::Stamp before = m_cached ? m_cached->stamp : StoreFolder::Stamp{};
+    const QString scratch = folder.writeScratch(document.serialize(), before);
+    if (scratch.isEmpty())
+        return refused(unwritableReason(m_path, StoreFolder::reasonFor(folder.error())));
+    forgetCache();
+    if (!folder.replace(scratch, m_name))
+        return refused(unwritableReason(m_path, StoreFolder::reasonFor(folder.error())));
+    if (!folder.sync())
+        return refused(unwritableReason(m_path, StoreFolder::reasonFor(folder.error())));
 
-    // Readers notice a new version by its size and time stamp (to the
-    // millisecond); make sure two versions never share both.
-    const QDateTime afterStamp = QFileInfo(m_path).lastModified();
-    if (beforeStamp.isValid() && afterStamp <= beforeStamp) {
-        QFile touched(m_path);
-        if (touched.open(QIODevice::ReadWrite))
-            touched.setFileTime(beforeStamp.addMSecs(1), QFileDevice::FileModificationTime);
-    }
-    platform::syncFolder(folder);
+    Loaded written;
+    written.readable = written.exists = true;
+    written.document = std::move(document);
+    m_cached = Cached{folder.stampOf(m_name), std::move(written)};
     return done;
 }
 
-bool ConfFileStore::keepDamagedCopy(const QByteArray &contents)
+bool ConfFileStore::keepCopy(StoreFolder &folder, const Loaded &loaded)
 {
-    const QByteArray digest = QCryptographicHash::hash(contents, QCryptographicHash::Sha256);
+    const QByteArray digest = QCryptographicHash::hash(loaded.bytes, QCryptographicHash::Sha256);
     if (m_keptDigests.contains(digest))
         return true;
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = QStringLiteral("%1.damaged-%2").arg(m_path, stamp);
-    for (int n = 2; QFile::exists(aside); ++n)
-        aside = QStringLiteral("%1.damaged-%2-%3").arg(m_path, stamp).arg(n);
     // Written like the store itself: whole, and on the disk before the store
-    // file is ever replaced.
-    QSaveFile copy(aside);
-    copy.setDirectWriteFallback(false);
-    if (!copy.open(QIODevice::WriteOnly) || copy.write(contents) != contents.size() || !copy.commit())
+    // file is ever replaced; never over anything already at its name.
+    const QString scratch = folder.writeScratch(loaded.bytes, {});
+    if (scratch.isEmpty())
         return false;
-    QFile::setPermissions(aside, privateFile);
-    platform::syncFolder(QFileInfo(m_path).absolutePath());
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside;
+    for (int n = 1; n < 1000; ++n) {
+        aside = QStringLiteral("%1.damaged-%2").arg(m_name, stamp) + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
+        if (folder.publishNew(scratch, aside))
+            break;
+        if (folder.error() != EEXIST) {
+            folder.remove(scratch);
+            return false;
+        }
+        aside.clear();
+    }
+    if (aside.isEmpty() || !folder.sync()) {
+        folder.remove(scratch);
+        return false;
+    }
     m_keptDigests.insert(digest);
-    reportProblem(QObject::tr("The settings file %1 is damaged: some of it could not be read. A copy of it "
-                              "was kept as %2. Velmorwick goes on with what it could read.")
-                      .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(aside)));
+    const QString copy = native(QDir(m_folder).filePath(aside));
+    if (loaded.damaged) {
+        reportProblem(QObject::tr("The settings file %1 is damaged: some of it could not be read. A copy of it "
+                                  "was kept as %2. Velmorwick goes on with what it could read.")
+                          .arg(native(m_path), copy));
+    } else {
+        reportProblem(QObject::tr("The settings file %1 holds entries Velmorwick cannot write back exactly as "
+                                  "they are (edited by hand, or not in UTF-8). A copy of it was kept as %2 "
+                                  "before anything in it is changed.")
+                          .arg(native(m_path), copy));
+    }
     return true;
 }

@@ -1,20 +1,24 @@
 #pragma once
 
+#include "inidocument.h"
 #include "settingsstore.h"
+#include "storefolder.h"
 
 #include <QByteArray>
 #include <QSet>
 
-class QSettings;
-
 // The store as one settings file in QSettings' INI format, written so that
+//  - a write lands whole or is refused: the new file is written beside the
+//    old one, synced and read back before it replaces it, so a full disk, a
+//    size limit or a killed process leaves the old file as it was;
 //  - every write is on disk (file and folder synced) before apply() returns;
-//  - a write is atomic: the file is replaced whole, never edited in place, so a
-//    process killed at any moment leaves either the old or the new contents;
-//  - the file is private to the user (0600, its folder 0700);
-//  - a file that cannot be parsed is kept aside, byte for byte, before anything
-//    replaces it, and the user is told once;
-//  - several copies of the program writing at once merge their changes.
+//  - only a regular file is read or written, never through a symbolic link;
+//  - the file is private to the user (0600, its folder 0700) from creation;
+//  - a file the program could not write back byte for byte (damaged, or
+//    edited by hand) is copied aside before it is first rewritten, and the
+//    user is told once;
+//  - several copies of the program writing at once take turns and merge
+//    their changes.
 class ConfFileStore final : public SettingsStore
 {
 public:
@@ -30,10 +34,36 @@ public:
     StoreResult apply(const QList<StoreChange> &changes) override;
 
 private:
-    StoreResult applyLocked(const QList<StoreChange> &changes);
-    bool keepDamagedCopy(const QByteArray &contents);
+    struct Loaded
+    {
+        bool readable = false;
+        bool exists = false;
+        bool exact = true;    // the bytes are what the document would write
+        bool damaged = false; // QSettings itself reports a format error
+        QString problem;      // why it is not readable, in words
+        QByteArray bytes;     // kept only when not exact, for the copy aside
+        IniDocument document;
+    };
+
+    Loaded load(const StoreFolder &folder) const;
+    Loaded parse(StoreFolder::ReadResult &&read) const;
+    StoreResult applyLocked(StoreFolder &folder, const QList<StoreChange> &changes);
+    bool keepCopy(StoreFolder &folder, const Loaded &loaded);
+    void forgetCache() const { m_cached.reset(); }
 
     QString m_path;
+    QString m_folder;
+    QString m_name;
+    QString m_lockName;
     int m_lockWaitMs = 2000;
+    bool m_leftoversRemoved = false;
     QSet<QByteArray> m_keptDigests;
+
+    // The document as last read or written, and the file version it came from.
+    struct Cached
+    {
+        StoreFolder::Stamp stamp;
+        Loaded loaded;
+    };
+    mutable std::optional<Cached> m_cached;
 };

@@ -16,6 +16,8 @@ private slots:
     void aPlainValueFromAnEarlierVersionStillWorksWhenTypedExactly_data();
     void aPlainValueFromAnEarlierVersionStillWorksWhenTypedExactly();
     void nothingMatchesAnEmptyStore();
+    void aHashAskingForFarMoreWorkIsRefusedAtOnce_data();
+    void aHashAskingForFarMoreWorkIsRefusedAtOnce();
 };
 
 void PasswordHashTest::onlyTheExactPasswordMatchesItsHash_data()
@@ -76,6 +78,30 @@ void PasswordHashTest::nothingMatchesAnEmptyStore()
 {
     QCOMPARE(passwordhash::check(QString(), QString()), Verdict::Wrong);
     QCOMPARE(passwordhash::check(QString(), QStringLiteral("x")), Verdict::Wrong);
+}
+
+void PasswordHashTest::aHashAskingForFarMoreWorkIsRefusedAtOnce_data()
+{
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("as written") << QByteArray("t=2,") << QByteArray("t=2,") << true;
+    QTest::newRow("200 passes") << QByteArray("t=2,") << QByteArray("t=200,") << false;
+    QTest::newRow("16 GiB") << QByteArray("m=65536,") << QByteArray("m=16777216,") << false;
+    QTest::newRow("64 lanes") << QByteArray(",p=1$") << QByteArray(",p=64$") << false;
+}
+
+void PasswordHashTest::aHashAskingForFarMoreWorkIsRefusedAtOnce()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(bool, checked);
+    QByteArray stored = passwordhash::hash(QStringLiteral("Tulip42")).toLatin1();
+    QVERIFY(stored.contains(from));
+    stored.replace(from, to);
+    // Refused is told apart from checked: a computed hash says Matches or Wrong.
+    QCOMPARE(passwordhash::check(QString::fromLatin1(stored), QStringLiteral("Tulip42")),
+             checked ? Verdict::Matches : Verdict::TooCostly);
 }
 
 QTEST_GUILESS_MAIN(PasswordHashTest)

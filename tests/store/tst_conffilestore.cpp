@@ -1,16 +1,19 @@
 // The settings file: exact round trips, privacy, damaged and read-only files.
 #include "store/conffilestore.h"
 #include "support/readonly.h"
+#include "support/seed.h"
 
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -122,37 +125,59 @@ void ConfFileStoreTest::valuesRoundTripExactly()
 
 void ConfFileStoreTest::randomTextsRoundTripExactly()
 {
-    // Any character a text box takes: controls, the INI syntax, accents,
-    // characters outside the basic plane, blanks at either end.
-    QRandomGenerator random(7122026);
-    const QString special = QStringLiteral(" =;#[]\"'\\%@,\t\n\r/");
-    QList<StoreChange> changes;
-    QStringList values;
-    for (int row = 1; row <= 15; ++row) {
-        QString value;
-        const int length = random.bounded(0, 40);
-        for (int i = 0; i < length; ++i) {
-            switch (random.bounded(4)) {
-            case 0:
-                value += special[random.bounded(special.size())];
-                break;
-            case 1:
-                value += QChar(char16_t(random.bounded(0x20, 0x7f)));
-                break;
-            case 2:
-                value += QChar(char16_t(random.bounded(0xa0, 0xd7ff)));
-                break;
-            default:
-                value += QString::fromUcs4(std::u32string(1, char32_t(random.bounded(0x10000, 0x10ffff))).c_str(), 1);
+    // Any character a text box takes: controls, the INI syntax, hex digits
+    // after an escape, accents, characters outside the basic plane, blanks at
+    // either end. Each text must read back the same through this store and
+    // through QSettings, and a file QSettings wrote must read exactly.
+    QRandomGenerator random(testSeed(7122026));
+    const QString special = QStringLiteral(" =;#[]\"'\\%@,\t\n\r/0aF") + QChar(u'\0') + QChar(u'\x01')
+                            + QChar(u'\x1f') + QChar(u'\x7f');
+    for (int round = 0; round < 20; ++round) {
+        cleanup();
+        init();
+        QList<StoreChange> changes;
+        QStringList values;
+        for (int row = 1; row <= 15; ++row) {
+            QString value;
+            const int length = random.bounded(0, 40);
+            for (int i = 0; i < length; ++i) {
+                switch (random.bounded(4)) {
+                case 0:
+                    value += special[random.bounded(special.size())];
+                    break;
+                case 1:
+                    value += QChar(char16_t(random.bounded(0x20, 0x7f)));
+                    break;
+                case 2:
+                    value += QChar(char16_t(random.bounded(0xa0, 0xd7ff)));
+                    break;
+                default:
+                    value += QString::fromUcs4(std::u32string(1, char32_t(random.bounded(0x10000, 0x10ffff))).c_str(), 1);
+                }
             }
+            values << value;
+            changes << StoreChange::write(QStringLiteral("Task15"), QStringLiteral("Text%1").arg(row), value);
         }
-        values << value;
-        changes << StoreChange::write(QStringLiteral("Task15"), QStringLiteral("Text%1").arg(row), value);
+        QVERIFY(open()->apply(changes).written());
+        ConfFileStore again(m_path);
+        const QSettings native(m_path, QSettings::IniFormat);
+        const QString byQSettings = m_dir->filePath(QStringLiteral("qsettings.conf"));
+        {
+            QSettings written(byQSettings, QSettings::IniFormat);
+            for (int row = 1; row <= 15; ++row)
+                written.setValue(QStringLiteral("Task15/Text%1").arg(row), values[row - 1]);
+        }
+        ConfFileStore fromQSettings(byQSettings);
+        fromQSettings.setProblemReporter([this](const QString &message) { m_reports << message; });
+        fromQSettings.checkOnOpen();
+        for (int row = 1; row <= 15; ++row) {
+            const QString key = QStringLiteral("Text%1").arg(row);
+            QCOMPARE(again.read(QStringLiteral("Task15"), key), values[row - 1]);
+            QCOMPARE(native.value(QStringLiteral("Task15/") + key).toString(), values[row - 1]);
+            QCOMPARE(fromQSettings.read(QStringLiteral("Task15"), key), values[row - 1]);
+        }
+        QVERIFY2(m_reports.isEmpty(), qPrintable(m_reports.join(u'\n'))); // QSettings' own file is no damage
     }
-    QVERIFY(open()->apply(changes).written());
-    ConfFileStore again(m_path);
-    for (int row = 1; row <= 15; ++row)
-        QCOMPARE(again.read(QStringLiteral("Task15"), QStringLiteral("Text%1").arg(row)), values[row - 1]);
 }
 
 void ConfFileStoreTest::missingValuesReadEmpty()
@@ -227,11 +252,22 @@ void ConfFileStoreTest::fileAndFolderArePrivate()
 
 void ConfFileStoreTest::looseModesOfAnExistingStoreAreTightened()
 {
-    writeRaw(m_path, "[Task5]\nText1=a\n");
-    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QByteArray contents = "[Task5]\nText1=a\n";
+    const QString folder = QFileInfo(m_path).absolutePath();
+    writeRaw(m_path, contents);
+    ::chmod(QFile::encodeName(m_path).constData(), 0644);
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    // At start, before anything is saved.
+    open()->checkOnOpen();
+    QCOMPARE(mode(m_path), 0600);
+    QCOMPARE(mode(folder), 0700);
+    QCOMPARE(fileBytes(m_path), contents);
+    QVERIFY(m_reports.isEmpty());
+    // And at a write, for a folder loosened while the program runs.
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
     QVERIFY(open()->write(QStringLiteral("Task5"), QStringLiteral("Text2"), QStringLiteral("b")).written());
     QCOMPARE(mode(m_path), 0600);
-    QCOMPARE(mode(QFileInfo(m_path).absolutePath()), 0700);
+    QCOMPARE(mode(folder), 0700);
 }
 
 void ConfFileStoreTest::damagedFileIsKeptAsideAndTheUserToldOnce()
@@ -307,10 +343,18 @@ void ConfFileStoreTest::whateverTheFileHoldsAWriteKeepsItOrItsCopy()
         const QSettings after(m_path, QSettings::IniFormat);
         QCOMPARE(after.status(), QSettings::NoError);
         QCOMPARE(after.value(QStringLiteral("Task9/Text1")).toString(), QStringLiteral("new"));
+        // Without a copy, nothing but the new section may have changed.
         const QStringList copies = damagedCopies(m_path);
-        QCOMPARE(copies.size(), damaged ? 1 : 0);
+        QVERIFY(copies.size() <= 1);
         if (damaged)
+            QCOMPARE(copies.size(), 1);
+        if (copies.isEmpty()) {
+            QByteArray rest = fileBytes(m_path);
+            rest.replace("\n[Task9]\nText1=new\n", "").replace("[Task9]\nText1=new\n", "");
+            QCOMPARE(rest, contents.startsWith("\xEF\xBB\xBF") ? contents.mid(3) : contents);
+        } else {
             QCOMPARE(fileBytes(QFileInfo(m_path).dir().filePath(copies.first())), contents);
+        }
     }
 }
 
@@ -370,13 +414,15 @@ void ConfFileStoreTest::storeHeldByAnotherWriterRefusesAfterAShortWait()
 {
     auto store = open();
     QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("old")).written());
-    QLockFile other(m_path + QStringLiteral(".writing"));
-    QVERIFY(other.tryLock());
+    // Another copy of the program holds the lock for its write.
+    const int other = ::open(QFile::encodeName(m_path + QStringLiteral(".lock")).constData(), O_RDWR | O_CLOEXEC);
+    QVERIFY(other >= 0);
+    QCOMPARE(::flock(other, LOCK_EX | LOCK_NB), 0);
     store->setLockWait(100);
     const StoreResult result = store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("new"));
     QCOMPARE(result.status, StoreResult::Status::Refused);
     QCOMPARE(ConfFileStore(m_path).read(QStringLiteral("Task5"), QStringLiteral("Text1")), QStringLiteral("old"));
-    other.unlock();
+    ::close(other);
     QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("new")).written());
 }
 

@@ -1,0 +1,336 @@
+#include "inidocument.h"
+
+#include <QSet>
+#include <QStringEncoder>
+
+namespace {
+
+constexpr char hexDigits[] = "0123456789ABCDEF";
+
+bool isHexDigit(char16_t ch)
+{
+    return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
+}
+
+int hexValue(char ch)
+{
+    if (ch >= '0' && ch <= '9')
+        return ch - '0';
+    if (ch >= 'a' && ch <= 'f')
+        return ch - 'a' + 10;
+    if (ch >= 'A' && ch <= 'F')
+        return ch - 'A' + 10;
+    return -1;
+}
+
+// Section and key names: letters, digits and _-. as they are, '/' as '\',
+// anything else as %XX or %UXXXX.
+void appendName(QByteArray &out, const QString &name)
+{
+    for (const QChar qch : name) {
+        const char16_t ch = qch.unicode();
+        if (ch == '/') {
+            out += '\\';
+        } else if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_'
+                   || ch == '-' || ch == '.') {
+            out += char(ch);
+        } else if (ch <= 0xFF) {
+            out += '%';
+            out += hexDigits[ch / 16];
+            out += hexDigits[ch % 16];
+        } else {
+            out += "%U";
+            for (int shift = 12; shift >= 0; shift -= 4)
+                out += hexDigits[(ch >> shift) & 0xF];
+        }
+    }
+}
+
+std::optional<QString> readName(QByteArrayView raw)
+{
+    QString name;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const char ch = raw[i];
+        if (ch == '\\') {
+            name += u'/';
+        } else if (ch == '%') {
+            const int digits = (i + 1 < raw.size() && raw[i + 1] == 'U') ? 4 : 2;
+            const qsizetype first = i + 1 + (digits == 4 ? 1 : 0);
+            if (first + digits > raw.size())
+                return std::nullopt;
+            char16_t value = 0;
+            for (int d = 0; d < digits; ++d) {
+                const int v = hexValue(raw[first + d]);
+                if (v < 0)
+                    return std::nullopt;
+                value = char16_t(value * 16 + v);
+            }
+            name += QChar(value);
+            i = first + digits - 1;
+        } else if (uchar(ch) < 0x80) {
+            name += QLatin1Char(ch);
+        } else {
+            return std::nullopt;
+        }
+    }
+    return name;
+}
+
+// A text as QSettings writes a string value: C-style escapes for control
+// characters, quotes around it when it holds ; , = or starts or ends with a
+// blank, UTF-8 for the rest.
+void appendValue(QByteArray &out, const QString &text)
+{
+    QString value;
+    if (text.contains(QChar::Null))
+        value = QStringLiteral("@String(") + text + u')';
+    else if (text.startsWith(u'@'))
+        value = u'@' + text;
+    else
+        value = text;
+
+    const qsizetype start = out.size();
+    bool needsQuotes = false;
+    bool escapeNextIfHexDigit = false;
+    QStringEncoder toUtf8(QStringEncoder::Utf8);
+    const QChar *chars = value.unicode();
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const char16_t ch = chars[i].unicode();
+        if (ch == ';' || ch == ',' || ch == '=')
+            needsQuotes = true;
+        // A hex escape takes every hex digit after it, so one that follows
+        // is escaped too.
+        if (escapeNextIfHexDigit && isHexDigit(ch)) {
+            out += "\\x" + QByteArray::number(ch, 16);
+            continue;
+        }
+        escapeNextIfHexDigit = false;
+        switch (ch) {
+        case '\0':
+            out += "\\0";
+            escapeNextIfHexDigit = true;
+            break;
+        case '\a': out += "\\a"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        case '\v': out += "\\v"; break;
+        case '"':
+        case '\\':
+            out += '\\';
+            out += char(ch);
+            break;
+        default:
+            if (ch <= 0x1F) {
+                out += "\\x" + QByteArray::number(ch, 16);
+                escapeNextIfHexDigit = true;
+            } else if (ch < 0x80) {
+                out += char(ch);
+            } else {
+                qsizetype end = i + 1;
+                while (end < value.size() && chars[end].unicode() >= 0x80)
+                    ++end;
+                out += toUtf8(QStringView(chars + i, end - i));
+                i = end - 1;
+            }
+        }
+    }
+    if (needsQuotes || (start < out.size() && (out.at(start) == ' ' || out.back() == ' '))) {
+        out.insert(start, '"');
+        out += '"';
+    }
+}
+
+// The inverse of appendValue for what it writes; anything it would not have
+// written may come back different, which parseExact() then notices.
+std::optional<QString> readValue(QByteArrayView raw)
+{
+    if (raw.size() >= 2 && raw.front() == '"' && raw.back() == '"')
+        raw = raw.sliced(1, raw.size() - 2);
+    QString text;
+    text.reserve(raw.size());
+    QStringDecoder fromUtf8(QStringDecoder::Utf8);
+    qsizetype i = 0;
+    while (i < raw.size()) {
+        const char ch = raw[i];
+        if (ch != '\\') {
+            qsizetype end = i + 1;
+            while (end < raw.size() && raw[end] != '\\')
+                ++end;
+            text += fromUtf8(raw.sliced(i, end - i));
+            if (fromUtf8.hasError())
+                return std::nullopt;
+            i = end;
+            continue;
+        }
+        if (++i >= raw.size())
+            return std::nullopt;
+        const char code = raw[i++];
+        switch (code) {
+        case 'a': text += u'\a'; break;
+        case 'b': text += u'\b'; break;
+        case 'f': text += u'\f'; break;
+        case 'n': text += u'\n'; break;
+        case 'r': text += u'\r'; break;
+        case 't': text += u'\t'; break;
+        case 'v': text += u'\v'; break;
+        case '"': text += u'"'; break;
+        case '\\': text += u'\\'; break;
+        case '0': text += QChar(u'\0'); break;
+        case 'x': {
+            char16_t value = 0;
+            const qsizetype first = i;
+            while (i < raw.size() && hexValue(raw[i]) >= 0)
+                value = char16_t(value * 16 + hexValue(raw[i++]));
+            if (i == first)
+                return std::nullopt;
+            text += QChar(value);
+            break;
+        }
+        default:
+            return std::nullopt;
+        }
+    }
+    if (text.startsWith(QLatin1String("@@")))
+        return text.sliced(1);
+    if (text.startsWith(QLatin1String("@String(")) && text.endsWith(u')'))
+        return text.sliced(8, text.size() - 9);
+    if (text.startsWith(u'@'))
+        return std::nullopt; // another type, read as QSettings reads it
+    return text;
+}
+
+} // namespace
+
+const QString *IniDocument::find(const QString &section, const QString &key) const
+{
+    for (const Section &s : m_sections) {
+        if (s.name != section)
+            continue;
+        for (const Entry &entry : s.entries) {
+            if (entry.key == key)
+                return &entry.value;
+        }
+        return nullptr;
+    }
+    return nullptr;
+}
+
+IniDocument::Section *IniDocument::section(const QString &name)
+{
+    for (Section &s : m_sections) {
+        if (s.name == name)
+            return &s;
+    }
+    return nullptr;
+}
+
+void IniDocument::set(const QString &sectionName, const QString &key, const QString &value)
+{
+    Section *s = section(sectionName);
+    if (!s) {
+        m_sections.append({sectionName, {}});
+        s = &m_sections.last();
+    }
+    for (Entry &entry : s->entries) {
+        if (entry.key == key) {
+            entry.value = value;
+            return;
+        }
+    }
+    s->entries.append({key, value});
+}
+
+bool IniDocument::removeSection(const QString &name)
+{
+    return m_sections.removeIf([&](const Section &s) { return s.name == name && !s.entries.isEmpty(); }) > 0;
+}
+
+QByteArray IniDocument::serialize() const
+{
+    QByteArray out;
+    bool first = true;
+    for (const Section &s : m_sections) {
+        if (s.entries.isEmpty())
+            continue;
+        if (!first)
+            out += '\n';
+        first = false;
+        if (s.name.isEmpty()) {
+            out += "[General]";
+        } else if (s.name.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) {
+            out += "[%General]";
+        } else {
+            out += '[';
+            appendName(out, s.name);
+            out += ']';
+        }
+        out += '\n';
+        for (const Entry &entry : s.entries) {
+            appendName(out, entry.key);
+            out += '=';
+            appendValue(out, entry.value);
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+QByteArrayView IniDocument::withoutByteOrderMark(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+}
+
+std::optional<IniDocument> IniDocument::parseExact(QByteArrayView bytes)
+{
+    bytes = withoutByteOrderMark(bytes);
+    IniDocument doc;
+    Section *current = nullptr;
+    QSet<QString> seenSections;
+    QSet<QString> seenKeys;
+    qsizetype pos = 0;
+    while (pos < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', pos);
+        if (end < 0)
+            return std::nullopt; // the last line always ends
+        const QByteArrayView line = bytes.sliced(pos, end - pos);
+        pos = end + 1;
+        if (line.isEmpty())
+            continue;
+        if (line.front() == '[') {
+            if (line.back() != ']')
+                return std::nullopt;
+            const QByteArrayView raw = line.sliced(1, line.size() - 2);
+            std::optional<QString> name;
+            if (raw == "General")
+                name = QString();
+            else if (raw == "%General")
+                name = QStringLiteral("General");
+            else
+                name = readName(raw);
+            // A '/' in a section's name is written as a key's prefix instead.
+            if (!name || name->contains(u'/') || seenSections.contains(*name))
+                return std::nullopt;
+            seenSections.insert(*name);
+            seenKeys.clear();
+            doc.m_sections.append({*name, {}});
+            current = &doc.m_sections.last();
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (!current || equals <= 0)
+            return std::nullopt;
+        std::optional<QString> key = readName(line.first(equals));
+        std::optional<QString> value = readValue(line.sliced(equals + 1));
+        if (!key || !value || seenKeys.contains(*key))
+            return std::nullopt;
+        seenKeys.insert(*key);
+        current->entries.append({*key, *value});
+    }
+    // Only what serialize() gives back byte for byte counts as read exactly.
+    if (doc.serialize() != bytes)
+        return std::nullopt;
+    return doc;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The settings file's contents: sections of keys holding text, in the order
+// the file has them. Knows nothing of disks; ConfFileStore reads and writes it.
+class IniDocument
+{
+public:
+    struct Entry
+    {
+        QString key;
+        QString value;
+        bool operator==(const Entry &) const = default;
+    };
+    struct Section
+    {
+        QString name; // empty for the keys outside any section
+        QList<Entry> entries;
+        bool operator==(const Section &) const = default;
+    };
+
+    const QString *find(const QString &section, const QString &key) const;
+    // A new key goes at the end of its section, a new section at the end.
+    void set(const QString &section, const QString &key, const QString &value);
+    // Tells whether there was anything to remove.
+    bool removeSection(const QString &section);
+
+    const QList<Section> &sections() const { return m_sections; }
+    bool operator==(const IniDocument &) const = default;
+
+    // The bytes QSettings' INI format gives these texts: every store written
+    // this way reads back through QSettings with the same values.
+    QByteArray serialize() const;
+
+    // The document these bytes hold, if they are exactly what serialize()
+    // would write for it (a leading UTF-8 byte-order mark aside). Anything
+    // else (hand edits, duplicates, invalid UTF-8, values of other types)
+    // gives nothing: the caller then reads it as QSettings does and knows the
+    // file cannot be written back byte for byte.
+    static std::optional<IniDocument> parseExact(QByteArrayView bytes);
+
+    static QByteArrayView withoutByteOrderMark(QByteArrayView bytes);
+
+private:
+    Section *section(const QString &name);
+    QList<Section> m_sections;
+};

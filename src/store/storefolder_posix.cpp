@@ -1,0 +1,343 @@
+#include "storefolder.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <cerrno>
+#include <cstring>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray scratchPrefix = QByteArrayLiteral(".Velmorwick-");
+
+QByteArray encoded(const QString &name)
+{
+    return QFile::encodeName(name);
+}
+
+StoreFolder::Stamp stampFrom(const struct stat &st)
+{
+    return {st.st_dev, st.st_ino, st.st_size, qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+QString kindOf(mode_t mode)
+{
+    if (S_ISLNK(mode))
+        return QObject::tr("a symbolic link");
+    if (S_ISDIR(mode))
+        return QObject::tr("a folder");
+    if (S_ISFIFO(mode))
+        return QObject::tr("a pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QObject::tr("a device");
+    if (S_ISSOCK(mode))
+        return QObject::tr("a socket");
+    return QObject::tr("not a regular file");
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+// Reads back what the disk now holds for the file: a flush that failed
+// late, or a file system that lost the tail, shows here.
+bool landedWhole(int fd, const QByteArray &bytes)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return false;
+    if (st.st_size != bytes.size()) {
+        errno = EIO;
+        return false;
+    }
+    QByteArray back(bytes.size(), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < back.size()) {
+        const ssize_t n = ::pread(fd, back.data() + done, size_t(back.size() - done), done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        done += n;
+    }
+    if (back != bytes) {
+        errno = EIO;
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+StoreFolder::~StoreFolder()
+{
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool StoreFolder::open(const QString &path, bool create)
+{
+    const QByteArray native = encoded(path);
+    if (create) {
+        // Each missing folder is created private; existing ones are left as they are.
+        for (qsizetype slash = native.indexOf('/', 1); ; slash = native.indexOf('/', slash + 1)) {
+            const QByteArray part = slash < 0 ? native : native.first(slash);
+            if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST) {
+                m_error = errno;
+                return false;
+            }
+            if (slash < 0)
+                break;
+        }
+    }
+    m_fd = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    m_error = m_fd < 0 ? errno : 0;
+    return m_fd >= 0;
+}
+
+StoreFolder::ReadResult StoreFolder::read(const QString &name) const
+{
+    ReadResult result;
+    const int fd = ::openat(m_fd, encoded(name).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        result.error = errno;
+        if (errno == ENOENT) {
+            result.status = ReadResult::Status::Missing;
+        } else if (errno == ELOOP) {
+            result.status = ReadResult::Status::NotRegular;
+            result.kind = kindOf(S_IFLNK);
+        }
+        return result;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        result.error = errno;
+    } else if (!S_ISREG(st.st_mode)) {
+        result.status = ReadResult::Status::NotRegular;
+        result.kind = kindOf(st.st_mode);
+    } else if (st.st_size > sizeLimit) {
+        result.status = ReadResult::Status::TooLarge;
+    } else {
+        result.stamp = stampFrom(st);
+        // One byte more than the file should hold tells if it grew meanwhile.
+        result.bytes.resize(st.st_size + 1);
+        qsizetype done = 0;
+        for (;;) {
+            const ssize_t n = ::read(fd, result.bytes.data() + done, size_t(result.bytes.size() - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                result.error = errno;
+                break;
+            }
+            done += n;
+            if (n == 0 || done == result.bytes.size())
+                break;
+        }
+        if (result.error == 0 && done > st.st_size) {
+            result.status = ReadResult::Status::TooLarge; // still growing: not a file we wrote
+        } else if (result.error == 0) {
+            result.bytes.truncate(done);
+            result.status = ReadResult::Status::Read;
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+StoreFolder::Stamp StoreFolder::stampOf(const QString &name) const
+{
+    struct stat st {};
+    if (::fstatat(m_fd, encoded(name).constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return {};
+    return stampFrom(st);
+}
+
+bool StoreFolder::isWritable(const QString &name) const
+{
+    return ::faccessat(m_fd, encoded(name).constData(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+bool StoreFolder::lock(const QString &lockName, int waitMs)
+{
+    const int fd = ::openat(m_fd, encoded(lockName).constData(),
+                            O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        m_error = errno;
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        m_error = EINVAL;
+        ::close(fd);
+        return false;
+    }
+    const QDeadlineTimer deadline(waitMs);
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) {
+            m_error = errno == EINTR ? EWOULDBLOCK : errno;
+            ::close(fd);
+            return false;
+        }
+        QThread::msleep(5);
+    }
+    m_lockFd = fd;
+    return true;
+}
+
+QString StoreFolder::writeScratch(const QByteArray &bytes, const Stamp &notBefore)
+{
+    QString name;
+    int fd = -1;
+    while (fd < 0) {
+        name = QString::fromLatin1(scratchPrefix) + QStringLiteral("%1-%2.tmp")
+                                                         .arg(QCoreApplication::applicationPid())
+                                                         .arg(QRandomGenerator::global()->generate(), 8, 16,
+                                                              QLatin1Char('0'));
+        fd = ::openat(m_fd, encoded(name).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST) {
+            m_error = errno;
+            return {};
+        }
+    }
+    bool ok = writeAll(fd, bytes) && ::fdatasync(fd) == 0 && landedWhole(fd, bytes);
+    if (ok && notBefore.size >= 0) {
+        // Readers tell versions apart by size and time stamp: never let the
+        // new one look older than or the same as the one it replaces.
+        struct stat st {};
+        ok = ::fstat(fd, &st) == 0;
+        if (ok && stampFrom(st).modifiedNs <= notBefore.modifiedNs) {
+            const qint64 later = notBefore.modifiedNs + 1;
+            const struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(later / 1000000000), long(later % 1000000000)}};
+            ok = ::futimens(fd, times) == 0;
+        }
+    }
+    m_error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        m_error = errno;
+        ok = false;
+    }
+    if (!ok) {
+        remove(name);
+        return {};
+    }
+    return name;
+}
+
+bool StoreFolder::replace(const QString &scratch, const QString &name)
+{
+    if (::renameat(m_fd, encoded(scratch).constData(), m_fd, encoded(name).constData()) != 0) {
+        m_error = errno;
+        remove(scratch);
+        return false;
+    }
+    return true;
+}
+
+bool StoreFolder::publishNew(const QString &scratch, const QString &name)
+{
+    // A hard link never follows or replaces what is at the new name, not
+    // even a dangling symbolic link.
+    if (::linkat(m_fd, encoded(scratch).constData(), m_fd, encoded(name).constData(), 0) != 0) {
+        m_error = errno;
+        return false;
+    }
+    remove(scratch);
+    return true;
+}
+
+void StoreFolder::remove(const QString &name)
+{
+    ::unlinkat(m_fd, encoded(name).constData(), 0);
+}
+
+bool StoreFolder::sync()
+{
+    if (::fsync(m_fd) != 0 && errno != EINVAL) {
+        m_error = errno;
+        return false;
+    }
+    return true;
+}
+
+void StoreFolder::removeLeftoverScratches()
+{
+    const int fd = ::openat(m_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    DIR *dir = ::fdopendir(fd);
+    if (!dir) {
+        ::close(fd);
+        return;
+    }
+    QList<QByteArray> leftovers;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name.startsWith(scratchPrefix))
+            leftovers << name;
+    }
+    ::closedir(dir);
+    for (const QByteArray &name : leftovers)
+        ::unlinkat(m_fd, name.constData(), 0);
+}
+
+void StoreFolder::makePrivate(const QString &name)
+{
+    struct stat st {};
+    const QByteArray native = name.isEmpty() ? QByteArrayLiteral(".") : encoded(name);
+    if (::fstatat(m_fd, native.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || st.st_uid != ::geteuid())
+        return;
+    if (S_ISDIR(st.st_mode) && (st.st_mode & 077))
+        ::fchmod(m_fd, st.st_mode & 0700);
+    else if (S_ISREG(st.st_mode) && (st.st_mode & 077))
+        ::fchmodat(m_fd, native.constData(), st.st_mode & 0700, 0);
+}
+
+QString StoreFolder::reasonFor(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return QObject::tr("the disk is full");
+    case EFBIG:
+        return QObject::tr("the file would be larger than this system allows");
+    case EROFS:
+        return QObject::tr("the disk is read-only");
+    case EACCES:
+    case EPERM:
+        return QObject::tr("the folder is read-only");
+    case EIO:
+        return QObject::tr("the disk reported an error");
+    case ELOOP:
+        return QObject::tr("it is a symbolic link, which Velmorwick does not follow");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
