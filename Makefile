@@ -63,13 +63,18 @@ sanitize: deps
 	  ctest --test-dir $(BUILD)-asan --output-on-failure -j$(JOBS) -LE "extended|benchmark"
 
 # A minute of libFuzzer on the settings file: whatever it holds, a write goes
-# through and a damaged original is kept.
+# through and an original it cannot write back the same is kept; then a
+# minute on its reader and writer in memory. Each prints its runs a second.
 fuzz: check-deps
 	cmake -S . -B $(BUILD)-fuzz -DCMAKE_CXX_COMPILER=clang++ -DVELMORWICK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD)-fuzz --target fuzz_store -j$(JOBS)
-	@corpus=$$(mktemp -d); cp tests/fuzz/corpus/* $$corpus; \
-	$(BUILD)-fuzz/tests/fuzz/fuzz_store -max_total_time=60 -max_len=512 $$corpus > $(BUILD)-fuzz/fuzz.log 2>&1; \
-	status=$$?; rm -rf $$corpus; grep -v "^QSettings::" $(BUILD)-fuzz/fuzz.log | tail -n 4; exit $$status
+	cmake --build $(BUILD)-fuzz --target fuzz_store fuzz_inidocument -j$(JOBS)
+	@for target in fuzz_store fuzz_inidocument; do \
+	  corpus=$$(mktemp -d); cp tests/fuzz/corpus/* $$corpus; \
+	  $(BUILD)-fuzz/tests/fuzz/$$target -max_total_time=60 -max_len=4096 -print_final_stats=1 $$corpus \
+	    > $(BUILD)-fuzz/$$target.log 2>&1; \
+	  status=$$?; rm -rf $$corpus; grep -v "^QSettings::" $(BUILD)-fuzz/$$target.log | grep -E "^(Done|stat::number_of_executed|stat::average_exec|==|broken)" ; \
+	  [ $$status -eq 0 ] || exit $$status; \
+	done
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz

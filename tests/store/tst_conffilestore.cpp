@@ -64,6 +64,12 @@ private slots:
     void readOnlyFolderRefusesTheWholeWrite();
     void readOnlyFileRefusesTheWholeWrite();
     void storeHeldByAnotherWriterRefusesAfterAShortWait();
+    void oddFilesAtTheStorePathAreNeverFollowedNorOpened_data();
+    void oddFilesAtTheStorePathAreNeverFollowedNorOpened();
+    void aLinkAtTheCopysNameIsNeverFollowed();
+    void whatCannotBeWrittenBackTheSameIsKeptFirst_data();
+    void whatCannotBeWrittenBackTheSameIsKeptFirst();
+    void scratchFilesOfKilledSavesAreRemovedByTheNextLockHolder();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -424,6 +430,127 @@ void ConfFileStoreTest::storeHeldByAnotherWriterRefusesAfterAShortWait()
     QCOMPARE(ConfFileStore(m_path).read(QStringLiteral("Task5"), QStringLiteral("Text1")), QStringLiteral("old"));
     ::close(other);
     QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("new")).written());
+}
+
+void ConfFileStoreTest::oddFilesAtTheStorePathAreNeverFollowedNorOpened_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link to a file") << QStringLiteral("link to file");
+    QTest::newRow("link to /dev/zero") << QStringLiteral("link to zero");
+    QTest::newRow("pipe") << QStringLiteral("fifo");
+    QTest::newRow("link to a pipe") << QStringLiteral("link to fifo");
+    QTest::newRow("dangling link") << QStringLiteral("dangling");
+    QTest::newRow("folder") << QStringLiteral("folder");
+}
+
+void ConfFileStoreTest::oddFilesAtTheStorePathAreNeverFollowedNorOpened()
+{
+    QFETCH(QString, kind);
+    const QString folder = QFileInfo(m_path).absolutePath();
+    QVERIFY(QDir().mkpath(folder));
+    const QString outside = m_dir->filePath(QStringLiteral("outside"));
+    const QByteArray outsideBytes = "[Task5]\nText1=not ours\n";
+    writeRaw(outside, outsideBytes);
+    const QString fifo = m_dir->filePath(QStringLiteral("fifo"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QMap<QString, QString> targets{{QStringLiteral("link to file"), outside},
+                                         {QStringLiteral("link to zero"), QStringLiteral("/dev/zero")},
+                                         {QStringLiteral("link to fifo"), fifo},
+                                         {QStringLiteral("dangling"), m_dir->filePath(QStringLiteral("nowhere"))}};
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(m_path).constData(), 0600), 0);
+    else if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(m_path));
+    else
+        QVERIFY(QFile::link(targets[kind], m_path));
+
+    // Neither start, nor a read, nor a write hangs, reads without end or
+    // touches anything outside the store's folder.
+    auto store = open();
+    store->checkOnOpen();
+    QCOMPARE(m_reports.size(), 1);
+    QCOMPARE(store->read(QStringLiteral("Task5"), QStringLiteral("Text1")), QString());
+    const StoreResult result = store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("x"));
+    QCOMPARE(result.status, StoreResult::Status::Refused);
+    QVERIFY2(result.reason.contains(QDir::toNativeSeparators(m_path)), qPrintable(result.reason));
+    QCOMPARE(fileBytes(outside), outsideBytes);
+    QVERIFY(mode(outside) != 0600); // its mode was not made the store's either
+    QVERIFY(!QFileInfo::exists(targets.value(QStringLiteral("dangling"))));
+    if (kind != QLatin1String("folder") && kind != QLatin1String("fifo"))
+        QVERIFY(QFileInfo(m_path).isSymLink());
+}
+
+void ConfFileStoreTest::aLinkAtTheCopysNameIsNeverFollowed()
+{
+    const QByteArray damaged = "[Task5]\nText1=kept\n[Task6\n";
+    writeRaw(m_path, damaged);
+    // Links at every name the copy could take in the next few seconds.
+    const QString target = m_dir->filePath(QStringLiteral("created-through-link"));
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int s = 0; s < 5; ++s) {
+        const QString stamp = now.addSecs(s).toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        QVERIFY(QFile::link(target, m_path + QStringLiteral(".damaged-") + stamp));
+    }
+    auto store = open();
+    store->checkOnOpen();
+    QVERIFY(!QFileInfo::exists(target));
+    QStringList copies;
+    for (const QString &name : damagedCopies(m_path)) {
+        const QString path = QFileInfo(m_path).dir().filePath(name);
+        if (!QFileInfo(path).isSymLink())
+            copies << path;
+    }
+    QCOMPARE(copies.size(), 1);
+    QCOMPARE(fileBytes(copies.first()), damaged);
+    QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text2"), QStringLiteral("b")).written());
+    QVERIFY(!QFileInfo::exists(target));
+}
+
+void ConfFileStoreTest::whatCannotBeWrittenBackTheSameIsKeptFirst_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("as written") << QByteArray("[Task5]\nText1=a\nTick1=1\n\n[Task6]\nText1=\"b, c\"\n") << false;
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[Task5]\nText1=a\n") << false;
+    QTest::newRow("invalid UTF-8") << QByteArray("[Task5]\nText1=caf\xE9\n") << true;
+    QTest::newRow("unreadable variant") << QByteArray("[Task5]\nText1=@Variant(\\0\\0\\0\\x7f\\0)\n") << true;
+    QTest::newRow("section twice") << QByteArray("[Task5]\nText1=a\n\n[Task5]\nText2=b\n") << true;
+    QTest::newRow("key twice") << QByteArray("[Task5]\nText1=a\nText1=b\n") << true;
+    QTest::newRow("Windows line ends") << QByteArray("[Task5]\r\nText1=a\r\n") << true;
+    QTest::newRow("hand edited") << QByteArray("; my lists\n[Task5]\nText1 = a\n") << true;
+}
+
+void ConfFileStoreTest::whatCannotBeWrittenBackTheSameIsKeptFirst()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, kept);
+    writeRaw(m_path, contents);
+    QSettings before(m_path, QSettings::IniFormat);
+    const QStringList keys = before.allKeys();
+
+    auto store = open();
+    store->checkOnOpen();
+    QVERIFY(store->write(QStringLiteral("Task9"), QStringLiteral("Text1"), QStringLiteral("new")).written());
+    QVERIFY(store->write(QStringLiteral("Task9"), QStringLiteral("Text2"), QStringLiteral("newer")).written());
+    const QStringList copies = damagedCopies(m_path);
+    QCOMPARE(copies.size(), kept ? 1 : 0);
+    QCOMPARE(m_reports.size(), kept ? 1 : 0); // told once
+    if (kept)
+        QCOMPARE(fileBytes(QFileInfo(m_path).dir().filePath(copies.first())), contents);
+    // Whatever QSettings read before, the windows still read.
+    for (const QString &key : keys)
+        QCOMPARE(store->read(key.section(u'/', 0, 0), key.section(u'/', 1)), before.value(key).toString());
+}
+
+void ConfFileStoreTest::scratchFilesOfKilledSavesAreRemovedByTheNextLockHolder()
+{
+    QVERIFY(open()->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("a")).written());
+    const QDir folder = QFileInfo(m_path).dir();
+    for (const char *name : {".Velmorwick-4242-0badf00d.tmp", ".Velmorwick-77-1-AbCdEf.conf"})
+        writeRaw(folder.filePath(QString::fromLatin1(name)), "[Priv]\nText1=secret\n");
+    open()->checkOnOpen(); // fresh files: a minute old or a second, they go
+    QCOMPARE(folder.entryList({QStringLiteral(".Velmorwick-*")}, QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(open()->read(QStringLiteral("Task5"), QStringLiteral("Text1")), QStringLiteral("a"));
 }
 
 QTEST_GUILESS_MAIN(ConfFileStoreTest)

@@ -1,0 +1,107 @@
+// Saves on a nearly full disk: a small file system of its own, filled to
+// every level around the size of the store. Needs root to mount it.
+#include "store/conffilestore.h"
+#include "support/readonly.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+class StoreFullDisk : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void aSaveOnANearlyFullDiskLandsWholeOrIsRefused();
+
+private:
+    QTemporaryDir m_mountPoint;
+    bool m_mounted = false;
+};
+
+void StoreFullDisk::initTestCase()
+{
+    if (::geteuid() != 0)
+        QSKIP("mounting a small file system needs root");
+    m_mounted = ::mount("tmpfs", QFile::encodeName(m_mountPoint.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+                        "size=128k,mode=0700")
+                == 0;
+    if (!m_mounted)
+        QSKIP("this machine cannot mount a tmpfs here");
+}
+
+void StoreFullDisk::cleanupTestCase()
+{
+    if (m_mounted)
+        ::umount2(QFile::encodeName(m_mountPoint.path()).constData(), MNT_DETACH);
+}
+
+void StoreFullDisk::aSaveOnANearlyFullDiskLandsWholeOrIsRefused()
+{
+    const QString path = m_mountPoint.filePath(QStringLiteral("Velmorwick/Velmorwick.conf"));
+    const QString filler = m_mountPoint.filePath(QStringLiteral("filler"));
+    QByteArray original;
+    {
+        ConfFileStore store(path);
+        for (int n = 3; n <= 15; ++n) {
+            QList<StoreChange> changes;
+            for (int row = 1; row <= 15; ++row) {
+                changes << StoreChange::write(QStringLiteral("Task%1").arg(n), QStringLiteral("Text%1").arg(row),
+                                              QStringLiteral("task %1 of list %2, long enough").arg(row).arg(n));
+                changes << StoreChange::write(QStringLiteral("Task%1").arg(n), QStringLiteral("Tick%1").arg(row),
+                                              QString::number(row % 2));
+            }
+            QVERIFY(store.apply(changes).written());
+        }
+        original = fileBytes(path);
+    }
+    int attempts = 0, refusals = 0;
+    // Free space from nothing to well past the new file's size, in 512-byte steps.
+    for (qint64 freeTarget = 0; freeTarget <= 3 * original.size(); freeTarget += 512) {
+        QFile::remove(filler);
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QCOMPARE(f.write(original), original.size());
+        }
+        struct statvfs fs {};
+        QCOMPARE(::statvfs(QFile::encodeName(m_mountPoint.path()).constData(), &fs), 0);
+        const qint64 available = qint64(fs.f_bavail) * qint64(fs.f_frsize);
+        QFile fill(filler);
+        QVERIFY(fill.open(QIODevice::WriteOnly));
+        fill.write(QByteArray(qMax<qint64>(0, available - freeTarget), 'f')); // may stop short when full
+        fill.close();
+
+        ConfFileStore store(path);
+        const QString value = QStringLiteral("changed with %1 bytes free").arg(freeTarget);
+        const StoreResult result = store.write(QStringLiteral("Task10"), QStringLiteral("Text4"), value);
+        ++attempts;
+        if (!result.written()) {
+            ++refusals;
+            QVERIFY2(result.reason.contains(QStringLiteral("the disk is full")), qPrintable(result.reason));
+            QVERIFY2(fileBytes(path) == original, qPrintable(QStringLiteral("%1 bytes free").arg(freeTarget)));
+        } else {
+            const QSettings after(path, QSettings::IniFormat);
+            QCOMPARE(after.value(QStringLiteral("Task10/Text4")).toString(), value);
+            QCOMPARE(after.value(QStringLiteral("Task15/Text15")).toString(),
+                     QStringLiteral("task 15 of list 15, long enough"));
+        }
+        QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList({QStringLiteral(".Velmorwick-*")},
+                                                                QDir::Files | QDir::Hidden),
+                 QStringList()); // a refused save leaves no scratch file behind
+    }
+    QVERIFY(refusals > 0 && refusals < attempts);
+    qInfo("%d attempts at fill levels 512 bytes apart, %d refused, 0 lost", attempts, refusals);
+}
+
+QTEST_GUILESS_MAIN(StoreFullDisk)
+#include "tst_storefulldisk.moc"
