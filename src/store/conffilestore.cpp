@@ -53,8 +53,8 @@ IniDocument readAsQSettingsDoes(const QString &path, bool *damaged)
     for (const QString &key : keys) {
         const qsizetype slash = key.indexOf(u'/');
         const QString section = slash < 0 ? QString() : key.first(slash);
-        if (key.isEmpty() || slash == key.size() - 1)
-            continue; // nothing QSettings could look up
+        if (key.split(u'/').contains(QString()))
+            continue; // an empty part: nothing QSettings could look up or write back
         document.set(section, slash < 0 ? key : key.sliced(slash + 1), settings.value(key).toString());
     }
     return document;

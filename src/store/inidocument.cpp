@@ -123,7 +123,9 @@ void appendValue(QByteArray &out, const QString &text)
             out += char(ch);
             break;
         default:
-            if (ch <= 0x1F) {
+            // QSettings' reader drops a byte-order mark that starts a value's
+            // first run of plain text; escaped, it survives anywhere.
+            if (ch <= 0x1F || ch == 0xFEFF) {
                 out += "\\x" + QByteArray::number(ch, 16);
                 escapeNextIfHexDigit = true;
             } else if (ch < 0x80) {

@@ -116,6 +116,7 @@ void ConfFileStoreTest::valuesRoundTripExactly_data()
     QTest::newRow("control characters") << QStringLiteral("a\nb\rc\td");
     QTest::newRow("unicode") << QStringLiteral(u"Grüße, 日本語, emoji 🎉, RTL עברית");
     QTest::newRow("100000 characters") << QString(100000, u'w');
+    QTest::newRow("starts with a byte-order mark") << (QChar(0xFEFF) + QStringLiteral("x"));
 }
 
 void ConfFileStoreTest::valuesRoundTripExactly()
