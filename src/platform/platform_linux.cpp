@@ -6,6 +6,7 @@
 #include "store/conffilestore.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
@@ -28,10 +29,13 @@ namespace platform {
 
 std::unique_ptr<SettingsStore> openUserStore()
 {
-    // QSettings' own place for the user's settings: $XDG_CONFIG_HOME/Velmorwick/Velmorwick.conf
-    const QSettings native(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmorwick"),
-                           QStringLiteral("Velmorwick"));
-    return std::make_unique<ConfFileStore>(native.fileName());
+    // Where QSettings keeps the user's settings: $XDG_CONFIG_HOME/Velmorwick/Velmorwick.conf.
+    // Asked of QStandardPaths as QSettings does, not of a QSettings object,
+    // which would open the file before the store has checked what it is.
+    QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (config.isEmpty())
+        config = QDir::homePath() + QStringLiteral("/.config");
+    return std::make_unique<ConfFileStore>(config + QStringLiteral("/Velmorwick/Velmorwick.conf"));
 }
 
 namespace {

@@ -84,7 +84,9 @@ ConfFileStore::Loaded ConfFileStore::parse(StoreFolder::ReadResult &&read) const
         loaded.problem = tooLargeProblem(m_path);
         return loaded;
     case StoreFolder::ReadResult::Status::Failed:
-        loaded.problem = StoreFolder::reasonFor(read.error);
+        loaded.problem = QObject::tr("The settings file %1 cannot be read (%2). Your saved lists cannot be shown, "
+                                     "and nothing will be saved until the file can be read again.")
+                             .arg(native(m_path), StoreFolder::reasonFor(read.error));
         return loaded;
     case StoreFolder::ReadResult::Status::Read:
         break;
@@ -134,9 +136,7 @@ void ConfFileStore::checkOnOpen()
     forgetCache();
     const Loaded loaded = parse(folder.read(m_name));
     if (!loaded.readable) {
-        reportProblem(QObject::tr("The settings file %1 cannot be read (%2). Your saved lists cannot be shown, "
-                                  "and nothing will be saved until the file can be read again.")
-                          .arg(native(m_path), loaded.problem));
+        reportProblem(loaded.problem);
         return;
     }
     if (!loaded.exists)
@@ -187,8 +187,7 @@ StoreResult ConfFileStore::applyLocked(StoreFolder &folder, const QList<StoreCha
     Loaded loaded = load(folder);
     if (!loaded.readable) {
         forgetCache();
-        return refused(QObject::tr("The settings file %1 cannot be read (%2), so nothing was written to it.")
-                           .arg(native(m_path), loaded.problem));
+        return refused(loaded.problem);
     }
     if (loaded.exists && !folder.isWritable(m_name)) {
         return refused(QObject::tr("The settings file %1 is read-only, so nothing was written to it.")

@@ -3,12 +3,16 @@
 #include "support/xsession.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -58,6 +62,7 @@ private slots:
     void quitEndsWithStatusZeroAndWritesNothing();
     void closingTheMainWindowAsksWhichListToOpenNextTime();
     void theStoredChoiceOpensItsListAtTheNextStart();
+    void aPipeAtTheStorePathIsToldAndTheWindowComesUp();
 
 private:
     void launch();
@@ -142,6 +147,21 @@ void EndToEndTest::theStoredChoiceOpensItsListAtTheNextStart()
     // Closing the list brings the main window back.
     pressKeys(list, QStringLiteral("alt+F4"));
     QVERIFY2(!waitForWindow(QStringLiteral("Velmorwick! v3.0")).isEmpty(), "the main window did not come back");
+}
+
+void EndToEndTest::aPipeAtTheStorePathIsToldAndTheWindowComesUp()
+{
+    // Opening a pipe for reading would wait for a writer for ever.
+    QVERIFY(QDir().mkpath(QFileInfo(storePath()).absolutePath()));
+    const QString pipe = m_home->filePath(QStringLiteral("pipe"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(QFile::link(pipe, storePath()));
+    launch();
+    const QString message = waitForWindow(QStringLiteral("Velmorwick"));
+    QVERIFY2(!message.isEmpty(), "no message about the store came up");
+    pressKeys(message, QStringLiteral("Return"));
+    QVERIFY2(!waitForWindow(QStringLiteral("Velmorwick! v3.0")).isEmpty(), "the main window did not come up");
+    QVERIFY(QFileInfo(storePath()).isSymLink());
 }
 
 XSESSION_TEST_MAIN(EndToEndTest)
