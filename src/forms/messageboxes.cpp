@@ -2,13 +2,21 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 
 int runBox(const QString &text, const QString &title, QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, buttons, QApplication::activeWindow());
-    return box.exec();
+    const QPointer<QWidget> owner = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::NoIcon, title, text, buttons, owner);
+    const int answer = box.exec();
+    // A window manager gives the keyboard back after a modal box only to
+    // windows on the task bar; ask for it for the others too, so typing goes
+    // on where it was.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
+    return answer;
 }
 
 } // namespace

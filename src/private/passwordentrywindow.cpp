@@ -38,13 +38,9 @@ PasswordEntryWindow::PasswordEntryWindow(Program &program)
     controls::chainTabOrder({m_password, m_ok, change});
 
     // OK answers the release of any mouse button on it, and the keyboard
-    // (Space, Alt+O) too; a left click must not count twice.
+    // (Space, Alt+O) too; a left click runs it once, through clicked().
     m_ok->installEventFilter(this);
-    connect(m_ok, &QPushButton::clicked, this, [this] {
-        if (std::exchange(m_releaseWillClick, false))
-            return;
-        openPrivateList();
-    });
+    connect(m_ok, &QPushButton::clicked, this, &PasswordEntryWindow::openPrivateList);
     connect(change, &QPushButton::clicked, this, &PasswordEntryWindow::changePassword);
 
     setClientSize(3315, 1860);
@@ -53,10 +49,14 @@ PasswordEntryWindow::PasswordEntryWindow(Program &program)
 bool PasswordEntryWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_ok && event->type() == QEvent::MouseButtonRelease) {
+        // The release that makes a click is left to clicked(): running the
+        // check here as well would count it twice, and a flag to skip the
+        // click would outlive a click that a message box swallowed.
         const auto *release = static_cast<QMouseEvent *>(event);
-        m_releaseWillClick = release->button() == Qt::LeftButton && m_ok->isDown()
-                             && m_ok->rect().contains(release->position().toPoint());
-        openPrivateList();
+        const bool makesAClick = release->button() == Qt::LeftButton && m_ok->isDown()
+                                 && m_ok->rect().contains(release->position().toPoint());
+        if (!makesAClick)
+            openPrivateList();
     }
     return Form::eventFilter(watched, event);
 }

@@ -29,5 +29,4 @@ private:
     Program &m_program;
     QLineEdit *m_password = nullptr;
     QPushButton *m_ok = nullptr;
-    bool m_releaseWillClick = false;
 };

@@ -45,6 +45,7 @@ private slots:
     void entryWithAnEmptyBoxAsksForThePassword();
     void okAnswersEveryMouseButtonAndTheKeyboard_data();
     void okAnswersEveryMouseButtonAndTheKeyboard();
+    void aKeyboardOkAfterAFailedMouseOkRunsAtOnce();
     void enterAndEscapeInTheBoxDoNothing();
     void aPlainPasswordFromAnEarlierVersionIsReplacedByItsHash();
     void changingAStoredPasswordNeedsTheCurrentOne();
@@ -224,6 +225,26 @@ void PrivateListTest::okAnswersEveryMouseButtonAndTheKeyboard()
     // Exactly one check ran: the empty box is reported once.
     QTRY_COMPARE(fx.boxes().texts(), QStringList{QStringLiteral("Password field cannot be blank")});
     QTest::qWait(150);
+    QCOMPARE(fx.boxes().shown().size(), 1);
+}
+
+void PrivateListTest::aKeyboardOkAfterAFailedMouseOkRunsAtOnce()
+{
+    // A real box takes the mouse from the button that was held down.
+    ProgramFixture fx;
+    fx.boxes().useRealInformationBoxes();
+    fx.seed(storekeys::passwordSection, storekeys::passwordKey, passwordhash::hash(QStringLiteral("right")));
+    fx.program().forms().show(QStringLiteral("frmpriv"));
+    Form *entry = window(fx, "frmpriv");
+    QApplication::setActiveWindow(entry);
+    QTest::keyClicks(box(entry, "Text1"), QStringLiteral("wrong"));
+    QTest::mouseClick(button(entry, "cmdok"), Qt::LeftButton);
+    QCOMPARE(fx.boxes().texts(), QStringList{QStringLiteral("Wrong password, please try again")});
+    box(entry, "Text1")->clear();
+    QTest::keyClicks(box(entry, "Text1"), QStringLiteral("right"));
+    button(entry, "cmdok")->setFocus();
+    QTest::keyClick(button(entry, "cmdok"), Qt::Key_Space);
+    QTRY_VERIFY(fx.isShown(QStringLiteral("frmpriva2")));
     QCOMPARE(fx.boxes().shown().size(), 1);
 }
 

@@ -20,6 +20,12 @@ public:
     void inform(const QString &text, const QString &title) override;
     bool askYesNo(const QString &text, const QString &title) override;
 
+    // From now on each information box is a real modal QMessageBox, which
+    // takes the keyboard and the mouse while it is open, closed with Enter
+    // as soon as it is up: for tests where what the box does to the focus
+    // or to a button held down matters.
+    void useRealInformationBoxes() { m_real = true; }
+
     // The answers the next questions get, in order. A question without a
     // scripted answer fails the test.
     void answerNext(bool yes) { m_answers << yes; }
@@ -35,4 +41,5 @@ public:
 private:
     QList<Shown> m_shown;
     QList<bool> m_answers;
+    bool m_real = false;
 };
