@@ -6,7 +6,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 
 # Debian packages the build and the tests need.
-PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsodium-dev libxcb1-dev \
+PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsodium-dev libxcb1-dev libcups2-dev \
             fonts-liberation fonts-dejavu-core
 # ... and what the extended suite (make check) needs on top: a real print
 # server with a PDF printer, the PDF tools to read what it printed, and a

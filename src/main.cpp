@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
     const auto store = platform::openUserStore();
     QtMessageBoxes boxes;
     QtProcessEnd processEnd;
-    DefaultPrinter printer;
+    DefaultPrinter printer(platform::lastPrintJobRefusal);
     const auto desktop = platform::nativeDesktop();
     const auto systemInfo = platform::nativeSystemInfo();
     Program program({*store, boxes, processEnd, printer, *desktop, *systemInfo});

@@ -144,6 +144,11 @@ void Form::showEvent(QShowEvent *event)
 void Form::placeForFirstShow()
 {
     adjustSize();
+    // A window manager reads the size limits when it first manages a window
+    // and only then decides which title-bar buttons it draws: a window that
+    // cannot be resized must say so before it is mapped, not after.
+    if (m_layout->sizeConstraint() == QLayout::SetFixedSize)
+        setFixedSize(size());
     if (m_clientOrigin) {
         // setGeometry() places the inner area (move() would place the frame).
         setGeometry(QRect(*m_clientOrigin, size()));

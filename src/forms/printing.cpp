@@ -7,15 +7,23 @@
 
 #include <algorithm>
 
-void DefaultPrinter::print(QWidget *area)
+PrintOutcome DefaultPrinter::print(QWidget *area)
 {
     const QPrinterInfo target = QPrinterInfo::defaultPrinter();
     // Without a default printer QPrinter would quietly pick another one, or a PDF file.
     if (target.isNull())
-        return;
+        return {PrintOutcome::Status::NoPrinter, {}};
     QPrinter printer(target, QPrinter::HighResolution);
     printer.setDocName(area->window()->windowTitle());
-    printOnOnePage(area, printer);
+    if (!printOnOnePage(area, printer) || printer.printerState() == QPrinter::Error) {
+        return {PrintOutcome::Status::Refused,
+                QObject::tr("the printer %1 did not accept the job").arg(target.printerName())};
+    }
+    if (m_lastJobRefusal) {
+        if (const std::optional<QString> refusal = m_lastJobRefusal())
+            return {PrintOutcome::Status::Refused, *refusal};
+    }
+    return {};
 }
 
 bool printOnOnePage(QWidget *area, QPrinter &printer)

@@ -177,7 +177,10 @@ void TaskListWindow::tickAll()
 
 void TaskListWindow::print()
 {
-    m_program.printer().print(client());
+    const PrintOutcome outcome = m_program.printer().print(client());
+    if (outcome.status == PrintOutcome::Status::Refused)
+        m_program.boxes().inform(QStringLiteral("The list could not be printed: %1.").arg(outcome.reason),
+                                 QStringLiteral("Error!"));
 }
 
 void TaskListWindow::formUnload()

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
+#include <optional>
 
 class QWidget;
 class SystemInfoHost;
@@ -28,6 +31,10 @@ std::unique_ptr<Desktop> nativeDesktop();
 
 // Where the system information tool is looked up and started.
 std::unique_ptr<SystemInfoHost> nativeSystemInfo();
+
+// Why the print system turned down the job handed to it last by this
+// thread, if it did; Qt hands jobs over without looking at the answer.
+std::optional<QString> lastPrintJobRefusal();
 
 // Settles what has to be chosen before the application object exists, such as
 // the window system connection.

@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cups/cups.h>
 #include <xcb/xcb.h>
 
 #include <cstdlib>
@@ -36,6 +37,15 @@ std::unique_ptr<SettingsStore> openUserStore()
     if (config.isEmpty())
         config = QDir::homePath() + QStringLiteral("/.config");
     return std::make_unique<ConfFileStore>(config + QStringLiteral("/Velmorwick/Velmorwick.conf"));
+}
+
+std::optional<QString> lastPrintJobRefusal()
+{
+    // CUPS keeps the status of the last request per thread: the job Qt has
+    // just handed over with cupsPrintFile().
+    if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
+        return std::nullopt;
+    return QString::fromUtf8(cupsLastErrorString());
 }
 
 namespace {

@@ -53,4 +53,10 @@ std::unique_ptr<SystemInfoHost> nativeSystemInfo()
 
 void prepareEnvironment() {}
 
+std::optional<QString> lastPrintJobRefusal()
+{
+    // The Windows print engine reports a refused job through QPrinter itself.
+    return std::nullopt;
+}
+
 } // namespace platform

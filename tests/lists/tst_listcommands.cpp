@@ -50,6 +50,7 @@ private slots:
     void printSendsThePictureOfTheListAsItStands();
     void printDrawsOnePageAtThePrintersResolution();
     void printWithNoPrinterDoesNothing();
+    void aPrintTheSystemRefusesIsTold();
 
 private:
     TaskListWindow *open(ProgramFixture &fx, int tasks)
@@ -299,10 +300,25 @@ void ListCommandsTest::printWithNoPrinterDoesNothing()
     TaskListWindow *list = open(fx, 8);
     QVERIFY(QPrinterInfo::defaultPrinter().isNull());
     DefaultPrinter printer;
-    printer.print(list->client()); // returns at once, nothing to tell
+    QCOMPARE(printer.print(list->client()).status, PrintOutcome::Status::NoPrinter);
+    ui::click(button(list, "cmdprint"));
+    QVERIFY(fx.boxes().shown().isEmpty()); // nothing to tell
     list->textBox(1)->setText(QStringLiteral("still usable"));
     QCOMPARE(list->textBox(1)->text(), QStringLiteral("still usable"));
     QVERIFY(list->isVisible());
+}
+
+void ListCommandsTest::aPrintTheSystemRefusesIsTold()
+{
+    ProgramFixture fx;
+    TaskListWindow *list = open(fx, 5);
+    list->textBox(1)->setText(QStringLiteral("kept"));
+    fx.printer().refusal = QStringLiteral("Destination \"Office\" is not accepting jobs");
+    ui::click(button(list, "cmdprint"));
+    QCOMPARE(fx.boxes().texts(),
+             QStringList{QStringLiteral("The list could not be printed: Destination \"Office\" is not accepting jobs.")});
+    QCOMPARE(fx.boxes().shown().first().title, QStringLiteral("Error!"));
+    QCOMPARE(list->textBox(1)->text(), QStringLiteral("kept"));
 }
 
 QTEST_MAIN(ListCommandsTest)

@@ -4,6 +4,7 @@
 #include "app/appearance.h"
 #include "forms/printing.h"
 #include "lists/tasklistwindow.h"
+#include "platform/desktop.h"
 #include "support/programfixture.h"
 
 #include <QCheckBox>
@@ -90,6 +91,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void printedPageShowsTheListAsItStands();
+    void aJobThePrinterTurnsDownIsTold();
 
 private:
     QTemporaryDir m_dir;
@@ -220,6 +222,23 @@ void RealPrintingTest::printedPageShowsTheListAsItStands()
     if (!qEnvironmentVariableIsEmpty("VELMORWICK_KEEP_PRINT"))
         QFile::copy(png + QStringLiteral(".png"), qEnvironmentVariable("VELMORWICK_KEEP_PRINT"));
     QFile::remove(pdf);
+}
+
+void RealPrintingTest::aJobThePrinterTurnsDownIsTold()
+{
+    // The printer is there and the default, but takes no jobs.
+    int code = 0;
+    const QString rejected = run(QStringLiteral("cupsreject"), {QStringLiteral("-h"), m_socket,
+                                                                QStringLiteral("VelmorwickPDF")},
+                                 &code);
+    QVERIFY2(code == 0, qPrintable(rejected));
+    ProgramFixture fx;
+    fx.program().showTaskList(5);
+    auto *list = fx.window<TaskListWindow>(QStringLiteral("frm5"));
+    const PrintOutcome outcome = DefaultPrinter(platform::lastPrintJobRefusal).print(list->client());
+    run(QStringLiteral("cupsaccept"), {QStringLiteral("-h"), m_socket, QStringLiteral("VelmorwickPDF")});
+    QCOMPARE(outcome.status, PrintOutcome::Status::Refused);
+    QVERIFY2(outcome.reason.contains(QStringLiteral("accepting")), qPrintable(outcome.reason));
 }
 
 QTEST_MAIN(RealPrintingTest)

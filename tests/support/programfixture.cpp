@@ -7,9 +7,12 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
-void RecordingPrinter::print(QWidget *area)
+PrintOutcome RecordingPrinter::print(QWidget *area)
 {
+    if (!refusal.isEmpty())
+        return {PrintOutcome::Status::Refused, refusal};
     pages << area->grab().toImage();
+    return {};
 }
 
 ProgramFixture::ProgramFixture()

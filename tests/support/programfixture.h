@@ -28,8 +28,10 @@ public:
 class RecordingPrinter final : public WindowPrinter
 {
 public:
-    void print(QWidget *area) override;
+    PrintOutcome print(QWidget *area) override;
     QList<QImage> pages;
+    // When set, the print system turns every job down with this reason.
+    QString refusal;
 };
 
 // A program as a test drives it: its own store file in a temporary folder,
