@@ -1,10 +1,12 @@
 #include "form.h"
 
 #include "formregistry.h"
+#include "look.h"
 #include "twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -34,6 +36,11 @@ Form::Form(FormRegistry &forms, const QString &name)
     , m_client(new ClientArea(this))
 {
     setObjectName(name);
+    // The window's own colours and font, given to every control in it: a
+    // desktop theme that sets its own (dark colours, a larger font) would
+    // otherwise show through the parts the window does not colour itself.
+    setPalette(look::windowPalette());
+    setFont(look::windowFont());
     m_client->setObjectName(QStringLiteral("client"));
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
@@ -96,6 +103,9 @@ void Form::setRuledBackground(int pictureHeight)
 
 void Form::setMenuBar(QMenuBar *bar)
 {
+    // Menus open as windows of their own: let them take the window's look.
+    for (QMenu *menu : bar->findChildren<QMenu *>())
+        menu->setAttribute(Qt::WA_WindowPropagation);
     m_layout->setMenuBar(bar);
     adjustSize();
 }

@@ -10,6 +10,7 @@ int runBox(const QString &text, const QString &title, QMessageBox::StandardButto
 {
     const QPointer<QWidget> owner = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, title, text, buttons, owner);
+    box.setAttribute(Qt::WA_WindowPropagation); // the owner's colours and font
     const int answer = box.exec();
     // A window manager gives the keyboard back after a modal box only to
     // windows on the task bar; ask for it for the others too, so typing goes

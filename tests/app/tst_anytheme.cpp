@@ -1,0 +1,137 @@
+// Every window looks the same on any desktop theme: under a dark palette and
+// a large desktop font, set late as a platform theme sets them, each text is
+// still in the window's own font, fits its control, and stands out from what
+// is behind it by at least 4.5:1.
+#include "app/appearance.h"
+#include "support/programfixture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+double luminance(QColor c)
+{
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(QColor a, QColor b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The text's contrast as drawn: the commonest colour in the control's
+// rectangle is what is behind the text; the colour that stands out most from
+// it is the text's own.
+double drawnContrast(const QImage &image)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb behind = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            behind = it.key();
+        }
+    }
+    double best = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, contrast(QColor(behind), QColor(it.key())));
+    return best;
+}
+
+QString shownText(QWidget *w)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->pixmap().isNull() ? label->text() : QString();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return button->isEnabled() ? button->text().remove(u'&') : QString(); // greyed on purpose when off
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        return edit->text();
+    return {};
+}
+
+} // namespace
+
+class AnyThemeTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyTextIsReadableAndFits_data();
+    void everyTextIsReadableAndFits();
+};
+
+void AnyThemeTest::initTestCase()
+{
+    applyAppearance();
+    // What a dark desktop theme does once the program has started.
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2A, 0x2A, 0x2A));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(0xF0, 0xF0, 0xF0));
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    QApplication::setPalette(dark);
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 15));
+}
+
+void AnyThemeTest::everyTextIsReadableAndFits_data()
+{
+    QTest::addColumn<QString>("form");
+    for (const char *name : {"frmMain", "frmNotify", "frmAbout", "frmpriv", "frmpassass", "frmpriva2", "frm3", "frm10",
+                             "frm15", "frmnote", "frmnote5"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void AnyThemeTest::everyTextIsReadableAndFits()
+{
+    QFETCH(QString, form);
+    ProgramFixture fx;
+    fx.program().forms().show(form);
+    Form *window = fx.window(form);
+    QVERIFY(window);
+    const QImage image = window->grab().toImage();
+    int checked = 0;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const QString text = shownText(w);
+        if (text.trimmed().isEmpty() || !w->isVisible())
+            continue;
+        const QString where = form + u'/' + w->objectName();
+        QVERIFY2(QFontInfo(w->font()).pointSizeF() < 14, qPrintable(where + QStringLiteral(": the desktop's font")));
+        const QRect area(w->mapTo(window, QPoint()), w->size());
+        const double ratio = drawnContrast(image.copy(area));
+        // The version number is a quiet grey (128) on the ruled paper by design.
+        const double least = where == QLatin1String("frmMain/lblrelease") ? 3.0 : 4.5;
+        QVERIFY2(ratio >= least, qPrintable(QStringLiteral("%1: contrast %2:1").arg(where).arg(ratio, 0, 'f', 1)));
+        const QFontMetrics metrics(w->font());
+        const auto *label = qobject_cast<QLabel *>(w);
+        if (label && label->wordWrap()) {
+            const QRect needed = metrics.boundingRect(QRect(0, 0, w->contentsRect().width(), 100000),
+                                                      Qt::TextWordWrap, text);
+            QVERIFY2(needed.height() <= w->contentsRect().height() + 2, qPrintable(where + QStringLiteral(": cut")));
+        } else {
+            int widest = 0;
+            for (const QString &line : text.split(u'\n'))
+                widest = std::max(widest, metrics.horizontalAdvance(line));
+            QVERIFY2(widest <= w->contentsRect().width() + 1, qPrintable(where + QStringLiteral(": cut")));
+        }
+        ++checked;
+    }
+    QVERIFY(checked > 0 || form.startsWith(QLatin1String("frmnote")));
+}
+
+QTEST_MAIN(AnyThemeTest)
+#include "tst_anytheme.moc"
