@@ -19,6 +19,8 @@ public:
 private slots:
     void initTestCase();
     void mainWindowStaysAboveAnActiveWindowWithoutMoving();
+    void titleBarsOfferOnlyWhatEachWindowAllows_data();
+    void titleBarsOfferOnlyWhatEachWindowAllows();
 
 private:
     const XSession &m_session;
@@ -69,6 +71,49 @@ void TopmostTest::mainWindowStaysAboveAnActiveWindowWithoutMoving()
     const auto after = XSession::stackingOrder();
     QVERIFY2(after.indexOf(id) < after.indexOf(other.winId()), "the main window stayed on top");
     QCOMPARE(XSession::geometry(id), placed);
+}
+
+void TopmostTest::titleBarsOfferOnlyWhatEachWindowAllows_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<bool>("minimise");
+    QTest::newRow("main window") << QStringLiteral("frmMain") << true;
+    QTest::newRow("list") << QStringLiteral("frm5") << true;
+    QTest::newRow("reminder") << QStringLiteral("frmNotify") << false;
+    QTest::newRow("About box") << QStringLiteral("frmAbout") << false;
+    QTest::newRow("password entry") << QStringLiteral("frmpriv") << false;
+    QTest::newRow("quick note") << QStringLiteral("frmnote") << false;
+}
+
+void TopmostTest::titleBarsOfferOnlyWhatEachWindowAllows()
+{
+    QFETCH(QString, form);
+    QFETCH(bool, minimise);
+    ProgramFixture fx;
+    fx.program().forms().show(form);
+    Form *window = fx.window(form);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const unsigned long id = window->winId();
+    // The Motif hints: flags, functions, decorations. Close and move always;
+    // minimise only where the window has the button; never maximise.
+    const QString motif = XSession::property(id, QStringLiteral("_MOTIF_WM_HINTS"));
+    const QStringList fields = motif.section(u'=', 1).split(u',', Qt::SkipEmptyParts);
+    QVERIFY2(fields.size() >= 3, qPrintable(motif));
+    bool ok = false;
+    const uint functions = fields[1].trimmed().toUInt(&ok, 16);
+    const uint decorations = fields[2].trimmed().toUInt(&ok, 16);
+    constexpr uint closeFunction = 0x20, minimiseFunction = 0x8, maximiseFunction = 0x10;
+    constexpr uint minimiseButton = 0x20, maximiseButton = 0x40;
+    QVERIFY2(functions & closeFunction, qPrintable(motif));
+    QCOMPARE(bool(functions & minimiseFunction), minimise);
+    QCOMPARE(bool(decorations & minimiseButton), minimise);
+    QVERIFY2(!(functions & maximiseFunction) && !(decorations & maximiseButton), qPrintable(motif));
+    // The window manager agrees it can be neither resized nor maximised.
+    QTRY_VERIFY(!XSession::property(id, QStringLiteral("_NET_WM_ALLOWED_ACTIONS")).isEmpty());
+    const QString allowed = XSession::property(id, QStringLiteral("_NET_WM_ALLOWED_ACTIONS"));
+    QVERIFY2(allowed.contains(QStringLiteral("_NET_WM_ACTION_CLOSE")), qPrintable(allowed));
+    QVERIFY2(!allowed.contains(QStringLiteral("MAXIMIZE")) && !allowed.contains(QStringLiteral("RESIZE")),
+             qPrintable(allowed));
 }
 
 XSESSION_TEST_MAIN(TopmostTest)

@@ -86,6 +86,11 @@ QStringList XSession::windowState(unsigned long window)
     return atoms;
 }
 
+QString XSession::property(unsigned long window, const QString &name)
+{
+    return output(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window), name}).trimmed();
+}
+
 QRect XSession::geometry(unsigned long window)
 {
     const QString text = output(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});

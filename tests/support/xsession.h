@@ -22,6 +22,8 @@ public:
 
     // The window manager's _NET_WM_STATE atoms of a window.
     static QStringList windowState(unsigned long window);
+    // A property of a window as xprop prints it ("NAME(TYPE) = ...").
+    static QString property(unsigned long window, const QString &name);
     // Where a window's inner area is on the screen, as X reports it.
     static QRect geometry(unsigned long window);
     // The managed windows from the bottom of the stack to the top.
