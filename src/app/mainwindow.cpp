@@ -1,16 +1,12 @@
 #include "mainwindow.h"
 
-#include "app/program.h"
-#include "dialogs/aboutwindow.h"
-#include "dialogs/reminderwindow.h"
+#include "app/navigation.h"
+#include "app/windowkit.h"
 #include "forms/controls.h"
 #include "forms/messageboxes.h"
 #include "forms/twips.h"
 #include "lists/listlayouts.h"
-#include "notes/notewindow.h"
 #include "platform/desktop.h"
-#include "private/passwordcreatewindow.h"
-#include "private/passwordentrywindow.h"
 #include "store/settingsstore.h"
 #include "store/storekeys.h"
 
@@ -52,9 +48,10 @@ const QColor sizeLabelFace(224, 224, 224);
 
 } // namespace
 
-MainWindow::MainWindow(Program &program)
-    : Form(program.forms(), formName)
-    , m_program(program)
+MainWindow::MainWindow(const WindowKit &kit, Desktop &desktop)
+    : Form(kit.host, formName)
+    , m_kit(kit)
+    , m_desktop(desktop)
 {
     setWindowTitle(QStringLiteral("Velmorwick! v3.0"));
     setBorder(Border::FixedSingle);
@@ -107,7 +104,7 @@ void MainWindow::buildControls()
     for (QCheckBox *box : std::as_const(m_sizeBoxes))
         connect(box, &QCheckBox::toggled, this, [this, box](bool ticked) { sizeBoxChanged(box, ticked); });
     connect(ok, &QPushButton::clicked, this, &MainWindow::openChosenList);
-    connect(quit, &QPushButton::clicked, this, [this] { m_program.end(); });
+    connect(quit, &QPushButton::clicked, this, [this] { m_kit.navigation.endProgram(); });
 }
 
 void MainWindow::buildMenu()
@@ -132,14 +129,14 @@ void MainWindow::buildMenu()
     QMenu *main = menu("mnumenu", QStringLiteral("&Menu"));
     onTrigger(item(main, "mnuclear", QStringLiteral("&Clear All Tasks")), [this] { clearAllTasks(); });
     onTrigger(item(main, "mnunote", QStringLiteral("&Quick Notes")), [this] {
-        m_program.forms().show(NoteWindow::formName(1));
+        m_kit.navigation.showNote(1);
         hide();
     });
     separator(main, "mnuline2");
     onTrigger(item(main, "mnutop", QStringLiteral("Make &Topmost")),
-              [this] { m_program.desktop().setTopmost(this, true); });
+              [this] { m_desktop.setTopmost(this, true); });
     onTrigger(item(main, "mnunontop", QStringLiteral("Make &Non-topmost")),
-              [this] { m_program.desktop().setTopmost(this, false); });
+              [this] { m_desktop.setTopmost(this, false); });
     separator(main, "mnuline3");
     onTrigger(item(main, "mnuAuto", QStringLiteral("Reset AutoLoad")), [this] { resetAutoLoad(); });
     onTrigger(item(main, "mnumin", QStringLiteral("&Minimize")), [this] { showMinimized(); });
@@ -150,7 +147,7 @@ void MainWindow::buildMenu()
                   [this, tasks] { openListInstead(tasks); });
     }
     separator(main, "mnuline");
-    onTrigger(item(main, "mnuexit", QStringLiteral("&Exit")), [this] { m_program.end(); });
+    onTrigger(item(main, "mnuexit", QStringLiteral("&Exit")), [this] { m_kit.navigation.endProgram(); });
 
     QMenu *privateMenu = menu("mnuprivate", QStringLiteral("My &Private List"));
     onTrigger(item(privateMenu, "mnupriv", QStringLiteral("&View My Private List")), [this] { viewPrivateList(); });
@@ -158,7 +155,7 @@ void MainWindow::buildMenu()
 
     QMenu *help = menu("mnuhelp", QStringLiteral("&Help"));
     onTrigger(item(help, "mnuabout", QStringLiteral("&About")),
-              [this] { m_program.forms().show(AboutWindow::formName); });
+              [this] { m_kit.navigation.showAbout(); });
 
     setMenuBar(bar);
 }
@@ -180,13 +177,13 @@ void MainWindow::openChosenList()
         const QString name = QStringLiteral("Check%1").arg(k);
         for (qsizetype i = 0; i < m_sizeBoxes.size(); ++i) {
             if (m_sizeBoxes[i]->objectName() == name && m_sizeBoxes[i]->isChecked()) {
-                m_program.showTaskList(sizeRows[i].tasks);
+                m_kit.navigation.showTaskList(sizeRows[i].tasks);
                 hide();
                 return;
             }
         }
     }
-    m_program.boxes().inform(QStringLiteral("Please select number of tasks"), QStringLiteral("Error!"));
+    m_kit.boxes.inform(QStringLiteral("Please select number of tasks"), QStringLiteral("Error!"));
 }
 
 void MainWindow::formLoad()
@@ -197,14 +194,14 @@ void MainWindow::formLoad()
 void MainWindow::autoLoadDispatch()
 {
     m_dispatchOpenedList = false;
-    const QString choice = m_program.store().read(storekeys::autoLoadSection, storekeys::autoLoadKey);
+    const QString choice = m_kit.store.read(storekeys::autoLoadSection, storekeys::autoLoadKey);
     if (choice.isEmpty() || choice == QLatin1String("none")) {
         showForm();
         return;
     }
     for (const int tasks : autoLoadSizes) {
         if (choice == QString::number(tasks)) {
-            m_program.showTaskList(tasks);
+            m_kit.navigation.showTaskList(tasks);
             hide();
             m_dispatchOpenedList = true;
             return;
@@ -218,61 +215,50 @@ void MainWindow::autoLoadDispatch()
 // goes on with them until the last one closes.
 void MainWindow::formUnload()
 {
-    const QString reminder = m_program.store().read(storekeys::reminderSection, storekeys::reminderKey);
+    const QString reminder = m_kit.store.read(storekeys::reminderSection, storekeys::reminderKey);
     if (reminder == storekeys::reminderOff) {
-        QStringList others = m_program.forms().visibleNames();
-        others.removeAll(formName);
-        if (others.isEmpty())
-            m_program.end();
+        if (!m_kit.navigation.anyOtherWindowShown(this))
+            m_kit.navigation.endProgram();
         return;
     }
-    m_program.forms().show(ReminderWindow::formName);
+    m_kit.navigation.showExitReminder();
     hide();
 }
 
 void MainWindow::clearAllTasks()
 {
-    if (!m_program.boxes().askYesNo(QStringLiteral("Are you sure you want to clear all tasks?"),
+    if (!m_kit.boxes.askYesNo(QStringLiteral("Are you sure you want to clear all tasks?"),
                                     QStringLiteral("Warning")))
         return;
     QList<StoreChange> changes;
     for (const ListLayout &layout : dayListLayouts())
         changes << StoreChange::removeSection(layout.section);
-    const StoreResult result = m_program.store().apply(changes);
-    if (!result.written()) {
-        m_program.boxes().inform(QStringLiteral("The tasks were not cleared. %1").arg(result.reason),
-                                 QStringLiteral("Error!"));
+    if (!m_kit.written(m_kit.store.apply(changes), tr("The tasks were not cleared.")))
         return;
-    }
-    m_program.boxes().inform(QStringLiteral("All Tasks Cleared!"), QStringLiteral("Velmorwick"));
+    m_kit.boxes.inform(QStringLiteral("All Tasks Cleared!"), QStringLiteral("Velmorwick"));
 }
 
 void MainWindow::resetAutoLoad()
 {
-    const StoreResult result = m_program.store().write(storekeys::reminderSection, storekeys::reminderKey, QString());
-    if (!result.written()) {
-        m_program.boxes().inform(QStringLiteral("The reminder could not be switched on again. %1").arg(result.reason),
-                                 QStringLiteral("Error!"));
+    if (!m_kit.written(m_kit.store.write(storekeys::reminderSection, storekeys::reminderKey, QString()),
+                       tr("The reminder could not be switched on again.")))
         return;
-    }
-    m_program.forms().ref<ReminderWindow>(ReminderWindow::formName).resetChoice();
-    m_program.boxes().inform(QStringLiteral("AutoLoad Window has been reset!"), QStringLiteral("Velmorwick"));
+    m_kit.navigation.resetExitReminderChoice();
+    m_kit.boxes.inform(QStringLiteral("AutoLoad Window has been reset!"), QStringLiteral("Velmorwick"));
 }
 
 void MainWindow::openListInstead(int tasks)
 {
-    m_program.showTaskList(tasks);
+    m_kit.navigation.showTaskList(tasks);
     unload();
-}
-
-bool MainWindow::passwordIsSet() const
-{
-    return !m_program.store().read(storekeys::passwordSection, storekeys::passwordKey).isEmpty();
 }
 
 void MainWindow::viewPrivateList()
 {
-    m_program.forms().show(passwordIsSet() ? PasswordEntryWindow::formName : PasswordCreateWindow::formName);
+    if (m_kit.passwordIsSet())
+        m_kit.navigation.showPasswordEntry();
+    else
+        m_kit.navigation.showPasswordCreation();
     unload();
 }
 
@@ -280,11 +266,11 @@ void MainWindow::viewPrivateList()
 // window asks for it first.
 void MainWindow::changePassword()
 {
-    if (passwordIsSet()) {
-        m_program.forms().show(PasswordEntryWindow::formName);
+    if (m_kit.passwordIsSet()) {
+        m_kit.navigation.showPasswordEntry();
     } else {
-        m_program.store().removeSection(storekeys::passwordSection); // an empty value may still be there
-        m_program.forms().show(PasswordCreateWindow::formName);
+        m_kit.store.removeSection(storekeys::passwordSection); // an empty value may still be there
+        m_kit.navigation.showPasswordCreation();
     }
     unload();
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "app/windowkit.h"
 #include "forms/form.h"
 
 #include <QList>
 
-class Program;
+class Desktop;
 class QCheckBox;
 class QMenuBar;
 class QPushButton;
@@ -19,7 +20,7 @@ class MainWindow final : public Form
 public:
     static inline const QString formName = QStringLiteral("frmMain");
 
-    explicit MainWindow(Program &program);
+    MainWindow(const WindowKit &kit, Desktop &desktop);
 
     // Whether the last dispatch opened a list and hid this window.
     bool dispatchOpenedList() const { return m_dispatchOpenedList; }
@@ -38,11 +39,11 @@ private:
     void resetAutoLoad();
     // Opens a list and unloads this window, which runs the exit step.
     void openListInstead(int tasks);
-    bool passwordIsSet() const;
     void viewPrivateList();
     void changePassword();
 
-    Program &m_program;
+    WindowKit m_kit;
+    Desktop &m_desktop;
     QList<QCheckBox *> m_sizeBoxes; // in screen order: 3, 5, 6 ... 15
     bool m_dispatchOpenedList = false;
 };

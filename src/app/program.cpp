@@ -34,22 +34,23 @@ Program::Program(const Services &services)
 
 void Program::defineForms()
 {
-    m_forms.define(MainWindow::formName, [this] { return new MainWindow(*this); });
-    m_forms.define(ReminderWindow::formName, [this] { return new ReminderWindow(*this); });
-    m_forms.define(AboutWindow::formName, [this] { return new AboutWindow(*this); });
+    m_forms.define(MainWindow::formName, [this] { return new MainWindow(kit(), desktop()); });
+    m_forms.define(ReminderWindow::formName, [this] { return new ReminderWindow(kit()); });
+    m_forms.define(AboutWindow::formName, [this] { return new AboutWindow(m_forms, boxes(), systemInfo()); });
     for (const ListLayout &layout : dayListLayouts())
-        m_forms.define(layout.formName, [this, &layout] { return new TaskListWindow(*this, layout); });
-    m_forms.define(privateListLayout().formName, [this] { return new TaskListWindow(*this, privateListLayout()); });
-    m_forms.define(PasswordCreateWindow::formName, [this] { return new PasswordCreateWindow(*this); });
-    m_forms.define(PasswordEntryWindow::formName, [this] { return new PasswordEntryWindow(*this); });
+        m_forms.define(layout.formName, [this, &layout] { return new TaskListWindow(kit(), printer(), layout); });
+    m_forms.define(privateListLayout().formName,
+                   [this] { return new TaskListWindow(kit(), printer(), privateListLayout()); });
+    m_forms.define(PasswordCreateWindow::formName, [this] { return new PasswordCreateWindow(kit()); });
+    m_forms.define(PasswordEntryWindow::formName, [this] { return new PasswordEntryWindow(kit()); });
     for (int number = 1; number <= NoteWindow::count; ++number)
-        m_forms.define(NoteWindow::formName(number), [this, number] { return new NoteWindow(*this, number); });
+        m_forms.define(NoteWindow::formName(number), [this, number] { return new NoteWindow(kit(), desktop(), number); });
 }
 
 void Program::start()
 {
     store().checkOnOpen();
-    auto &main = m_forms.ref<MainWindow>(MainWindow::formName);
+    auto &main = m_forms.ref<MainWindow>();
     if (!hasEnded() && !main.dispatchOpenedList())
         main.showForm();
 }
@@ -61,7 +62,63 @@ void Program::showMainWindow()
 
 void Program::showTaskList(int tasks)
 {
-    m_forms.show(dayListLayout(tasks).formName);
+    if (const ListLayout *layout = dayListLayout(tasks))
+        m_forms.show(layout->formName);
+}
+
+void Program::showPrivateList()
+{
+    m_forms.show(privateListLayout().formName);
+}
+
+void Program::showPasswordEntry()
+{
+    m_forms.show(PasswordEntryWindow::formName);
+}
+
+void Program::closePasswordEntry()
+{
+    m_forms.unload(PasswordEntryWindow::formName);
+}
+
+void Program::showPasswordCreation()
+{
+    m_forms.show(PasswordCreateWindow::formName);
+}
+
+void Program::showAbout()
+{
+    m_forms.show(AboutWindow::formName);
+}
+
+void Program::showExitReminder()
+{
+    m_forms.show(ReminderWindow::formName);
+}
+
+void Program::resetExitReminderChoice()
+{
+    m_forms.ref<ReminderWindow>().resetChoice();
+}
+
+void Program::showNote(int number)
+{
+    m_forms.show(NoteWindow::formName(number));
+}
+
+void Program::setNoteCanOpenNext(int number, bool can)
+{
+    if (auto *note = m_forms.find<NoteWindow>(NoteWindow::formName(number)))
+        note->setCanOpenNext(can);
+}
+
+bool Program::anyOtherWindowShown(const QWidget *besides) const
+{
+    for (const QString &name : m_forms.visibleNames()) {
+        if (m_forms.find(name) != besides)
+            return true;
+    }
+    return false;
 }
 
 void Program::end()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/navigation.h"
+#include "app/windowkit.h"
 #include "forms/formregistry.h"
 
 class Desktop;
@@ -34,9 +36,10 @@ struct Services
     SystemInfoHost &systemInfo;
 };
 
-// The running program: its windows and the services they share. Windows are
-// handed the program when they are created.
-class Program
+// The running program: its windows and the services they share. It is the
+// one place that knows every window; the windows know it only as their
+// Navigation.
+class Program final : public Navigation
 {
 public:
     explicit Program(const Services &services);
@@ -56,18 +59,31 @@ public:
 
     // Brings the main window back, creating it afresh (and so running the
     // dispatch again) when it was unloaded.
-    void showMainWindow();
+    void showMainWindow() override;
 
     // Shows the day list of that many tasks, loading it first if needed.
-    void showTaskList(int tasks);
+    void showTaskList(int tasks) override;
+
+    void showPrivateList() override;
+    void showPasswordEntry() override;
+    void closePasswordEntry() override;
+    void showPasswordCreation() override;
+    void showAbout() override;
+    void showExitReminder() override;
+    void resetExitReminderChoice() override;
+    void showNote(int number) override;
+    void setNoteCanOpenNext(int number, bool can) override;
+    bool anyOtherWindowShown(const QWidget *besides) const override;
 
     // Ends the program at once: every window goes without running its unload,
     // nothing is written.
     void end();
+    void endProgram() override { end(); }
     bool hasEnded() const { return m_forms.hasEnded(); }
 
 private:
     void defineForms();
+    WindowKit kit() { return {m_forms, *this, store(), boxes()}; }
 
     Services m_services;
     FormRegistry m_forms;

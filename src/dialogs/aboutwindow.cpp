@@ -1,6 +1,5 @@
 #include "aboutwindow.h"
 
-#include "app/program.h"
 #include "dialogs/systeminfo.h"
 #include "forms/controls.h"
 #include "forms/messageboxes.h"
@@ -28,9 +27,10 @@ void line(QWidget *parent, const QString &name, const QColor &colour, int x1, in
 
 } // namespace
 
-AboutWindow::AboutWindow(Program &program)
-    : Form(program.forms(), formName)
-    , m_program(program)
+AboutWindow::AboutWindow(FormHost &host, MessageBoxes &boxes, SystemInfoHost &systemInfo)
+    : Form(host, formName)
+    , m_boxes(boxes)
+    , m_systemInfo(systemInfo)
 {
     setWindowTitle(QStringLiteral("About Velmorwick"));
     setBorder(Border::FixedDialog);
@@ -136,7 +136,7 @@ void AboutWindow::keyPressEvent(QKeyEvent *event)
 
 void AboutWindow::startSystemInfo()
 {
-    if (!systeminfo::start(m_program.systemInfo()))
-        m_program.boxes().inform(QStringLiteral("System Information Is Unavailable At This Time"),
+    if (!systeminfo::start(m_systemInfo))
+        m_boxes.inform(QStringLiteral("System Information Is Unavailable At This Time"),
                                  QStringLiteral("Velmorwick"));
 }

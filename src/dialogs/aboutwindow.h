@@ -2,7 +2,9 @@
 
 #include "forms/form.h"
 
-class Program;
+class FormHost;
+class MessageBoxes;
+class SystemInfoHost;
 class QPushButton;
 
 // The About box: who made the program and how to reach them, and the way to
@@ -14,7 +16,7 @@ class AboutWindow final : public Form
 public:
     static inline const QString formName = QStringLiteral("frmAbout");
 
-    explicit AboutWindow(Program &program);
+    AboutWindow(FormHost &host, MessageBoxes &boxes, SystemInfoHost &systemInfo);
 
 protected:
     // OK is the default and the cancel button: Enter presses the button with
@@ -25,6 +27,7 @@ private:
     void buildControls();
     void startSystemInfo();
 
-    Program &m_program;
+    MessageBoxes &m_boxes;
+    SystemInfoHost &m_systemInfo;
     QPushButton *m_ok = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "reminderwindow.h"
 
-#include "app/program.h"
+#include "app/navigation.h"
 #include "forms/controls.h"
 #include "forms/messageboxes.h"
 #include "store/settingsstore.h"
@@ -42,9 +42,9 @@ const QColor face(224, 224, 224);
 
 } // namespace
 
-ReminderWindow::ReminderWindow(Program &program)
-    : Form(program.forms(), formName)
-    , m_program(program)
+ReminderWindow::ReminderWindow(const WindowKit &kit)
+    : Form(kit.host, formName)
+    , m_kit(kit)
 {
     setWindowTitle(QStringLiteral("AutoLoad"));
     setBorder(Border::FixedDialog);
@@ -106,7 +106,7 @@ void ReminderWindow::resetChoice()
 
 void ReminderWindow::formLoad()
 {
-    const QString stored = m_program.store().read(storekeys::autoLoadSection, storekeys::autoLoadKey);
+    const QString stored = m_kit.store.read(storekeys::autoLoadSection, storekeys::autoLoadKey);
     if (stored.isEmpty()) {
         for (const Option &option : std::as_const(m_options))
             unselect(option.button);
@@ -132,17 +132,12 @@ void ReminderWindow::confirm()
     }
     changes << StoreChange::write(storekeys::reminderSection, storekeys::reminderKey,
                                   m_noShow->isChecked() ? storekeys::reminderOff : QString());
-    const StoreResult result = m_program.store().apply(changes);
-    if (!result.written()) {
-        m_program.boxes().inform(QStringLiteral("Your choice could not be saved, so nothing changes at the next "
-                                                "start. %1")
-                                     .arg(result.reason),
-                                 QStringLiteral("Error!"));
-    }
-    m_program.end();
+    m_kit.written(m_kit.store.apply(changes),
+                  tr("Your choice could not be saved, so nothing changes at the next start."));
+    m_kit.navigation.endProgram();
 }
 
 void ReminderWindow::formUnload()
 {
-    m_program.end();
+    m_kit.navigation.endProgram();
 }

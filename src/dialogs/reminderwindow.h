@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/windowkit.h"
 #include "forms/form.h"
 
 #include <QList>
 
-class Program;
 class QCheckBox;
 class QRadioButton;
 
@@ -18,7 +18,7 @@ class ReminderWindow final : public Form
 public:
     static inline const QString formName = QStringLiteral("frmNotify");
 
-    explicit ReminderWindow(Program &program);
+    explicit ReminderWindow(const WindowKit &kit);
 
     // "None" selected, every list unselected.
     void resetChoice();
@@ -38,7 +38,7 @@ private:
     void unselect(QRadioButton *button);
     void confirm();
 
-    Program &m_program;
+    WindowKit m_kit;
     QList<Option> m_options; // Option5 ("none") first, then Option1 to Option4
     QCheckBox *m_noShow = nullptr;
 };

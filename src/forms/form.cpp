@@ -1,6 +1,6 @@
 #include "form.h"
 
-#include "formregistry.h"
+#include "formhost.h"
 #include "look.h"
 #include "twips.h"
 
@@ -30,8 +30,8 @@ protected:
     }
 };
 
-Form::Form(FormRegistry &forms, const QString &name)
-    : m_forms(forms)
+Form::Form(FormHost &host, const QString &name)
+    : m_host(host)
     , m_layout(new QVBoxLayout(this))
     , m_client(new ClientArea(this))
 {
@@ -55,7 +55,7 @@ QWidget *Form::client() const
 
 Form::~Form()
 {
-    m_forms.forget(this);
+    m_host.forget(this);
 }
 
 void Form::setBorder(Border border)
@@ -117,7 +117,7 @@ void Form::setClientOrigin(int leftTwips, int topTwips)
 
 void Form::showForm()
 {
-    if (m_unloading || m_forms.hasEnded())
+    if (m_unloading || m_host.hasEnded())
         return;
     if (!isVisible()) {
         if (!m_shownBefore)
@@ -130,7 +130,7 @@ void Form::showForm()
 
 void Form::unload()
 {
-    m_forms.unload(this);
+    m_host.unload(this);
 }
 
 void Form::closeEvent(QCloseEvent *event)
@@ -138,12 +138,12 @@ void Form::closeEvent(QCloseEvent *event)
     // Closing by the user always goes through; the unload step decides what
     // happens next.
     event->accept();
-    m_forms.unload(this);
+    m_host.unload(this);
 }
 
 void Form::showEvent(QShowEvent *event)
 {
-    m_forms.beforeShow(this);
+    m_host.beforeShow(this);
     QWidget::showEvent(event);
     if (!m_shownBefore) {
         m_shownBefore = true;

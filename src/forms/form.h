@@ -7,7 +7,7 @@
 #include <optional>
 
 class ClientArea;
-class FormRegistry;
+class FormHost;
 class QMenuBar;
 class QVBoxLayout;
 
@@ -30,12 +30,10 @@ public:
         Sizable,     // close box only; the user may resize it
     };
 
-    Form(FormRegistry &forms, const QString &name);
+    Form(FormHost &host, const QString &name);
     ~Form() override;
 
     QWidget *client() const;
-    FormRegistry &forms() const { return m_forms; }
-    bool isUnloading() const { return m_unloading; }
     bool shownInTaskbar() const { return m_shownInTaskbar; }
 
     // Shows the window modeless, or brings it forward when already shown.
@@ -65,12 +63,12 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    friend class FormRegistry;
+    friend class FormRegistry; // runs the load and unload steps
 
     void placeForFirstShow();
     void focusFirstControl();
 
-    FormRegistry &m_forms;
+    FormHost &m_host;
     QVBoxLayout *m_layout;
     ClientArea *m_client;
     bool m_unloading = false;

@@ -4,7 +4,6 @@
 
 #include <QTimer>
 
-#include <stdexcept>
 
 FormRegistry::~FormRegistry()
 {
@@ -31,7 +30,7 @@ Form &FormRegistry::ref(const QString &name)
         return *existing;
     const auto factory = m_factories.find(name);
     if (factory == m_factories.end())
-        throw std::logic_error("no window of kind " + name.toStdString());
+        qFatal("no window of kind %s is defined", qPrintable(name));
     Form *form = factory->second();
     // Registered before its load runs, so the load may refer to its own window.
     m_loaded[name] = form;

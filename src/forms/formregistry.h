@@ -1,6 +1,9 @@
 #pragma once
 
+#include "formhost.h"
+
 #include <QObject>
+#include <QtGlobal>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -15,7 +18,7 @@ class Form;
 // ref() creates a window on first reference (running its load) and keeps it
 // hidden; unload() runs a window's unload and destroys it, so a later ref()
 // creates it afresh; dropAll() ends them all at once without any unload.
-class FormRegistry
+class FormRegistry final : public FormHost
 {
 public:
     using Factory = std::function<Form *()>;
@@ -23,16 +26,26 @@ public:
     FormRegistry() = default;
     FormRegistry(const FormRegistry &) = delete;
     FormRegistry &operator=(const FormRegistry &) = delete;
-    ~FormRegistry();
+    ~FormRegistry() override;
 
     void define(const QString &name, Factory factory);
 
     // The window of that kind, created and loaded first if it does not exist.
+    // Every name asked for is defined: asking for another is a mistake in
+    // the program, which stops it.
     Form &ref(const QString &name);
     template<class T>
     T &ref(const QString &name)
     {
-        return static_cast<T &>(ref(name));
+        T *typed = qobject_cast<T *>(&ref(name));
+        Q_ASSERT_X(typed, "FormRegistry::ref", "the window of that name is of another class");
+        return *typed;
+    }
+    // The window of a class that has one name, T::formName.
+    template<class T>
+    T &ref()
+    {
+        return ref<T>(T::formName);
     }
 
     // The window if it exists, without creating it.
@@ -40,7 +53,10 @@ public:
     template<class T>
     T *find(const QString &name) const
     {
-        return static_cast<T *>(find(name));
+        Form *form = find(name);
+        T *typed = qobject_cast<T *>(form);
+        Q_ASSERT_X(!form || typed, "FormRegistry::find", "the window of that name is of another class");
+        return typed;
     }
 
     bool isLoaded(const QString &name) const { return find(name) != nullptr; }
@@ -50,7 +66,7 @@ public:
 
     void show(const QString &name);
     void unload(const QString &name);
-    void unload(Form *form);
+    void unload(Form *form) override;
 
     // Called once the event loop is back after an unload that left no window
     // of the program on screen.
@@ -58,7 +74,7 @@ public:
 
     // Called as a window is about to show, every time.
     void setBeforeShow(std::function<void(Form *)> callback) { m_beforeShow = std::move(callback); }
-    void beforeShow(Form *form) const
+    void beforeShow(Form *form) const override
     {
         if (m_beforeShow)
             m_beforeShow(form);
@@ -67,11 +83,10 @@ public:
     // The end of the program: every window disappears at once, none runs its
     // unload, and from now on nothing is shown again.
     void dropAll();
-    bool hasEnded() const { return m_ended; }
+    bool hasEnded() const override { return m_ended; }
 
 private:
-    friend class Form;
-    void forget(Form *form);
+    void forget(Form *form) override;
     void checkSoonWhetherAnythingShows();
 
     std::map<QString, Factory> m_factories;

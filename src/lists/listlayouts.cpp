@@ -60,19 +60,19 @@ std::span<const ListLayout> dayListLayouts()
     return days();
 }
 
-const ListLayout &dayListLayout(int tasks)
+const ListLayout *dayListLayout(int tasks)
 {
     for (const ListLayout &row : days()) {
         if (row.tasks == tasks)
-            return row;
+            return &row;
     }
-    throw std::out_of_range("no list of " + std::to_string(tasks) + " tasks");
+    return nullptr;
 }
 
 const ListLayout &privateListLayout()
 {
     static const ListLayout row = [] {
-        ListLayout r = dayListLayout(5);
+        ListLayout r = *dayListLayout(5);
         r.formName = QStringLiteral("frmpriva2");
         r.caption = QStringLiteral("My Private Tarnbook!");
         r.section = storekeys::privateSection;
@@ -84,7 +84,7 @@ const ListLayout &privateListLayout()
         r.frameColour = F::White;
         r.headerLeft = 420;
         r.masksDoneTasks = true;
-        r.closesOnLoad = QStringLiteral("frmpriv");
+        r.closesPasswordEntry = true;
         return r;
     }();
     return row;

@@ -27,11 +27,11 @@ struct ListLayout
     int secondTickHeight = 195;
     // The private list: a ticked task shows one "*" per character.
     bool masksDoneTasks = false;
-    // A window that loading this one unloads (the password entry window).
-    QString closesOnLoad;
+    // The private list replaces the password entry window as it loads.
+    bool closesPasswordEntry = false;
 };
 
 std::span<const ListLayout> dayListLayouts();
-// The day list of that many tasks; every size but 4 from 3 to 15.
-const ListLayout &dayListLayout(int tasks);
+// The day list of that many tasks (every size but 4 from 3 to 15), or none.
+const ListLayout *dayListLayout(int tasks);
 const ListLayout &privateListLayout();

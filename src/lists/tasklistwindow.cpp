@@ -1,6 +1,6 @@
 #include "tasklistwindow.h"
 
-#include "app/program.h"
+#include "app/navigation.h"
 #include "forms/controls.h"
 #include "forms/messageboxes.h"
 #include "forms/printing.h"
@@ -32,9 +32,10 @@ int textTop(int row)
 
 } // namespace
 
-TaskListWindow::TaskListWindow(Program &program, const ListLayout &layout)
-    : Form(program.forms(), layout.formName)
-    , m_program(program)
+TaskListWindow::TaskListWindow(const WindowKit &kit, WindowPrinter &printer, const ListLayout &layout)
+    : Form(kit.host, layout.formName)
+    , m_kit(kit)
+    , m_printer(printer)
     , m_layout(layout)
 {
     setWindowTitle(layout.caption);
@@ -114,10 +115,10 @@ void TaskListWindow::buildControls()
 
 void TaskListWindow::formLoad()
 {
-    if (!m_layout.closesOnLoad.isEmpty())
-        m_program.forms().unload(m_layout.closesOnLoad);
+    if (m_layout.closesPasswordEntry)
+        m_kit.navigation.closePasswordEntry();
     const int n = m_layout.tasks;
-    SettingsStore &store = m_program.store();
+    SettingsStore &store = m_kit.store;
     for (int row = 1; row <= n; ++row)
         textBox(row)->setText(store.read(m_layout.section, storekeys::textKey(row)));
     for (int row = 1; row <= n; ++row) {
@@ -146,27 +147,19 @@ void TaskListWindow::save()
     for (int row = 1; row <= taskCount(); ++row)
         changes << StoreChange::write(m_layout.section, storekeys::tickKey(row),
                                       storekeys::tickValue(tickBox(row)->isChecked()));
-    const StoreResult result = m_program.store().apply(changes);
-    if (!result.written()) {
-        m_program.boxes().inform(QStringLiteral("The list was not saved. %1").arg(result.reason),
-                                 QStringLiteral("Error!"));
-    }
+    m_kit.written(m_kit.store.apply(changes), tr("The list was not saved."));
 }
 
 // The stored list goes at once, then every row is emptied and unticked.
 void TaskListWindow::clear()
 {
-    const StoreResult result = m_program.store().removeSection(m_layout.section);
+    const StoreResult result = m_kit.store.removeSection(m_layout.section);
     for (int row = 1; row <= taskCount(); ++row)
         textBox(row)->clear();
     for (int row = 1; row <= taskCount(); ++row)
         tickBox(row)->setChecked(false);
-    if (!result.written()) {
-        m_program.boxes().inform(QStringLiteral("The saved list could not be cleared; it will come back the next "
-                                                "time this list is opened. %1")
-                                     .arg(result.reason),
-                                 QStringLiteral("Error!"));
-    }
+    m_kit.written(result, tr("The saved list could not be cleared; it will come back the next time this list "
+                             "is opened."));
 }
 
 void TaskListWindow::tickAll()
@@ -177,13 +170,13 @@ void TaskListWindow::tickAll()
 
 void TaskListWindow::print()
 {
-    const PrintOutcome outcome = m_program.printer().print(client());
+    const PrintOutcome outcome = m_printer.print(client());
     if (outcome.status == PrintOutcome::Status::Refused)
-        m_program.boxes().inform(QStringLiteral("The list could not be printed: %1.").arg(outcome.reason),
+        m_kit.boxes.inform(QStringLiteral("The list could not be printed: %1.").arg(outcome.reason),
                                  QStringLiteral("Error!"));
 }
 
 void TaskListWindow::formUnload()
 {
-    m_program.showMainWindow();
+    m_kit.navigation.showMainWindow();
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "app/windowkit.h"
 #include "forms/form.h"
 #include "lists/listlayouts.h"
 
 #include <QList>
 
-class Program;
 class QCheckBox;
+class WindowPrinter;
 class QLineEdit;
 class QPushButton;
 
@@ -20,7 +21,7 @@ class TaskListWindow final : public Form
     Q_OBJECT
 
 public:
-    TaskListWindow(Program &program, const ListLayout &layout);
+    TaskListWindow(const WindowKit &kit, WindowPrinter &printer, const ListLayout &layout);
 
     const ListLayout &layout() const { return m_layout; }
     int taskCount() const { return m_layout.tasks; }
@@ -41,7 +42,8 @@ private:
     void tickAll();
     void print();
 
-    Program &m_program;
+    WindowKit m_kit;
+    WindowPrinter &m_printer;
     const ListLayout &m_layout;
     QList<QLineEdit *> m_texts;
     QList<QCheckBox *> m_ticks;

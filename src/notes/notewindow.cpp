@@ -1,6 +1,6 @@
 #include "notewindow.h"
 
-#include "app/program.h"
+#include "app/navigation.h"
 #include "forms/controls.h"
 #include "forms/messageboxes.h"
 #include "platform/desktop.h"
@@ -24,9 +24,10 @@ QString NoteWindow::formName(int number)
     return number == 1 ? QStringLiteral("frmnote") : QStringLiteral("frmnote%1").arg(number);
 }
 
-NoteWindow::NoteWindow(Program &program, int number)
-    : Form(program.forms(), formName(number))
-    , m_program(program)
+NoteWindow::NoteWindow(const WindowKit &kit, Desktop &desktop, int number)
+    : Form(kit.host, formName(number))
+    , m_kit(kit)
+    , m_desktop(desktop)
     , m_number(number)
 {
     setWindowTitle(QString::fromLatin1(captions[number - 1]));
@@ -59,33 +60,34 @@ NoteWindow::NoteWindow(Program &program, int number)
     setClientSize(3345, 1635);
 }
 
-NoteWindow *NoteWindow::predecessor() const
+void NoteWindow::setCanOpenNext(bool can)
 {
-    return m_number > 1 ? m_program.forms().find<NoteWindow>(formName(m_number - 1)) : nullptr;
+    m_newNote->setEnabled(can && m_number < count);
 }
 
 void NoteWindow::formLoad()
 {
-    m_program.desktop().setTopmost(this, true);
-    if (NoteWindow *before = predecessor())
-        before->newNoteButton()->setEnabled(false);
+    m_desktop.setTopmost(this, true);
+    if (m_number > 1)
+        m_kit.navigation.setNoteCanOpenNext(m_number - 1, false);
 }
 
 void NoteWindow::openNext()
 {
-    m_program.forms().show(formName(m_number + 1));
-    m_newNote->setEnabled(false);
+    m_kit.navigation.showNote(m_number + 1);
+    setCanOpenNext(false);
 }
 
 void NoteWindow::formUnload()
 {
+    // The note before this one, if still open, is the newest again; a closed
+    // one is not brought back.
     if (m_number > 1) {
-        if (NoteWindow *before = predecessor())
-            before->newNoteButton()->setEnabled(true);
+        m_kit.navigation.setNoteCanOpenNext(m_number - 1, true);
         return;
     }
-    if (m_program.boxes().askYesNo(QStringLiteral("Do you want to completely exit Tarnbook?"), QStringLiteral("Alert!")))
-        m_program.end();
+    if (m_kit.boxes.askYesNo(tr("Do you want to completely exit Tarnbook?"), tr("Alert!")))
+        m_kit.navigation.endProgram();
     else
-        m_program.showMainWindow();
+        m_kit.navigation.showMainWindow();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "app/windowkit.h"
 #include "forms/form.h"
 
-class Program;
+class Desktop;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -19,9 +20,11 @@ public:
     // frmnote, frmnote2 ... frmnote5
     static QString formName(int number);
 
-    NoteWindow(Program &program, int number);
+    NoteWindow(const WindowKit &kit, Desktop &desktop, int number);
 
     QPushButton *newNoteButton() const { return m_newNote; }
+    // Only the newest note of the chain can open the next one.
+    void setCanOpenNext(bool can);
 
 protected:
     void formLoad() override;
@@ -29,10 +32,9 @@ protected:
 
 private:
     void openNext();
-    // The note before this one, if it is open; a closed one is not brought back.
-    NoteWindow *predecessor() const;
 
-    Program &m_program;
+    WindowKit m_kit;
+    Desktop &m_desktop;
     const int m_number;
     QPlainTextEdit *m_note = nullptr;
     QPushButton *m_newNote = nullptr;

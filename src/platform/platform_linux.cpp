@@ -2,7 +2,7 @@
 #include "desktop.h"
 #include "files.h"
 
-#include "dialogs/systeminfo.h"
+#include "platform/systeminfohost.h"
 #include "store/conffilestore.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 
 // The Windows registry read the About box needs. Plain C++ and the Win32 API,
 // no Qt, so it builds with the cross compiler and runs under Wine on its own.
-#include "dialogs/systeminfo.h"
+#include "platform/systeminfohost.h"
 
 #include <windows.h>
 

@@ -1,9 +1,8 @@
 #include "passwordcreatewindow.h"
 
-#include "app/program.h"
+#include "app/navigation.h"
 #include "forms/controls.h"
 #include "forms/messageboxes.h"
-#include "private/passwordentrywindow.h"
 #include "private/passwordhash.h"
 #include "store/settingsstore.h"
 #include "store/storekeys.h"
@@ -11,9 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-PasswordCreateWindow::PasswordCreateWindow(Program &program)
-    : Form(program.forms(), formName)
-    , m_program(program)
+PasswordCreateWindow::PasswordCreateWindow(const WindowKit &kit)
+    : Form(kit.host, formName)
+    , m_kit(kit)
 {
     setWindowTitle(QStringLiteral("Create Password"));
     setBorder(Border::Sizable);
@@ -44,17 +43,14 @@ void PasswordCreateWindow::confirm()
 {
     // Both the same, exactly (case and blanks count), and not empty.
     if (m_first->text().isEmpty() || m_first->text() != m_second->text()) {
-        m_program.boxes().inform(QStringLiteral("Passwords are blank or do not match"), QStringLiteral("Error!"));
+        m_kit.boxes.inform(QStringLiteral("Passwords are blank or do not match"), QStringLiteral("Error!"));
         return;
     }
-    const StoreResult result = m_program.store().write(storekeys::passwordSection, storekeys::passwordKey,
-                                                       passwordhash::hash(m_first->text()));
-    if (!result.written()) {
-        m_program.boxes().inform(QStringLiteral("The password was not saved. %1").arg(result.reason),
-                                 QStringLiteral("Error!"));
+    const StoreResult result =
+        m_kit.store.write(storekeys::passwordSection, storekeys::passwordKey, passwordhash::hash(m_first->text()));
+    if (!m_kit.written(result, tr("The password was not saved.")))
         return;
-    }
-    m_program.boxes().inform(QStringLiteral("Password Set!"), QStringLiteral("Velmorwick"));
-    m_program.forms().show(PasswordEntryWindow::formName);
+    m_kit.boxes.inform(QStringLiteral("Password Set!"), QStringLiteral("Velmorwick"));
+    m_kit.navigation.showPasswordEntry();
     unload();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/windowkit.h"
 #include "forms/form.h"
 
-class Program;
 class QLineEdit;
 
 // Creates the private list's password: typed twice, stored as a hash, then
@@ -14,12 +14,12 @@ class PasswordCreateWindow final : public Form
 public:
     static inline const QString formName = QStringLiteral("frmpassass");
 
-    explicit PasswordCreateWindow(Program &program);
+    explicit PasswordCreateWindow(const WindowKit &kit);
 
 private:
     void confirm();
 
-    Program &m_program;
+    WindowKit m_kit;
     QLineEdit *m_first = nullptr;
     QLineEdit *m_second = nullptr;
 };

@@ -1,10 +1,8 @@
 #include "passwordentrywindow.h"
 
-#include "app/program.h"
+#include "app/navigation.h"
 #include "forms/controls.h"
 #include "forms/messageboxes.h"
-#include "lists/listlayouts.h"
-#include "private/passwordcreatewindow.h"
 #include "private/passwordhash.h"
 #include "store/settingsstore.h"
 #include "store/storekeys.h"
@@ -13,9 +11,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-PasswordEntryWindow::PasswordEntryWindow(Program &program)
-    : Form(program.forms(), formName)
-    , m_program(program)
+PasswordEntryWindow::PasswordEntryWindow(const WindowKit &kit)
+    : Form(kit.host, formName)
+    , m_kit(kit)
 {
     setWindowTitle(QStringLiteral("Enter Password!"));
     setBorder(Border::FixedDialog);
@@ -65,21 +63,21 @@ bool PasswordEntryWindow::typedPasswordIsRight()
 {
     const QString typed = m_password->text();
     if (typed.isEmpty()) {
-        m_program.boxes().inform(QStringLiteral("Password field cannot be blank"), QStringLiteral("Error!"));
+        m_kit.boxes.inform(QStringLiteral("Password field cannot be blank"), QStringLiteral("Error!"));
         m_password->setFocus();
         return false;
     }
-    const QString stored = m_program.store().read(storekeys::passwordSection, storekeys::passwordKey);
+    const QString stored = m_kit.store.read(storekeys::passwordSection, storekeys::passwordKey);
     switch (passwordhash::check(stored, typed)) {
     case passwordhash::Verdict::MatchesPlainText:
         // Kept as typed by an earlier version: keep its hash from now on. Should
         // the store refuse, the old value still works next time.
-        m_program.store().write(storekeys::passwordSection, storekeys::passwordKey, passwordhash::hash(typed));
+        m_kit.store.write(storekeys::passwordSection, storekeys::passwordKey, passwordhash::hash(typed));
         return true;
     case passwordhash::Verdict::Matches:
         return true;
     case passwordhash::Verdict::TooCostly:
-        m_program.boxes().inform(QStringLiteral("The stored password cannot be checked: it asks for far more work "
+        m_kit.boxes.inform(QStringLiteral("The stored password cannot be checked: it asks for far more work "
                                                 "than Velmorwick ever sets, so the settings file may have been "
                                                 "altered."),
                                  QStringLiteral("Error!"));
@@ -88,7 +86,7 @@ bool PasswordEntryWindow::typedPasswordIsRight()
     case passwordhash::Verdict::Wrong:
         break;
     }
-    m_program.boxes().inform(QStringLiteral("Wrong password, please try again"), QStringLiteral("Error!"));
+    m_kit.boxes.inform(QStringLiteral("Wrong password, please try again"), QStringLiteral("Error!"));
     m_password->setFocus();
     return false;
 }
@@ -97,21 +95,16 @@ void PasswordEntryWindow::openPrivateList()
 {
     // The private list closes this window as it loads.
     if (typedPasswordIsRight())
-        m_program.forms().show(privateListLayout().formName);
+        m_kit.navigation.showPrivateList();
 }
 
 // With a password stored, the box must hold it before it can be replaced.
 void PasswordEntryWindow::changePassword()
 {
-    const bool stored = !m_program.store().read(storekeys::passwordSection, storekeys::passwordKey).isEmpty();
-    if (stored && !typedPasswordIsRight())
+    if (m_kit.passwordIsSet() && !typedPasswordIsRight())
         return;
-    const StoreResult result = m_program.store().removeSection(storekeys::passwordSection);
-    if (!result.written()) {
-        m_program.boxes().inform(QStringLiteral("The password could not be removed. %1").arg(result.reason),
-                                 QStringLiteral("Error!"));
+    if (!m_kit.written(m_kit.store.removeSection(storekeys::passwordSection), tr("The password could not be removed.")))
         return;
-    }
-    m_program.forms().show(PasswordCreateWindow::formName);
+    m_kit.navigation.showPasswordCreation();
     unload();
 }

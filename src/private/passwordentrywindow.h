@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/windowkit.h"
 #include "forms/form.h"
 
-class Program;
 class QLineEdit;
 class QPushButton;
 
@@ -15,7 +15,7 @@ class PasswordEntryWindow final : public Form
 public:
     static inline const QString formName = QStringLiteral("frmpriv");
 
-    explicit PasswordEntryWindow(Program &program);
+    explicit PasswordEntryWindow(const WindowKit &kit);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -26,7 +26,7 @@ private:
     void openPrivateList();
     void changePassword();
 
-    Program &m_program;
+    WindowKit m_kit;
     QLineEdit *m_password = nullptr;
     QPushButton *m_ok = nullptr;
 };

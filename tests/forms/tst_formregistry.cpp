@@ -11,6 +11,8 @@ namespace {
 // A window that counts its loads and unloads and holds one text box.
 class CountingForm : public Form
 {
+    Q_OBJECT
+
 public:
     CountingForm(FormRegistry &forms, int &loads, int &unloads, QStringList &events)
         : Form(forms, QStringLiteral("frmCount"))
