@@ -1,6 +1,6 @@
 #include "appearance.h"
 
-#include "forms/controls.h"
+#include "forms/look.h"
 #include "forms/style.h"
 
 #include <QApplication>
@@ -13,5 +13,5 @@ void applyAppearance()
     icon.addFile(QStringLiteral(":/assets/icon-32.png"), QSize(32, 32));
     QApplication::setWindowIcon(icon);
     QApplication::setStyle(new TarnbookStyle);
-    QApplication::setFont(controls::msSansSerif(8.25));
+    QApplication::setFont(look::windowFont());
 }

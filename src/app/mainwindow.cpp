@@ -3,6 +3,7 @@
 #include "app/navigation.h"
 #include "app/windowkit.h"
 #include "forms/controls.h"
+#include "forms/look.h"
 #include "forms/messageboxes.h"
 #include "forms/twips.h"
 #include "lists/listlayouts.h"
@@ -42,9 +43,7 @@ constexpr SizeRow sizeRows[] = {
 // The lists the auto-load choice can open at start.
 constexpr int autoLoadSizes[] = {5, 10, 13, 15};
 
-const QColor quitFace(224, 224, 224);
 const QColor okFace(214, 209, 194);
-const QColor sizeLabelFace(224, 224, 224);
 
 } // namespace
 
@@ -53,8 +52,7 @@ MainWindow::MainWindow(const WindowKit &kit, Desktop &desktop)
     , m_kit(kit)
     , m_desktop(desktop)
 {
-    setWindowTitle(QStringLiteral("Velmorwick! v3.0"));
-    setBorder(Border::FixedSingle);
+    setWindowTitle(tr("Velmorwick! v3.0"));
     setRuledBackground();
     setCentredOnScreen();
     buildMenu();
@@ -69,33 +67,33 @@ void MainWindow::buildControls()
     auto *banner = new QLabel(area);
     banner->setObjectName(QStringLiteral("Image1"));
     banner->setPixmap(QPixmap(QStringLiteral(":/assets/banner.png")));
-    banner->setToolTip(QStringLiteral("Choose number of tasks to begin!"));
+    banner->setToolTip(tr("Choose number of tasks to begin!"));
     banner->move(twips::toPixels(660), twips::toPixels(120));
     banner->adjustSize();
 
     for (const SizeRow &row : sizeRows) {
-        const QString caption = QStringLiteral("%1 Tasks").arg(row.tasks);
+        const QString caption = tr("%1 Tasks").arg(row.tasks);
         m_sizeBoxes << controls::tickBox(area, QString::fromLatin1(row.box), caption, row.boxLeft, row.boxTop, 195,
                                          195);
     }
     for (const SizeRow &row : sizeRows) {
-        auto *label = controls::lineEdit(area, QStringLiteral("Text2(%1)").arg(row.labelIndex), row.labelLeft,
-                                         row.labelTop, row.labelWidth, 225);
-        label->setText(QStringLiteral("%1 Tasks").arg(row.tasks));
-        label->setEnabled(false);
-        label->setFocusPolicy(Qt::NoFocus);
-        label->setFont(controls::msSansSerif(8.25, true));
-        controls::setBackground(label, sizeLabelFace);
-        controls::setTextColour(label, Qt::black);
+        auto *sizeLabel = controls::lineEdit(area, QStringLiteral("Text2(%1)").arg(row.labelIndex), row.labelLeft,
+                                             row.labelTop, row.labelWidth, 225);
+        sizeLabel->setText(tr("%1 Tasks").arg(row.tasks));
+        sizeLabel->setEnabled(false);
+        sizeLabel->setFocusPolicy(Qt::NoFocus);
+        sizeLabel->setFont(controls::msSansSerif(look::fontPoints, true));
+        controls::setBackground(sizeLabel, look::face);
+        controls::setTextColour(sizeLabel, Qt::black);
     }
 
-    auto *release = controls::label(area, QStringLiteral("lblrelease"), QStringLiteral("v3.01"), 30, 3390, 1695, 255);
-    release->setFont(controls::arial(8.25));
+    auto *release = controls::label(area, QStringLiteral("lblrelease"), tr("v3.01"), 30, 3390, 1695, 255);
+    release->setFont(controls::arial(look::fontPoints));
     controls::setTextColour(release, QColor(128, 128, 128));
 
-    auto *quit = controls::button(area, QStringLiteral("Command2"), QStringLiteral("&Quit"), 1740, 3060, 855, 315);
-    controls::setBackground(quit, quitFace);
-    auto *ok = controls::button(area, QStringLiteral("Command1"), QStringLiteral("&OK"), 2580, 3060, 855, 315);
+    auto *quit = controls::button(area, QStringLiteral("Command2"), tr("&Quit"), 1740, 3060, 855, 315);
+    controls::setBackground(quit, look::face);
+    auto *ok = controls::button(area, QStringLiteral("Command1"), tr("&OK"), 2580, 3060, 855, 315);
     controls::setBackground(ok, okFace);
 
     QList<QWidget *> order(m_sizeBoxes.begin(), m_sizeBoxes.end());
@@ -126,35 +124,35 @@ void MainWindow::buildMenu()
 
     auto onTrigger = [this](QAction *action, auto handler) { connect(action, &QAction::triggered, this, handler); };
 
-    QMenu *main = menu("mnumenu", QStringLiteral("&Menu"));
-    onTrigger(item(main, "mnuclear", QStringLiteral("&Clear All Tasks")), [this] { clearAllTasks(); });
-    onTrigger(item(main, "mnunote", QStringLiteral("&Quick Notes")), [this] {
+    QMenu *main = menu("mnumenu", tr("&Menu"));
+    onTrigger(item(main, "mnuclear", tr("&Clear All Tasks")), [this] { clearAllTasks(); });
+    onTrigger(item(main, "mnunote", tr("&Quick Notes")), [this] {
         m_kit.navigation.showNote(1);
         hide();
     });
     separator(main, "mnuline2");
-    onTrigger(item(main, "mnutop", QStringLiteral("Make &Topmost")),
+    onTrigger(item(main, "mnutop", tr("Make &Topmost")),
               [this] { m_desktop.setTopmost(this, true); });
-    onTrigger(item(main, "mnunontop", QStringLiteral("Make &Non-topmost")),
+    onTrigger(item(main, "mnunontop", tr("Make &Non-topmost")),
               [this] { m_desktop.setTopmost(this, false); });
     separator(main, "mnuline3");
-    onTrigger(item(main, "mnuAuto", QStringLiteral("Reset AutoLoad")), [this] { resetAutoLoad(); });
-    onTrigger(item(main, "mnumin", QStringLiteral("&Minimize")), [this] { showMinimized(); });
+    onTrigger(item(main, "mnuAuto", tr("Reset AutoLoad")), [this] { resetAutoLoad(); });
+    onTrigger(item(main, "mnumin", tr("&Minimize")), [this] { showMinimized(); });
     separator(main, "mnuline1");
     for (const int tasks : {5, 10, 15}) {
         const QString name = QStringLiteral("mnu%1").arg(tasks);
-        onTrigger(item(main, qPrintable(name), QStringLiteral("%1 Tasks").arg(tasks)),
+        onTrigger(item(main, qPrintable(name), tr("%1 Tasks").arg(tasks)),
                   [this, tasks] { openListInstead(tasks); });
     }
     separator(main, "mnuline");
-    onTrigger(item(main, "mnuexit", QStringLiteral("&Exit")), [this] { m_kit.navigation.endProgram(); });
+    onTrigger(item(main, "mnuexit", tr("&Exit")), [this] { m_kit.navigation.endProgram(); });
 
-    QMenu *privateMenu = menu("mnuprivate", QStringLiteral("My &Private List"));
-    onTrigger(item(privateMenu, "mnupriv", QStringLiteral("&View My Private List")), [this] { viewPrivateList(); });
-    onTrigger(item(privateMenu, "mnuchange", QStringLiteral("&Change Password")), [this] { changePassword(); });
+    QMenu *privateMenu = menu("mnuprivate", tr("My &Private List"));
+    onTrigger(item(privateMenu, "mnupriv", tr("&View My Private List")), [this] { viewPrivateList(); });
+    onTrigger(item(privateMenu, "mnuchange", tr("&Change Password")), [this] { changePassword(); });
 
-    QMenu *help = menu("mnuhelp", QStringLiteral("&Help"));
-    onTrigger(item(help, "mnuabout", QStringLiteral("&About")),
+    QMenu *help = menu("mnuhelp", tr("&Help"));
+    onTrigger(item(help, "mnuabout", tr("&About")),
               [this] { m_kit.navigation.showAbout(); });
 
     setMenuBar(bar);
@@ -183,7 +181,7 @@ void MainWindow::openChosenList()
             }
         }
     }
-    m_kit.boxes.inform(QStringLiteral("Please select number of tasks"), QStringLiteral("Error!"));
+    m_kit.boxes.inform(tr("Please select number of tasks"), tr("Error!"));
 }
 
 void MainWindow::formLoad()
@@ -227,15 +225,15 @@ void MainWindow::formUnload()
 
 void MainWindow::clearAllTasks()
 {
-    if (!m_kit.boxes.askYesNo(QStringLiteral("Are you sure you want to clear all tasks?"),
-                                    QStringLiteral("Warning")))
+    if (!m_kit.boxes.askYesNo(tr("Are you sure you want to clear all tasks?"),
+                                    tr("Warning")))
         return;
     QList<StoreChange> changes;
     for (const ListLayout &layout : dayListLayouts())
         changes << StoreChange::removeSection(layout.section);
     if (!m_kit.written(m_kit.store.apply(changes), tr("The tasks were not cleared.")))
         return;
-    m_kit.boxes.inform(QStringLiteral("All Tasks Cleared!"), QStringLiteral("Velmorwick"));
+    m_kit.boxes.inform(tr("All Tasks Cleared!"), tr("Velmorwick"));
 }
 
 void MainWindow::resetAutoLoad()
@@ -244,7 +242,7 @@ void MainWindow::resetAutoLoad()
                        tr("The reminder could not be switched on again.")))
         return;
     m_kit.navigation.resetExitReminderChoice();
-    m_kit.boxes.inform(QStringLiteral("AutoLoad Window has been reset!"), QStringLiteral("Velmorwick"));
+    m_kit.boxes.inform(tr("AutoLoad Window has been reset!"), tr("Velmorwick"));
 }
 
 void MainWindow::openListInstead(int tasks)

@@ -32,7 +32,7 @@ AboutWindow::AboutWindow(FormHost &host, MessageBoxes &boxes, SystemInfoHost &sy
     , m_boxes(boxes)
     , m_systemInfo(systemInfo)
 {
-    setWindowTitle(QStringLiteral("About Velmorwick"));
+    setWindowTitle(tr("About Velmorwick"));
     setBorder(Border::FixedDialog);
     setBackground(palette().color(QPalette::Window));
     setCentredOnScreen();
@@ -44,22 +44,22 @@ AboutWindow::AboutWindow(FormHost &host, MessageBoxes &boxes, SystemInfoHost &sy
 void AboutWindow::buildControls()
 {
     QWidget *area = client();
-    m_ok = controls::button(area, QStringLiteral("cmdOK"), QStringLiteral("OK"), 4245, 2625, 1260, 345);
+    m_ok = controls::button(area, QStringLiteral("cmdOK"), tr("OK"), 4245, 2625, 1260, 345);
     m_ok->setDefault(true);
     auto *sysInfo =
-        controls::button(area, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."), 4260, 3075, 1245, 345);
+        controls::button(area, QStringLiteral("cmdSysInfo"), tr("&System Info..."), 4260, 3075, 1245, 345);
 
     auto *title =
-        controls::label(area, QStringLiteral("lblTitle"), QStringLiteral("Velmorwick v3.01"), 990, 180, 3885, 240);
+        controls::label(area, QStringLiteral("lblTitle"), tr("Velmorwick v3.01"), 990, 180, 3885, 240);
     controls::setTextColour(title, Qt::black);
-    controls::label(area, QStringLiteral("lblVersion"), QStringLiteral("Written by Tamsin Velmorwick"), 960, 420, 2295,
+    controls::label(area, QStringLiteral("lblVersion"), tr("Written by Tamsin Velmorwick"), 960, 420, 2295,
                     225);
 
-    auto *contacts = new QGroupBox(QStringLiteral("Contacts"), area);
+    auto *contacts = new QGroupBox(tr("Contacts"), area);
     contacts->setObjectName(QStringLiteral("FrameCont"));
     controls::place(contacts, 960, 1020, 4395, 1275);
     auto *description = controls::label(contacts, QStringLiteral("lblDescription"),
-                                        QStringLiteral("E-mail: tamsin@velmorwick.example\n"
+                                        tr("E-mail: tamsin@velmorwick.example\n"
                                                        "Support: help@velmorwick.example\n"
                                                        "Web: www.velmorwick.example\n"
                                                        "More programs: www.velmorwick.example/programs\n"
@@ -73,7 +73,7 @@ void AboutWindow::buildControls()
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     controls::place(icon, 240, 240, 495, 555);
 
-    auto *web = controls::label(area, QStringLiteral("Label10"), QStringLiteral("www.velmorwick.example"), 990, 690,
+    auto *web = controls::label(area, QStringLiteral("Label10"), tr("www.velmorwick.example"), 990, 690,
                                 2355, 255);
     QFont webFont = web->font();
     webFont.setBold(true);
@@ -81,15 +81,15 @@ void AboutWindow::buildControls()
     web->setFont(webFont);
     controls::setTextColour(web, Qt::blue);
 
-    auto *detail = controls::label(area, QStringLiteral("Label8"), QStringLiteral("29"), 3990, 390, 975, 255);
+    auto *detail = controls::label(area, QStringLiteral("Label8"), tr("29"), 3990, 390, 975, 255);
     controls::setTextColour(detail, QColor(0, 0, 192));
-    auto *detailCaption = controls::label(area, QStringLiteral("Label3"), QStringLiteral("Age:"), 3540, 390, 375, 195);
+    auto *detailCaption = controls::label(area, QStringLiteral("Label3"), tr("Age:"), 3540, 390, 375, 195);
     QFont bold = detailCaption->font();
     bold.setBold(true);
     detailCaption->setFont(bold);
 
     controls::label(area, QStringLiteral("Label2"),
-                    QStringLiteral("Also from Velmorwick: Quillmark, the pocket notebook that remembers where you "
+                    tr("Also from Velmorwick: Quillmark, the pocket notebook that remembers where you "
                                    "left off. Free to try!"),
                     180, 3660, 2595, 855, controls::Wrap::Words);
     auto *advert = new QLabel(area);
@@ -99,10 +99,10 @@ void AboutWindow::buildControls()
     advert->adjustSize();
 
     auto *address = controls::lineEdit(area, QStringLiteral("txtaddress"), 180, 4620, 5415, 285);
-    address->setText(QStringLiteral("http://www.velmorwick.example/quillmark/"));
+    address->setText(tr("http://www.velmorwick.example/quillmark/"));
     address->setReadOnly(true); // selectable, so it can be copied
     controls::setBackground(address, palette().color(QPalette::Window));
-    address->setAccessibleName(QStringLiteral("Quillmark's web address"));
+    address->setAccessibleName(tr("Quillmark's web address"));
 
     // Two etched separators: a grey line with a white one under it.
     const QColor grey(128, 128, 128);
@@ -137,6 +137,6 @@ void AboutWindow::keyPressEvent(QKeyEvent *event)
 void AboutWindow::startSystemInfo()
 {
     if (!systeminfo::start(m_systemInfo))
-        m_boxes.inform(QStringLiteral("System Information Is Unavailable At This Time"),
-                                 QStringLiteral("Velmorwick"));
+        m_boxes.inform(tr("System Information Is Unavailable At This Time"),
+                                 tr("Velmorwick"));
 }

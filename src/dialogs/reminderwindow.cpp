@@ -2,6 +2,7 @@
 
 #include "app/navigation.h"
 #include "forms/controls.h"
+#include "forms/look.h"
 #include "forms/messageboxes.h"
 #include "store/settingsstore.h"
 #include "store/storekeys.h"
@@ -27,18 +28,26 @@ struct OptionRow
 
 // Option5 first: it is the first looked at when OK stores the choice. The
 // tooltips are the dialog's own texts, spelling and all.
+#define TEXT(text) QT_TRANSLATE_NOOP("ReminderWindow", text)
+
 constexpr OptionRow optionRows[] = {
-    {"Option5", 360, 225, 225, "Label5", "None", 360, 435, 225, nullptr, "none"},
-    {"Option1", 660, 255, 195, "Label1", "5 Tasks", 630, 615, 195,
-     "Replaces each character by its preceeding letter in the aplhabet (a becomes b, f becomes g)", "5"},
-    {"Option2", 930, 255, 195, "Label2", "10 Tasks", 900, 675, 195, "Reverses the text", "10"},
-    {"Option3", 1170, 255, 195, "Label3", "13 Tasks", 1170, 915, 255, "Every 2 consequetive characters switch places",
-     "13"},
-    {"Option4", 1470, 255, 195, "Label4", "15 Tasks", 1470, 855, 195,
-     "Every character is mapped to a hidden character and then replaced!", "15"},
+    {.button = "Option5", .buttonTop = 360, .buttonWidth = 225, .buttonHeight = 225, .label = "Label5",
+     .caption = TEXT("None"), .labelTop = 360, .labelWidth = 435, .labelHeight = 225, .tip = nullptr, .value = "none"},
+    {.button = "Option1", .buttonTop = 660, .buttonWidth = 255, .buttonHeight = 195, .label = "Label1",
+     .caption = TEXT("5 Tasks"), .labelTop = 630, .labelWidth = 615, .labelHeight = 195,
+     .tip = TEXT("Replaces each character by its preceeding letter in the aplhabet (a becomes b, f becomes g)"),
+     .value = "5"},
+    {.button = "Option2", .buttonTop = 930, .buttonWidth = 255, .buttonHeight = 195, .label = "Label2",
+     .caption = TEXT("10 Tasks"), .labelTop = 900, .labelWidth = 675, .labelHeight = 195,
+     .tip = TEXT("Reverses the text"), .value = "10"},
+    {.button = "Option3", .buttonTop = 1170, .buttonWidth = 255, .buttonHeight = 195, .label = "Label3",
+     .caption = TEXT("13 Tasks"), .labelTop = 1170, .labelWidth = 915, .labelHeight = 255,
+     .tip = TEXT("Every 2 consequetive characters switch places"), .value = "13"},
+    {.button = "Option4", .buttonTop = 1470, .buttonWidth = 255, .buttonHeight = 195, .label = "Label4",
+     .caption = TEXT("15 Tasks"), .labelTop = 1470, .labelWidth = 855, .labelHeight = 195,
+     .tip = TEXT("Every character is mapped to a hidden character and then replaced!"), .value = "15"},
 };
 
-const QColor face(224, 224, 224);
 
 } // namespace
 
@@ -46,9 +55,9 @@ ReminderWindow::ReminderWindow(const WindowKit &kit)
     : Form(kit.host, formName)
     , m_kit(kit)
 {
-    setWindowTitle(QStringLiteral("AutoLoad"));
+    setWindowTitle(tr("AutoLoad"));
     setBorder(Border::FixedDialog);
-    setBackground(face);
+    setBackground(look::face);
     setCentredOnScreen();
     buildControls();
     setClientSize(3780, 3195);
@@ -59,7 +68,7 @@ void ReminderWindow::buildControls()
     QWidget *area = client();
     controls::label(
         area, QStringLiteral("Labeldesc"),
-        QStringLiteral("You can choose to load a list automatically the next time Velmorwick is run?"), 150, 240,
+        tr("You can choose to load a list automatically the next time Velmorwick is run?"), 150, 240,
         3435, 435, controls::Wrap::Words);
 
     auto *frame = new QFrame(area);
@@ -67,23 +76,23 @@ void ReminderWindow::buildControls()
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     controls::place(frame, 180, 720, 3435, 1905);
 
-    m_noShow = controls::tickBox(area, QStringLiteral("chkNoShow"), QStringLiteral("Don't remind me again in the future"),
+    m_noShow = controls::tickBox(area, QStringLiteral("chkNoShow"), tr("Don't remind me again in the future"),
                                  480, 2820, 195, 225);
-    controls::label(area, QStringLiteral("Labelremind"), QStringLiteral("Don't remind me again in the future"), 780,
+    controls::label(area, QStringLiteral("Labelremind"), tr("Don't remind me again in the future"), 780,
                     2850, 2535, 195);
 
     for (const OptionRow &row : optionRows) {
         auto *button = new QRadioButton(frame);
         button->setObjectName(QString::fromLatin1(row.button));
-        button->setAccessibleName(QString::fromLatin1(row.caption));
+        button->setAccessibleName(tr(row.caption));
         controls::place(button, 600, row.buttonTop, row.buttonWidth, row.buttonHeight);
-        auto *label = controls::label(frame, QString::fromLatin1(row.label), QString::fromLatin1(row.caption), 930,
+        auto *label = controls::label(frame, QString::fromLatin1(row.label), tr(row.caption), 930,
                                       row.labelTop, row.labelWidth, row.labelHeight);
         if (row.tip)
-            label->setToolTip(QString::fromLatin1(row.tip));
+            label->setToolTip(tr(row.tip));
         m_options << Option{button, QString::fromLatin1(row.value)};
     }
-    auto *ok = controls::button(frame, QStringLiteral("cmdquit"), QStringLiteral("&OK"), 2400, 1530, 915, 315);
+    auto *ok = controls::button(frame, QStringLiteral("cmdquit"), tr("&OK"), 2400, 1530, 915, 315);
     connect(ok, &QPushButton::clicked, this, &ReminderWindow::confirm);
 
     auto option = [this](int i) -> QWidget * { return m_options[i].button; };

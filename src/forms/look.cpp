@@ -6,7 +6,7 @@ namespace look {
 
 QFont windowFont()
 {
-    return controls::msSansSerif(8.25);
+    return controls::msSansSerif(fontPoints);
 }
 
 QPalette windowPalette()

@@ -11,8 +11,21 @@ namespace look {
 // The light grey of buttons, the reminder's face and ticked rows.
 inline const QColor face(0xE0, 0xE0, 0xE0);
 
+// The size of every font the windows use, in points.
+inline constexpr qreal fontPoints = 8.25;
+
 // The font every control has unless its window gives it another.
 QFont windowFont();
+
+// Task rows: the first text box's top and the pitch from row to row, in twips.
+inline constexpr int firstRowTop = 660;
+inline constexpr int rowPitch = 360;
+// The top of a row's text box (rows count from 1); one past the last row is
+// where the buttons under the list go.
+constexpr int rowTop(int row)
+{
+    return firstRowTop + rowPitch * (row - 1);
+}
 
 // A complete light palette, every role in every group, so that nothing of a
 // dark desktop theme shows through (text as well as faces).

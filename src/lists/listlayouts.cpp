@@ -2,54 +2,56 @@
 
 #include "store/storekeys.h"
 
+#include <QtGlobal>
+
 #include <array>
-#include <stdexcept>
 
 namespace {
 
 using P = ListLayout::Placement;
 using F = ListLayout::FrameColour;
 
-ListLayout day(int tasks, const char *caption, int clientHeight, int printLeft, int saveLeft, int clearLeft,
-               F frame, P placement = P::Centred)
+// Captions are translated where they are shown; they are marked here.
+#define CAPTION(text) QT_TRANSLATE_NOOP("TaskListWindow", text)
+
+// The name and section follow from the number of tasks.
+ListLayout named(ListLayout row)
 {
-    ListLayout row;
-    row.tasks = tasks;
-    row.formName = QStringLiteral("frm%1").arg(tasks);
-    row.caption = QString::fromLatin1(caption);
-    row.section = storekeys::taskSection(tasks);
-    row.clientHeight = clientHeight;
-    row.printLeft = printLeft;
-    row.saveLeft = saveLeft;
-    row.clearLeft = clearLeft;
-    row.placement = placement;
-    row.frameColour = frame;
+    row.formName = QStringLiteral("frm%1").arg(row.tasks);
+    row.section = storekeys::taskSection(row.tasks);
     return row;
 }
 
 const std::array<ListLayout, 12> &days()
 {
-    static const std::array<ListLayout, 12> rows = [] {
-        std::array<ListLayout, 12> r = {
-            day(3, "Tarnbook! 3 Tasks", 2160, 600, 1380, 2220, F::CaptionText),
-            day(5, "Tarnbook! Normal Day", 2865, 660, 1440, 2280, F::CaptionText),
-            day(6, "Tarnbook! 6 Tasks", 3225, 600, 1380, 2220, F::White),
-            day(7, "Tarnbook! 7 Tasks", 3570, 630, 1410, 2250, F::CaptionText),
-            day(8, "Tarnbook! 8 Tasks", 3900, 630, 1410, 2250, F::CaptionText),
-            day(9, "Tarnbook! 9 Tasks", 4260, 630, 1410, 2250, F::CaptionText),
-            day(10, "Tarnbook! Busy Day", 4710, 630, 1410, 2250, F::White, P::TopLeftCorner),
-            day(11, "Tarnbook! 11 Tasks", 5010, 630, 1410, 2250, F::CaptionText),
-            day(12, "Tarnbook! 12 Tasks", 5370, 630, 1410, 2250, F::White),
-            day(13, "Tarnbook! 13 Tasks", 5700, 630, 1410, 2250, F::CaptionText),
-            day(14, "Tarnbook! 14 Tasks...", 6060, 630, 1410, 2250, F::White),
-            day(15, "Tarnbook! Really Busy Day...", 6435, 630, 1410, 2250, F::CaptionText),
-        };
-        r[6].headerLeft = 420; // the 10-task list
-        r[6].headerWidth = 1695;
-        r[9].secondTickHeight = 165; // the 13-task list
-        r[11].backgroundHeight = 450; // the 15-task list
-        return r;
-    }();
+    static const std::array<ListLayout, 12> rows = {
+        named({.tasks = 3, .caption = CAPTION("Tarnbook! 3 Tasks"), .clientHeight = 2160, .printLeft = 600,
+               .saveLeft = 1380, .clearLeft = 2220, .frameColour = F::CaptionText}),
+        named({.tasks = 5, .caption = CAPTION("Tarnbook! Normal Day"), .clientHeight = 2865, .printLeft = 660,
+               .saveLeft = 1440, .clearLeft = 2280, .frameColour = F::CaptionText}),
+        named({.tasks = 6, .caption = CAPTION("Tarnbook! 6 Tasks"), .clientHeight = 3225, .printLeft = 600,
+               .saveLeft = 1380, .clearLeft = 2220, .frameColour = F::White}),
+        named({.tasks = 7, .caption = CAPTION("Tarnbook! 7 Tasks"), .clientHeight = 3570, .printLeft = 630,
+               .saveLeft = 1410, .clearLeft = 2250, .frameColour = F::CaptionText}),
+        named({.tasks = 8, .caption = CAPTION("Tarnbook! 8 Tasks"), .clientHeight = 3900, .printLeft = 630,
+               .saveLeft = 1410, .clearLeft = 2250, .frameColour = F::CaptionText}),
+        named({.tasks = 9, .caption = CAPTION("Tarnbook! 9 Tasks"), .clientHeight = 4260, .printLeft = 630,
+               .saveLeft = 1410, .clearLeft = 2250, .frameColour = F::CaptionText}),
+        named({.tasks = 10, .caption = CAPTION("Tarnbook! Busy Day"), .clientHeight = 4710, .printLeft = 630,
+               .saveLeft = 1410, .clearLeft = 2250, .placement = P::TopLeftCorner, .frameColour = F::White,
+               .headerLeft = 420, .headerWidth = 1695}),
+        named({.tasks = 11, .caption = CAPTION("Tarnbook! 11 Tasks"), .clientHeight = 5010, .printLeft = 630,
+               .saveLeft = 1410, .clearLeft = 2250, .frameColour = F::CaptionText}),
+        named({.tasks = 12, .caption = CAPTION("Tarnbook! 12 Tasks"), .clientHeight = 5370, .printLeft = 630,
+               .saveLeft = 1410, .clearLeft = 2250, .frameColour = F::White}),
+        named({.tasks = 13, .caption = CAPTION("Tarnbook! 13 Tasks"), .clientHeight = 5700, .printLeft = 630,
+               .saveLeft = 1410, .clearLeft = 2250, .frameColour = F::CaptionText, .secondTickHeight = 165}),
+        named({.tasks = 14, .caption = CAPTION("Tarnbook! 14 Tasks..."), .clientHeight = 6060, .printLeft = 630,
+               .saveLeft = 1410, .clearLeft = 2250, .frameColour = F::White}),
+        named({.tasks = 15, .caption = CAPTION("Tarnbook! Really Busy Day..."), .clientHeight = 6435,
+               .printLeft = 630, .saveLeft = 1410, .clearLeft = 2250, .frameColour = F::CaptionText,
+               .backgroundHeight = 450}),
+    };
     return rows;
 }
 
@@ -74,7 +76,7 @@ const ListLayout &privateListLayout()
     static const ListLayout row = [] {
         ListLayout r = *dayListLayout(5);
         r.formName = QStringLiteral("frmpriva2");
-        r.caption = QStringLiteral("My Private Tarnbook!");
+        r.caption = CAPTION("My Private Tarnbook!");
         r.section = storekeys::privateSection;
         r.clientHeight = 2880;
         r.printLeft = 570;

@@ -14,7 +14,7 @@ struct ListLayout
 
     int tasks = 0;
     QString formName;
-    QString caption;
+    const char *caption = ""; // shown translated
     QString section;
     int clientHeight = 0;
     int printLeft = 0, saveLeft = 0, clearLeft = 0;

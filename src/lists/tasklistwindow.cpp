@@ -2,6 +2,7 @@
 
 #include "app/navigation.h"
 #include "forms/controls.h"
+#include "forms/look.h"
 #include "forms/messageboxes.h"
 #include "forms/printing.h"
 #include "store/settingsstore.h"
@@ -16,19 +17,13 @@
 
 namespace {
 
-// Tops of the row numbers and of the tick boxes; the text boxes sit every
-// 360 twips from 660.
+// Tops of the row numbers and of the tick boxes; the text boxes sit at
+// look::rowTop().
 constexpr int rowLabelTops[] = {780, 1140, 1500, 1860, 2220, 2580, 2880, 3240, 3600, 3960, 4320, 4680, 5040, 5400, 5760};
 constexpr int tickTops[] = {780, 1110, 1470, 1830, 2220, 2580, 2940, 3300, 3660, 4020, 4380, 4740, 5100, 5460, 5820};
 
 const QColor openLook(0xFF, 0xFF, 0xFF);
-const QColor doneLook(0xE0, 0xE0, 0xE0);
-const QColor buttonFace(0xE0, 0xE0, 0xE0);
-
-int textTop(int row)
-{
-    return 660 + 360 * (row - 1);
-}
+const QColor &doneLook = look::face;
 
 } // namespace
 
@@ -38,8 +33,7 @@ TaskListWindow::TaskListWindow(const WindowKit &kit, WindowPrinter &printer, con
     , m_printer(printer)
     , m_layout(layout)
 {
-    setWindowTitle(layout.caption);
-    setBorder(Border::FixedSingle);
+    setWindowTitle(tr(layout.caption));
     setRuledBackground(layout.backgroundHeight);
     if (layout.placement == ListLayout::Placement::TopLeftCorner)
         setClientOrigin(45, 330);
@@ -63,42 +57,42 @@ void TaskListWindow::buildControls()
     controls::setBackground(frame, m_layout.frameColour == ListLayout::FrameColour::White
                                        ? QColor(Qt::white)
                                        : QApplication::palette().color(QPalette::HighlightedText));
-    auto *header = controls::label(frame, QStringLiteral("Label1"), QStringLiteral("Today's Tarnbook!"),
+    auto *header = controls::label(frame, QStringLiteral("Label1"), tr("Today's Tarnbook!"),
                                    m_layout.headerLeft, 240, m_layout.headerWidth, 225);
-    header->setFont(controls::msSansSerif(8.25, true));
+    header->setFont(controls::msSansSerif(look::fontPoints, true));
     header->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     for (int row = 1; row <= n; ++row) {
-        controls::label(area, QStringLiteral("Label2(%1)").arg(row - 1), QStringLiteral("%1.").arg(row), 120,
+        controls::label(area, QStringLiteral("Label2(%1)").arg(row - 1), tr("%1.").arg(row), 120,
                         rowLabelTops[row - 1], 225, 225);
     }
     for (int row = 1; row <= n; ++row) {
-        auto *text = controls::lineEdit(area, storekeys::textKey(row), 360, textTop(row), 3015, 315);
-        text->setAccessibleName(QStringLiteral("Task %1").arg(row));
+        auto *text = controls::lineEdit(area, storekeys::textKey(row), 360, look::rowTop(row), 3015, 315);
+        text->setAccessibleName(tr("Task %1").arg(row));
         if (row == 1)
             controls::setBackground(text, openLook);
         m_texts << text;
     }
     for (int row = 1; row <= n; ++row) {
         const int height = row == 2 ? m_layout.secondTickHeight : 195;
-        auto *tick = controls::tickBox(area, QStringLiteral("Check%1").arg(row), QStringLiteral("Task %1 done").arg(row),
+        auto *tick = controls::tickBox(area, QStringLiteral("Check%1").arg(row), tr("Task %1 done").arg(row),
                                        3480, tickTops[row - 1], 195, height);
         connect(tick, &QCheckBox::toggled, this, [this, row] { applyTickLook(row); });
         m_ticks << tick;
     }
 
-    m_tickAll = controls::button(area, QStringLiteral("cmdall"), QStringLiteral("X"), 3480, 420, 195, 195);
-    m_tickAll->setFont(controls::verdana(8.25, true));
-    m_tickAll->setAccessibleName(QStringLiteral("Tick all tasks"));
-    const int buttonTop = 660 + 360 * n;
-    m_print = controls::button(area, QStringLiteral("cmdprint"), QStringLiteral("&Print List"), m_layout.printLeft,
+    m_tickAll = controls::button(area, QStringLiteral("cmdall"), tr("X"), 3480, 420, 195, 195);
+    m_tickAll->setFont(controls::verdana(look::fontPoints, true));
+    m_tickAll->setAccessibleName(tr("Tick all tasks"));
+    const int buttonTop = look::rowTop(n + 1);
+    m_print = controls::button(area, QStringLiteral("cmdprint"), tr("&Print List"), m_layout.printLeft,
                                buttonTop, 795, 315);
-    m_save = controls::button(area, QStringLiteral("cmdsave"), QStringLiteral("&Save List"), m_layout.saveLeft,
+    m_save = controls::button(area, QStringLiteral("cmdsave"), tr("&Save List"), m_layout.saveLeft,
                               buttonTop, 855, 315);
-    m_clear = controls::button(area, QStringLiteral("cmdclear"), QStringLiteral("&Clear List"), m_layout.clearLeft,
+    m_clear = controls::button(area, QStringLiteral("cmdclear"), tr("&Clear List"), m_layout.clearLeft,
                                buttonTop, 855, 315);
     for (QPushButton *b : {m_print, m_save, m_clear})
-        controls::setBackground(b, buttonFace);
+        controls::setBackground(b, look::face);
 
     connect(m_tickAll, &QPushButton::clicked, this, &TaskListWindow::tickAll);
     connect(m_print, &QPushButton::clicked, this, &TaskListWindow::print);
@@ -172,8 +166,8 @@ void TaskListWindow::print()
 {
     const PrintOutcome outcome = m_printer.print(client());
     if (outcome.status == PrintOutcome::Status::Refused)
-        m_kit.boxes.inform(QStringLiteral("The list could not be printed: %1.").arg(outcome.reason),
-                                 QStringLiteral("Error!"));
+        m_kit.boxes.inform(tr("The list could not be printed: %1.").arg(outcome.reason),
+                                 tr("Error!"));
 }
 
 void TaskListWindow::formUnload()

@@ -23,7 +23,6 @@ class TaskListWindow final : public Form
 public:
     TaskListWindow(const WindowKit &kit, WindowPrinter &printer, const ListLayout &layout);
 
-    const ListLayout &layout() const { return m_layout; }
     int taskCount() const { return m_layout.tasks; }
     // Rows are numbered from 1.
     QLineEdit *textBox(int row) const { return m_texts.at(row - 1); }

@@ -11,8 +11,11 @@
 namespace {
 
 const char *const captions[NoteWindow::count] = {
-    "Tarnbook! Quick Note (Main)", "Tarnbook! Quick Note (2)", "Tarnbook! Quick Note (3)",
-    "Tarnbook! Quick Note (4)",    "Tarnbook! Quick Note (End)",
+    QT_TRANSLATE_NOOP("NoteWindow", "Tarnbook! Quick Note (Main)"),
+    QT_TRANSLATE_NOOP("NoteWindow", "Tarnbook! Quick Note (2)"),
+    QT_TRANSLATE_NOOP("NoteWindow", "Tarnbook! Quick Note (3)"),
+    QT_TRANSLATE_NOOP("NoteWindow", "Tarnbook! Quick Note (4)"),
+    QT_TRANSLATE_NOOP("NoteWindow", "Tarnbook! Quick Note (End)"),
 };
 
 const QColor face(169, 191, 168);
@@ -30,7 +33,7 @@ NoteWindow::NoteWindow(const WindowKit &kit, Desktop &desktop, int number)
     , m_desktop(desktop)
     , m_number(number)
 {
-    setWindowTitle(QString::fromLatin1(captions[number - 1]));
+    setWindowTitle(tr(captions[number - 1]));
     setBorder(Border::FixedTool);
     setShownInTaskbar(false);
     setRuledBackground();
@@ -42,9 +45,9 @@ NoteWindow::NoteWindow(const WindowKit &kit, Desktop &desktop, int number)
     m_note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_note->setTabChangesFocus(true);
     controls::place(m_note, 60, 60, 3255, 1275);
-    auto *clear = controls::button(area, QStringLiteral("Command2"), QStringLiteral("Clear Current Quicknote"), 1380,
+    auto *clear = controls::button(area, QStringLiteral("Command2"), tr("Clear Current Quicknote"), 1380,
                                    1320, 1935, 255);
-    m_newNote = controls::button(area, QStringLiteral("Command1"), QStringLiteral("New QuickNote"), 60, 1320, 1335, 255);
+    m_newNote = controls::button(area, QStringLiteral("Command1"), tr("New QuickNote"), 60, 1320, 1335, 255);
     for (QPushButton *b : {clear, m_newNote})
         controls::setBackground(b, face);
 

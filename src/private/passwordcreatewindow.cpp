@@ -2,6 +2,7 @@
 
 #include "app/navigation.h"
 #include "forms/controls.h"
+#include "forms/look.h"
 #include "forms/messageboxes.h"
 #include "private/passwordhash.h"
 #include "store/settingsstore.h"
@@ -14,7 +15,7 @@ PasswordCreateWindow::PasswordCreateWindow(const WindowKit &kit)
     : Form(kit.host, formName)
     , m_kit(kit)
 {
-    setWindowTitle(QStringLiteral("Create Password"));
+    setWindowTitle(tr("Create Password"));
     setBorder(Border::Sizable);
     setRuledBackground();
     setCentredOnScreen();
@@ -25,14 +26,14 @@ PasswordCreateWindow::PasswordCreateWindow(const WindowKit &kit)
     m_second = controls::lineEdit(area, QStringLiteral("txtpass2"), 360, 1800, 2415, 285);
     for (QLineEdit *box : {m_first, m_second})
         box->setEchoMode(QLineEdit::Password);
-    m_first->setAccessibleName(QStringLiteral("Enter Password"));
-    m_second->setAccessibleName(QStringLiteral("Re-enter Password"));
-    auto *ok = controls::button(area, QStringLiteral("cmdok"), QStringLiteral("OK"), 1800, 2280, 975, 375);
-    controls::setBackground(ok, QColor(0xE0, 0xE0, 0xE0));
-    controls::label(area, QStringLiteral("Label1"), QStringLiteral("Please create your Private List Password"), 360,
+    m_first->setAccessibleName(tr("Enter Password"));
+    m_second->setAccessibleName(tr("Re-enter Password"));
+    auto *ok = controls::button(area, QStringLiteral("cmdok"), tr("OK"), 1800, 2280, 975, 375);
+    controls::setBackground(ok, look::face);
+    controls::label(area, QStringLiteral("Label1"), tr("Please create your Private List Password"), 360,
                     360, 2895, 255);
-    controls::label(area, QStringLiteral("Label2(0)"), QStringLiteral("Enter Password"), 360, 840, 1215, 255);
-    controls::label(area, QStringLiteral("Label2(1)"), QStringLiteral("Re-enter Password"), 360, 1560, 1575, 255);
+    controls::label(area, QStringLiteral("Label2(0)"), tr("Enter Password"), 360, 840, 1215, 255);
+    controls::label(area, QStringLiteral("Label2(1)"), tr("Re-enter Password"), 360, 1560, 1575, 255);
     controls::chainTabOrder({m_first, m_second, ok});
     connect(ok, &QPushButton::clicked, this, &PasswordCreateWindow::confirm);
 
@@ -43,14 +44,19 @@ void PasswordCreateWindow::confirm()
 {
     // Both the same, exactly (case and blanks count), and not empty.
     if (m_first->text().isEmpty() || m_first->text() != m_second->text()) {
-        m_kit.boxes.inform(QStringLiteral("Passwords are blank or do not match"), QStringLiteral("Error!"));
+        m_kit.boxes.inform(tr("Passwords are blank or do not match"), tr("Error!"));
         return;
     }
-    const StoreResult result =
-        m_kit.store.write(storekeys::passwordSection, storekeys::passwordKey, passwordhash::hash(m_first->text()));
+    const QString hashed = passwordhash::hash(m_first->text());
+    if (hashed.isEmpty()) {
+        m_kit.boxes.inform(tr("The password was not saved: there was not enough memory to protect it."),
+                           tr("Error!"));
+        return;
+    }
+    const StoreResult result = m_kit.store.write(storekeys::passwordSection, storekeys::passwordKey, hashed);
     if (!m_kit.written(result, tr("The password was not saved.")))
         return;
-    m_kit.boxes.inform(QStringLiteral("Password Set!"), QStringLiteral("Velmorwick"));
+    m_kit.boxes.inform(tr("Password Set!"), tr("Velmorwick"));
     m_kit.navigation.showPasswordEntry();
     unload();
 }

@@ -2,6 +2,7 @@
 
 #include "app/navigation.h"
 #include "forms/controls.h"
+#include "forms/look.h"
 #include "forms/messageboxes.h"
 #include "private/passwordhash.h"
 #include "store/settingsstore.h"
@@ -15,7 +16,7 @@ PasswordEntryWindow::PasswordEntryWindow(const WindowKit &kit)
     : Form(kit.host, formName)
     , m_kit(kit)
 {
-    setWindowTitle(QStringLiteral("Enter Password!"));
+    setWindowTitle(tr("Enter Password!"));
     setBorder(Border::FixedDialog);
     setRuledBackground();
     setCentredOnScreen();
@@ -25,13 +26,13 @@ PasswordEntryWindow::PasswordEntryWindow(const WindowKit &kit)
     m_password = controls::lineEdit(area, QStringLiteral("Text1"), 360, 720, 1665, 285);
     m_password->setEchoMode(QLineEdit::Password);
     m_password->setFont(controls::msSansSerif(9.75));
-    m_password->setAccessibleName(QStringLiteral("Password"));
-    m_ok = controls::button(area, QStringLiteral("cmdok"), QStringLiteral("&OK"), 2160, 720, 585, 315);
+    m_password->setAccessibleName(tr("Password"));
+    m_ok = controls::button(area, QStringLiteral("cmdok"), tr("&OK"), 2160, 720, 585, 315);
     auto *change =
-        controls::button(area, QStringLiteral("cmdchange"), QStringLiteral("Change Password"), 360, 1140, 2415, 285);
+        controls::button(area, QStringLiteral("cmdchange"), tr("Change Password"), 360, 1140, 2415, 285);
     for (QPushButton *b : {m_ok, change})
-        controls::setBackground(b, QColor(0xE0, 0xE0, 0xE0));
-    controls::label(area, QStringLiteral("Label1"), QStringLiteral("Please enter your password below!"), 360, 240,
+        controls::setBackground(b, look::face);
+    controls::label(area, QStringLiteral("Label1"), tr("Please enter your password below!"), 360, 240,
                     2805, 345);
     controls::chainTabOrder({m_password, m_ok, change});
 
@@ -63,7 +64,7 @@ bool PasswordEntryWindow::typedPasswordIsRight()
 {
     const QString typed = m_password->text();
     if (typed.isEmpty()) {
-        m_kit.boxes.inform(QStringLiteral("Password field cannot be blank"), QStringLiteral("Error!"));
+        m_kit.boxes.inform(tr("Password field cannot be blank"), tr("Error!"));
         m_password->setFocus();
         return false;
     }
@@ -71,22 +72,29 @@ bool PasswordEntryWindow::typedPasswordIsRight()
     switch (passwordhash::check(stored, typed)) {
     case passwordhash::Verdict::MatchesPlainText:
         // Kept as typed by an earlier version: keep its hash from now on. Should
-        // the store refuse, the old value still works next time.
-        m_kit.store.write(storekeys::passwordSection, storekeys::passwordKey, passwordhash::hash(typed));
+        // the store refuse, or the hash not be made, the old value still works.
+        if (const QString hashed = passwordhash::hash(typed); !hashed.isEmpty())
+            m_kit.store.write(storekeys::passwordSection, storekeys::passwordKey, hashed);
         return true;
     case passwordhash::Verdict::Matches:
         return true;
     case passwordhash::Verdict::TooCostly:
-        m_kit.boxes.inform(QStringLiteral("The stored password cannot be checked: it asks for far more work "
+        m_kit.boxes.inform(tr("The stored password cannot be checked: it asks for far more work "
                                                 "than Velmorwick ever sets, so the settings file may have been "
                                                 "altered."),
-                                 QStringLiteral("Error!"));
+                                 tr("Error!"));
+        m_password->setFocus();
+        return false;
+    case passwordhash::Verdict::CannotCheck:
+        m_kit.boxes.inform(tr("The password cannot be checked on this system: its cryptography library did not "
+                              "start."),
+                           tr("Error!"));
         m_password->setFocus();
         return false;
     case passwordhash::Verdict::Wrong:
         break;
     }
-    m_kit.boxes.inform(QStringLiteral("Wrong password, please try again"), QStringLiteral("Error!"));
+    m_kit.boxes.inform(tr("Wrong password, please try again"), tr("Error!"));
     m_password->setFocus();
     return false;
 }

@@ -4,7 +4,6 @@
 
 #include <sodium.h>
 
-#include <stdexcept>
 
 namespace passwordhash {
 
@@ -14,10 +13,10 @@ namespace {
 constexpr auto opsLimit = crypto_pwhash_OPSLIMIT_INTERACTIVE;
 constexpr auto memLimit = crypto_pwhash_MEMLIMIT_INTERACTIVE;
 
-void initialise()
+// Fails only where the system offers no source of randomness.
+bool initialise()
 {
-    if (sodium_init() < 0)
-        throw std::runtime_error("libsodium cannot start");
+    return sodium_init() >= 0;
 }
 
 bool isHash(const QByteArray &stored)
@@ -56,18 +55,20 @@ bool costIsBounded(const QByteArray &stored)
 
 QString hash(const QString &password)
 {
-    initialise();
+    if (!initialise())
+        return {};
     const QByteArray bytes = password.toUtf8();
     char out[crypto_pwhash_STRBYTES];
     if (crypto_pwhash_str(out, bytes.constData(), static_cast<unsigned long long>(bytes.size()), opsLimit, memLimit)
         != 0)
-        throw std::runtime_error("out of memory while hashing the password");
+        return {}; // not enough memory
     return QString::fromLatin1(out);
 }
 
 Verdict check(const QString &stored, const QString &typed)
 {
-    initialise();
+    if (!initialise())
+        return Verdict::CannotCheck;
     if (stored.isEmpty())
         return Verdict::Wrong;
     const QByteArray storedBytes = stored.toUtf8();

@@ -6,14 +6,16 @@
 // (Argon2id), never as the text itself.
 namespace passwordhash {
 
-// A self-describing hash string of the password, with a fresh salt.
+// A self-describing hash string of the password, with a fresh salt; empty
+// when it could not be made (no memory, no source of randomness).
 QString hash(const QString &password);
 
 enum class Verdict {
     Matches,
     MatchesPlainText, // an earlier version kept the password as typed; replace it by its hash
     Wrong,
-    TooCostly, // the stored hash asks for far more work than this program ever sets
+    TooCostly,   // the stored hash asks for far more work than this program ever sets
+    CannotCheck, // the hashing library could not start on this system
 };
 
 // Compares exactly: letter case and every blank count.

@@ -49,8 +49,14 @@ public:
     // A missing section or key reads as the empty string.
     virtual QString read(const QString &section, const QString &key) const = 0;
 
-    // All the changes reach the disk together before this returns, or none
-    // does. Removing a missing section is reported, not refused.
+    // The changes reach the disk before this returns. Removing a missing
+    // section is reported, not refused.
+    //  - The settings file (ConfFileStore, everywhere but Windows) applies a
+    //    batch all or nothing: after a refusal nothing of it was written.
+    //  - The registry (RegistryStore, Windows) has no way to change several
+    //    values together: a refusal part-way may leave the earlier changes
+    //    of the batch written. Callers that must not mix old and new values
+    //    there keep them in one value.
     virtual StoreResult apply(const QList<StoreChange> &changes) = 0;
 
     StoreResult write(const QString &section, const QString &key, const QString &value)

@@ -52,7 +52,7 @@ void NotesWindowManagerTest::everyNoteStaysAboveAFocusedWindowAndOutOfTheTaskBar
     QVERIFY(QTest::qWaitForWindowExposed(&other));
     other.activateWindow();
     other.raise();
-    QTest::qWait(400);
+    QTRY_VERIFY(other.isActiveWindow()); // the window manager has acted on it
 
     const auto stack = XSession::stackingOrder();
     for (int k = 1; k <= NoteWindow::count; ++k) {

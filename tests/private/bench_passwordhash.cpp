@@ -22,9 +22,12 @@ int main()
     }
     std::sort(checks.begin(), checks.end());
     std::sort(hashes.begin(), hashes.end());
-    std::printf("password check: median %.1f ms, worst %.1f ms over 10 runs (goal: under 500 ms)\n",
-                checks[checks.size() / 2], checks.back());
+    const double median = checks[checks.size() / 2];
+    constexpr double goalMs = 500;
+    std::printf("password check: median %.1f ms, worst %.1f ms over 10 runs (goal: under %.0f ms) %s\n", median,
+                checks.back(), goalMs, median < goalMs ? "met" : "MISSED");
     std::printf("password hash:  median %.1f ms, worst %.1f ms over 10 runs\n", hashes[hashes.size() / 2],
                 hashes.back());
-    return 0;
+    // Missed by a wide margin, the check would be felt as a freeze.
+    return median > 2 * goalMs ? 1 : 0;
 }
