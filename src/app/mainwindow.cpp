@@ -32,12 +32,30 @@ struct SizeRow
 };
 
 constexpr SizeRow sizeRows[] = {
-    {3, "Check1", 300, 1170, 0, 660, 1140, 855},      {5, "Check2", 300, 1470, 6, 660, 1440, 855},
-    {6, "Check3", 300, 1770, 5, 660, 1740, 855},      {7, "Check4", 300, 2070, 4, 660, 2040, 855},
-    {8, "Check6", 300, 2370, 3, 660, 2340, 855},      {9, "Check5", 300, 2670, 2, 660, 2640, 855},
-    {10, "Check9", 2160, 1200, 1, 2520, 1170, 885},   {11, "Check8", 2160, 1500, 11, 2520, 1470, 885},
-    {12, "Check7", 2160, 1800, 10, 2520, 1770, 885},  {13, "Check10", 2160, 2070, 9, 2520, 2070, 885},
-    {14, "Check11", 2160, 2370, 8, 2520, 2370, 885},  {15, "Check12", 2160, 2670, 7, 2520, 2670, 885},
+    {.tasks = 3, .box = "Check1", .boxLeft = 300, .boxTop = 1170, .labelIndex = 0, .labelLeft = 660, .labelTop = 1140,
+     .labelWidth = 855},
+    {.tasks = 5, .box = "Check2", .boxLeft = 300, .boxTop = 1470, .labelIndex = 6, .labelLeft = 660, .labelTop = 1440,
+     .labelWidth = 855},
+    {.tasks = 6, .box = "Check3", .boxLeft = 300, .boxTop = 1770, .labelIndex = 5, .labelLeft = 660, .labelTop = 1740,
+     .labelWidth = 855},
+    {.tasks = 7, .box = "Check4", .boxLeft = 300, .boxTop = 2070, .labelIndex = 4, .labelLeft = 660, .labelTop = 2040,
+     .labelWidth = 855},
+    {.tasks = 8, .box = "Check6", .boxLeft = 300, .boxTop = 2370, .labelIndex = 3, .labelLeft = 660, .labelTop = 2340,
+     .labelWidth = 855},
+    {.tasks = 9, .box = "Check5", .boxLeft = 300, .boxTop = 2670, .labelIndex = 2, .labelLeft = 660, .labelTop = 2640,
+     .labelWidth = 855},
+    {.tasks = 10, .box = "Check9", .boxLeft = 2160, .boxTop = 1200, .labelIndex = 1, .labelLeft = 2520, .labelTop = 1170,
+     .labelWidth = 885},
+    {.tasks = 11, .box = "Check8", .boxLeft = 2160, .boxTop = 1500, .labelIndex = 11, .labelLeft = 2520, .labelTop = 1470,
+     .labelWidth = 885},
+    {.tasks = 12, .box = "Check7", .boxLeft = 2160, .boxTop = 1800, .labelIndex = 10, .labelLeft = 2520, .labelTop = 1770,
+     .labelWidth = 885},
+    {.tasks = 13, .box = "Check10", .boxLeft = 2160, .boxTop = 2070, .labelIndex = 9, .labelLeft = 2520, .labelTop = 2070,
+     .labelWidth = 885},
+    {.tasks = 14, .box = "Check11", .boxLeft = 2160, .boxTop = 2370, .labelIndex = 8, .labelLeft = 2520, .labelTop = 2370,
+     .labelWidth = 885},
+    {.tasks = 15, .box = "Check12", .boxLeft = 2160, .boxTop = 2670, .labelIndex = 7, .labelLeft = 2520, .labelTop = 2670,
+     .labelWidth = 885},
 };
 
 // The lists the auto-load choice can open at start.
