@@ -15,7 +15,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsodium-dev libxc
 CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils \
                   xdotool imagemagick wine64 g++-mingw-w64-x86-64 clang libclang-rt-14-dev
 
-.PHONY: all deps check-deps build run test check sanitize fuzz clean
+.PHONY: all deps check-deps build run test check sanitize fuzz bench clean
 
 all: build
 
@@ -75,6 +75,15 @@ fuzz: check-deps
 	  status=$$?; rm -rf $$corpus; grep -v "^QSettings::" $(BUILD)-fuzz/$$target.log | grep -E "^(Done|stat::number_of_executed|stat::average_exec|==|broken)" ; \
 	  [ $$status -eq 0 ] || exit $$status; \
 	done
+
+# Start-up beside a floor program of the same weight, under a private Xvfb
+# with openbox, then the store's and the password's benchmarks: ratios to
+# floors measured in the same run.
+bench: check-deps build
+	cmake --build $(BUILD) --target velmorwick_floor launchtime bench_store bench_passwordhash -j$(JOBS)
+	bench/run-startup.sh $(BUILD) 12
+	$(BUILD)/tests/store/bench_store
+	$(BUILD)/tests/private/bench_passwordhash
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz

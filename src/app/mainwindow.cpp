@@ -65,10 +65,11 @@ const QColor okFace(214, 209, 194);
 
 } // namespace
 
-MainWindow::MainWindow(const WindowKit &kit, Desktop &desktop)
+MainWindow::MainWindow(const WindowKit &kit, Desktop &desktop, bool listOpenedAtStart)
     : Form(kit.host, formName)
     , m_kit(kit)
     , m_desktop(desktop)
+    , m_listOpenedAtStart(listOpenedAtStart)
 {
     setWindowTitle(tr("Velmorwick! v3.0"));
     setRuledBackground();
@@ -207,21 +208,31 @@ void MainWindow::formLoad()
     autoLoadDispatch();
 }
 
+int MainWindow::autoLoadList(const QString &storedChoice)
+{
+    for (const int tasks : autoLoadSizes) {
+        if (storedChoice == QString::number(tasks))
+            return tasks;
+    }
+    return 0;
+}
+
 void MainWindow::autoLoadDispatch()
 {
     m_dispatchOpenedList = false;
+    if (std::exchange(m_listOpenedAtStart, false)) {
+        m_dispatchOpenedList = true; // already on screen, opened by start-up
+        return;
+    }
     const QString choice = m_kit.store.read(storekeys::autoLoadSection, storekeys::autoLoadKey);
     if (choice.isEmpty() || choice == QLatin1String("none")) {
         showForm();
         return;
     }
-    for (const int tasks : autoLoadSizes) {
-        if (choice == QString::number(tasks)) {
-            m_kit.navigation.showTaskList(tasks);
-            hide();
-            m_dispatchOpenedList = true;
-            return;
-        }
+    if (const int tasks = autoLoadList(choice)) {
+        m_kit.navigation.showTaskList(tasks);
+        hide();
+        m_dispatchOpenedList = true;
     }
     // Any other text opens nothing; start-up shows this window.
 }

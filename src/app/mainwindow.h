@@ -20,7 +20,12 @@ class MainWindow final : public Form
 public:
     static inline const QString formName = QStringLiteral("frmMain");
 
-    MainWindow(const WindowKit &kit, Desktop &desktop);
+    // listOpenedAtStart: start-up has opened the stored choice's list itself,
+    // so this window's load takes that as its dispatch and stays hidden.
+    MainWindow(const WindowKit &kit, Desktop &desktop, bool listOpenedAtStart = false);
+
+    // The list a stored auto-load choice opens: 5, 10, 13 or 15; 0 for none.
+    static int autoLoadList(const QString &storedChoice);
 
     // Whether the last dispatch opened a list and hid this window.
     bool dispatchOpenedList() const { return m_dispatchOpenedList; }
@@ -46,4 +51,5 @@ private:
     Desktop &m_desktop;
     QList<QCheckBox *> m_sizeBoxes; // in screen order: 3, 5, 6 ... 15
     bool m_dispatchOpenedList = false;
+    bool m_listOpenedAtStart = false;
 };

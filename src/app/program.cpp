@@ -11,6 +11,7 @@
 #include "private/passwordcreatewindow.h"
 #include "private/passwordentrywindow.h"
 #include "store/settingsstore.h"
+#include "store/storekeys.h"
 
 #include <QCoreApplication>
 
@@ -34,7 +35,7 @@ Program::Program(const Services &services)
 
 void Program::defineForms()
 {
-    m_forms.define(MainWindow::formName, [this] { return new MainWindow(kit(), desktop()); });
+    m_forms.define(MainWindow::formName, [this] { return new MainWindow(kit(), desktop(), m_listOpenedAtStart); });
     m_forms.define(ReminderWindow::formName, [this] { return new ReminderWindow(kit()); });
     m_forms.define(AboutWindow::formName, [this] { return new AboutWindow(m_forms, boxes(), systemInfo()); });
     for (const ListLayout &layout : dayListLayouts())
@@ -50,7 +51,18 @@ void Program::defineForms()
 void Program::start()
 {
     store().checkOnOpen();
+    // A list the stored choice opens goes on screen first; the main window,
+    // which is hidden then, is built right after, before anything can ask
+    // for it, and takes that list as its dispatch.
+    const int autoLoaded =
+        MainWindow::autoLoadList(store().read(storekeys::autoLoadSection, storekeys::autoLoadKey));
+    if (autoLoaded && !hasEnded()) {
+        showTaskList(autoLoaded);
+        desktop().flush();
+    }
+    m_listOpenedAtStart = autoLoaded != 0;
     auto &main = m_forms.ref<MainWindow>();
+    m_listOpenedAtStart = false;
     if (!hasEnded() && !main.dispatchOpenedList())
         main.showForm();
 }

@@ -87,4 +87,5 @@ private:
 
     Services m_services;
     FormRegistry m_forms;
+    bool m_listOpenedAtStart = false; // while start-up builds the main window
 };

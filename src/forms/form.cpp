@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -19,12 +20,19 @@ public:
 
     QColor colour = Qt::white;
     QPixmap picture;
+    // A picture from the resources, decoded when first painted (a hidden
+    // window never needs it) and shared by every window that shows it.
+    QString picturePath;
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
         painter.fillRect(rect(), colour);
+        if (picture.isNull() && !picturePath.isEmpty() && !QPixmapCache::find(picturePath, &picture)) {
+            picture.load(picturePath);
+            QPixmapCache::insert(picturePath, picture);
+        }
         if (!picture.isNull())
             painter.drawPixmap(0, 0, picture);
     }
@@ -98,7 +106,8 @@ void Form::setBackground(const QColor &colour, const QPixmap &picture)
 
 void Form::setRuledBackground(int pictureHeight)
 {
-    setBackground(Qt::white, QPixmap(QStringLiteral(":/assets/background-%1.png").arg(pictureHeight)));
+    setBackground(Qt::white);
+    m_client->picturePath = QStringLiteral(":/assets/background-%1.png").arg(pictureHeight);
 }
 
 void Form::setMenuBar(QMenuBar *bar)

@@ -22,6 +22,10 @@ public:
     // Keeps a window that is about to show out of the task bar. Called at
     // every show, as some window managers forget it when a window hides.
     virtual void keepOffTaskbar(QWidget *window) = 0;
+
+    // Sends what the window system has queued (a window's map request) now
+    // rather than when the event loop next runs.
+    virtual void flush() {}
 };
 
 namespace platform {

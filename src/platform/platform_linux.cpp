@@ -23,6 +23,7 @@
 #include <cstring>
 #include <vector>
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -42,10 +43,21 @@ std::unique_ptr<SettingsStore> openUserStore()
 std::optional<QString> lastPrintJobRefusal()
 {
     // CUPS keeps the status of the last request per thread: the job Qt has
-    // just handed over with cupsPrintFile().
-    if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
-        return std::nullopt;
-    return QString::fromUtf8(cupsLastErrorString());
+    // just handed over with cupsPrintFile(). CUPS is asked through the copy
+    // Qt's print plugin loaded; linking it here would load it, and all it
+    // brings, at every start.
+    void *cups = ::dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (!cups)
+        return std::nullopt; // no job went through CUPS
+    using LastError = ipp_status_t (*)();
+    using LastErrorString = const char *(*)();
+    const auto lastError = reinterpret_cast<LastError>(::dlsym(cups, "cupsLastError"));
+    const auto lastErrorString = reinterpret_cast<LastErrorString>(::dlsym(cups, "cupsLastErrorString"));
+    std::optional<QString> refusal;
+    if (lastError && lastErrorString && lastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+        refusal = QString::fromUtf8(lastErrorString());
+    ::dlclose(cups);
+    return refusal;
 }
 
 namespace {
@@ -63,6 +75,14 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 // flag; on a window that is already shown it changes in place.
 class X11Desktop final : public Desktop
 {
+public:
+    void flush() override
+    {
+        const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (xcb_connection_t *connection = x11 ? x11->connection() : nullptr)
+            xcb_flush(connection);
+    }
+
 public:
     // Qt has no call for skip-taskbar on X11: set the window's _NET_WM_STATE
     // before it is mapped, and ask the window manager once it is (EWMH).

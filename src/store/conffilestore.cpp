@@ -97,7 +97,14 @@ ConfFileStore::Loaded ConfFileStore::parse(StoreFolder::ReadResult &&read) const
         loaded.document = std::move(*exact);
     } else {
         loaded.exact = false;
-        loaded.document = readAsQSettingsDoes(m_path, &loaded.damaged);
+        // Parsed from a copy of exactly these bytes under a name of its own:
+        // QSettings caches a file by its path, size and time stamp to the
+        // millisecond, and would hand back an older version of the store.
+        StoreFolder folder;
+        const QString copy = folder.open(m_folder, false) ? folder.writeScratch(read.bytes, {}) : QString();
+        loaded.document = readAsQSettingsDoes(copy.isEmpty() ? m_path : QDir(m_folder).filePath(copy), &loaded.damaged);
+        if (!copy.isEmpty())
+            folder.remove(copy);
         loaded.bytes = std::move(read.bytes);
     }
     m_cached = Cached{read.stamp, loaded};

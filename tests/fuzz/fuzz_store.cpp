@@ -34,8 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static QCoreApplication app(argc, argv);
     static QTemporaryDir root;
 
-    QDir folder(root.filePath(QStringLiteral("Velmorwick")));
-    folder.removeRecursively();
+    // A folder of its own each run: QSettings caches a file by its path.
+    static int run = 0;
+    QDir(root.filePath(QStringLiteral("Velmorwick-%1").arg(run))).removeRecursively();
+    QDir folder(root.filePath(QStringLiteral("Velmorwick-%1").arg(++run)));
     QDir().mkpath(folder.path());
     const QString path = folder.filePath(QStringLiteral("Velmorwick.conf"));
     const QByteArray contents(reinterpret_cast<const char *>(data), qsizetype(size));
@@ -59,7 +61,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(store.write(QStringLiteral("Task9"), QStringLiteral("Text1"), QStringLiteral("new")).written(),
             "the write went through");
     {
-        const QSettings after(path, QSettings::IniFormat);
+        // QSettings caches by path, size and millisecond: read a copy.
+        static int copies = 0;
+        const QString copyPath = root.filePath(QStringLiteral("after-%1.conf").arg(++copies));
+        QFile::remove(copyPath);
+        QFile::copy(path, copyPath);
+        const QSettings after(copyPath, QSettings::IniFormat);
         after.allKeys();
         require(after.status() == QSettings::NoError, "the new file parses");
         require(after.value(QStringLiteral("Task9/Text1")).toString() == QLatin1String("new"), "the new value is there");
