@@ -12,10 +12,13 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsodium-dev libxc
 # server with a PDF printer, the PDF tools to read what it printed, and a
 # virtual X server with a real window manager, and the Windows cross
 # compiler with Wine to run the Windows-only code, and clang with libFuzzer.
+# ... what make package needs to compute the package's dependencies and to
+# check the menu entry and the metadata.
+PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream
 CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils \
-                  xdotool imagemagick wine64 g++-mingw-w64-x86-64 clang libclang-rt-14-dev
+                  xdotool imagemagick wine64 g++-mingw-w64-x86-64 clang libclang-rt-14-dev debootstrap
 
-.PHONY: all deps check-deps build run test check sanitize fuzz bench clean
+.PHONY: all deps check-deps package-deps build run test check sanitize fuzz bench package clean
 
 all: build
 
@@ -36,14 +39,21 @@ endef
 deps:
 	$(call install,$(PACKAGES))
 
-check-deps: deps
+check-deps: package-deps
 	$(call install,$(CHECK_PACKAGES))
+
+package-deps: deps
+	$(call install,$(PACKAGE_PACKAGES))
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# Only what the program needs, then the program (it says so, in one line,
+# when there is no graphical session).
+run: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) --target velmorwick -j$(JOBS)
 	$(BUILD)/src/velmorwick
 
 test: build
@@ -52,8 +62,9 @@ test: build
 # The extended suite: the tests that need real outside programs, every
 # ordinary test again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and the benchmarks, which print their figures.
-check: check-deps build sanitize fuzz
+check: check-deps build sanitize fuzz package
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -L extended
+	tests/packaging/install-in-fresh-root.sh $(BUILD)/velmorwick_$$(sed -n 's/^project(Velmorwick VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)_$$(dpkg --print-architecture).deb
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --verbose -L benchmark | grep -E "^[0-9]+: [a-z]"
 
 sanitize: deps
@@ -84,6 +95,15 @@ bench: check-deps build
 	bench/run-startup.sh $(BUILD) 12
 	$(BUILD)/tests/store/bench_store
 	$(BUILD)/tests/private/bench_passwordhash
+
+# The Debian package, its menu entry and metadata checked by their validators.
+package: package-deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) --target velmorwick manual -j$(JOBS)
+	desktop-file-validate packaging/org.velmorwick.Velmorwick.desktop
+	appstreamcli validate --no-net packaging/org.velmorwick.Velmorwick.metainfo.xml
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/velmorwick_*.deb
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz

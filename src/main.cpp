@@ -1,4 +1,5 @@
 #include "app/appearance.h"
+#include "app/commandline.h"
 #include "app/program.h"
 #include "dialogs/systeminfo.h"
 #include "forms/messageboxes.h"
@@ -8,8 +9,16 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = commandline::handle(argc, argv))
+        return *answered;
+    if (const std::optional<QString> problem = platform::missingDisplay()) {
+        std::fprintf(stderr, "%s\n", qPrintable(*problem));
+        return 1;
+    }
     platform::prepareEnvironment();
     QApplication app(argc, argv);
     // The program ends through its own commands, not when a window closes.

@@ -1,8 +1,10 @@
-// Draws the program's pictures. Run it when a picture has to change and commit
-// the PNG files it writes:
+// Draws the program's pictures, at their size and twice it, and the icon in
+// the icon theme's sizes and as SVG. Run it when a picture has to change and
+// commit the files it writes:
 //   cmake --build build --target make_assets && build/assets/source/make_assets assets
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -75,12 +77,37 @@ QImage icon(int size)
     return image;
 }
 
-// The product name on the main window, 164 x 55.
-QImage banner()
+// The same icon as scalable SVG, on the 32-unit grid icon() draws on.
+QByteArray iconSvg()
 {
-    QImage image(164, 55, QImage::Format_ARGB32);
+    const int left = 4, top = 2, width = 19, height = 24, fold = 6;
+    QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n"
+                     "  <g stroke=\"#404040\" shape-rendering=\"crispEdges\">\n";
+    for (int i = 2; i >= 1; --i) // the pages underneath, offset down and right
+        svg += QStringLiteral("    <rect x=\"%1.5\" y=\"%2.5\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
+                   .arg(left + 3 * i).arg(top + 3 * i).arg(width).arg(height)
+                   .arg(i == 2 ? QStringLiteral("#c0c0c0") : QStringLiteral("#ffffff")).toUtf8();
+    svg += QStringLiteral("    <path d=\"M%1.5 %2.5 H%3.5 L%4.5 %5.5 V%6.5 H%1.5 Z\" fill=\"#ffffff\"/>\n")
+               .arg(left).arg(top).arg(left + width - fold).arg(left + width).arg(top + fold).arg(top + height)
+               .toUtf8();
+    svg += "  </g>\n  <g stroke=\"#0080ff\" shape-rendering=\"crispEdges\">\n";
+    for (int y = top + 8; y < top + height - 1; y += 3)
+        svg += QStringLiteral("    <line x1=\"%1\" y1=\"%2.5\" x2=\"%3\" y2=\"%2.5\"/>\n")
+                   .arg(left + 2).arg(y).arg(left + width - 2).toUtf8();
+    svg += QStringLiteral("  </g>\n  <line x1=\"%1.5\" y1=\"%2\" x2=\"%1.5\" y2=\"%3\" stroke=\"#ff0000\"/>\n")
+               .arg(left + 5).arg(top + 2).arg(top + height - 2).toUtf8();
+    svg += QStringLiteral("  <path d=\"M%1.5 %2.5 V%3.5 H%4.5 Z\" fill=\"#c0c0c0\" stroke=\"#404040\"/>\n</svg>\n")
+               .arg(left + width - fold).arg(top).arg(top + fold).arg(left + width).toUtf8();
+    return svg;
+}
+
+// The product name on the main window, 164 x 55 (times scale).
+QImage banner(int scale = 1)
+{
+    QImage image(164 * scale, 55 * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     QFont font;
@@ -131,6 +158,24 @@ QImage advert()
     return image;
 }
 
+// Twice the size for a 200 % desktop: the ruled bands are pixel patterns,
+// so they are doubled exactly.
+QImage doubled(const QImage &image)
+{
+    return image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+bool saveText(const QByteArray &text, const QDir &dir, const char *name)
+{
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    std::printf("wrote %s\n", qPrintable(file.fileName()));
+    return true;
+}
+
 bool save(const QImage &image, const QDir &dir, const char *name)
 {
     const QString path = dir.filePath(QString::fromLatin1(name));
@@ -154,5 +199,18 @@ int main(int argc, char **argv)
     ok = save(icon(16), dir, "icon-16.png") && ok;
     ok = save(banner(), dir, "banner.png") && ok;
     ok = save(advert(), dir, "quillmark.png") && ok;
+    // For a 200 % desktop.
+    ok = save(doubled(background(408)), dir, "background-408@2x.png") && ok;
+    ok = save(doubled(background(450)), dir, "background-450@2x.png") && ok;
+    ok = save(icon(64), dir, "icon-32@2x.png") && ok;
+    ok = save(icon(32), dir, "icon-16@2x.png") && ok;
+    ok = save(banner(2), dir, "banner@2x.png") && ok;
+    // The icon theme's sizes, and the scalable one, for the menu entry.
+    QDir().mkpath(dir.filePath(QStringLiteral("icons")));
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QByteArray name = "icons/velmorwick-" + QByteArray::number(size) + ".png";
+        ok = save(icon(size), dir, name.constData()) && ok;
+    }
+    ok = saveText(iconSvg(), dir, "icons/velmorwick.svg") && ok;
     return ok ? 0 : 1;
 }

@@ -85,7 +85,7 @@ void MainWindow::buildControls()
 
     auto *banner = new QLabel(area);
     banner->setObjectName(QStringLiteral("Image1"));
-    banner->setPixmap(QPixmap(QStringLiteral(":/assets/banner.png")));
+    banner->setPixmap(look::picture(QStringLiteral(":/assets/banner.png"), devicePixelRatioF()));
     banner->setToolTip(tr("Choose number of tasks to begin!"));
     banner->move(twips::toPixels(660), twips::toPixels(120));
     banner->adjustSize();

@@ -29,9 +29,10 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), colour);
-        if (picture.isNull() && !picturePath.isEmpty() && !QPixmapCache::find(picturePath, &picture)) {
-            picture.load(picturePath);
-            QPixmapCache::insert(picturePath, picture);
+        const QString key = picturePath + (devicePixelRatioF() > 1.0 ? QStringLiteral("@2x") : QString());
+        if (picture.isNull() && !picturePath.isEmpty() && !QPixmapCache::find(key, &picture)) {
+            picture = look::picture(picturePath, devicePixelRatioF());
+            QPixmapCache::insert(key, picture);
         }
         if (!picture.isNull())
             painter.drawPixmap(0, 0, picture);

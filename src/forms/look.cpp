@@ -9,6 +9,18 @@ QFont windowFont()
     return controls::msSansSerif(fontPoints);
 }
 
+QPixmap picture(const QString &path, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1.0 && path.endsWith(QLatin1String(".png"))) {
+        QPixmap sharp(path.chopped(4) + QStringLiteral("@2x.png"));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
+    return QPixmap(path);
+}
+
 QPalette windowPalette()
 {
     // Qt's own light Fusion colours.

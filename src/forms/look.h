@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QPixmap>
 
 // The program's own look, the same on every desktop theme: the windows are
 // laid out in twips for these fonts and coloured to go with them.
@@ -26,6 +27,10 @@ constexpr int rowTop(int row)
 {
     return firstRowTop + rowPitch * (row - 1);
 }
+
+// A picture from the resources at the screen's scale: "name@2x.png" where
+// the screen draws two pixels to a point and that file is there.
+QPixmap picture(const QString &path, qreal devicePixelRatio);
 
 // A complete light palette, every role in every group, so that nothing of a
 // dark desktop theme shows through (text as well as faces).

@@ -13,9 +13,9 @@ struct ListLayout
     enum class FrameColour { CaptionText, White };
 
     int tasks = 0;
-    QString formName;
+    QString formName = {};
     const char *caption = ""; // shown translated
-    QString section;
+    QString section = {};
     int clientHeight = 0;
     int printLeft = 0, saveLeft = 0, clearLeft = 0;
     Placement placement = Placement::Centred;

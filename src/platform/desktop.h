@@ -40,6 +40,9 @@ std::unique_ptr<SystemInfoHost> nativeSystemInfo();
 // thread, if it did; Qt hands jobs over without looking at the answer.
 std::optional<QString> lastPrintJobRefusal();
 
+// Why no window can be shown (no graphical session), in one line, or nothing.
+std::optional<QString> missingDisplay();
+
 // Settles what has to be chosen before the application object exists, such as
 // the window system connection.
 void prepareEnvironment();

@@ -187,6 +187,16 @@ std::unique_ptr<SystemInfoHost> nativeSystemInfo()
     return std::make_unique<PathSystemInfoHost>();
 }
 
+std::optional<QString> missingDisplay()
+{
+    // A platform chosen by hand (offscreen, for one) needs no session.
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
+        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        return std::nullopt;
+    return QStringLiteral("velmorwick needs a graphical session (DISPLAY is not set); to try it without one, "
+                          "run: xvfb-run velmorwick, or QT_QPA_PLATFORM=offscreen velmorwick");
+}
+
 void prepareEnvironment()
 {
     // A Wayland session lets no program keep its window above the others, so

@@ -59,4 +59,9 @@ std::optional<QString> lastPrintJobRefusal()
     return std::nullopt;
 }
 
+std::optional<QString> missingDisplay()
+{
+    return std::nullopt; // a Windows session always has its desktop
+}
+
 } // namespace platform

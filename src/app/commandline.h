@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+
+// What the command line asks for before any window: --help and --version
+// answer and end; anything unknown is refused with the usage. A plain start
+// goes on to the windows. Works without a display.
+namespace commandline {
+
+// The exit status when the command line was answered here; nothing when the
+// program is to start its windows.
+std::optional<int> handle(int argc, char *argv[]);
+
+} // namespace commandline

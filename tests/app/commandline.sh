@@ -1,0 +1,26 @@
+#!/bin/sh
+# The command line without a display: --help and --version answer with
+# status 0, an unknown option gets the usage and status 2, and a plain start
+# says in one line that it needs a graphical session, with status 1.
+#   tests/app/commandline.sh PROGRAM
+program=$1
+failures=0
+check() { # description, expected status, actual status, condition on the output
+    if [ "$2" -ne "$3" ] || [ "$4" != yes ]; then echo "FAIL: $1 (status $3)"; failures=$((failures + 1)); fi
+}
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" > out.txt 2> err.txt; echo $?; }
+cd "$(mktemp -d)"
+
+status=$(run --version)
+check "--version" 0 "$status" "$(grep -qx 'velmorwick [0-9.]*' out.txt && echo yes)"
+status=$(run --help)
+check "--help" 0 "$status" "$(grep -q -- '--version' out.txt && echo yes)"
+status=$(run -h)
+check "-h" 0 "$status" "$(grep -q '^Usage:' out.txt && echo yes)"
+status=$(run --no-such-option)
+check "an unknown option" 2 "$status" "$(grep -q "Unknown option 'no-such-option'" err.txt && grep -q '^Usage:' err.txt && echo yes)"
+status=$(run)
+check "no display" 1 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && grep -q 'graphical session' err.txt && grep -q 'xvfb-run' err.txt && echo yes)"
+
+echo "$((5 - failures)) passed, $failures failed"
+[ "$failures" -eq 0 ]
