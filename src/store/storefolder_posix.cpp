@@ -44,11 +44,14 @@ QString kindOf(mode_t mode)
     return QObject::tr("not a regular file");
 }
 
-bool writeAll(int fd, const QByteArray &bytes)
+// Repeats a read or write call until size bytes have moved: an interrupted
+// call is tried again, one that moves nothing counts as an I/O error.
+template<class Step>
+bool whole(qsizetype size, Step step)
 {
     qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+    while (done < size) {
+        const ssize_t n = step(done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -59,6 +62,13 @@ bool writeAll(int fd, const QByteArray &bytes)
         done += n;
     }
     return true;
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    return whole(bytes.size(), [&](qsizetype done) {
+        return ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+    });
 }
 
 // Reads back what the disk now holds for the file: a flush that failed
@@ -73,18 +83,11 @@ bool landedWhole(int fd, const QByteArray &bytes)
         return false;
     }
     QByteArray back(bytes.size(), Qt::Uninitialized);
-    qsizetype done = 0;
-    while (done < back.size()) {
-        const ssize_t n = ::pread(fd, back.data() + done, size_t(back.size() - done), done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        done += n;
-    }
+    const bool read = whole(back.size(), [&](qsizetype done) {
+        return ::pread(fd, back.data() + done, size_t(back.size() - done), done);
+    });
+    if (!read)
+        return false;
     if (back != bytes) {
         errno = EIO;
         return false;
