@@ -18,6 +18,9 @@ PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream
 CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils \
                   xdotool imagemagick wine64 g++-mingw-w64-x86-64 clang libclang-rt-14-dev debootstrap
 
+# The release, as the project states it; the package is named after it.
+VERSION := $(shell awk '/^project/ { print $$3 }' CMakeLists.txt)
+
 .PHONY: all deps check-deps package-deps build run test check sanitize fuzz bench package clean
 
 all: build
@@ -62,8 +65,9 @@ test: build
 # The extended suite: the tests that need real outside programs, every
 # ordinary test again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and the benchmarks, which print their figures.
-check: check-deps build sanitize fuzz
+check: check-deps build sanitize fuzz package
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -L extended
+	sh tests/packaging/install-in-fresh-root.sh $(BUILD)/velmorwick_$(VERSION)_amd64.deb
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --verbose -L benchmark | grep -E "^[0-9]+: [a-z]"
 
 sanitize: deps

@@ -13,17 +13,9 @@ launch=$build/bench/launchtime
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
-trap 'kill $wm $server 2>/dev/null || true; rm -rf "$work"' EXIT INT TERM
-
-# A display of its own: Xvfb picks a free number and tells it.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-server=$!
-until [ -s "$work/display" ]; do sleep 0.05; done
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
-openbox >/dev/null 2>&1 &
-wm=$!
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do sleep 0.05; done
+. "$(dirname "$0")/../tools/xsession.sh"
+trap 'xsession_stop; rm -rf "$work"' EXIT INT TERM
+xsession_start "$work" 1280x1024
 # A first launch of each, not counted: openbox takes a moment after it says
 # it is there before it manages windows the same way every time, and the
 # disk cache is warm for both from here on.

@@ -12,25 +12,18 @@ out=$(readlink -f "$out")
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
-trap 'pkill -P $$ 2>/dev/null || true; kill $wm $server 2>/dev/null || true; rm -rf "$work"' EXIT INT TERM
+. "$(dirname "$0")/xsession.sh"
+trap 'pkill -P $$ 2>/dev/null || true; xsession_stop; rm -rf "$work"' EXIT INT TERM
+xsession_start "$work"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-server=$!
-until [ -s "$work/display" ]; do sleep 0.05; done
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
-openbox >/dev/null 2>&1 &
-wm=$!
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do sleep 0.05; done
-xsetroot -solid '#3a6ea5' 2>/dev/null || true
-
-window() { # the id of the visible window with exactly this title, once it shows
-    for _ in $(seq 1 100); do
+window() { # the id of the visible window whose title matches this regular expression
+    for _ in $(seq 1 200); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
         [ -n "$id" ] && { echo "$id"; return; }
         sleep 0.1
     done
-    echo "no window '$1'" >&2; exit 1
+    echo "no window '$1' among:" >&2; xdotool search --onlyvisible --name . getwindowname %@ >&2 || true
+    cat "$work/program.log" >&2; kill -TERM $$; exit 1
 }
 frame() { # the window manager's frame around a window, title bar and all
     xwininfo -tree -id "$1" | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p'
@@ -44,7 +37,7 @@ start() { # store contents
     home=$(mktemp -d "$work/home.XXXXXX")
     mkdir -p "$home/Velmorwick"
     printf '%b' "$1" > "$home/Velmorwick/Velmorwick.conf"
-    XDG_CONFIG_HOME=$home "$program" >/dev/null 2>&1 &
+    XDG_CONFIG_HOME=$home "$program" >"$work/program.log" 2>&1 &
     running=$!
 }
 stop() { kill "$running" 2>/dev/null || true; wait "$running" 2>/dev/null || true; }
@@ -72,20 +65,24 @@ xdotool key alt+o
 shoot "$(window 'My Private Tarnbook!')" private-list.png
 stop
 
-# Quick notes above another window.
+# Quick notes above another window: the window manager places the note where
+# there is room, so the other window is moved under it afterwards.
 start ''
 main=$(window 'Velmorwick! v3.0')
-xmessage -geometry 560x300+120+120 -title 'Another program' \
-    'Another program has the focus; the quick notes stay above it.' >/dev/null 2>&1 &
+xmessage -geometry 440x200 -title 'Another program' \
+    'Another program, with the focus.' >/dev/null 2>&1 &
 other=$!
+otherwindow=$(window 'Another program') # mapped, so it cannot take the focus from the menu later
 xdotool windowactivate --sync "$main" key alt+m
 sleep 0.3
 xdotool key q
-note=$(window 'Tarnbook! Quick Note (Main)')
+note=$(window 'Tarnbook! Quick Note \(Main\)')
 xdotool windowactivate --sync "$note" type 'Milk, eggs, bread'
-xdotool windowactivate --sync "$(window 'Another program')"
+eval "$(xdotool getwindowgeometry --shell "$note")" # X, Y of the note
+xdotool windowmove --sync "$otherwindow" $((X + 120)) $((Y + 50)) windowactivate --sync "$otherwindow"
 sleep 0.5
-import -window root -crop 760x520+60+60 "$out/quick-notes.png"
+left=$((X > 60 ? X - 60 : 0)); top=$((Y > 60 ? Y - 60 : 0))
+import -window root -crop 640x360+$left+$top "$out/quick-notes.png"
 echo "wrote $out/quick-notes.png"
 kill "$other" 2>/dev/null || true
 stop

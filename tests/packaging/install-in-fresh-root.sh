@@ -14,7 +14,7 @@ cleanup() {
     [ -n "${program:-}" ] && kill "$program" 2>/dev/null || true
     [ -n "${server:-}" ] && kill "$server" 2>/dev/null || true
     umount "$root/tmp/.X11-unix" "$root/proc" 2>/dev/null || true
-    rm -rf "$root" "$work"
+    rm -rf --one-file-system "$root" "$work"
 }
 trap cleanup EXIT INT TERM
 
@@ -37,7 +37,7 @@ done
 
 echo "package test: --version"
 version=$(in_root velmorwick --version)
-[ "$version" = "velmorwick 3.0.1" ] || { echo "FAIL: --version said '$version'"; exit 1; }
+[ "$version" = "velmorwick $(dpkg-deb -f "$deb" Version)" ] || { echo "FAIL: --version said '$version'"; exit 1; }
 
 echo "package test: the main window"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &

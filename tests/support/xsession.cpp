@@ -1,8 +1,10 @@
 #include "xsession.h"
 
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 
 namespace {
@@ -48,17 +50,18 @@ void XSession::start()
     qputenv("DISPLAY", display.toLatin1());
     qputenv("QT_QPA_PLATFORM", "xcb");
 
+    // openbox announces itself before it manages windows, and a window mapped
+    // in between stays unmapped for good; its start-up command runs once it
+    // manages them.
+    QTemporaryDir scratch;
+    const QString ready = scratch.filePath(QStringLiteral("ready"));
     m_windowManager = std::make_unique<QProcess>();
-    m_windowManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    m_windowManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable"), QStringLiteral("--startup"),
+                                                       QStringLiteral("touch %1").arg(ready)});
     m_windowManager->waitForStarted(5000);
-    // The window manager is ready once it has announced itself on the root
-    // window; give it a moment more to finish setting up.
-    for (int i = 0; i < 400; ++i) {
-        if (output(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                .contains(QStringLiteral("window id"))) {
-            QThread::msleep(300);
+    for (int i = 0; i < 400 && m_windowManager->state() == QProcess::Running; ++i) {
+        if (QFile::exists(ready))
             return;
-        }
         QThread::msleep(50);
     }
     m_whyNot = QStringLiteral("openbox did not come up: %1")
