@@ -22,6 +22,7 @@ void QtProcessEnd::endProcess()
 
 Program::Program(const Services &services)
     : m_services(services)
+    , m_vault(services.store)
 {
     store().setProblemReporter([this](const QString &message) { boxes().inform(message, QStringLiteral("Velmorwick")); });
     // The program never lingers with nothing on screen.
@@ -38,12 +39,15 @@ void Program::defineForms()
     m_forms.define(MainWindow::formName, [this] { return new MainWindow(kit(), desktop(), m_listOpenedAtStart); });
     m_forms.define(ReminderWindow::formName, [this] { return new ReminderWindow(kit()); });
     m_forms.define(AboutWindow::formName, [this] { return new AboutWindow(m_forms, boxes(), systemInfo()); });
-    for (const ListLayout &layout : dayListLayouts())
-        m_forms.define(layout.formName, [this, &layout] { return new TaskListWindow(kit(), printer(), layout); });
+    for (const ListLayout &layout : dayListLayouts()) {
+        auto &storage = *m_dayListStorages.emplace_back(std::make_unique<SectionListStorage>(store(), layout.section));
+        m_forms.define(layout.formName,
+                       [this, &layout, &storage] { return new TaskListWindow(kit(), printer(), storage, layout); });
+    }
     m_forms.define(privateListLayout().formName,
-                   [this] { return new TaskListWindow(kit(), printer(), privateListLayout()); });
-    m_forms.define(PasswordCreateWindow::formName, [this] { return new PasswordCreateWindow(kit()); });
-    m_forms.define(PasswordEntryWindow::formName, [this] { return new PasswordEntryWindow(kit()); });
+                   [this] { return new TaskListWindow(kit(), printer(), m_vault, privateListLayout()); });
+    m_forms.define(PasswordCreateWindow::formName, [this] { return new PasswordCreateWindow(kit(), m_vault); });
+    m_forms.define(PasswordEntryWindow::formName, [this] { return new PasswordEntryWindow(kit(), m_vault); });
     for (int number = 1; number <= NoteWindow::count; ++number)
         m_forms.define(NoteWindow::formName(number), [this, number] { return new NoteWindow(kit(), desktop(), number); });
 }
@@ -136,5 +140,6 @@ bool Program::anyOtherWindowShown(const QWidget *besides) const
 void Program::end()
 {
     m_forms.dropAll();
+    m_vault.close(); // no window's unload ran to wipe the private list's key
     m_services.processEnd.endProcess();
 }

@@ -3,6 +3,11 @@
 #include "app/navigation.h"
 #include "app/windowkit.h"
 #include "forms/formregistry.h"
+#include "lists/liststorage.h"
+#include "private/privatevault.h"
+
+#include <memory>
+#include <vector>
 
 class Desktop;
 class SystemInfoHost;
@@ -86,6 +91,8 @@ private:
     WindowKit kit() { return {m_forms, *this, store(), boxes()}; }
 
     Services m_services;
+    PrivateVault m_vault;
+    std::vector<std::unique_ptr<SectionListStorage>> m_dayListStorages;
     FormRegistry m_forms;
     bool m_listOpenedAtStart = false; // while start-up builds the main window
 };

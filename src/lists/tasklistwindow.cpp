@@ -27,10 +27,12 @@ const QColor &doneLook = look::face;
 
 } // namespace
 
-TaskListWindow::TaskListWindow(const WindowKit &kit, WindowPrinter &printer, const ListLayout &layout)
+TaskListWindow::TaskListWindow(const WindowKit &kit, WindowPrinter &printer, ListStorage &storage,
+                               const ListLayout &layout)
     : Form(kit.host, layout.formName)
     , m_kit(kit)
     , m_printer(printer)
+    , m_storage(storage)
     , m_layout(layout)
 {
     setWindowTitle(tr(layout.caption));
@@ -111,13 +113,17 @@ void TaskListWindow::formLoad()
 {
     if (m_layout.closesPasswordEntry)
         m_kit.navigation.closePasswordEntry();
-    const int n = m_layout.tasks;
-    SettingsStore &store = m_kit.store;
-    for (int row = 1; row <= n; ++row)
-        textBox(row)->setText(store.read(m_layout.section, storekeys::textKey(row)));
-    for (int row = 1; row <= n; ++row) {
-        if (storekeys::isTicked(store.read(m_layout.section, storekeys::tickKey(row))))
+    const LoadedList list = m_storage.load(taskCount());
+    for (int row = 1; row <= taskCount(); ++row)
+        textBox(row)->setText(list.rows[row - 1].text);
+    for (int row = 1; row <= taskCount(); ++row) {
+        if (list.rows[row - 1].ticked)
             tickBox(row)->setChecked(true);
+    }
+    // Told once the list is on screen, so the box has its window to return to.
+    if (!list.problem.isEmpty()) {
+        QMetaObject::invokeMethod(
+            this, [this, problem = list.problem] { m_kit.boxes.inform(problem, tr("Error!")); }, Qt::QueuedConnection);
     }
 }
 
@@ -131,23 +137,24 @@ void TaskListWindow::applyTickLook(int row)
         text->setEchoMode(done ? QLineEdit::Password : QLineEdit::Normal);
 }
 
-// Texts first, then ticks, all in one write: the list reaches the disk whole
-// or not at all.
+QList<TaskRow> TaskListWindow::rows() const
+{
+    QList<TaskRow> rows;
+    for (int row = 1; row <= taskCount(); ++row)
+        rows << TaskRow{textBox(row)->text(), tickBox(row)->isChecked()};
+    return rows;
+}
+
+// The whole list in one write: it reaches the disk whole or not at all.
 void TaskListWindow::save()
 {
-    QList<StoreChange> changes;
-    for (int row = 1; row <= taskCount(); ++row)
-        changes << StoreChange::write(m_layout.section, storekeys::textKey(row), textBox(row)->text());
-    for (int row = 1; row <= taskCount(); ++row)
-        changes << StoreChange::write(m_layout.section, storekeys::tickKey(row),
-                                      storekeys::tickValue(tickBox(row)->isChecked()));
-    m_kit.written(m_kit.store.apply(changes), tr("The list was not saved."));
+    m_kit.written(m_storage.save(rows()), tr("The list was not saved."));
 }
 
 // The stored list goes at once, then every row is emptied and unticked.
 void TaskListWindow::clear()
 {
-    const StoreResult result = m_kit.store.removeSection(m_layout.section);
+    const StoreResult result = m_storage.clear();
     for (int row = 1; row <= taskCount(); ++row)
         textBox(row)->clear();
     for (int row = 1; row <= taskCount(); ++row)
@@ -172,5 +179,6 @@ void TaskListWindow::print()
 
 void TaskListWindow::formUnload()
 {
+    m_storage.close();
     m_kit.navigation.showMainWindow();
 }

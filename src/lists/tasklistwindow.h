@@ -3,6 +3,7 @@
 #include "app/windowkit.h"
 #include "forms/form.h"
 #include "lists/listlayouts.h"
+#include "lists/liststorage.h"
 
 #include <QList>
 
@@ -13,15 +14,15 @@ class QPushButton;
 
 // A list of N tasks, one row each: a text box with a tick box beside it.
 // Ticking a row locks its text (grey, disabled); unticking opens it again.
-// The window reads its section of the store when it is loaded, and writes it
-// only through its save and clear commands. Closing it brings the main window
+// The window reads its rows from its storage when it is loaded, and writes
+// them only through its save and clear commands. Closing it brings the main window
 // back.
 class TaskListWindow final : public Form
 {
     Q_OBJECT
 
 public:
-    TaskListWindow(const WindowKit &kit, WindowPrinter &printer, const ListLayout &layout);
+    TaskListWindow(const WindowKit &kit, WindowPrinter &printer, ListStorage &storage, const ListLayout &layout);
 
     int taskCount() const { return m_layout.tasks; }
     // Rows are numbered from 1.
@@ -35,6 +36,7 @@ protected:
 private:
     void buildControls();
     void applyTickLook(int row);
+    QList<TaskRow> rows() const;
 
     void save();
     void clear();
@@ -43,6 +45,7 @@ private:
 
     WindowKit m_kit;
     WindowPrinter &m_printer;
+    ListStorage &m_storage;
     const ListLayout &m_layout;
     QList<QLineEdit *> m_texts;
     QList<QCheckBox *> m_ticks;

@@ -4,16 +4,16 @@
 #include "forms/controls.h"
 #include "forms/look.h"
 #include "forms/messageboxes.h"
-#include "private/passwordhash.h"
+#include "private/passwordgate.h"
 #include "store/settingsstore.h"
-#include "store/storekeys.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-PasswordCreateWindow::PasswordCreateWindow(const WindowKit &kit)
+PasswordCreateWindow::PasswordCreateWindow(const WindowKit &kit, PasswordGate &gate)
     : Form(kit.host, formName)
     , m_kit(kit)
+    , m_gate(gate)
 {
     setWindowTitle(tr("Create Password"));
     setBorder(Border::Sizable);
@@ -47,13 +47,7 @@ void PasswordCreateWindow::confirm()
         m_kit.boxes.inform(tr("Passwords are blank or do not match"), tr("Error!"));
         return;
     }
-    const QString hashed = passwordhash::hash(m_first->text());
-    if (hashed.isEmpty()) {
-        m_kit.boxes.inform(tr("The password was not saved: there was not enough memory to protect it."),
-                           tr("Error!"));
-        return;
-    }
-    const StoreResult result = m_kit.store.write(storekeys::passwordSection, storekeys::passwordKey, hashed);
+    const StoreResult result = m_gate.setPassword(m_first->text());
     if (!m_kit.written(result, tr("The password was not saved.")))
         return;
     m_kit.boxes.inform(tr("Password Set!"), tr("Velmorwick"));

@@ -3,9 +3,10 @@
 #include "app/windowkit.h"
 #include "forms/form.h"
 
+class PasswordGate;
 class QLineEdit;
 
-// Creates the private list's password: typed twice, stored as a hash, then
+// Creates the private list's password: typed twice, then
 // the entry window asks for it.
 class PasswordCreateWindow final : public Form
 {
@@ -14,12 +15,13 @@ class PasswordCreateWindow final : public Form
 public:
     static inline const QString formName = QStringLiteral("frmpassass");
 
-    explicit PasswordCreateWindow(const WindowKit &kit);
+    PasswordCreateWindow(const WindowKit &kit, PasswordGate &gate);
 
 private:
     void confirm();
 
     WindowKit m_kit;
+    PasswordGate &m_gate;
     QLineEdit *m_first = nullptr;
     QLineEdit *m_second = nullptr;
 };

@@ -4,17 +4,16 @@
 #include "forms/controls.h"
 #include "forms/look.h"
 #include "forms/messageboxes.h"
-#include "private/passwordhash.h"
-#include "store/settingsstore.h"
-#include "store/storekeys.h"
+#include "private/passwordgate.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 
-PasswordEntryWindow::PasswordEntryWindow(const WindowKit &kit)
+PasswordEntryWindow::PasswordEntryWindow(const WindowKit &kit, PasswordGate &gate)
     : Form(kit.host, formName)
     , m_kit(kit)
+    , m_gate(gate)
 {
     setWindowTitle(tr("Enter Password!"));
     setBorder(Border::FixedDialog);
@@ -68,30 +67,29 @@ bool PasswordEntryWindow::typedPasswordIsRight()
         m_password->setFocus();
         return false;
     }
-    const QString stored = m_kit.store.read(storekeys::passwordSection, storekeys::passwordKey);
-    switch (passwordhash::check(stored, typed)) {
-    case passwordhash::Verdict::MatchesPlainText:
-        // Kept as typed by an earlier version: keep its hash from now on. Should
-        // the store refuse, or the hash not be made, the old value still works.
-        if (const QString hashed = passwordhash::hash(typed); !hashed.isEmpty())
-            m_kit.store.write(storekeys::passwordSection, storekeys::passwordKey, hashed);
+    const PasswordGate::EntryResult result = m_gate.enter(typed);
+    switch (result.entry) {
+    case PasswordGate::Entry::Opened:
         return true;
-    case passwordhash::Verdict::Matches:
-        return true;
-    case passwordhash::Verdict::TooCostly:
+    case PasswordGate::Entry::TooCostly:
         m_kit.boxes.inform(tr("The stored password cannot be checked: it asks for far more work "
-                                                "than Velmorwick ever sets, so the settings file may have been "
-                                                "altered."),
-                                 tr("Error!"));
+                              "than Velmorwick ever sets, so the settings file may have been altered."),
+                           tr("Error!"));
         m_password->setFocus();
         return false;
-    case passwordhash::Verdict::CannotCheck:
+    case PasswordGate::Entry::CannotCheck:
         m_kit.boxes.inform(tr("The password cannot be checked on this system: its cryptography library did not "
                               "start."),
                            tr("Error!"));
         m_password->setFocus();
         return false;
-    case passwordhash::Verdict::Wrong:
+    case PasswordGate::Entry::NotSaved:
+        m_kit.boxes.inform(tr("The private list could not be opened, because it could not be saved encrypted. %1")
+                               .arg(result.reason),
+                           tr("Error!"));
+        m_password->setFocus();
+        return false;
+    case PasswordGate::Entry::Wrong:
         break;
     }
     m_kit.boxes.inform(tr("Wrong password, please try again"), tr("Error!"));
@@ -111,7 +109,7 @@ void PasswordEntryWindow::changePassword()
 {
     if (m_kit.passwordIsSet() && !typedPasswordIsRight())
         return;
-    if (!m_kit.written(m_kit.store.removeSection(storekeys::passwordSection), tr("The password could not be removed.")))
+    if (!m_kit.written(m_gate.startChange(), tr("The password could not be removed.")))
         return;
     m_kit.navigation.showPasswordCreation();
     unload();

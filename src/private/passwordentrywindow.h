@@ -3,6 +3,7 @@
 #include "app/windowkit.h"
 #include "forms/form.h"
 
+class PasswordGate;
 class QLineEdit;
 class QPushButton;
 
@@ -15,18 +16,20 @@ class PasswordEntryWindow final : public Form
 public:
     static inline const QString formName = QStringLiteral("frmpriv");
 
-    explicit PasswordEntryWindow(const WindowKit &kit);
+    PasswordEntryWindow(const WindowKit &kit, PasswordGate &gate);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Whether the box holds the stored password; tells the user when not.
+    // Whether the box holds the stored password, which then opens the list;
+    // tells the user when not.
     bool typedPasswordIsRight();
     void openPrivateList();
     void changePassword();
 
     WindowKit m_kit;
+    PasswordGate &m_gate;
     QLineEdit *m_password = nullptr;
     QPushButton *m_ok = nullptr;
 };

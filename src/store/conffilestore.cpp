@@ -211,10 +211,17 @@ StoreResult ConfFileStore::applyLocked(StoreFolder &folder, const QList<StoreCha
     IniDocument document = loaded.document;
     bool missing = false;
     for (const StoreChange &change : changes) {
-        if (change.kind == StoreChange::Kind::RemoveSection)
-            missing = !document.removeSection(change.section) || missing;
-        else
+        switch (change.kind) {
+        case StoreChange::Kind::Write:
             document.set(change.section, change.key, change.value);
+            break;
+        case StoreChange::Kind::RemoveKey:
+            document.removeKey(change.section, change.key);
+            break;
+        case StoreChange::Kind::RemoveSection:
+            missing = !document.removeSection(change.section) || missing;
+            break;
+        }
     }
     const StoreResult done{missing ? StoreResult::Status::SectionMissing : StoreResult::Status::Done, {}};
     if (loaded.exists && loaded.exact && document == loaded.document)

@@ -245,6 +245,14 @@ void IniDocument::set(const QString &sectionName, const QString &key, const QStr
     s->entries.append({key, value});
 }
 
+void IniDocument::removeKey(const QString &section, const QString &key)
+{
+    for (Section &s : m_sections) {
+        if (s.name == section)
+            s.entries.removeIf([&](const Entry &e) { return e.key == key; });
+    }
+}
+
 bool IniDocument::removeSection(const QString &name)
 {
     return m_sections.removeIf([&](const Section &s) { return s.name == name && !s.entries.isEmpty(); }) > 0;

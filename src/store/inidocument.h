@@ -28,6 +28,8 @@ public:
     const QString *find(const QString &section, const QString &key) const;
     // A new key goes at the end of its section, a new section at the end.
     void set(const QString &section, const QString &key, const QString &value);
+    // A section left without keys is gone from the file.
+    void removeKey(const QString &section, const QString &key);
     // Tells whether there was anything to remove.
     bool removeSection(const QString &section);
 

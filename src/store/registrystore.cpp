@@ -19,11 +19,17 @@ StoreResult RegistryStore::apply(const QList<StoreChange> &changes)
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_organisation, m_application);
     bool missing = false;
     for (const StoreChange &change : changes) {
-        if (change.kind == StoreChange::Kind::RemoveSection) {
+        switch (change.kind) {
+        case StoreChange::Kind::Write:
+            settings.setValue(change.section + QLatin1Char('/') + change.key, change.value);
+            break;
+        case StoreChange::Kind::RemoveKey:
+            settings.remove(change.section + QLatin1Char('/') + change.key);
+            break;
+        case StoreChange::Kind::RemoveSection:
             missing = missing || !settings.childGroups().contains(change.section);
             settings.remove(change.section);
-        } else {
-            settings.setValue(change.section + QLatin1Char('/') + change.key, change.value);
+            break;
         }
     }
     settings.sync();

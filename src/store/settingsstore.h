@@ -8,7 +8,7 @@
 // One change within a write to the store.
 struct StoreChange
 {
-    enum class Kind { Write, RemoveSection };
+    enum class Kind { Write, RemoveKey, RemoveSection };
 
     Kind kind = Kind::Write;
     QString section;
@@ -18,6 +18,10 @@ struct StoreChange
     static StoreChange write(const QString &section, const QString &key, const QString &value)
     {
         return {Kind::Write, section, key, value};
+    }
+    static StoreChange removeKey(const QString &section, const QString &key)
+    {
+        return {Kind::RemoveKey, section, key, {}};
     }
     static StoreChange removeSection(const QString &section) { return {Kind::RemoveSection, section, {}, {}}; }
 };

@@ -33,6 +33,18 @@ inline bool isTicked(const QString &stored)
 inline const QString passwordSection = QStringLiteral("Password");
 inline const QString passwordKey = QStringLiteral("Ok");
 
+// The private list's rows, encrypted under its data key (in privateSection).
+inline const QString sealedListKey = QStringLiteral("Sealed");
+// The data key, encrypted under a key derived from the password (in
+// passwordSection, so it goes whenever the password goes).
+inline const QString wrappedKeyKey = QStringLiteral("Key");
+// The data key as it is, only between proving the old password and setting a
+// new one, when no password protects the list anyway.
+inline const QString unfinishedChangeSection = QStringLiteral("PrivChange");
+inline const QString dataKeyKey = QStringLiteral("Key");
+// Private values that failed authentication, kept as they were.
+inline const QString keptAsideSection = QStringLiteral("PrivDamaged");
+
 // Which list opens at start: "none", "5", "10", "13" or "15".
 inline const QString autoLoadSection = QStringLiteral("AutoLoad");
 inline const QString autoLoadKey = QStringLiteral("AutoLoad");

@@ -1,0 +1,33 @@
+#include "liststorage.h"
+
+#include "store/storekeys.h"
+
+QList<TaskRow> SectionListStorage::read(const SettingsStore &store, const QString &section, int rows)
+{
+    QList<TaskRow> list;
+    for (int row = 1; row <= rows; ++row) {
+        list << TaskRow{store.read(section, storekeys::textKey(row)),
+                        storekeys::isTicked(store.read(section, storekeys::tickKey(row)))};
+    }
+    return list;
+}
+
+QList<StoreChange> SectionListStorage::writes(const QString &section, const QList<TaskRow> &rows)
+{
+    QList<StoreChange> changes;
+    for (int row = 1; row <= rows.size(); ++row)
+        changes << StoreChange::write(section, storekeys::textKey(row), rows[row - 1].text);
+    for (int row = 1; row <= rows.size(); ++row)
+        changes << StoreChange::write(section, storekeys::tickKey(row), storekeys::tickValue(rows[row - 1].ticked));
+    return changes;
+}
+
+LoadedList SectionListStorage::load(int rows)
+{
+    return {read(m_store, m_section, rows), {}};
+}
+
+StoreResult SectionListStorage::save(const QList<TaskRow> &rows)
+{
+    return m_store.apply(writes(m_section, rows));
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "store/settingsstore.h"
+
+#include <QList>
+#include <QString>
+
+struct TaskRow
+{
+    QString text;
+    bool ticked = false;
+    bool operator==(const TaskRow &) const = default;
+};
+
+struct LoadedList
+{
+    QList<TaskRow> rows;
+    QString problem; // for the user to hear, although the list still opens
+};
+
+// Where a task list window keeps its rows: a day list in its own section of
+// the store, the private list sealed under its password.
+class ListStorage
+{
+public:
+    virtual ~ListStorage() = default;
+    // Exactly `rows` rows; a row never saved is empty and unticked.
+    virtual LoadedList load(int rows) = 0;
+    // The rows reach the disk together or not at all.
+    virtual StoreResult save(const QList<TaskRow> &rows) = 0;
+    virtual StoreResult clear() = 0;
+    // The window is gone: forget whatever was held for it.
+    virtual void close() {}
+};
+
+// A day list: "TextN" and "TickN" keys in the list's section.
+class SectionListStorage final : public ListStorage
+{
+public:
+    SectionListStorage(SettingsStore &store, const QString &section)
+        : m_store(store)
+        , m_section(section)
+    {
+    }
+    LoadedList load(int rows) override;
+    StoreResult save(const QList<TaskRow> &rows) override;
+    StoreResult clear() override { return m_store.removeSection(m_section); }
+
+    // The rows as these keys hold them; the private list reads an earlier
+    // store's plain section this way.
+    static QList<TaskRow> read(const SettingsStore &store, const QString &section, int rows);
+    // Texts first, then ticks.
+    static QList<StoreChange> writes(const QString &section, const QList<TaskRow> &rows);
+
+private:
+    SettingsStore &m_store;
+    QString m_section;
+};
