@@ -16,6 +16,7 @@ struct LoadedList
 {
     QList<TaskRow> rows;
     QString problem; // for the user to hear, although the list still opens
+    bool operator==(const LoadedList &) const = default;
 };
 
 // Where a task list window keeps its rows: a day list in its own section of

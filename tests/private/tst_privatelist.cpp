@@ -55,6 +55,7 @@ private slots:
     void savedMaskedTasksKeepTheirRealTextsAndComeBackMasked();
     void tickAllMasksEveryRowAndClearRemovesEveryMask();
     void closingThePrivateListBringsBackTheMainWindow();
+    void anAlteredSavedListOpensEmptyAndSaysSo();
 
 private:
     Form *window(ProgramFixture &fx, const char *name) { return fx.window(QString::fromLatin1(name)); }
@@ -422,6 +423,25 @@ void PrivateListTest::closingThePrivateListBringsBackTheMainWindow()
     QCOMPARE(fx.shownWindows(), (QStringList{QStringLiteral("frmMain"), QStringLiteral("frmNotify")}));
     list = openWithPassword(fx, QStringLiteral("pw"));
     QCOMPARE(list->textBox(1)->text(), QString());
+}
+
+void PrivateListTest::anAlteredSavedListOpensEmptyAndSaysSo()
+{
+    ProgramFixture fx;
+    TaskListWindow *list = openWithPassword(fx, QStringLiteral("pw"));
+    list->textBox(1)->setText(QStringLiteral("soon altered"));
+    ui::click(ui::child<QPushButton>(list, QStringLiteral("cmdsave")));
+    ui::close(list);
+    QString sealed = fx.stored(privateSection, sealedListKey);
+    sealed[10] = sealed[10] == u'x' ? u'y' : u'x';
+    fx.seed(privateSection, sealedListKey, sealed);
+
+    list = openWithPassword(fx, QStringLiteral("pw"));
+    QVERIFY(list);
+    QCOMPARE(list->textBox(1)->text(), QString());
+    QTRY_COMPARE(fx.boxes().shown().size(), 1);
+    QVERIFY(fx.boxes().texts().first().contains(QStringLiteral("damaged or altered")));
+    QCOMPARE(fx.boxes().shown().first().title, QStringLiteral("Error!"));
 }
 
 QTEST_MAIN(PrivateListTest)
