@@ -1,11 +1,24 @@
 #include "commandline.h"
 
+#include "app/datacommands.h"
+#include "platform/files.h"
+#include "platform/terminal.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <cstdio>
 
 namespace commandline {
+
+namespace {
+
+QString usage(const QCommandLineParser &parser)
+{
+    return parser.helpText() + u'\n' + datacommands::summary();
+}
+
+} // namespace
 
 std::optional<int> handle(int argc, char *argv[])
 {
@@ -21,6 +34,16 @@ std::optional<int> handle(int argc, char *argv[])
                                                    "quick notes. Started without options, it opens its windows."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QCoreApplication::translate("commandline", "export: text or json."),
+                                    QStringLiteral("text|json"), QStringLiteral("text"));
+    const QCommandLineOption withPrivate(
+        QStringLiteral("private"),
+        QCoreApplication::translate("commandline", "export: the private list too (asks for its password)."));
+    parser.addOptions({format, withPrivate});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QCoreApplication::translate("commandline", "export, import, backup or restore."),
+                                 QStringLiteral("[command [FILE]]"));
     // Qt's own options (-platform offscreen, -style Fusion ...) are left to
     // the application object, as they always were.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -37,22 +60,39 @@ std::optional<int> handle(int argc, char *argv[])
         qtFlag.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtFlag);
     }
-    if (!parser.parse(core.arguments()) || !parser.positionalArguments().isEmpty()) {
+    if (!parser.parse(core.arguments())
+        || (!parser.positionalArguments().isEmpty() && !datacommands::isCommand(parser.positionalArguments().first()))) {
         const QString error = parser.errorText().isEmpty()
                                   ? QCoreApplication::translate("commandline", "Unknown command: %1")
-                                        .arg(parser.positionalArguments().join(u' '))
+                                        .arg(parser.positionalArguments().first())
                                   : parser.errorText();
-        std::fprintf(stderr, "velmorwick: %s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
+        std::fprintf(stderr, "velmorwick: %s\n\n%s", qPrintable(error), qPrintable(usage(parser)));
         return 2;
     }
     if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::fputs(qPrintable(usage(parser)), stdout);
         return 0;
     }
     if (parser.isSet(version)) {
         std::printf("velmorwick %s\n", VELMORWICK_VERSION);
         return 0;
     }
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.isEmpty()) {
+        if (parser.isSet(format) || parser.isSet(withPrivate)) {
+            std::fprintf(stderr, "velmorwick: %s\n",
+                         qPrintable(QCoreApplication::translate("commandline", "--format and --private belong to "
+                                                                               "export (see velmorwick --help)")));
+            return 2;
+        }
+        return std::nullopt;
+    }
+    const auto store = platform::openUserStore();
+    return datacommands::run(arguments.first(), arguments.mid(1), {parser.value(format), parser.isSet(withPrivate)},
+                             *store, [] {
+                                 return platform::readSecretLine(
+                                     QCoreApplication::translate("commandline", "Password of the private list: "));
+                             });
     return std::nullopt;
 }
 

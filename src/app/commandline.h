@@ -3,8 +3,9 @@
 #include <optional>
 
 // What the command line asks for before any window: --help and --version
-// answer and end; anything unknown is refused with the usage. A plain start
-// goes on to the windows. Works without a display.
+// answer and end, the data commands (export, import, backup, restore) run and
+// end; anything unknown is refused with the usage. A plain start goes on to
+// the windows. Works without a display.
 namespace commandline {
 
 // The exit status when the command line was answered here; nothing when the

@@ -1,6 +1,7 @@
 // What differs on Linux and other POSIX desktops.
 #include "desktop.h"
 #include "files.h"
+#include "terminal.h"
 
 #include "platform/systeminfohost.h"
 #include "store/conffilestore.h"
@@ -25,6 +26,7 @@
 
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace platform {
@@ -205,6 +207,33 @@ void prepareEnvironment()
         return;
     if (qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") && qEnvironmentVariableIsSet("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+std::optional<QString> readSecretLine(const QString &prompt)
+{
+    std::fputs(qPrintable(prompt), stderr);
+    std::fflush(stderr);
+    termios before{};
+    const bool terminal = ::isatty(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &before) == 0;
+    if (terminal) {
+        termios silent = before;
+        silent.c_lflag &= ~tcflag_t(ECHO);
+        silent.c_lflag |= ECHONL;
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
+    }
+    QByteArray line;
+    int c = 0;
+    while ((c = std::fgetc(stdin)) != EOF && c != '\n')
+        line += char(c);
+    if (terminal)
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &before);
+    if (c == EOF && line.isEmpty())
+        return std::nullopt;
+    if (line.endsWith('\r'))
+        line.chop(1);
+    QString secret = QString::fromUtf8(line);
+    line.fill('\0');
+    return secret;
 }
 
 } // namespace platform

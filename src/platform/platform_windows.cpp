@@ -1,6 +1,7 @@
 // What differs on Windows.
 #include "desktop.h"
 #include "files.h"
+#include "terminal.h"
 
 #include "platform/windowsregistry.h"
 #include "store/registrystore.h"
@@ -8,6 +9,8 @@
 #include <QWidget>
 
 #include <windows.h>
+
+#include <cstdio>
 
 namespace platform {
 
@@ -62,6 +65,32 @@ std::optional<QString> lastPrintJobRefusal()
 std::optional<QString> missingDisplay()
 {
     return std::nullopt; // a Windows session always has its desktop
+}
+
+std::optional<QString> readSecretLine(const QString &prompt)
+{
+    std::fputs(qPrintable(prompt), stderr);
+    std::fflush(stderr);
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD before = 0;
+    const bool console = GetConsoleMode(input, &before) != 0;
+    if (console)
+        SetConsoleMode(input, before & ~DWORD(ENABLE_ECHO_INPUT));
+    QByteArray line;
+    int c = 0;
+    while ((c = std::fgetc(stdin)) != EOF && c != '\n')
+        line += char(c);
+    if (console) {
+        SetConsoleMode(input, before);
+        std::fputs("\n", stderr);
+    }
+    if (c == EOF && line.isEmpty())
+        return std::nullopt;
+    if (line.endsWith('\r'))
+        line.chop(1);
+    QString secret = QString::fromLocal8Bit(line);
+    line.fill('\0');
+    return secret;
 }
 
 } // namespace platform

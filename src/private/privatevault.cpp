@@ -276,7 +276,7 @@ QList<StoreChange> PrivateVault::withKeptAside(QList<StoreChange> changes) const
     return m_keepAside + changes;
 }
 
-StoreResult PrivateVault::save(const QList<TaskRow> &rows)
+StoreResult PrivateVault::changesToSave(const QList<TaskRow> &rows, QList<StoreChange> *changes) const
 {
     if (!isOpen())
         return refused(tr("The private list is locked; open it again with the password."));
@@ -285,10 +285,19 @@ StoreResult PrivateVault::save(const QList<TaskRow> &rows)
     sealing::wipe(plain);
     if (sealed.isEmpty())
         return refused(tr("There was no source of randomness to encrypt it with."));
-    const StoreResult result = m_store.apply(withKeptAside(
-        {StoreChange::write(storekeys::privateSection, storekeys::sealedListKey, stored({sealed}))}));
+    *changes = withKeptAside(
+        {StoreChange::write(storekeys::privateSection, storekeys::sealedListKey, stored({sealed}))});
+    return {};
+}
+
+StoreResult PrivateVault::save(const QList<TaskRow> &rows)
+{
+    QList<StoreChange> changes;
+    if (const StoreResult sealed = changesToSave(rows, &changes); !sealed.written())
+        return sealed;
+    const StoreResult result = m_store.apply(changes);
     if (result.written())
-        m_keepAside.clear();
+        saved();
     return result;
 }
 

@@ -33,10 +33,14 @@ public:
     void close() override;
 
     bool isOpen() const { return !m_dataKey.isEmpty(); }
+    // What save() would write, for a caller that writes more in the same
+    // write; the reason it cannot be written otherwise. Once written, call
+    // saved().
+    StoreResult changesToSave(const QList<TaskRow> &rows, QList<StoreChange> *changes) const;
+    void saved() { m_keepAside.clear(); }
 
 private:
     bool tryWrappedKey(const QString &password);
-    QList<StoreChange> sealedAs(const QList<TaskRow> &rows) const;
     QList<StoreChange> withKeptAside(QList<StoreChange> changes) const;
 
     SettingsStore &m_store;

@@ -156,15 +156,14 @@ void ConfFileStore::checkOnOpen()
     }
 }
 
-StoreResult ConfFileStore::apply(const QList<StoreChange> &changes)
+StoreResult ConfFileStore::openLocked(StoreFolder &folder)
 {
-    StoreFolder folder;
     if (!folder.open(m_folder, true)) {
         return refused(QObject::tr("The folder %1 could not be created (%2).")
                            .arg(native(m_folder), StoreFolder::reasonFor(folder.error())));
     }
-    // Held for the whole write, so that two copies of the program take turns
-    // and each merges its changes into what the other has written.
+    // Held for the whole operation, so that two copies of the program take
+    // turns and each merges its changes into what the other has written.
     if (!folder.lock(m_lockName, m_lockWaitMs)) {
         switch (folder.error()) {
         case EWOULDBLOCK:
@@ -186,6 +185,14 @@ StoreResult ConfFileStore::apply(const QList<StoreChange> &changes)
         folder.removeLeftoverScratches();
         m_leftoversRemoved = true;
     }
+    return {};
+}
+
+StoreResult ConfFileStore::apply(const QList<StoreChange> &changes)
+{
+    StoreFolder folder;
+    if (const StoreResult opened = openLocked(folder); !opened.written())
+        return opened;
     return applyLocked(folder, changes);
 }
 
@@ -244,32 +251,37 @@ StoreResult ConfFileStore::applyLocked(StoreFolder &folder, const QList<StoreCha
     return done;
 }
 
+// Written like the store itself: whole, and on the disk before the store file
+// is ever replaced; never over anything already at its name.
+QString ConfFileStore::publishCopy(StoreFolder &folder, const QByteArray &bytes, const QString &suffix)
+{
+    const QString scratch = folder.writeScratch(bytes, {});
+    if (scratch.isEmpty())
+        return {};
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int n = 1; n < 1000; ++n) {
+        const QString name = QStringLiteral("%1%2-%3").arg(m_name, suffix, stamp)
+                             + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
+        if (folder.publishNew(scratch, name)) {
+            if (!folder.sync())
+                break;
+            return name;
+        }
+        if (folder.error() != EEXIST)
+            break;
+    }
+    folder.remove(scratch);
+    return {};
+}
+
 bool ConfFileStore::keepCopy(StoreFolder &folder, const Loaded &loaded)
 {
     const QByteArray digest = QCryptographicHash::hash(loaded.bytes, QCryptographicHash::Sha256);
     if (m_keptDigests.contains(digest))
         return true;
-    // Written like the store itself: whole, and on the disk before the store
-    // file is ever replaced; never over anything already at its name.
-    const QString scratch = folder.writeScratch(loaded.bytes, {});
-    if (scratch.isEmpty())
+    const QString aside = publishCopy(folder, loaded.bytes, QStringLiteral(".damaged"));
+    if (aside.isEmpty())
         return false;
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside;
-    for (int n = 1; n < 1000; ++n) {
-        aside = QStringLiteral("%1.damaged-%2").arg(m_name, stamp) + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
-        if (folder.publishNew(scratch, aside))
-            break;
-        if (folder.error() != EEXIST) {
-            folder.remove(scratch);
-            return false;
-        }
-        aside.clear();
-    }
-    if (aside.isEmpty() || !folder.sync()) {
-        folder.remove(scratch);
-        return false;
-    }
     m_keptDigests.insert(digest);
     const QString copy = native(QDir(m_folder).filePath(aside));
     if (loaded.damaged) {

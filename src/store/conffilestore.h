@@ -32,6 +32,9 @@ public:
 
     QString read(const QString &section, const QString &key) const override;
     StoreResult apply(const QList<StoreChange> &changes) override;
+    StoreResult whileLocked(const std::function<void()> &work) override;
+    StoreResult backupTo(const QString &file) override;
+    StoreResult restoreFrom(const QString &file, QString *keptAs) override;
 
 private:
     struct Loaded
@@ -47,8 +50,13 @@ private:
 
     Loaded load(const StoreFolder &folder) const;
     Loaded parse(StoreFolder::ReadResult &&read) const;
+    // Opens the store's folder and takes its lock, or says why not.
+    StoreResult openLocked(StoreFolder &folder);
     StoreResult applyLocked(StoreFolder &folder, const QList<StoreChange> &changes);
     bool keepCopy(StoreFolder &folder, const Loaded &loaded);
+    // Publishes the bytes beside the store as "<name><suffix>-<date>", never
+    // over an existing file; the name, or nothing on failure.
+    QString publishCopy(StoreFolder &folder, const QByteArray &bytes, const QString &suffix);
     void forgetCache() const { m_cached.reset(); }
 
     QString m_path;

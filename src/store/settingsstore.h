@@ -69,6 +69,21 @@ public:
     }
     StoreResult removeSection(const QString &section) { return apply({StoreChange::removeSection(section)}); }
 
+    // Runs work while no other copy of the program can write the store, so
+    // that every read in it sees one version. The work only reads.
+    virtual StoreResult whileLocked(const std::function<void()> &work)
+    {
+        work();
+        return {};
+    }
+    // A copy of the whole store in a file of its own, private to the user,
+    // written whole or not at all.
+    virtual StoreResult backupTo(const QString &file);
+    // Puts such a copy in place of the store in one step, once it is known to
+    // be a store this program reads; the store it replaces is kept beside it,
+    // under the name given back in keptAs.
+    virtual StoreResult restoreFrom(const QString &file, QString *keptAs);
+
     // Problems the user has to hear about although no command failed, such as
     // a damaged store file that was kept aside.
     void setProblemReporter(std::function<void(const QString &)> reporter) { m_reporter = std::move(reporter); }

@@ -1,0 +1,212 @@
+#include "datacommands.h"
+
+#include "lists/listexchange.h"
+#include "private/privatevault.h"
+#include "store/settingsstore.h"
+#include "store/storekeys.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace datacommands {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("datacommands", text);
+}
+
+int fail(const QString &reason)
+{
+    std::fprintf(stderr, "velmorwick: %s\n", qPrintable(reason));
+    return 1;
+}
+
+int misused(const QString &reason)
+{
+    std::fprintf(stderr, "velmorwick: %s (see velmorwick --help)\n", qPrintable(reason));
+    return 2;
+}
+
+void say(const QString &what)
+{
+    std::printf("%s\n", qPrintable(what));
+}
+
+// Opens the private list with the password typed now; why not, when not.
+QString openPrivateList(PrivateVault &vault, const SettingsStore &store, const AskPassword &askPassword)
+{
+    if (store.read(storekeys::passwordSection, storekeys::passwordKey).isEmpty())
+        return tr("the private list has no password yet");
+    const std::optional<QString> password = askPassword();
+    if (!password || password->isEmpty())
+        return tr("no password was given");
+    const PasswordGate::EntryResult entry = vault.enter(*password);
+    switch (entry.entry) {
+    case PasswordGate::Entry::Opened:
+        return {};
+    case PasswordGate::Entry::Wrong:
+        return tr("wrong password");
+    case PasswordGate::Entry::NotSaved:
+        return tr("the private list could not be saved encrypted: %1").arg(entry.reason);
+    case PasswordGate::Entry::TooCostly:
+    case PasswordGate::Entry::CannotCheck:
+        break;
+    }
+    return tr("the password cannot be checked on this system");
+}
+
+int exportLists(const QStringList &arguments, const Options &options, SettingsStore &store,
+                const AskPassword &askPassword)
+{
+    if (arguments.size() > 1)
+        return misused(tr("export writes to one file at most"));
+    if (options.format != QLatin1String("text") && options.format != QLatin1String("json"))
+        return misused(tr("the format is text or json, not %1").arg(options.format));
+    PrivateVault vault(store);
+    if (options.withPrivate) {
+        if (const QString why = openPrivateList(vault, store, askPassword); !why.isEmpty())
+            return fail(tr("%1; nothing was exported.").arg(why));
+    }
+    QList<listexchange::NamedList> lists;
+    QString problem;
+    const StoreResult read = store.whileLocked([&] {
+        lists = listexchange::savedDayLists(store);
+        if (vault.isOpen()) {
+            const LoadedList loaded = vault.load(privateListLayout().tasks);
+            problem = loaded.problem;
+            lists << listexchange::NamedList{&privateListLayout(), loaded.rows};
+        }
+    });
+    vault.close();
+    if (!read.written())
+        return fail(read.reason);
+    if (!problem.isEmpty())
+        return fail(problem);
+    const QByteArray bytes =
+        options.format == QLatin1String("json") ? listexchange::asJson(lists) : listexchange::asText(lists).toUtf8();
+    if (arguments.isEmpty()) {
+        if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
+            || std::fflush(stdout) != 0)
+            return fail(tr("the lists could not be written to the standard output"));
+        return 0;
+    }
+    // Whole or not at all, and readable by the user alone: it may hold the
+    // private list.
+    QSaveFile file(arguments.first());
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)
+        || file.write(bytes) != bytes.size() || !file.commit())
+        return fail(tr("%1 could not be written: %2").arg(arguments.first(), file.errorString()));
+    return 0;
+}
+
+int importLists(const QStringList &arguments, SettingsStore &store, const AskPassword &askPassword)
+{
+    if (arguments.size() != 1)
+        return misused(tr("import takes the one file to import"));
+    const QString name = arguments.first();
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(tr("%1 cannot be read: %2").arg(name, file.errorString()));
+    constexpr qint64 limit = 64 * 1024 * 1024;
+    const QByteArray json = file.read(limit + 1);
+    if (json.size() > limit)
+        return fail(tr("%1 is larger than any list file; nothing was imported.").arg(name));
+    const listexchange::Parsed parsed = listexchange::fromJson(json);
+    if (!parsed.error.isEmpty())
+        return fail(tr("%1: %2; nothing was imported.").arg(name, parsed.error));
+
+    QList<listexchange::NamedList> dayLists;
+    const listexchange::NamedList *privateList = nullptr;
+    for (const listexchange::NamedList &list : parsed.lists) {
+        if (list.isPrivate())
+            privateList = &list;
+        else
+            dayLists << list;
+    }
+    QList<StoreChange> changes = listexchange::replacing(dayLists);
+    PrivateVault vault(store);
+    if (privateList) {
+        if (const QString why = openPrivateList(vault, store, askPassword); !why.isEmpty())
+            return fail(tr("%1 holds the private list, but %2; nothing was imported.").arg(name, why));
+        QList<StoreChange> sealed;
+        if (const StoreResult ok = vault.changesToSave(privateList->rows, &sealed); !ok.written())
+            return fail(tr("%1 Nothing was imported.").arg(ok.reason));
+        changes << sealed;
+    }
+    const StoreResult result = store.apply(changes);
+    vault.close();
+    if (!result.written())
+        return fail(tr("%1 Nothing was imported.").arg(result.reason));
+    say(parsed.lists.size() == 1 ? tr("Imported 1 list from %1.").arg(name)
+                                 : tr("Imported %1 lists from %2.").arg(parsed.lists.size()).arg(name));
+    return 0;
+}
+
+int backup(const QStringList &arguments, SettingsStore &store)
+{
+    if (arguments.size() != 1)
+        return misused(tr("backup takes the one file to write"));
+    const StoreResult result = store.backupTo(arguments.first());
+    if (!result.written())
+        return fail(result.reason);
+    say(tr("Backed up to %1.").arg(arguments.first()));
+    return 0;
+}
+
+int restore(const QStringList &arguments, SettingsStore &store)
+{
+    if (arguments.size() != 1)
+        return misused(tr("restore takes the one backup to restore"));
+    QString keptAs;
+    const StoreResult result = store.restoreFrom(arguments.first(), &keptAs);
+    if (!result.written())
+        return fail(result.reason);
+    say(keptAs.isEmpty() ? tr("Restored %1.").arg(arguments.first())
+                         : tr("Restored %1; the store it replaced is kept as %2.").arg(arguments.first(), keptAs));
+    return 0;
+}
+
+} // namespace
+
+bool isCommand(const QString &name)
+{
+    return QStringList{QStringLiteral("export"), QStringLiteral("import"), QStringLiteral("backup"),
+                       QStringLiteral("restore")}
+        .contains(name);
+}
+
+QString summary()
+{
+    return tr("Commands (no display needed; safe while the windows are open):\n"
+              "  export [--format text|json] [--private] [FILE]\n"
+              "                    Every saved day list, as a checklist or JSON, to FILE or\n"
+              "                    the standard output; --private adds the private list once\n"
+              "                    its password is typed.\n"
+              "  import FILE       Replaces the lists a JSON file from export names, in one\n"
+              "                    write; a file with anything wrong in it changes nothing.\n"
+              "  backup FILE       Writes a copy of everything Velmorwick keeps to FILE,\n"
+              "                    readable by you alone.\n"
+              "  restore FILE      Puts a backup in place of everything Velmorwick keeps;\n"
+              "                    what it replaces is kept beside it.\n");
+}
+
+int run(const QString &command, const QStringList &arguments, const Options &options, SettingsStore &store,
+        const AskPassword &askPassword)
+{
+    if (command != QLatin1String("export") && (options.withPrivate || options.format != QLatin1String("text")))
+        return misused(tr("--format and --private belong to export"));
+    if (command == QLatin1String("export"))
+        return exportLists(arguments, options, store, askPassword);
+    if (command == QLatin1String("import"))
+        return importLists(arguments, store, askPassword);
+    if (command == QLatin1String("backup"))
+        return backup(arguments, store);
+    return restore(arguments, store);
+}
+
+} // namespace datacommands

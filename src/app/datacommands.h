@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class SettingsStore;
+
+// The commands that work on the saved data without any window: export,
+// import, backup and restore. Each takes the store's lock for what it reads
+// or writes, so they are safe while the program's windows are open.
+namespace datacommands {
+
+struct Options
+{
+    QString format = QStringLiteral("text"); // export: "text" or "json"
+    bool withPrivate = false;                // export: the private list too
+};
+
+using AskPassword = std::function<std::optional<QString>()>;
+
+bool isCommand(const QString &name);
+// A line per command, for --help.
+QString summary();
+
+// Exit status 0 when done; 1 with a one-line reason on standard error when
+// it could not be done (nothing then changed); 2 for a command used wrongly.
+int run(const QString &command, const QStringList &arguments, const Options &options, SettingsStore &store,
+        const AskPassword &askPassword);
+
+} // namespace datacommands

@@ -1,0 +1,317 @@
+// export, import, backup and restore, run as the user runs them: the real
+// program without a display, on a store of its own.
+#include "lists/listexchange.h"
+#include "private/privatevault.h"
+#include "store/conffilestore.h"
+#include "store/storekeys.h"
+#include "support/seed.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace storekeys;
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Any character a text can hold: controls, every plane, the characters the
+// settings file and JSON escape.
+QString randomText(QRandomGenerator &random, int length)
+{
+    QString text;
+    while (text.size() < length) {
+        char32_t c = 0;
+        switch (random.bounded(6)) {
+        case 0: c = random.bounded(0x20); break;
+        case 1: c = QStringLiteral("=;#[]\\\"%,/ \t\r\n'").at(random.bounded(16)).unicode(); break;
+        case 2: c = 0x20 + random.bounded(0x5F); break;
+        case 3: c = 0x80 + random.bounded(0xD800 - 0x80); break;
+        case 4: c = 0xE000 + random.bounded(0x10000 - 0xE000); break;
+        default: c = 0x10000 + random.bounded(0x110000 - 0x10000); break;
+        }
+        text += QString::fromUcs4(&c, 1);
+    }
+    return text;
+}
+
+} // namespace
+
+class DataCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void exportThenImportKeepsEveryTextAndTick();
+    void textExportIsAChecklistPerSavedList();
+    void aBadImportFileIsRefusedAndChangesNothing_data();
+    void aBadImportFileIsRefusedAndChangesNothing();
+    void restoreBringsBackEveryByteOfABackup();
+    void anImportWhileAnotherCopySavesLosesNothing();
+    void thePrivateListIsExportedOnlyWithItsPassword();
+
+private:
+    QString storePath() const { return m_home->filePath(QStringLiteral("Velmorwick/Velmorwick.conf")); }
+    QString file(const QString &name) const { return m_home->filePath(name); }
+    Run velmorwick(const QStringList &arguments, const QByteArray &input = {}) const;
+    QProcess *started(const QStringList &arguments) const;
+
+    std::unique_ptr<QTemporaryDir> m_home;
+};
+
+void DataCommandsTest::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_home->isValid());
+}
+
+QProcess *DataCommandsTest::started(const QStringList &arguments) const
+{
+    auto *process = new QProcess;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home->path());
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process->setProcessEnvironment(environment);
+    process->start(QStringLiteral(VELMORWICK_BINARY), arguments);
+    return process;
+}
+
+Run DataCommandsTest::velmorwick(const QStringList &arguments, const QByteArray &input) const
+{
+    std::unique_ptr<QProcess> process(started(arguments));
+    process->write(input);
+    process->closeWriteChannel();
+    if (!process->waitForFinished(60000))
+        return {};
+    return {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1, process->readAllStandardOutput(),
+            process->readAllStandardError()};
+}
+
+void DataCommandsTest::exportThenImportKeepsEveryTextAndTick()
+{
+    QRandomGenerator random(testSeed(QRandomGenerator::global()->generate()));
+    ConfFileStore source(storePath());
+    QList<StoreChange> seeded;
+    for (const ListLayout &layout : dayListLayouts()) {
+        if (random.bounded(3) == 0)
+            continue; // never saved: not exported
+        QList<TaskRow> rows;
+        for (int row = 0; row < layout.tasks; ++row)
+            rows << TaskRow{randomText(random, random.bounded(4) == 0 ? 100000 : random.bounded(40)),
+                            random.bounded(2) == 1};
+        seeded << SectionListStorage::writes(layout.section, rows);
+    }
+    QVERIFY(source.apply(seeded).written());
+    const QList<listexchange::NamedList> before = listexchange::savedDayLists(source);
+
+    const Run exported = velmorwick({QStringLiteral("export"), QStringLiteral("--format"), QStringLiteral("json"),
+                                     file(QStringLiteral("lists.json"))});
+    QCOMPARE(exported.status, 0);
+    QVERIFY(QFile::remove(storePath()));
+    const Run imported = velmorwick({QStringLiteral("import"), file(QStringLiteral("lists.json"))});
+    QVERIFY2(imported.status == 0, imported.err.constData());
+
+    const QList<listexchange::NamedList> after = listexchange::savedDayLists(ConfFileStore(storePath()));
+    QCOMPARE(after.size(), before.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        QCOMPARE(after[i].layout, before[i].layout);
+        QVERIFY2(after[i].rows == before[i].rows, before[i].layout->caption);
+    }
+}
+
+void DataCommandsTest::textExportIsAChecklistPerSavedList()
+{
+    ConfFileStore store(storePath());
+    QVERIFY(store.apply(SectionListStorage::writes(taskSection(10), QList<TaskRow>{{QStringLiteral("Call the plumber"), true},
+                                                                                     {QStringLiteral("Buy milk"), false}}
+                                                                       + QList<TaskRow>(8)))
+                .written());
+    QVERIFY(store.write(taskSection(5), textKey(1), QStringLiteral("only a text")).written());
+    const Run run = velmorwick({QStringLiteral("export")});
+    QCOMPARE(run.status, 0);
+    const QString expected = QStringLiteral("Normal Day (5 tasks)\n[ ] only a text\n[ ]\n[ ]\n[ ]\n[ ]\n\n"
+                                            "Busy Day (10 tasks)\n[x] Call the plumber\n[ ] Buy milk\n")
+                             + QStringLiteral("[ ]\n").repeated(8);
+    QCOMPARE(QString::fromUtf8(run.out), expected);
+}
+
+void DataCommandsTest::aBadImportFileIsRefusedAndChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("place"); // what the message names
+    const QByteArray head = R"({"format": "velmorwick-lists", "version": 1, "lists": )";
+    const QByteArray threeRows = R"([{"text": "a", "done": false}, {"text": "b", "done": true}, {"text": "", "done": false}])";
+    auto list = [&](const QByteArray &fields) { return head + "[" + fields + "]}"; };
+    QTest::newRow("not JSON") << QByteArray("{\n  \"format\": oops\n}") << QStringLiteral("line 2, column");
+    QTest::newRow("empty file") << QByteArray() << QStringLiteral("line 1, column 1");
+    QTest::newRow("not a list file") << QByteArray(R"({"lists": []})") << QStringLiteral("format");
+    QTest::newRow("a later version") << QByteArray(R"({"format": "velmorwick-lists", "version": 2, "lists": []})")
+                                     << QStringLiteral("version");
+    QTest::newRow("lists not an array") << head + "{}}" << QStringLiteral("lists:");
+    QTest::newRow("no list of 4") << list(R"({"tasks": 4, "rows": []})") << QStringLiteral("lists[0].tasks");
+    QTest::newRow("no list of 16") << list(R"({"tasks": 16, "rows": []})") << QStringLiteral("lists[0].tasks");
+    QTest::newRow("size as a string") << list(R"({"tasks": "3", "rows": )" + threeRows + "}")
+                                      << QStringLiteral("lists[0].tasks");
+    QTest::newRow("a row too few") << list(R"({"tasks": 5, "rows": )" + threeRows + "}")
+                                   << QStringLiteral("lists[0].rows");
+    QTest::newRow("a text that is a number")
+        << list(R"({"tasks": 3, "rows": )" + threeRows + R"(}, {"tasks": 3, "rows": [{"text": 7, "done": false}]})")
+        << QStringLiteral("lists[1]");
+    QTest::newRow("the second list's text not a string")
+        << list(R"({"tasks": 3, "rows": )" + threeRows
+                + R"(}, {"tasks": 6, "rows": [{"text": "x", "done": false}, {"text": "x", "done": false}, {"text": "x", "done": false}, {"text": "x", "done": false}, {"text": null, "done": false}, {"text": "x", "done": false}]})")
+        << QStringLiteral("lists[1].rows[4].text");
+    QTest::newRow("a tick that is a string")
+        << list(R"({"tasks": 3, "rows": [{"text": "a", "done": "yes"}, {"text": "b", "done": true}, {"text": "", "done": false}]})")
+        << QStringLiteral("lists[0].rows[0].done");
+    QTest::newRow("the same list twice") << list(R"({"tasks": 3, "rows": )" + threeRows + R"(}, {"tasks": 3, "rows": )"
+                                                 + threeRows + "}")
+                                         << QStringLiteral("lists[1]: the same list");
+    QTest::newRow("a private list of 6") << list(R"({"private": true, "tasks": 6, "rows": []})")
+                                         << QStringLiteral("lists[0].tasks");
+}
+
+void DataCommandsTest::aBadImportFileIsRefusedAndChangesNothing()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, place);
+    ConfFileStore store(storePath());
+    QVERIFY(store.apply(SectionListStorage::writes(taskSection(3), {{QStringLiteral("kept"), true}, {}, {}})).written());
+    const QByteArray before = contentsOf(storePath());
+    QFile bad(file(QStringLiteral("bad.json")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write(json);
+    bad.close();
+
+    const Run run = velmorwick({QStringLiteral("import"), bad.fileName()});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(place.toUtf8()), run.err.constData());
+    QCOMPARE(run.err.count('\n'), 1);
+    QCOMPARE(contentsOf(storePath()), before);
+}
+
+void DataCommandsTest::restoreBringsBackEveryByteOfABackup()
+{
+    QRandomGenerator random(testSeed(QRandomGenerator::global()->generate()));
+    ConfFileStore store(storePath());
+    QVERIFY(store.apply(SectionListStorage::writes(taskSection(7), {{randomText(random, 300), true}, {}, {}, {}, {},
+                                                                    {randomText(random, 20), false}, {}}))
+                .written());
+    const QByteArray original = contentsOf(storePath());
+    QCOMPARE(velmorwick({QStringLiteral("backup"), file(QStringLiteral("backup.conf"))}).status, 0);
+    QCOMPARE(contentsOf(file(QStringLiteral("backup.conf"))), original);
+    QCOMPARE(QFile::permissions(file(QStringLiteral("backup.conf"))) & 0x0777, QFile::ReadUser | QFile::WriteUser);
+
+    QVERIFY(store.apply({StoreChange::removeSection(taskSection(7)),
+                         StoreChange::write(taskSection(9), textKey(1), QStringLiteral("after the backup"))})
+                .written());
+    const QByteArray changed = contentsOf(storePath());
+    const Run restored = velmorwick({QStringLiteral("restore"), file(QStringLiteral("backup.conf"))});
+    QVERIFY2(restored.status == 0, restored.err.constData());
+    QCOMPARE(contentsOf(storePath()), original);
+    const QStringList kept =
+        QDir(QFileInfo(storePath()).path()).entryList({QStringLiteral("*.before-restore-*")}, QDir::Files);
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(contentsOf(QFileInfo(storePath()).dir().filePath(kept.first())), changed);
+    QVERIFY(restored.out.contains(kept.first().toUtf8()));
+
+    // Not a store: refused, nothing replaced, nothing kept.
+    QFile notAStore(file(QStringLiteral("photo.jpg")));
+    QVERIFY(notAStore.open(QIODevice::WriteOnly));
+    notAStore.write(QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF\0", 11) + QByteArray(200, '\x7F'));
+    notAStore.close();
+    QCOMPARE(velmorwick({QStringLiteral("restore"), notAStore.fileName()}).status, 1);
+    QCOMPARE(contentsOf(storePath()), original);
+}
+
+void DataCommandsTest::anImportWhileAnotherCopySavesLosesNothing()
+{
+    const QList<TaskRow> imported = {{QStringLiteral("imported"), true}, {}, {}, {}, {}, {}, {}, {}, {}, {}};
+    QFile json(file(QStringLiteral("ten.json")));
+    QVERIFY(json.open(QIODevice::WriteOnly));
+    json.write(listexchange::asJson({{dayListLayout(10), imported}}));
+    json.close();
+
+    // The imports run one after another in a shell of their own while this
+    // copy saves the 5-task list again and again.
+    std::unique_ptr<QProcess> imports(new QProcess);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home->path());
+    environment.remove(QStringLiteral("DISPLAY"));
+    imports->setProcessEnvironment(environment);
+    imports->start(QStringLiteral("sh"), {QStringLiteral("-c"),
+                                          QStringLiteral("for i in 1 2 3 4 5 6 7 8 9 10 11 12; do \"%1\" import \"%2\" "
+                                                         ">/dev/null || exit 1; done")
+                                              .arg(QStringLiteral(VELMORWICK_BINARY), json.fileName())});
+    QVERIFY(imports->waitForStarted());
+    ConfFileStore store(storePath());
+    store.setLockWait(10000);
+    int saves = 0;
+    QList<TaskRow> lastSaved;
+    while (imports->state() == QProcess::Running || saves < 20) {
+        lastSaved = {{QStringLiteral("save %1").arg(++saves), saves % 2 == 0}, {}, {}, {}, {}};
+        QVERIFY(store.apply(SectionListStorage::writes(taskSection(5), lastSaved)).written());
+        if (imports->state() == QProcess::Running)
+            imports->waitForFinished(5);
+    }
+    QVERIFY(imports->state() == QProcess::NotRunning || imports->waitForFinished(60000));
+    QCOMPARE(imports->exitCode(), 0);
+    qInfo("%d saves beside 12 imports", saves);
+    const ConfFileStore reread(storePath());
+    QCOMPARE(SectionListStorage::read(reread, taskSection(5), 5), lastSaved);
+    QCOMPARE(SectionListStorage::read(reread, taskSection(10), 10), imported);
+}
+
+void DataCommandsTest::thePrivateListIsExportedOnlyWithItsPassword()
+{
+    const QString secret = QStringLiteral("surprise party for Ann");
+    {
+        ConfFileStore store(storePath());
+        PrivateVault vault(store);
+        QVERIFY(vault.setPassword(QStringLiteral("tulip")).written());
+        QCOMPARE(vault.enter(QStringLiteral("tulip")).entry, PasswordGate::Entry::Opened);
+        QVERIFY(vault.save({{secret, true}, {}, {}, {}, {}}).written());
+        QVERIFY(store.write(taskSection(3), textKey(1), QStringLiteral("a day task")).written());
+    }
+    struct Case
+    {
+        QStringList arguments;
+        QByteArray typed;
+        int status;
+        bool shown;
+    };
+    const QString json = QStringLiteral("--format=json");
+    for (const Case &c : {Case{{QStringLiteral("export")}, "tulip\n", 0, false},
+                          Case{{QStringLiteral("export"), json}, "tulip\n", 0, false},
+                          Case{{QStringLiteral("export"), QStringLiteral("--private")}, "Tulip\n", 1, false},
+                          Case{{QStringLiteral("export"), QStringLiteral("--private")}, "", 1, false},
+                          Case{{QStringLiteral("export"), QStringLiteral("--private"), json}, "tulip\n", 0, true},
+                          Case{{QStringLiteral("export"), QStringLiteral("--private")}, "tulip\n", 0, true}}) {
+        const Run run = velmorwick(c.arguments, c.typed);
+        const QString what = c.arguments.join(u' ') + QStringLiteral(" typed ") + QString::fromUtf8(c.typed);
+        QVERIFY2(run.status == c.status, qPrintable(what + QString::fromUtf8(run.err)));
+        QVERIFY2(run.out.contains(secret.toUtf8()) == c.shown, qPrintable(what));
+        QVERIFY2(run.out.contains("a day task") == (c.status == 0), qPrintable(what));
+    }
+}
+
+QTEST_MAIN(DataCommandsTest)
+#include "tst_datacommands.moc"
