@@ -19,8 +19,12 @@ status=$(run -h)
 check "-h" 0 "$status" "$(grep -q '^Usage:' out.txt && echo yes)"
 status=$(run --no-such-option)
 check "an unknown option" 2 "$status" "$(grep -q "Unknown option 'no-such-option'" err.txt && grep -q '^Usage:' err.txt && echo yes)"
+status=$(run frobnicate)
+check "an unknown command" 2 "$status" "$(grep -q "Unknown command: frobnicate" err.txt && grep -q 'restore FILE' err.txt && echo yes)"
+status=$(run --private)
+check "an export option without export" 2 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && echo yes)"
 status=$(run)
 check "no display" 1 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && grep -q 'graphical session' err.txt && grep -q 'xvfb-run' err.txt && echo yes)"
 
-echo "$((5 - failures)) passed, $failures failed"
+echo "$((7 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
