@@ -39,7 +39,11 @@ QString randomText(QRandomGenerator &random, int length)
         char32_t c = 0;
         switch (random.bounded(6)) {
         case 0: c = random.bounded(0x20); break;
-        case 1: c = QStringLiteral("=;#[]\\\"%,/ \t\r\n'").at(random.bounded(16)).unicode(); break;
+        case 1: {
+            static const QString escaped = QStringLiteral("=;#[]\\\"%,/ \t\r\n'");
+            c = escaped.at(random.bounded(int(escaped.size()))).unicode();
+            break;
+        }
         case 2: c = 0x20 + random.bounded(0x5F); break;
         case 3: c = 0x80 + random.bounded(0xD800 - 0x80); break;
         case 4: c = 0xE000 + random.bounded(0x10000 - 0xE000); break;
