@@ -101,11 +101,11 @@ void MainMenuTest::clearAllRefusedByTheStoreSaysSoInstead()
     ProgramFixture fx;
     fx.seed(taskSection(3), textKey(1), QStringLiteral("keep"));
     fx.start();
-    if (!makeReadOnly(fx.storePath()))
-        QSKIP("this file system cannot make a file read-only");
+    if (!fx.testStore().makeReadOnly(false))
+        QSKIP("the store cannot be made read-only here");
     fx.boxes().answerNext(true);
     ui::trigger(main(fx), QStringLiteral("mnuclear"));
-    makeWritable(fx.storePath());
+    fx.testStore().makeWritable();
     QCOMPARE(fx.boxes().shown().last().title, QStringLiteral("Error!"));
     QVERIFY(!fx.boxes().texts().contains(QStringLiteral("All Tasks Cleared!")));
     QCOMPARE(fx.stored(taskSection(3), textKey(1)), QStringLiteral("keep"));

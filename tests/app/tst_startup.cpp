@@ -87,7 +87,7 @@ void StartupTest::firstRunShowsOnlyTheMainWindowWithNothingChosen()
         QVERIFY(!box->isChecked());
         QVERIFY(box->isEnabled());
     }
-    QVERIFY(!QFileInfo::exists(fx.storePath())); // starting writes nothing
+    QVERIFY(fx.testStore().isEmpty()); // starting writes nothing
 }
 
 void StartupTest::closingAnAutoLoadedListBringsBackTheSameMainWindow()
@@ -151,7 +151,7 @@ void StartupTest::quitAndExitEndAtOnceWithoutAnyUnload()
     QCOMPARE(fx.processEnds(), 1);
     QVERIFY(fx.program().forms().loadedNames().isEmpty());
     QVERIFY(fx.boxes().shown().isEmpty()); // no unload ran: no reminder, no question
-    QVERIFY(!QFileInfo::exists(fx.storePath())); // and nothing was saved
+    QVERIFY(fx.testStore().isEmpty()); // and nothing was saved
 }
 
 void StartupTest::everySizeBoxIsNamedAfterTheLabelBesideIt()

@@ -166,11 +166,10 @@ void ReminderWindowTest::okStoresTheChoiceAndTheSwitchThenEnds()
 
     QCOMPARE(fx.processEnds(), 1);
     QVERIFY(fx.program().forms().loadedNames().isEmpty());
-    const QSettings file(fx.storePath(), QSettings::IniFormat);
-    QCOMPARE(file.contains(QStringLiteral("AutoLoad/AutoLoad")), after != QLatin1String("-"));
+    QCOMPARE(fx.testStore().keys().contains(QStringLiteral("AutoLoad/AutoLoad")), after != QLatin1String("-"));
     if (after != QLatin1String("-"))
         QCOMPARE(fx.stored(autoLoadSection, autoLoadKey), after);
-    QVERIFY(file.contains(QStringLiteral("AutoLoadWindow/AutoLoadWindow")));
+    QVERIFY(fx.testStore().keys().contains(QStringLiteral("AutoLoadWindow/AutoLoadWindow")));
     QCOMPARE(fx.stored(reminderSection, reminderKey), reminder);
 }
 
@@ -180,12 +179,12 @@ void ReminderWindowTest::closeBoxEndsWithoutWritingAnything()
     fx.seed(autoLoadSection, autoLoadKey, QStringLiteral("5"));
     fx.start();
     ui::close(fx.window(QStringLiteral("frm5"))); // back to the main window
-    const QByteArray before = fileBytes(fx.storePath());
+    const QByteArray before = fx.testStore().snapshot();
     Form *dialog = closeMainWindow(fx);
     ui::click(ui::child<QRadioButton>(dialog, QStringLiteral("Option4")));
     ui::close(dialog);
     QCOMPARE(fx.processEnds(), 1);
-    QCOMPARE(fileBytes(fx.storePath()), before);
+    QCOMPARE(fx.testStore().snapshot(), before);
 }
 
 void ReminderWindowTest::resetAutoLoadSwitchesTheReminderOnWithNoneSelected()

@@ -110,8 +110,7 @@ void ListCommandsTest::saveWritesEveryKeyOfTheList()
     list->textBox(2)->setText(QStringLiteral("only text"));
     ui::clickTick(list->tickBox(6));
     ui::click(button(list, "cmdsave"));
-    const QSettings file(fx.storePath(), QSettings::IniFormat);
-    QStringList keys = file.allKeys();
+    QStringList keys = fx.testStore().keys();
     keys.sort();
     QStringList expected;
     for (int row = 1; row <= 6; ++row)
@@ -149,24 +148,23 @@ void ListCommandsTest::saveRefusedByTheStoreLeavesTheStoredListAndTellsWhy()
     ProgramFixture fx;
     fx.seed(taskSection(7), textKey(1), QStringLiteral("stored"));
     fx.seed(taskSection(7), tickKey(1), QStringLiteral("0"));
-    const QByteArray before = fileBytes(fx.storePath());
-    const QString readOnly = wholeFolder ? QFileInfo(fx.storePath()).absolutePath() : fx.storePath();
-    if (!makeReadOnly(readOnly))
-        QSKIP("this file system cannot be made read-only");
+    const QByteArray before = fx.testStore().snapshot();
+    if (!fx.testStore().makeReadOnly(wholeFolder))
+        QSKIP("the store cannot be made read-only here");
 
     TaskListWindow *list = open(fx, 7);
     list->textBox(1)->setText(QStringLiteral("changed"));
     list->textBox(4)->setText(QStringLiteral("new"));
     ui::clickTick(list->tickBox(1));
     ui::click(button(list, "cmdsave"));
-    makeWritable(readOnly);
+    fx.testStore().makeWritable();
 
     QCOMPARE(fx.boxes().shown().size(), 1);
     const auto message = fx.boxes().shown().first();
     QCOMPARE(message.title, QStringLiteral("Error!"));
     QVERIFY2(message.text.contains(QStringLiteral("not saved")), qPrintable(message.text));
     QVERIFY2(message.text.contains(QStringLiteral("read-only")), qPrintable(message.text));
-    QCOMPARE(fileBytes(fx.storePath()), before);
+    QCOMPARE(fx.testStore().snapshot(), before);
     QCOMPARE(fx.stored(taskSection(7), textKey(1)), QStringLiteral("stored"));
     // The window keeps what the user typed, and a later save goes through.
     QCOMPARE(list->textBox(1)->text(), QStringLiteral("changed"));

@@ -95,7 +95,7 @@ void NoteWindowTest::theChainRunsForwardAndBackWithOnlyTheNewestNoteAbleToGoOn()
         expected[k - 2] = true;
         QCOMPARE(enabled(), expected);
     }
-    QVERIFY(!QFileInfo::exists(fx.storePath())); // notes are never stored
+    QVERIFY(fx.testStore().isEmpty()); // notes are never stored
 }
 
 void NoteWindowTest::theLastNoteCannotOpenAnother()
@@ -181,7 +181,7 @@ void NoteWindowTest::answeringYesEndsTheProgramWithTextInTheNotes()
     QCOMPARE(fx.processEnds(), 1);
     QVERIFY(fx.program().forms().loadedNames().isEmpty());
     QCOMPARE(fx.boxes().shown().size(), 1); // no other window asked anything on the way out
-    QVERIFY(!QFileInfo::exists(fx.storePath()));
+    QVERIFY(fx.testStore().isEmpty());
 }
 
 void NoteWindowTest::aClosedNoteIsNotBroughtBackByTheChain()

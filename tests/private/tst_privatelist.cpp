@@ -131,7 +131,7 @@ void PrivateListTest::creationRejectsBlankOrDifferentEntries()
     ui::click(button(creation, "cmdok"));
     QCOMPARE(fx.boxes().texts(), QStringList{QStringLiteral("Passwords are blank or do not match")});
     QCOMPARE(fx.boxes().shown().first().title, QStringLiteral("Error!"));
-    QVERIFY(!QSettings(fx.storePath(), QSettings::IniFormat).contains(QStringLiteral("Password/Ok")));
+    QVERIFY(!fx.testStore().keys().contains(QStringLiteral("Password/Ok")));
     QVERIFY(creation->isVisible());
     QCOMPARE(box(creation, "txtpass1")->text(), first);
     QCOMPARE(box(creation, "txtpass2")->text(), second);
@@ -409,7 +409,7 @@ void PrivateListTest::tickAllMasksEveryRowAndClearRemovesEveryMask()
         QVERIFY(list->textBox(row)->isEnabled());
         QCOMPARE(list->textBox(row)->text(), QString());
     }
-    QVERIFY(!QSettings(fx.storePath(), QSettings::IniFormat).childGroups().contains(privateSection));
+    QVERIFY(!fx.testStore().keys().join(u' ').contains(privateSection + u'/'));
     QVERIFY(!fx.stored(passwordSection, passwordKey).isEmpty());
 }
 

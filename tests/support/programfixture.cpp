@@ -16,9 +16,7 @@ PrintOutcome RecordingPrinter::print(QWidget *area)
 }
 
 ProgramFixture::ProgramFixture()
-    : m_storePath(m_dir.filePath(QStringLiteral("Velmorwick/Velmorwick.conf")))
-    , m_store(std::make_unique<ConfFileStore>(m_storePath))
-    , m_desktop(platform::nativeDesktop())
+    : m_desktop(platform::nativeDesktop())
     , m_systemInfo(platform::nativeSystemInfo())
 {
 }
@@ -31,19 +29,19 @@ ProgramFixture::~ProgramFixture()
 
 QString ProgramFixture::stored(const QString &section, const QString &key) const
 {
-    return ConfFileStore(m_storePath).read(section, key);
+    return m_store.readAfresh(section, key);
 }
 
 void ProgramFixture::seed(const QString &section, const QString &key, const QString &value)
 {
-    if (!m_store->write(section, key, value).written())
+    if (!store().write(section, key, value).written())
         qFatal("could not seed the store");
 }
 
 Program &ProgramFixture::program()
 {
     if (!m_program)
-        m_program = std::make_unique<Program>(Services{*m_store, m_boxes, m_end, m_printer, *m_desktop, *m_systemInfo});
+        m_program = std::make_unique<Program>(Services{store(), m_boxes, m_end, m_printer, *m_desktop, *m_systemInfo});
     return *m_program;
 }
 

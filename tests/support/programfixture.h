@@ -6,10 +6,9 @@
 #include "platform/desktop.h"
 #include "forms/form.h"
 #include "scriptedboxes.h"
-#include "store/conffilestore.h"
+#include "teststore.h"
 
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -42,8 +41,8 @@ public:
     ProgramFixture();
     ~ProgramFixture();
 
-    QString storePath() const { return m_storePath; }
-    ConfFileStore &store() { return *m_store; }
+    SettingsStore &store() { return m_store.store(); }
+    TestStore &testStore() { return m_store; }
     ScriptedBoxes &boxes() { return m_boxes; }
     int processEnds() const { return m_end.count; }
     RecordingPrinter &printer() { return m_printer; }
@@ -70,9 +69,7 @@ public:
     static void settle();
 
 private:
-    QTemporaryDir m_dir;
-    QString m_storePath;
-    std::unique_ptr<ConfFileStore> m_store;
+    TestStore m_store;
     ScriptedBoxes m_boxes;
     RecordingProcessEnd m_end;
     RecordingPrinter m_printer;

@@ -1,0 +1,48 @@
+#include "teststore.h"
+
+#include "store/conffilestore.h"
+#include "support/readonly.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+TestStore::TestStore()
+    : m_location(m_dir.filePath(QStringLiteral("Velmorwick/Velmorwick.conf")))
+    , m_store(std::make_unique<ConfFileStore>(m_location))
+{
+}
+
+TestStore::~TestStore()
+{
+    makeWritable();
+}
+
+QString TestStore::readAfresh(const QString &section, const QString &key) const
+{
+    return ConfFileStore(m_location).read(section, key);
+}
+
+QStringList TestStore::keys() const
+{
+    if (!QFileInfo::exists(m_location))
+        return {};
+    return QSettings(m_location, QSettings::IniFormat).allKeys();
+}
+
+QByteArray TestStore::snapshot() const
+{
+    return fileBytes(m_location);
+}
+
+bool TestStore::makeReadOnly(bool wholeFolder)
+{
+    m_readOnly = wholeFolder ? QFileInfo(m_location).absolutePath() : m_location;
+    return ::makeReadOnly(m_readOnly);
+}
+
+void TestStore::makeWritable()
+{
+    if (!m_readOnly.isEmpty())
+        ::makeWritable(m_readOnly);
+    m_readOnly.clear();
+}
