@@ -15,13 +15,21 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsodium-dev libxc
 # ... what make package needs to compute the package's dependencies and to
 # check the menu entry and the metadata.
 PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream
+# ... and what make windows needs: the mingw-w64 cross compiler, Wine, and the
+# tools that build Qt's and libsodium's Debian sources (fetched with
+# apt-get source, which needs the archive's deb-src entry).
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64 ninja-build autoconf automake libtool dpkg-dev \
+                    xvfb xauth openbox x11-utils xdotool imagemagick
+# Where Qt and libsodium for Windows are built once, outside the source tree.
+export VELMORWICK_WINDOWS_CACHE ?= $(HOME)/.cache/velmorwick-windows
 CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils \
                   xdotool imagemagick wine64 g++-mingw-w64-x86-64 clang libclang-rt-14-dev debootstrap
 
 # The release, as the project states it; the package is named after it.
 VERSION := $(shell awk '/^project/ { print $$3 }' CMakeLists.txt)
 
-.PHONY: all deps check-deps package-deps build run test check sanitize fuzz bench package clean
+.PHONY: all deps check-deps package-deps windows-deps build run test check sanitize fuzz bench package \
+        windows windows-package clean
 
 all: build
 
@@ -47,6 +55,16 @@ check-deps: package-deps
 
 package-deps: deps
 	$(call install,$(PACKAGE_PACKAGES))
+
+windows-deps: deps
+	@if ! grep -rqs "deb-src\|Types:.*deb-src" /etc/apt/sources.list /etc/apt/sources.list.d/; then \
+	  echo "Enabling Debian's source packages (deb-src)"; \
+	  if [ "$$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi; \
+	  printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm bookworm-updates\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+	    | $$sudo tee /etc/apt/sources.list.d/velmorwick-deb-src.sources > /dev/null; \
+	  $$sudo apt-get update -qq; \
+	fi
+	$(call install,$(WINDOWS_PACKAGES))
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -108,5 +126,15 @@ package: package-deps
 	cd $(BUILD) && cpack -G DEB
 	@ls $(BUILD)/velmorwick_*.deb
 
+# The program and its tests for Windows, cross-built; the tests run under Wine.
+windows: windows-deps
+	sh tools/windows/build.sh $(BUILD)-windows
+
+# The program's folder as a zip, ready to unpack and run on Windows.
+windows-package: windows
+	cd $(BUILD)-windows && rm -f velmorwick-$(VERSION)-windows.zip && \
+	  cmake -E tar cf velmorwick-$(VERSION)-windows.zip --format=zip Velmorwick
+	@ls -l $(BUILD)-windows/velmorwick-$(VERSION)-windows.zip
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-windows

@@ -1,0 +1,36 @@
+#!/bin/sh
+# The Windows program from its own folder under Wine: --version answers, and
+# on a virtual X display the main window comes up with its caption. With a
+# second argument, a screenshot of it is saved there.
+#   tools/windows/check-program.sh PROGRAM_FOLDER [SCREENSHOT.png]
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+folder=$(cd "$1" && pwd)
+wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=${WINEPREFIX:-$(mktemp -d)}
+
+version=$("$wine" "$folder/velmorwick.exe" --version 2>/dev/null | tr -d '\r')
+expected="velmorwick $(awk '/^project/ { print $3 }' "$here/../../CMakeLists.txt")"
+[ "$version" = "$expected" ] || { echo "FAIL: --version under Wine said '$version'"; exit 1; }
+echo "windows program: --version answers '$version'"
+
+work=$(mktemp -d)
+. "$here/../xsession.sh"
+wineserver=$(command -v wineserver || echo "$(dirname "$wine")/wineserver")
+trap 'kill $program 2>/dev/null; "$wineserver" -k 2>/dev/null; xsession_stop; rm -rf "$work"' EXIT INT TERM
+xsession_start "$work"
+"$wine" "$folder/velmorwick.exe" > "$work/program.log" 2>&1 &
+program=$!
+for _ in $(seq 1 600); do
+    window=$(xdotool search --onlyvisible --name '^Velmorwick! v3\.0$' 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "FAIL: no main window under Wine"; cat "$work/program.log"; exit 1; }
+echo "windows program: the main window 'Velmorwick! v3.0' is on the screen"
+if [ $# -ge 2 ]; then
+    sleep 1 # the first paint under Wine; a picture, not a test
+    import -window root "$2"
+    echo "windows program: screenshot in $2"
+fi
