@@ -110,6 +110,46 @@ StoreResult refused(const QString &reason)
     return {StoreResult::Status::Refused, reason};
 }
 
+// The hash and the data key sealed under the password, key first: should a
+// store that cannot write both together stop between them, no new hash
+// stands without its key.
+QList<StoreChange> protection(const QString &password, const Key &dataKey)
+{
+    const QString hashed = passwordhash::hash(password);
+    const QByteArray salt = sealing::randomBytes(sealing::saltSize);
+    const Key passwordKey = Key::derived(password, salt);
+    const QByteArray wrapped = sealing::seal(passwordKey, dataKey.bytes(), keyContext);
+    if (hashed.isEmpty() || dataKey.isEmpty() || wrapped.isEmpty())
+        return {};
+    return {StoreChange::write(storekeys::passwordSection, storekeys::wrappedKeyKey, stored({salt, wrapped})),
+            StoreChange::write(storekeys::passwordSection, storekeys::passwordKey, hashed)};
+}
+
+// Rows an earlier version saved in the clear, sealed, with the clear keys
+// removed after; nothing when there are none. They are newer than any sealed
+// list beside them, which an earlier version does not know to update.
+QList<StoreChange> plainRowsSealed(const SettingsStore &store, const Key &dataKey)
+{
+    const QList<TaskRow> rows = SectionListStorage::read(store, storekeys::privateSection, plainRows);
+    if (std::all_of(rows.begin(), rows.end(), [](const TaskRow &row) { return row == TaskRow{}; }))
+        return {};
+    QByteArray plain = encodeRows(rows);
+    QList<StoreChange> changes{StoreChange::write(storekeys::privateSection, storekeys::sealedListKey,
+                                                  stored({sealing::seal(dataKey, plain, listContext)}))};
+    sealing::wipe(plain);
+    for (int row = 1; row <= plainRows; ++row) {
+        changes << StoreChange::removeKey(storekeys::privateSection, storekeys::textKey(row))
+                << StoreChange::removeKey(storekeys::privateSection, storekeys::tickKey(row));
+    }
+    return changes;
+}
+
+Key keyLeftByUnfinishedChange(const SettingsStore &store)
+{
+    const auto fields = fieldsOf(store.read(storekeys::unfinishedChangeSection, storekeys::dataKeyKey), 1);
+    return fields ? Key::fromBytes((*fields)[0]) : Key();
+}
+
 } // namespace
 
 PrivateVault::PrivateVault(SettingsStore &store)
@@ -129,46 +169,6 @@ bool PrivateVault::tryWrappedKey(const QString &password)
     m_dataKey = Key::fromBytes(*dataKey);
     sealing::wipe(*dataKey);
     return isOpen();
-}
-
-// The hash and the data key sealed under the password, key first: should a
-// store that cannot write both together stop between them, no new hash
-// stands without its key.
-static QList<StoreChange> protection(const QString &password, const Key &dataKey)
-{
-    const QString hashed = passwordhash::hash(password);
-    const QByteArray salt = sealing::randomBytes(sealing::saltSize);
-    const Key passwordKey = Key::derived(password, salt);
-    const QByteArray wrapped = sealing::seal(passwordKey, dataKey.bytes(), keyContext);
-    if (hashed.isEmpty() || dataKey.isEmpty() || wrapped.isEmpty())
-        return {};
-    return {StoreChange::write(storekeys::passwordSection, storekeys::wrappedKeyKey, stored({salt, wrapped})),
-            StoreChange::write(storekeys::passwordSection, storekeys::passwordKey, hashed)};
-}
-
-// Rows an earlier version saved in the clear, sealed, with the clear keys
-// removed after; nothing when there are none. They are newer than any sealed
-// list beside them, which an earlier version does not know to update.
-static QList<StoreChange> plainRowsSealed(const SettingsStore &store, const Key &dataKey)
-{
-    const QList<TaskRow> rows = SectionListStorage::read(store, storekeys::privateSection, plainRows);
-    if (std::all_of(rows.begin(), rows.end(), [](const TaskRow &row) { return row == TaskRow{}; }))
-        return {};
-    QByteArray plain = encodeRows(rows);
-    QList<StoreChange> changes{StoreChange::write(storekeys::privateSection, storekeys::sealedListKey,
-                                                  stored({sealing::seal(dataKey, plain, listContext)}))};
-    sealing::wipe(plain);
-    for (int row = 1; row <= plainRows; ++row) {
-        changes << StoreChange::removeKey(storekeys::privateSection, storekeys::textKey(row))
-                << StoreChange::removeKey(storekeys::privateSection, storekeys::tickKey(row));
-    }
-    return changes;
-}
-
-static Key keyLeftByUnfinishedChange(const SettingsStore &store)
-{
-    const auto fields = fieldsOf(store.read(storekeys::unfinishedChangeSection, storekeys::dataKeyKey), 1);
-    return fields ? Key::fromBytes((*fields)[0]) : Key();
 }
 
 PrivateVault::EntryResult PrivateVault::enter(const QString &password)
