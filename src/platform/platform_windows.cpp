@@ -6,7 +6,9 @@
 #include "platform/windowsregistry.h"
 #include "store/registrystore.h"
 
+#include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 #include <windows.h>
 
@@ -22,23 +24,39 @@ std::unique_ptr<SettingsStore> openUserStore()
 
 namespace {
 
+// The window's own HWND; none on a platform of Qt's that draws elsewhere
+// (offscreen), whose window ids are no window handles: Win32 calls on them
+// may reach some other process's window and wait for it.
+HWND handleOf(QWidget *window)
+{
+    if (QGuiApplication::platformName() != QLatin1String("windows"))
+        return nullptr;
+    return reinterpret_cast<HWND>(window->winId());
+}
+
 class WindowsDesktop final : public Desktop
 {
 public:
     // A window owned by a hidden window gets no task bar button.
     void keepOffTaskbar(QWidget *window) override
     {
+        const HWND handle = handleOf(window);
+        if (!handle)
+            return;
         static const HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr,
                                                   GetModuleHandleW(nullptr), nullptr);
-        SetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWLP_HWNDPARENT,
-                          reinterpret_cast<LONG_PTR>(owner));
+        SetWindowLongPtrW(handle, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     }
 
     void setTopmost(QWidget *window, bool topmost) override
     {
-        // Only the place in the stacking order changes; the result is not needed.
-        SetWindowPos(reinterpret_cast<HWND>(window->winId()), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE);
+        // Qt moves a shown window into or out of the topmost band in place
+        // (SetWindowPos) and keeps its own flags true to it.
+        if (QWindow *handle = window->windowHandle()) {
+            handle->setFlag(Qt::WindowStaysOnTopHint, topmost);
+            return;
+        }
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "private/privatevault.h"
 #include "store/conffilestore.h"
 #include "store/storekeys.h"
+#include "support/filebytes.h"
 #include "support/seed.h"
 
 #include <QDir>
@@ -23,12 +24,6 @@ struct Run
     QByteArray out;
     QByteArray err;
 };
-
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // Any character a text can hold: controls, every plane, the characters the
 // settings file and JSON escape.
@@ -199,7 +194,7 @@ void DataCommandsTest::aBadImportFileIsRefusedAndChangesNothing()
     QFETCH(QString, place);
     ConfFileStore store(storePath());
     QVERIFY(store.apply(SectionListStorage::writes(taskSection(3), {{QStringLiteral("kept"), true}, {}, {}})).written());
-    const QByteArray before = contentsOf(storePath());
+    const QByteArray before = fileBytes(storePath());
     QFile bad(file(QStringLiteral("bad.json")));
     QVERIFY(bad.open(QIODevice::WriteOnly));
     bad.write(json);
@@ -209,7 +204,7 @@ void DataCommandsTest::aBadImportFileIsRefusedAndChangesNothing()
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains(place.toUtf8()), run.err.constData());
     QCOMPARE(run.err.count('\n'), 1);
-    QCOMPARE(contentsOf(storePath()), before);
+    QCOMPARE(fileBytes(storePath()), before);
 }
 
 void DataCommandsTest::restoreBringsBackEveryByteOfABackup()
@@ -219,22 +214,22 @@ void DataCommandsTest::restoreBringsBackEveryByteOfABackup()
     QVERIFY(store.apply(SectionListStorage::writes(taskSection(7), {{randomText(random, 300), true}, {}, {}, {}, {},
                                                                     {randomText(random, 20), false}, {}}))
                 .written());
-    const QByteArray original = contentsOf(storePath());
+    const QByteArray original = fileBytes(storePath());
     QCOMPARE(velmorwick({QStringLiteral("backup"), file(QStringLiteral("backup.conf"))}).status, 0);
-    QCOMPARE(contentsOf(file(QStringLiteral("backup.conf"))), original);
+    QCOMPARE(fileBytes(file(QStringLiteral("backup.conf"))), original);
     QCOMPARE(QFile::permissions(file(QStringLiteral("backup.conf"))) & 0x0777, QFile::ReadUser | QFile::WriteUser);
 
     QVERIFY(store.apply({StoreChange::removeSection(taskSection(7)),
                          StoreChange::write(taskSection(9), textKey(1), QStringLiteral("after the backup"))})
                 .written());
-    const QByteArray changed = contentsOf(storePath());
+    const QByteArray changed = fileBytes(storePath());
     const Run restored = velmorwick({QStringLiteral("restore"), file(QStringLiteral("backup.conf"))});
     QVERIFY2(restored.status == 0, restored.err.constData());
-    QCOMPARE(contentsOf(storePath()), original);
+    QCOMPARE(fileBytes(storePath()), original);
     const QStringList kept =
         QDir(QFileInfo(storePath()).path()).entryList({QStringLiteral("*.before-restore-*")}, QDir::Files);
     QCOMPARE(kept.size(), 1);
-    QCOMPARE(contentsOf(QFileInfo(storePath()).dir().filePath(kept.first())), changed);
+    QCOMPARE(fileBytes(QFileInfo(storePath()).dir().filePath(kept.first())), changed);
     QVERIFY(restored.out.contains(kept.first().toUtf8()));
 
     // Not a store: refused, nothing replaced, nothing kept.
@@ -243,7 +238,7 @@ void DataCommandsTest::restoreBringsBackEveryByteOfABackup()
     notAStore.write(QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF\0", 11) + QByteArray(200, '\x7F'));
     notAStore.close();
     QCOMPARE(velmorwick({QStringLiteral("restore"), notAStore.fileName()}).status, 1);
-    QCOMPARE(contentsOf(storePath()), original);
+    QCOMPARE(fileBytes(storePath()), original);
 }
 
 void DataCommandsTest::anImportWhileAnotherCopySavesLosesNothing()

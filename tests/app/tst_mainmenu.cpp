@@ -5,7 +5,7 @@
 #include "lists/tasklistwindow.h"
 #include "store/storekeys.h"
 #include "support/programfixture.h"
-#include "support/readonly.h"
+#include "support/filebytes.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

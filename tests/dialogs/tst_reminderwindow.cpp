@@ -3,7 +3,7 @@
 #include "dialogs/reminderwindow.h"
 #include "store/storekeys.h"
 #include "support/programfixture.h"
-#include "support/readonly.h"
+#include "support/filebytes.h"
 
 #include <QCheckBox>
 #include <QLabel>

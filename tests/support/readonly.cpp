@@ -33,12 +33,6 @@ bool makeReadOnly(const QString &path)
     return QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 void makeWritable(const QString &path)
 {
     if (::geteuid() == 0)

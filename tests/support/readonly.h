@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "support/filebytes.h"
+
 #include <QString>
 
 // Makes a file or folder refuse writes, also for root (through the file
@@ -9,5 +10,3 @@
 bool makeReadOnly(const QString &path);
 void makeWritable(const QString &path);
 
-// The bytes of a file, to show it was not touched.
-QByteArray fileBytes(const QString &path);

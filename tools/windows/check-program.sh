@@ -8,18 +8,21 @@ here=$(cd "$(dirname "$0")" && pwd)
 folder=$(cd "$1" && pwd)
 wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX=${WINEPREFIX:-$(mktemp -d)}
+own_prefix=""
+if [ -z "${WINEPREFIX:-}" ]; then own_prefix=$(mktemp -d); export WINEPREFIX=$own_prefix; fi
 
+work=$(mktemp -d)
+. "$here/../xsession.sh"
+wineserver=$(command -v wineserver || echo "$(dirname "$wine")/wineserver")
+trap 'kill $program 2>/dev/null; "$wineserver" -k 2>/dev/null; xsession_stop; rm -rf "$work" $own_prefix' EXIT INT TERM
+xsession_start "$work"
+# Wine starts its desktop process with the first program of a prefix: with
+# the display there from the start, every later window can show.
 version=$("$wine" "$folder/velmorwick.exe" --version 2>/dev/null | tr -d '\r')
 expected="velmorwick $(awk '/^project/ { print $3 }' "$here/../../CMakeLists.txt")"
 [ "$version" = "$expected" ] || { echo "FAIL: --version under Wine said '$version'"; exit 1; }
 echo "windows program: --version answers '$version'"
 
-work=$(mktemp -d)
-. "$here/../xsession.sh"
-wineserver=$(command -v wineserver || echo "$(dirname "$wine")/wineserver")
-trap 'kill $program 2>/dev/null; "$wineserver" -k 2>/dev/null; xsession_stop; rm -rf "$work"' EXIT INT TERM
-xsession_start "$work"
 "$wine" "$folder/velmorwick.exe" > "$work/program.log" 2>&1 &
 program=$!
 for _ in $(seq 1 600); do
