@@ -16,8 +16,9 @@ public:
     virtual ~Desktop() = default;
 
     // Puts the window into the band above ordinary windows, or takes it out
-    // again, without moving or resizing it.
-    virtual void setTopmost(QWidget *window, bool topmost) = 0;
+    // again, without moving or resizing it. Qt's own flag does it in place
+    // on every platform the program runs on.
+    virtual void setTopmost(QWidget *window, bool topmost);
 
     // Keeps a window that is about to show out of the task bar. Called at
     // every show, as some window managers forget it when a window hides.

@@ -127,16 +127,6 @@ public:
         QTimer::singleShot(0, window, ask);
         QTimer::singleShot(250, window, ask);
     }
-
-    void setTopmost(QWidget *window, bool topmost) override
-    {
-        if (QWindow *handle = window->windowHandle()) {
-            handle->setFlag(Qt::WindowStaysOnTopHint, topmost);
-            return;
-        }
-        // Not created yet: the flag is taken along when it first shows.
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    }
 };
 
 } // namespace
@@ -209,31 +199,16 @@ void prepareEnvironment()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
-std::optional<QString> readSecretLine(const QString &prompt)
+std::function<void()> hideTyping()
 {
-    std::fputs(qPrintable(prompt), stderr);
-    std::fflush(stderr);
     termios before{};
-    const bool terminal = ::isatty(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &before) == 0;
-    if (terminal) {
-        termios silent = before;
-        silent.c_lflag &= ~tcflag_t(ECHO);
-        silent.c_lflag |= ECHONL;
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
-    }
-    QByteArray line;
-    int c = 0;
-    while ((c = std::fgetc(stdin)) != EOF && c != '\n')
-        line += char(c);
-    if (terminal)
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &before);
-    if (c == EOF && line.isEmpty())
-        return std::nullopt;
-    if (line.endsWith('\r'))
-        line.chop(1);
-    QString secret = QString::fromUtf8(line);
-    line.fill('\0');
-    return secret;
+    if (!::isatty(STDIN_FILENO) || ::tcgetattr(STDIN_FILENO, &before) != 0)
+        return [] {};
+    termios silent = before;
+    silent.c_lflag &= ~tcflag_t(ECHO);
+    silent.c_lflag |= ECHONL; // the Enter that ends the line still moves on
+    ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
+    return [before] { ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &before); };
 }
 
 } // namespace platform

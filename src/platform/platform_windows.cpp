@@ -8,7 +8,6 @@
 
 #include <QGuiApplication>
 #include <QWidget>
-#include <QWindow>
 
 #include <windows.h>
 
@@ -47,17 +46,6 @@ public:
                                                   GetModuleHandleW(nullptr), nullptr);
         SetWindowLongPtrW(handle, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     }
-
-    void setTopmost(QWidget *window, bool topmost) override
-    {
-        // Qt moves a shown window into or out of the topmost band in place
-        // (SetWindowPos) and keeps its own flags true to it.
-        if (QWindow *handle = window->windowHandle()) {
-            handle->setFlag(Qt::WindowStaysOnTopHint, topmost);
-            return;
-        }
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    }
 };
 
 } // namespace
@@ -85,30 +73,17 @@ std::optional<QString> missingDisplay()
     return std::nullopt; // a Windows session always has its desktop
 }
 
-std::optional<QString> readSecretLine(const QString &prompt)
+std::function<void()> hideTyping()
 {
-    std::fputs(qPrintable(prompt), stderr);
-    std::fflush(stderr);
     const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
     DWORD before = 0;
-    const bool console = GetConsoleMode(input, &before) != 0;
-    if (console)
-        SetConsoleMode(input, before & ~DWORD(ENABLE_ECHO_INPUT));
-    QByteArray line;
-    int c = 0;
-    while ((c = std::fgetc(stdin)) != EOF && c != '\n')
-        line += char(c);
-    if (console) {
+    if (!GetConsoleMode(input, &before))
+        return [] {};
+    SetConsoleMode(input, before & ~DWORD(ENABLE_ECHO_INPUT));
+    return [input, before] {
         SetConsoleMode(input, before);
-        std::fputs("\n", stderr);
-    }
-    if (c == EOF && line.isEmpty())
-        return std::nullopt;
-    if (line.endsWith('\r'))
-        line.chop(1);
-    QString secret = QString::fromLocal8Bit(line);
-    line.fill('\0');
-    return secret;
+        std::fputs("\n", stderr); // the Enter that ended the line was not shown either
+    };
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace platform {
@@ -10,5 +11,9 @@ namespace platform {
 // when that is a terminal, what is typed is not shown. Nothing at the end of
 // the input.
 std::optional<QString> readSecretLine(const QString &prompt);
+
+// What differs: stops the terminal on standard input (if it is one) from
+// showing what is typed; the call returned puts it back.
+std::function<void()> hideTyping();
 
 } // namespace platform

@@ -150,6 +150,16 @@ Key keyLeftByUnfinishedChange(const SettingsStore &store)
     return fields ? Key::fromBytes((*fields)[0]) : Key();
 }
 
+// What an earlier version or an unfinished password change left that the
+// data key now covers: plain rows sealed, the bare data key removed.
+QList<StoreChange> leftoversTidied(const SettingsStore &store, const Key &dataKey)
+{
+    QList<StoreChange> changes = plainRowsSealed(store, dataKey);
+    if (!store.read(storekeys::unfinishedChangeSection, storekeys::dataKeyKey).isEmpty())
+        changes << StoreChange::removeSection(storekeys::unfinishedChangeSection);
+    return changes;
+}
+
 } // namespace
 
 PrivateVault::PrivateVault(SettingsStore &store)
@@ -204,9 +214,7 @@ PrivateVault::EntryResult PrivateVault::enter(const QString &password)
         m_dataKey = std::move(dataKey);
     }
     // Also what a store that writes value by value may have left half done.
-    changes << plainRowsSealed(m_store, m_dataKey);
-    if (!m_store.read(storekeys::unfinishedChangeSection, storekeys::dataKeyKey).isEmpty())
-        changes << StoreChange::removeSection(storekeys::unfinishedChangeSection);
+    changes << leftoversTidied(m_store, m_dataKey);
     if (!changes.isEmpty()) {
         const StoreResult result = m_store.apply(changes);
         if (!result.written()) {
@@ -238,9 +246,7 @@ StoreResult PrivateVault::setPassword(const QString &password)
     QList<StoreChange> changes = protection(password, dataKey);
     if (changes.isEmpty())
         return refused(tr("There was not enough memory to protect it."));
-    changes << plainRowsSealed(m_store, dataKey);
-    if (!m_store.read(storekeys::unfinishedChangeSection, storekeys::dataKeyKey).isEmpty())
-        changes << StoreChange::removeSection(storekeys::unfinishedChangeSection);
+    changes << leftoversTidied(m_store, dataKey);
     return m_store.apply(changes);
 }
 
