@@ -37,6 +37,11 @@ void say(const QString &what)
     std::printf("%s\n", qPrintable(what));
 }
 
+void warn(const QString &what)
+{
+    std::fprintf(stderr, "velmorwick: %s\n", qPrintable(what));
+}
+
 // Opens the private list with the password typed now; why not, when not.
 QString openPrivateList(PrivateVault &vault, const SettingsStore &store, const AskPassword &askPassword)
 {
@@ -53,11 +58,12 @@ QString openPrivateList(PrivateVault &vault, const SettingsStore &store, const A
         return tr("wrong password");
     case PasswordGate::Entry::NotSaved:
         return tr("the private list could not be saved encrypted: %1").arg(entry.reason);
-    case PasswordGate::Entry::TooCostly:
     case PasswordGate::Entry::CannotCheck:
+        return tr("the password cannot be checked: %1").arg(entry.reason);
+    case PasswordGate::Entry::TooCostly:
         break;
     }
-    return tr("the password cannot be checked on this system");
+    return tr("the stored password asks for far more work than Velmorwick ever sets");
 }
 
 int exportLists(const QStringList &arguments, const Options &options, SettingsStore &store,
@@ -68,6 +74,7 @@ int exportLists(const QStringList &arguments, const Options &options, SettingsSt
     if (options.format != QLatin1String("text") && options.format != QLatin1String("json"))
         return misused(tr("the format is text or json, not %1").arg(options.format));
     PrivateVault vault(store);
+    vault.setProblemReporter(warn);
     if (options.withPrivate) {
         if (const QString why = openPrivateList(vault, store, askPassword); !why.isEmpty())
             return fail(tr("%1; nothing was exported.").arg(why));
@@ -130,6 +137,7 @@ int importLists(const QStringList &arguments, SettingsStore &store, const AskPas
     }
     QList<StoreChange> changes = listexchange::replacing(dayLists);
     PrivateVault vault(store);
+    vault.setProblemReporter(warn);
     if (privateList) {
         if (const QString why = openPrivateList(vault, store, askPassword); !why.isEmpty())
             return fail(tr("%1 holds the private list, but %2; nothing was imported.").arg(name, why));

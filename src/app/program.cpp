@@ -24,7 +24,9 @@ Program::Program(const Services &services)
     : m_services(services)
     , m_vault(services.store)
 {
-    store().setProblemReporter([this](const QString &message) { boxes().inform(message, QStringLiteral("Velmorwick")); });
+    const auto tell = [this](const QString &message) { boxes().inform(message, QStringLiteral("Velmorwick")); };
+    store().setProblemReporter(tell);
+    m_vault.setProblemReporter(tell);
     // The program never lingers with nothing on screen.
     m_forms.setWhenNothingShows([this] { end(); });
     m_forms.setBeforeShow([this](Form *form) {

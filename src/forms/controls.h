@@ -42,4 +42,13 @@ QCheckBox *tickBox(QWidget *parent, const QString &name, const QString &accessib
 // Sets the keyboard focus order to the order of the list.
 void chainTabOrder(const QList<QWidget *> &order);
 
+// Zeroes the text a box shows, where it lies, before the box replaces it
+// (a new echo mode, a new text): the copy it drew from is never freed with
+// the text still in it.
+void wipeShownText(QLineEdit *box);
+// Zeroes the box's text and the copy it shows, then empties it. As far as
+// Qt lets anyone: what was typed into it key by key left freed copies the
+// program cannot reach.
+void wipeText(QLineEdit *box);
+
 } // namespace controls

@@ -32,6 +32,8 @@ public:
     virtual StoreResult clear() = 0;
     // The window is gone: forget whatever was held for it.
     virtual void close() {}
+    // Whether the rows are secret: the window wipes its copies as it closes.
+    virtual bool holdsSecrets() const { return false; }
 };
 
 // A day list: "TextN" and "TickN" keys in the list's section.

@@ -133,8 +133,11 @@ void TaskListWindow::applyTickLook(int row)
     const bool done = tickBox(row)->isChecked();
     text->setEnabled(!done);
     controls::setBackground(text, done ? doneLook : openLook);
-    if (m_layout.masksDoneTasks)
+    if (m_layout.masksDoneTasks) {
+        if (m_storage.holdsSecrets())
+            controls::wipeShownText(text); // the box draws the stars from a new copy
         text->setEchoMode(done ? QLineEdit::Password : QLineEdit::Normal);
+    }
 }
 
 QList<TaskRow> TaskListWindow::rows() const
@@ -179,6 +182,11 @@ void TaskListWindow::print()
 
 void TaskListWindow::formUnload()
 {
+    // Before the storage lets go of its guard on the process's memory.
+    if (m_storage.holdsSecrets()) {
+        for (QLineEdit *text : std::as_const(m_texts))
+            controls::wipeText(text);
+    }
     m_storage.close();
     m_kit.navigation.showMainWindow();
 }

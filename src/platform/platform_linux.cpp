@@ -1,6 +1,7 @@
 // What differs on Linux and other POSIX desktops.
 #include "desktop.h"
 #include "files.h"
+#include "secretmemory.h"
 #include "terminal.h"
 
 #include "platform/systeminfohost.h"
@@ -26,6 +27,8 @@
 
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <malloc.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -197,6 +200,27 @@ void prepareEnvironment()
         return;
     if (qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") && qEnvironmentVariableIsSet("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+namespace {
+int guards = 0;
+int dumpableBefore = 1;
+} // namespace
+
+void guardMemory(bool guarded)
+{
+    if (guarded && guards++ == 0) {
+        dumpableBefore = ::prctl(PR_GET_DUMPABLE);
+        ::prctl(PR_SET_DUMPABLE, 0); // no core file, and no ptrace by the same user
+    } else if (!guarded && guards > 0 && --guards == 0) {
+        ::malloc_trim(0); // whole free pages go back to the system, zeroed there
+        ::prctl(PR_SET_DUMPABLE, dumpableBefore > 0 ? dumpableBefore : 1);
+    }
+}
+
+bool memoryIsGuarded()
+{
+    return ::prctl(PR_GET_DUMPABLE) == 0;
 }
 
 std::function<void()> hideTyping()

@@ -1,6 +1,7 @@
 // What differs on Windows.
 #include "desktop.h"
 #include "files.h"
+#include "secretmemory.h"
 #include "terminal.h"
 
 #include "platform/windowsregistry.h"
@@ -14,6 +15,18 @@
 #include <cstdio>
 
 namespace platform {
+
+// Windows has no switch a program sets on itself to keep its memory from
+// other programs of the same user or out of crash dumps (Windows Error
+// Reporting is configured per machine): the README says so.
+void guardMemory(bool)
+{
+}
+
+bool memoryIsGuarded()
+{
+    return false;
+}
 
 std::unique_ptr<SettingsStore> openUserStore()
 {

@@ -54,3 +54,9 @@ void PasswordCreateWindow::confirm()
     m_kit.navigation.showPasswordEntry();
     unload();
 }
+
+void PasswordCreateWindow::formUnload()
+{
+    controls::wipeText(m_first);
+    controls::wipeText(m_second);
+}

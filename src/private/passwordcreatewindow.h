@@ -17,6 +17,9 @@ public:
 
     PasswordCreateWindow(const WindowKit &kit, PasswordGate &gate);
 
+protected:
+    void formUnload() override;
+
 private:
     void confirm();
 

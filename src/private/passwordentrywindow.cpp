@@ -78,8 +78,7 @@ bool PasswordEntryWindow::typedPasswordIsRight()
         m_password->setFocus();
         return false;
     case PasswordGate::Entry::CannotCheck:
-        m_kit.boxes.inform(tr("The password cannot be checked on this system: its cryptography library did not "
-                              "start."),
+        m_kit.boxes.inform(tr("The password cannot be checked: %1. Nothing was changed.").arg(result.reason),
                            tr("Error!"));
         m_password->setFocus();
         return false;
@@ -113,4 +112,9 @@ void PasswordEntryWindow::changePassword()
         return;
     m_kit.navigation.showPasswordCreation();
     unload();
+}
+
+void PasswordEntryWindow::formUnload()
+{
+    controls::wipeText(m_password);
 }

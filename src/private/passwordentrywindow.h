@@ -20,6 +20,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void formUnload() override;
 
 private:
     // Whether the box holds the stored password, which then opens the list;

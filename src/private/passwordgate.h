@@ -14,13 +14,13 @@ public:
         Opened,
         Wrong,
         TooCostly,   // the stored hash asks for far more work than this program sets
-        CannotCheck, // the cryptography library did not start, or lacked memory
-        NotSaved,    // right, but an earlier store's list could not be encrypted
+        CannotCheck, // the cryptography library did not start, or a derivation failed
+        NotSaved,    // right, but what it had to write could not be written
     };
     struct EntryResult
     {
         Entry entry = Entry::Wrong;
-        QString reason; // why the store refused, for NotSaved
+        QString reason; // why, for CannotCheck and NotSaved
     };
     // Compares exactly: letter case and every blank count. A right password
     // opens the list until its window closes.
@@ -30,6 +30,7 @@ public:
     // whichever password is set next.
     virtual StoreResult startChange() = 0;
 
-    // Stores the password so that it, and only it, opens the list.
+    // Stores the password so that it, and only it, opens the list, under a
+    // data key no earlier password ever had. Refused while one is stored.
     virtual StoreResult setPassword(const QString &password) = 0;
 };

@@ -1,86 +1,120 @@
 #include "passwordhash.h"
 
+#include "private/sealing.h"
+
 #include <QList>
 
 #include <sodium.h>
 
+#include <optional>
 
 namespace passwordhash {
 
 namespace {
 
-// About 0.07 s and 64 MiB on an ordinary machine: quick for the user, slow for a guesser.
-constexpr auto opsLimit = crypto_pwhash_OPSLIMIT_INTERACTIVE;
-constexpr auto memLimit = crypto_pwhash_MEMLIMIT_INTERACTIVE;
+constexpr int hashBytes = 32; // what libsodium's own hash strings hold
 
-// Fails only where the system offers no source of randomness.
-bool initialise()
+// "$argon2id$v=19$m=65536,t=2,p=1$<salt>$<hash>", the form libsodium writes
+// (and reads): base64 without padding.
+struct StoredHash
 {
-    return sodium_init() >= 0;
+    sealing::Algorithm algorithm = sealing::Algorithm::Argon2id;
+    sealing::Cost cost;
+    quint64 lanes = 0;
+    QByteArray salt;
+    QByteArray hash;
+};
+
+std::optional<QByteArray> fromBase64(const QByteArray &text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    size_t length = 0;
+    if (sodium_base642bin(reinterpret_cast<unsigned char *>(bytes.data()), size_t(bytes.size()), text.constData(),
+                          size_t(text.size()), nullptr, &length, nullptr, sodium_base64_VARIANT_ORIGINAL_NO_PADDING)
+        != 0)
+        return std::nullopt;
+    bytes.truncate(qsizetype(length));
+    return bytes;
 }
 
-bool isHash(const QByteArray &stored)
+QByteArray toBase64(const QByteArray &bytes)
 {
-    // -1 means the text is not a hash string libsodium knows.
-    return crypto_pwhash_str_needs_rehash(stored.constData(), opsLimit, memLimit) != -1;
+    QByteArray text(qsizetype(sodium_base64_ENCODED_LEN(size_t(bytes.size()), sodium_base64_VARIANT_ORIGINAL_NO_PADDING)),
+                    Qt::Uninitialized);
+    sodium_bin2base64(text.data(), size_t(text.size()), reinterpret_cast<const unsigned char *>(bytes.constData()),
+                      size_t(bytes.size()), sodium_base64_VARIANT_ORIGINAL_NO_PADDING);
+    text.chop(1); // the terminating NUL
+    return text;
 }
 
-// A stored hash names its own cost. One asking for more than a few times
-// what this program writes would freeze the window for as long as it asks,
-// and only a tampered file holds one.
-bool costIsBounded(const QByteArray &stored)
+std::optional<StoredHash> parsed(const QByteArray &stored)
 {
-    constexpr qint64 factor = 4;
     const QList<QByteArray> fields = stored.split('$'); // "", "argon2id", "v=19", "m=65536,t=2,p=1", salt, hash
-    if (fields.size() < 4)
-        return false;
-    qint64 memoryKiB = -1, passes = -1, lanes = -1;
-    for (const QByteArray &parameter : fields[3].split(',')) {
-        bool ok = false;
-        const qint64 value = parameter.mid(2).toLongLong(&ok);
-        if (!ok)
-            return false;
-        if (parameter.startsWith("m="))
-            memoryKiB = value;
-        else if (parameter.startsWith("t="))
-            passes = value;
-        else if (parameter.startsWith("p="))
-            lanes = value;
-    }
-    return memoryKiB >= 0 && qint64(memoryKiB) * 1024 <= factor * qint64(memLimit) && passes >= 0
-           && passes <= factor * qint64(opsLimit) && lanes >= 0 && lanes <= factor;
+    if (fields.size() != 6 || !fields[0].isEmpty() || fields[2] != "v=19")
+        return std::nullopt;
+    StoredHash result;
+    if (fields[1] == "argon2i")
+        result.algorithm = sealing::Algorithm::Argon2i;
+    else if (fields[1] != "argon2id")
+        return std::nullopt;
+    const QList<QByteArray> parameters = fields[3].split(',');
+    if (parameters.size() != 3 || !parameters[0].startsWith("m=") || !parameters[1].startsWith("t=")
+        || !parameters[2].startsWith("p="))
+        return std::nullopt;
+    bool memoryOk = false, passesOk = false, lanesOk = false;
+    result.cost.memoryKiB = parameters[0].mid(2).toULongLong(&memoryOk);
+    result.cost.passes = parameters[1].mid(2).toULongLong(&passesOk);
+    result.lanes = parameters[2].mid(2).toULongLong(&lanesOk);
+    const auto salt = fromBase64(fields[4]);
+    const auto hash = fromBase64(fields[5]);
+    if (!memoryOk || !passesOk || !lanesOk || !salt || !hash || salt->size() != sealing::saltSize || hash->size() < 16)
+        return std::nullopt;
+    result.salt = *salt;
+    result.hash = *hash;
+    return result;
 }
 
 } // namespace
 
 QString hash(const QString &password)
 {
-    if (!initialise())
-        return {};
-    const QByteArray bytes = password.toUtf8();
-    char out[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str(out, bytes.constData(), static_cast<unsigned long long>(bytes.size()), opsLimit, memLimit)
-        != 0)
-        return {}; // not enough memory
-    return QString::fromLatin1(out);
+    const sealing::Cost cost = sealing::programCost();
+    const QByteArray salt = sealing::randomBytes(sealing::saltSize);
+    QByteArray utf8 = password.toUtf8();
+    QByteArray hashed(hashBytes, '\0');
+    const bool derived = salt.size() == sealing::saltSize && sealing::argon2(hashed, utf8, salt, cost);
+    sealing::wipe(utf8);
+    if (!derived)
+        return {}; // not enough memory, or no source of randomness
+    return QString::fromLatin1("$argon2id$v=19$m=" + QByteArray::number(cost.memoryKiB) + ",t="
+                               + QByteArray::number(cost.passes) + ",p=1$" + toBase64(salt) + '$' + toBase64(hashed));
 }
 
 Verdict check(const QString &stored, const QString &typed)
 {
-    if (!initialise())
+    if (!sealing::available())
         return Verdict::CannotCheck;
     if (stored.isEmpty())
         return Verdict::Wrong;
-    const QByteArray storedBytes = stored.toUtf8();
-    if (!isHash(storedBytes))
+    const std::optional<StoredHash> storedHash = parsed(stored.toLatin1());
+    if (!storedHash || !stored.startsWith(u'$'))
         return stored == typed ? Verdict::MatchesPlainText : Verdict::Wrong;
-    if (!costIsBounded(storedBytes))
+    // libsodium derives with one lane only; more only comes from a tampered
+    // file, as does a cost below Argon2's minimum, which nothing matches.
+    const sealing::CostCheck cost = sealing::checkCost(storedHash->cost);
+    if (cost == sealing::CostCheck::TooCostly || storedHash->lanes > 1)
         return Verdict::TooCostly;
-    const QByteArray bytes = typed.toUtf8();
-    const bool ok = crypto_pwhash_str_verify(storedBytes.constData(), bytes.constData(),
-                                             static_cast<unsigned long long>(bytes.size()))
-                    == 0;
-    return ok ? Verdict::Matches : Verdict::Wrong;
+    if (cost == sealing::CostCheck::Invalid || storedHash->lanes == 0)
+        return Verdict::Wrong;
+    QByteArray utf8 = typed.toUtf8();
+    QByteArray derived(storedHash->hash.size(), '\0');
+    const bool ran = sealing::argon2(derived, utf8, storedHash->salt, storedHash->cost, storedHash->algorithm);
+    sealing::wipe(utf8);
+    if (!ran)
+        return Verdict::Failed;
+    const bool same = sodium_memcmp(derived.constData(), storedHash->hash.constData(), size_t(derived.size())) == 0;
+    sealing::wipe(derived);
+    return same ? Verdict::Matches : Verdict::Wrong;
 }
 
 } // namespace passwordhash

@@ -6,8 +6,9 @@
 // (Argon2id), never as the text itself.
 namespace passwordhash {
 
-// A self-describing hash string of the password, with a fresh salt; empty
-// when it could not be made (no memory, no source of randomness).
+// A self-describing hash string of the password, with a fresh salt, in the
+// form libsodium's crypto_pwhash_str writes; empty when it could not be made
+// (no memory, no source of randomness).
 QString hash(const QString &password);
 
 enum class Verdict {
@@ -16,6 +17,7 @@ enum class Verdict {
     Wrong,
     TooCostly,   // the stored hash asks for far more work than this program ever sets
     CannotCheck, // the hashing library could not start on this system
+    Failed,      // the derivation itself failed (no memory for it): nothing is known
 };
 
 // Compares exactly: letter case and every blank count.

@@ -1,108 +1,26 @@
 #include "privatevault.h"
 
+#include "platform/secretmemory.h"
 #include "private/passwordhash.h"
+#include "private/vaultformat.h"
 #include "store/settingsstore.h"
 #include "store/storekeys.h"
 
-#include <QCborArray>
-#include <QCborValue>
 #include <QCoreApplication>
 #include <QDateTime>
 
 #include <algorithm>
 
 using sealing::Key;
+using namespace storekeys;
 
 namespace {
 
-// What a sealed value is for travels with it, so a sealed key can never be
-// taken for a sealed list or the other way round.
-constexpr QByteArrayView listContext("velmorwick private list 1");
-constexpr QByteArrayView keyContext("velmorwick data key 1");
-const QString version = QStringLiteral("1");
-constexpr qsizetype paddingBlock = 256; // the sealed size tells the length of the tasks only to this block
-constexpr int plainRows = 5;            // the rows an earlier version kept in the clear
+constexpr int plainRows = 5; // the rows an earlier version kept in the clear
 
 QString tr(const char *text)
 {
     return QCoreApplication::translate("PrivateVault", text);
-}
-
-QString text64(QByteArrayView bytes)
-{
-    return QString::fromLatin1(bytes.toByteArray().toBase64(QByteArray::Base64UrlEncoding
-                                                             | QByteArray::OmitTrailingEquals));
-}
-
-std::optional<QByteArray> bytes64(const QString &text)
-{
-    const auto decoded = QByteArray::fromBase64Encoding(
-        text.toLatin1(), QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded || text.isEmpty())
-        return std::nullopt;
-    return decoded.decoded;
-}
-
-// "1$<field>$<field>...": the format's version, then base64 fields.
-QString stored(std::initializer_list<QByteArrayView> fields)
-{
-    QString text = version;
-    for (QByteArrayView field : fields)
-        text += u'$' + text64(field);
-    return text;
-}
-
-std::optional<QList<QByteArray>> fieldsOf(const QString &text, int count)
-{
-    const QStringList parts = text.split(u'$');
-    if (parts.size() != count + 1 || parts[0] != version)
-        return std::nullopt;
-    QList<QByteArray> fields;
-    for (int i = 1; i <= count; ++i) {
-        auto field = bytes64(parts[i]);
-        if (!field)
-            return std::nullopt;
-        fields << *field;
-    }
-    return fields;
-}
-
-QByteArray encodeRows(const QList<TaskRow> &rows)
-{
-    QCborArray list;
-    for (const TaskRow &row : rows)
-        list.append(QCborArray{row.text, row.ticked});
-    QByteArray bytes = QCborValue(list).toCbor();
-    // ISO/IEC 7816-4 padding: 0x80, then zeros to the end of the block.
-    bytes.append(char(0x80));
-    bytes.append((paddingBlock - bytes.size() % paddingBlock) % paddingBlock, '\0');
-    return bytes;
-}
-
-std::optional<QList<TaskRow>> decodeRows(QByteArray bytes)
-{
-    qsizetype end = bytes.size();
-    while (end > 0 && bytes[end - 1] == '\0')
-        --end;
-    if (end == 0 || bytes[end - 1] != char(0x80))
-        return std::nullopt;
-    QCborParserError error;
-    const QCborValue value = QCborValue::fromCbor(bytes.constData(), end - 1, &error);
-    if (error.error != QCborError::NoError || !value.isArray())
-        return std::nullopt;
-    QList<TaskRow> rows;
-    for (const QCborValue &row : value.toArray()) {
-        const QCborArray fields = row.toArray();
-        if (fields.size() != 2 || !fields[0].isString() || !fields[1].isBool())
-            return std::nullopt;
-        rows << TaskRow{fields[0].toString(), fields[1].toBool()};
-    }
-    return rows;
-}
-
-QString stamp()
-{
-    return QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
 }
 
 StoreResult refused(const QString &reason)
@@ -110,54 +28,24 @@ StoreResult refused(const QString &reason)
     return {StoreResult::Status::Refused, reason};
 }
 
-// The hash and the data key sealed under the password, key first: should a
-// store that cannot write both together stop between them, no new hash
-// stands without its key.
-QList<StoreChange> protection(const QString &password, const Key &dataKey)
+QString libraryMissing()
 {
-    const QString hashed = passwordhash::hash(password);
-    const QByteArray salt = sealing::randomBytes(sealing::saltSize);
-    const Key passwordKey = Key::derived(password, salt);
-    const QByteArray wrapped = sealing::seal(passwordKey, dataKey.bytes(), keyContext);
-    if (hashed.isEmpty() || dataKey.isEmpty() || wrapped.isEmpty())
-        return {};
-    return {StoreChange::write(storekeys::passwordSection, storekeys::wrappedKeyKey, stored({salt, wrapped})),
-            StoreChange::write(storekeys::passwordSection, storekeys::passwordKey, hashed)};
+    return tr("its cryptography library did not start on this system");
 }
 
-// Rows an earlier version saved in the clear, sealed, with the clear keys
-// removed after; nothing when there are none. They are newer than any sealed
-// list beside them, which an earlier version does not know to update.
-QList<StoreChange> plainRowsSealed(const SettingsStore &store, const Key &dataKey)
+// A value that does not belong to the list as it stands, copied aside as it
+// was, under a name saying what it is and when it was put there.
+StoreChange keptAside(const QString &what, const QString &value)
 {
-    const QList<TaskRow> rows = SectionListStorage::read(store, storekeys::privateSection, plainRows);
-    if (std::all_of(rows.begin(), rows.end(), [](const TaskRow &row) { return row == TaskRow{}; }))
-        return {};
-    QByteArray plain = encodeRows(rows);
-    QList<StoreChange> changes{StoreChange::write(storekeys::privateSection, storekeys::sealedListKey,
-                                                  stored({sealing::seal(dataKey, plain, listContext)}))};
-    sealing::wipe(plain);
-    for (int row = 1; row <= plainRows; ++row) {
-        changes << StoreChange::removeKey(storekeys::privateSection, storekeys::textKey(row))
-                << StoreChange::removeKey(storekeys::privateSection, storekeys::tickKey(row));
-    }
-    return changes;
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    return StoreChange::write(keptAsideSection, what + u'-' + stamp, value);
 }
 
-Key keyLeftByUnfinishedChange(const SettingsStore &store)
+QString damagedListNotice()
 {
-    const auto fields = fieldsOf(store.read(storekeys::unfinishedChangeSection, storekeys::dataKeyKey), 1);
-    return fields ? Key::fromBytes((*fields)[0]) : Key();
-}
-
-// What an earlier version or an unfinished password change left that the
-// data key now covers: plain rows sealed, the bare data key removed.
-QList<StoreChange> leftoversTidied(const SettingsStore &store, const Key &dataKey)
-{
-    QList<StoreChange> changes = plainRowsSealed(store, dataKey);
-    if (!store.read(storekeys::unfinishedChangeSection, storekeys::dataKeyKey).isEmpty())
-        changes << StoreChange::removeSection(storekeys::unfinishedChangeSection);
-    return changes;
+    return tr("The saved private list could not be opened: its key is missing, damaged or altered. It is kept as it "
+              "was in the settings (section \"%1\"), and the list starts empty.")
+        .arg(keptAsideSection);
 }
 
 } // namespace
@@ -167,109 +55,244 @@ PrivateVault::PrivateVault(SettingsStore &store)
 {
 }
 
-bool PrivateVault::tryWrappedKey(const QString &password)
+PrivateVault::~PrivateVault()
 {
-    const auto fields = fieldsOf(m_store.read(storekeys::passwordSection, storekeys::wrappedKeyKey), 2);
-    if (!fields)
-        return false;
-    const Key passwordKey = Key::derived(password, (*fields)[0]);
-    auto dataKey = sealing::open(passwordKey, (*fields)[1], keyContext);
-    if (!dataKey)
-        return false;
-    m_dataKey = Key::fromBytes(*dataKey);
-    sealing::wipe(*dataKey);
-    return isOpen();
+    close();
+}
+
+void PrivateVault::hold(Key key)
+{
+    m_dataKey = std::move(key);
+    platform::guardMemory(true);
+}
+
+void PrivateVault::close()
+{
+    const bool held = isOpen();
+    m_dataKey.wipe();
+    m_keepAside.clear();
+    if (held)
+        platform::guardMemory(false);
+}
+
+void PrivateVault::report(const QStringList &notices) const
+{
+    for (const QString &notice : notices) {
+        if (m_reporter)
+            m_reporter(notice);
+    }
+}
+
+// Rows in the clear in the list's section. With no sealed list they are an
+// earlier version's list, sealed now; beside a sealed list they were written
+// by something else, and are kept aside (sealed too), never taken in.
+void PrivateVault::plainRowsSettled(Settled &settled, const Key &dataKey, bool listIsSealed) const
+{
+    const QList<TaskRow> rows = SectionListStorage::read(m_store, privateSection, plainRows);
+    if (std::all_of(rows.begin(), rows.end(), [](const TaskRow &row) { return row == TaskRow{}; }))
+        return;
+    const QString sealed = vaultformat::sealedRows(dataKey, rows);
+    if (!listIsSealed) {
+        settled.changes << StoreChange::write(privateSection, sealedListKey, sealed);
+    } else {
+        settled.changes << keptAside(QStringLiteral("Rows"), sealed);
+        settled.notices << tr("The settings file held private tasks in plain text beside your encrypted private "
+                              "list. Velmorwick did not write them there, so they were not taken into the list: "
+                              "they are kept aside, encrypted, in the settings (section \"%1\").")
+                               .arg(keptAsideSection);
+    }
+    // Removed after the sealed value is written, so that a store that
+    // writes value by value never loses them half-way.
+    for (int row = 1; row <= plainRows; ++row) {
+        settled.changes << StoreChange::removeKey(privateSection, textKey(row))
+                        << StoreChange::removeKey(privateSection, tickKey(row));
+    }
+}
+
+// What an opened store may hold beside the list: rows in the clear, and what
+// a password change written value by value left when it stopped half-way.
+PrivateVault::Settled PrivateVault::settled(Key *dataKey)
+{
+    Settled settled;
+    const QString sealed = m_store.read(privateSection, sealedListKey);
+    const bool changeLeft = !m_store.read(unfinishedChangeSection, dataKeyKey).isEmpty();
+    if (changeLeft) {
+        const Key gapKey = vaultformat::fromBareKey(m_store.read(unfinishedChangeSection, dataKeyKey));
+        m_store.forgetSecret(unfinishedChangeSection, dataKeyKey);
+        auto rows = vaultformat::openedRows(*dataKey, sealed) ? std::nullopt : vaultformat::openedRows(gapKey, sealed);
+        if (rows) {
+            settled.changes << StoreChange::write(privateSection, sealedListKey, vaultformat::resealed(*dataKey, *rows));
+            sealing::wipe(*rows);
+        }
+    }
+    plainRowsSettled(settled, *dataKey, !sealed.isEmpty());
+    if (changeLeft)
+        settled.changes << StoreChange::removeSection(unfinishedChangeSection);
+    return settled;
+}
+
+// A new data key under the password, and the list sealed again under it in
+// the same write when oldKey opens it; kept aside when nothing does.
+PrivateVault::Settled PrivateVault::newDataKey(const QString &password, Key oldKey, Key *dataKey)
+{
+    Settled settled;
+    Key key = Key::random();
+    const QString hashed = passwordhash::hash(password);
+    const QByteArray salt = sealing::randomBytes(sealing::saltSize);
+    const sealing::Cost cost = sealing::programCost();
+    const Key keyOfPassword = Key::derived(password, salt, cost);
+    const QString wrapped = keyOfPassword.isEmpty() ? QString() : vaultformat::wrapped(keyOfPassword, salt, cost, key);
+    if (key.isEmpty() || hashed.isEmpty() || wrapped.isEmpty()) {
+        settled.failure = tr("There was not enough memory to protect it.");
+        return settled;
+    }
+    if (const QString old = m_store.read(passwordSection, wrappedKeyKey); !old.isEmpty())
+        settled.changes << keptAside(QStringLiteral("Key"), old);
+    QList<StoreChange> list;
+    const QString sealed = m_store.read(privateSection, sealedListKey);
+    if (!sealed.isEmpty()) {
+        if (auto rows = vaultformat::openedRows(oldKey, sealed)) {
+            list << StoreChange::write(privateSection, sealedListKey, vaultformat::resealed(key, *rows));
+            sealing::wipe(*rows);
+        } else {
+            settled.changes << keptAside(QStringLiteral("Sealed"), sealed);
+            list << StoreChange::removeKey(privateSection, sealedListKey);
+            settled.notices << damagedListNotice();
+        }
+    }
+    // Key before hash: a store that writes value by value and stops between
+    // them leaves no new hash standing without its key.
+    settled.changes << StoreChange::write(passwordSection, wrappedKeyKey, wrapped)
+                    << StoreChange::write(passwordSection, passwordKey, hashed) << list;
+    plainRowsSettled(settled, key, !sealed.isEmpty());
+    if (!m_store.read(unfinishedChangeSection, dataKeyKey).isEmpty())
+        settled.changes << StoreChange::removeSection(unfinishedChangeSection);
+    *dataKey = std::move(key);
+    return settled;
 }
 
 PrivateVault::EntryResult PrivateVault::enter(const QString &password)
 {
     close();
     if (!sealing::available())
-        return {Entry::CannotCheck, {}};
-    QList<StoreChange> changes;
-    if (!tryWrappedKey(password)) {
-        switch (passwordhash::check(m_store.read(storekeys::passwordSection, storekeys::passwordKey), password)) {
+        return {Entry::CannotCheck, libraryMissing()};
+    Key dataKey;
+    Settled settling;
+    const auto wrapped = vaultformat::wrappedKey(m_store.read(passwordSection, wrappedKeyKey));
+    const sealing::CostCheck cost = wrapped ? sealing::checkCost(wrapped->cost) : sealing::CostCheck::Invalid;
+    if (cost == sealing::CostCheck::TooCostly)
+        return {Entry::TooCostly, {}};
+    if (cost == sealing::CostCheck::Bounded) {
+        const Key keyOfPassword = Key::derived(password, wrapped->salt, wrapped->cost);
+        if (keyOfPassword.isEmpty())
+            return {Entry::CannotCheck, sealing::derivationFailure()};
+        dataKey = vaultformat::unwrapped(keyOfPassword, *wrapped);
+        if (!dataKey.isEmpty()) {
+            settling = settled(&dataKey);
+            if (wrapped->version < 2) {
+                // Into the current form, with the cost it was made at.
+                settling.changes.prepend(StoreChange::write(
+                    passwordSection, wrappedKeyKey,
+                    vaultformat::wrapped(keyOfPassword, wrapped->salt, wrapped->cost, dataKey)));
+            }
+        }
+    }
+    if (dataKey.isEmpty()) {
+        switch (passwordhash::check(m_store.read(passwordSection, passwordKey), password)) {
         case passwordhash::Verdict::Wrong:
             return {Entry::Wrong, {}};
         case passwordhash::Verdict::TooCostly:
             return {Entry::TooCostly, {}};
         case passwordhash::Verdict::CannotCheck:
-            return {Entry::CannotCheck, {}};
+            return {Entry::CannotCheck, libraryMissing()};
+        case passwordhash::Verdict::Failed:
+            return {Entry::CannotCheck, sealing::derivationFailure()};
         case passwordhash::Verdict::Matches:
         case passwordhash::Verdict::MatchesPlainText:
             break;
         }
-        // The right password, but no data key sealed under it that opens: an
-        // earlier version's store, or a damaged key, kept aside.
-        const QString oldKey = m_store.read(storekeys::passwordSection, storekeys::wrappedKeyKey);
-        if (!oldKey.isEmpty())
-            changes << StoreChange::write(storekeys::keptAsideSection, QStringLiteral("Key-") + stamp(), oldKey);
-        Key dataKey = keyLeftByUnfinishedChange(m_store);
-        if (dataKey.isEmpty())
-            dataKey = Key::random();
-        const QList<StoreChange> protect = protection(password, dataKey);
-        if (protect.isEmpty())
-            return {Entry::CannotCheck, {}};
-        changes << protect;
-        m_dataKey = std::move(dataKey);
+        // The right password, yet no data key sealed under it opens: an
+        // earlier version's store, a password change written only in part,
+        // or a damaged key, which is kept aside.
+        Key gapKey = vaultformat::fromBareKey(m_store.read(unfinishedChangeSection, dataKeyKey));
+        m_store.forgetSecret(unfinishedChangeSection, dataKeyKey);
+        settling = newDataKey(password, std::move(gapKey), &dataKey);
+        if (!settling.failure.isEmpty())
+            return {Entry::CannotCheck, sealing::derivationFailure()};
     }
-    // Also what a store that writes value by value may have left half done.
-    changes << leftoversTidied(m_store, m_dataKey);
-    if (!changes.isEmpty()) {
-        const StoreResult result = m_store.apply(changes);
-        if (!result.written()) {
-            close();
+    if (!settling.changes.isEmpty()) {
+        const StoreResult result = m_store.apply(settling.changes);
+        if (!result.written())
             return {Entry::NotSaved, result.reason};
-        }
     }
+    hold(std::move(dataKey));
+    report(settling.notices);
     return {Entry::Opened, {}};
 }
 
 StoreResult PrivateVault::startChange()
 {
-    QList<StoreChange> changes;
-    if (isOpen()) {
-        changes << StoreChange::write(storekeys::unfinishedChangeSection, storekeys::dataKeyKey,
-                                      stored({m_dataKey.bytes()}));
-    }
-    changes << StoreChange::removeSection(storekeys::passwordSection);
+    if (!isOpen())
+        return m_store.apply({StoreChange::removeSection(passwordSection)});
+    // A key of its own for the gap, which never seals anything saved after
+    // it: a copy of the file taken now opens the list as it is now, and
+    // nothing saved before or after.
+    const Key gapKey = Key::random();
+    if (gapKey.isEmpty())
+        return refused(tr("There was not enough memory to protect the list meanwhile."));
+    QString bare = vaultformat::bareKey(gapKey);
+    QList<StoreChange> changes{StoreChange::write(unfinishedChangeSection, dataKeyKey, bare)};
+    const QString sealed = m_store.read(privateSection, sealedListKey);
+    if (auto rows = vaultformat::openedRows(m_dataKey, sealed)) {
+        changes << StoreChange::write(privateSection, sealedListKey, vaultformat::resealed(gapKey, *rows));
+        sealing::wipe(*rows);
+    } // one that does not open is left as it is, and kept aside when a password is set
+    changes << StoreChange::removeSection(passwordSection);
     close();
-    return m_store.apply(changes);
+    const StoreResult result = m_store.apply(changes);
+    changes.clear();
+    m_store.forgetSecret(unfinishedChangeSection, dataKeyKey);
+    sealing::wipeShared(bare);
+    return result;
 }
 
 StoreResult PrivateVault::setPassword(const QString &password)
 {
     close();
-    Key dataKey = keyLeftByUnfinishedChange(m_store);
-    if (dataKey.isEmpty())
-        dataKey = Key::random();
-    QList<StoreChange> changes = protection(password, dataKey);
-    if (changes.isEmpty())
-        return refused(tr("There was not enough memory to protect it."));
-    changes << leftoversTidied(m_store, dataKey);
-    return m_store.apply(changes);
+    if (!m_store.read(passwordSection, passwordKey).isEmpty())
+        return refused(tr("A password was set meanwhile, by another copy of Velmorwick. Open the private list with "
+                          "that password."));
+    Key gapKey = vaultformat::fromBareKey(m_store.read(unfinishedChangeSection, dataKeyKey));
+    m_store.forgetSecret(unfinishedChangeSection, dataKeyKey);
+    Key dataKey;
+    const Settled settling = newDataKey(password, std::move(gapKey), &dataKey);
+    if (!settling.failure.isEmpty())
+        return refused(settling.failure);
+    const StoreResult result = m_store.apply(settling.changes);
+    if (result.written())
+        report(settling.notices);
+    return result;
 }
 
 LoadedList PrivateVault::load(int rows)
 {
     LoadedList list{QList<TaskRow>(rows), {}};
-    const QString sealed = m_store.read(storekeys::privateSection, storekeys::sealedListKey);
+    const QString sealed = m_store.read(privateSection, sealedListKey);
     if (sealed.isEmpty())
         return list;
     if (!isOpen()) {
         list.problem = tr("The private list is locked; open it again with the password.");
         return list;
     }
-    const auto fields = fieldsOf(sealed, 1);
-    auto plain = fields ? sealing::open(m_dataKey, (*fields)[0], listContext) : std::nullopt;
-    const auto decoded = plain ? decodeRows(*plain) : std::nullopt;
+    auto plain = vaultformat::openedRows(m_dataKey, sealed);
+    const auto decoded = plain ? vaultformat::decodedRows(*plain) : std::nullopt;
     if (plain)
         sealing::wipe(*plain);
     if (!decoded) {
-        m_keepAside = {StoreChange::write(storekeys::keptAsideSection, QStringLiteral("Sealed-") + stamp(), sealed)};
+        m_keepAside = {keptAside(QStringLiteral("Sealed"), sealed)};
         list.problem = tr("The saved private list could not be read: it has been damaged or altered. It is kept "
                           "as it was in the settings (section \"%1\"), and the list opens empty.")
-                           .arg(storekeys::keptAsideSection);
+                           .arg(keptAsideSection);
         return list;
     }
     for (int row = 0; row < rows && row < decoded->size(); ++row)
@@ -286,13 +309,10 @@ StoreResult PrivateVault::changesToSave(const QList<TaskRow> &rows, QList<StoreC
 {
     if (!isOpen())
         return refused(tr("The private list is locked; open it again with the password."));
-    QByteArray plain = encodeRows(rows);
-    const QByteArray sealed = sealing::seal(m_dataKey, plain, listContext);
-    sealing::wipe(plain);
+    const QString sealed = vaultformat::sealedRows(m_dataKey, rows);
     if (sealed.isEmpty())
         return refused(tr("There was no source of randomness to encrypt it with."));
-    *changes = withKeptAside(
-        {StoreChange::write(storekeys::privateSection, storekeys::sealedListKey, stored({sealed}))});
+    *changes = withKeptAside({StoreChange::write(privateSection, sealedListKey, sealed)});
     return {};
 }
 
@@ -309,14 +329,8 @@ StoreResult PrivateVault::save(const QList<TaskRow> &rows)
 
 StoreResult PrivateVault::clear()
 {
-    const StoreResult result = m_store.apply(withKeptAside({StoreChange::removeSection(storekeys::privateSection)}));
+    const StoreResult result = m_store.apply(withKeptAside({StoreChange::removeSection(privateSection)}));
     if (result.written())
         m_keepAside.clear();
     return result;
-}
-
-void PrivateVault::close()
-{
-    m_dataKey.wipe();
-    m_keepAside.clear();
 }

@@ -4,33 +4,40 @@
 #include "private/passwordgate.h"
 #include "private/sealing.h"
 
+#include <functional>
+
 class SettingsStore;
 
 // The private list, encrypted at rest. Its rows are sealed under a random
 // data key; the data key is sealed under a key derived from the password
-// (Argon2id, its own salt), so changing the password re-seals 32 bytes, not
-// the list. Proving the password and opening the data key are one key
-// derivation. The data key is held in locked memory from a correct entry
-// until the list window closes.
+// (Argon2id, its own salt and cost), so opening the list takes one key
+// derivation. Every password set gets a new data key, and the list is
+// sealed again under it in the same write. The data key is held in locked
+// memory from a correct entry until the list window closes, and while it is
+// held the process keeps others from reading its memory.
 class PrivateVault final : public ListStorage, public PasswordGate
 {
 public:
     explicit PrivateVault(SettingsStore &store);
+    ~PrivateVault() override;
 
-    // A right password opens the data key; an earlier store's plain list and
-    // password are encrypted and hashed in the same write.
+    // Things the user has to hear of although the list opened: values kept
+    // aside because they did not belong to the list.
+    void setProblemReporter(std::function<void(const QString &)> reporter) { m_reporter = std::move(reporter); }
+
+    // A right password opens the data key. What an earlier version, an
+    // unfinished change or a hand edit left is settled in the same write.
     EntryResult enter(const QString &password) override;
-    // The data key is kept as it is until a new password is set, so the list
-    // survives an unfinished change; everything held is wiped.
+    // The list is sealed under a key of its own, kept as it is until a new
+    // password is set; the password goes, and everything held is wiped.
     StoreResult startChange() override;
-    // The password's hash and the data key sealed under it, in one write; a
-    // list left plain by an earlier version is encrypted in it too.
     StoreResult setPassword(const QString &password) override;
 
     LoadedList load(int rows) override;
     StoreResult save(const QList<TaskRow> &rows) override;
     StoreResult clear() override;
     void close() override;
+    bool holdsSecrets() const override { return true; }
 
     bool isOpen() const { return !m_dataKey.isEmpty(); }
     // What save() would write, for a caller that writes more in the same
@@ -40,12 +47,23 @@ public:
     void saved() { m_keepAside.clear(); }
 
 private:
-    bool tryWrappedKey(const QString &password);
+    struct Settled
+    {
+        QList<StoreChange> changes;
+        QStringList notices;
+        QString failure; // nothing can be written: why
+    };
+    Settled newDataKey(const QString &password, sealing::Key oldKey, sealing::Key *dataKey);
+    Settled settled(sealing::Key *dataKey);
+    void plainRowsSettled(Settled &settled, const sealing::Key &dataKey, bool listIsSealed) const;
+    void hold(sealing::Key key);
     QList<StoreChange> withKeptAside(QList<StoreChange> changes) const;
+    void report(const QStringList &notices) const;
 
     SettingsStore &m_store;
     sealing::Key m_dataKey;
-    // A sealed list or key that failed authentication, copied aside in the
-    // first write that would replace it.
+    // A sealed list that failed authentication, copied aside in the first
+    // write that would replace it.
     QList<StoreChange> m_keepAside;
+    std::function<void(const QString &)> m_reporter;
 };

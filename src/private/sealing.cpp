@@ -1,5 +1,7 @@
 #include "sealing.h"
 
+#include <QCoreApplication>
+
 #include <sodium.h>
 
 #include <cstring>
@@ -19,7 +21,54 @@ const unsigned char *bytesOf(QByteArrayView view)
     return reinterpret_cast<const unsigned char *>(view.data());
 }
 
+DerivationFunction derivation = nullptr; // libsodium's own when null
+
+constexpr quint64 costFactor = 4;
+
 } // namespace
+
+Cost programCost()
+{
+    return {crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE / 1024};
+}
+
+CostCheck checkCost(const Cost &cost)
+{
+    const Cost own = programCost();
+    if (cost.passes > costFactor * own.passes || cost.memoryKiB > costFactor * own.memoryKiB)
+        return CostCheck::TooCostly;
+    if (cost.passes < crypto_pwhash_OPSLIMIT_MIN || cost.memoryKiB * 1024 < crypto_pwhash_MEMLIMIT_MIN)
+        return CostCheck::Invalid;
+    return CostCheck::Bounded;
+}
+
+QString derivationFailure()
+{
+    return QCoreApplication::translate("sealing", "there was not enough memory to derive its key (it takes %1 MiB)")
+        .arg(programCost().memoryKiB / 1024);
+}
+
+void setDerivationFunction(DerivationFunction function)
+{
+    derivation = function;
+}
+
+DerivationFunction libsodiumDerivation()
+{
+    return &crypto_pwhash;
+}
+
+bool argon2(QByteArray &out, QByteArrayView password, QByteArrayView salt, const Cost &cost, Algorithm algorithm)
+{
+    if (salt.size() != saltSize || out.isEmpty() || checkCost(cost) != CostCheck::Bounded || !available())
+        return false;
+    const int alg = algorithm == Algorithm::Argon2id ? crypto_pwhash_ALG_ARGON2ID13 : crypto_pwhash_ALG_ARGON2I13;
+    const DerivationFunction run = derivation ? derivation : libsodiumDerivation();
+    return run(reinterpret_cast<unsigned char *>(out.data()), static_cast<unsigned long long>(out.size()),
+               password.data(), static_cast<unsigned long long>(password.size()), bytesOf(salt), cost.passes,
+               static_cast<size_t>(cost.memoryKiB * 1024), alg)
+           == 0;
+}
 
 bool available()
 {
@@ -78,23 +127,16 @@ Key Key::fromBytes(QByteArrayView bytes)
     return key;
 }
 
-Key Key::derived(const QString &password, QByteArrayView salt)
+Key Key::derived(const QString &password, QByteArrayView salt, const Cost &cost)
 {
-    Key key;
-    if (salt.size() != saltSize || !available())
-        return key;
-    key.m_bytes = static_cast<unsigned char *>(sodium_malloc(size));
-    if (!key.m_bytes)
-        return key;
+    // Every derivation goes through argon2(); its buffer is wiped at once.
     QByteArray utf8 = password.toUtf8();
-    // The same cost as the stored password hash: the two take equally long.
-    const bool ok = crypto_pwhash(key.m_bytes, size, utf8.constData(), static_cast<unsigned long long>(utf8.size()),
-                                  bytesOf(salt), crypto_pwhash_OPSLIMIT_INTERACTIVE,
-                                  crypto_pwhash_MEMLIMIT_INTERACTIVE, crypto_pwhash_ALG_ARGON2ID13)
-                    == 0;
+    QByteArray derivedBytes(size, '\0');
+    Key key;
+    if (argon2(derivedBytes, utf8, salt, cost))
+        key = fromBytes(derivedBytes);
     sealing::wipe(utf8);
-    if (!ok)
-        key.wipe();
+    sealing::wipe(derivedBytes);
     return key;
 }
 
@@ -146,6 +188,15 @@ void wipe(QByteArray &bytes)
         bytes.detach(); // never zero a buffer another copy still reads
     sodium_memzero(bytes.data(), static_cast<size_t>(bytes.size()));
     bytes.clear();
+}
+
+void wipeShared(QString &text)
+{
+    // utf16(): data() would detach and zero a fresh copy instead; utf16()
+    // copies only a text in read-only memory, which holds no secret.
+    if (!text.isEmpty())
+        sodium_memzero(const_cast<ushort *>(text.utf16()), static_cast<size_t>(text.size()) * sizeof(QChar));
+    text.clear();
 }
 
 } // namespace sealing

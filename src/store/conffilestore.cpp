@@ -129,6 +129,20 @@ QString ConfFileStore::read(const QString &section, const QString &key) const
     return value ? *value : QString();
 }
 
+void ConfFileStore::forgetSecret(const QString &section, const QString &key)
+{
+    if (!m_cached)
+        return;
+    // Zeroed where it lies: the copies that share it go with it, and the
+    // cache, which would read zeros now, is dropped.
+    if (const QString *value = m_cached->loaded.document.find(section, key)) {
+        volatile ushort *characters = const_cast<ushort *>(value->utf16());
+        for (qsizetype i = 0; i < value->size(); ++i)
+            characters[i] = 0;
+    }
+    forgetCache();
+}
+
 void ConfFileStore::checkOnOpen()
 {
     StoreFolder folder;

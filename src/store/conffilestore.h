@@ -32,6 +32,7 @@ public:
 
     QString read(const QString &section, const QString &key) const override;
     StoreResult apply(const QList<StoreChange> &changes) override;
+    void forgetSecret(const QString &section, const QString &key) override;
     StoreResult whileLocked(const std::function<void()> &work) override;
     StoreResult backupTo(const QString &file) override;
     StoreResult restoreFrom(const QString &file, QString *keptAs) override;

@@ -69,6 +69,14 @@ public:
     }
     StoreResult removeSection(const QString &section) { return apply({StoreChange::removeSection(section)}); }
 
+    // A value holding a secret was read or written for the last time: a copy
+    // the store keeps of it in memory is wiped now.
+    virtual void forgetSecret(const QString &section, const QString &key)
+    {
+        Q_UNUSED(section);
+        Q_UNUSED(key);
+    }
+
     // Runs work while no other copy of the program can write the store, so
     // that every read in it sees one version. The work only reads.
     virtual StoreResult whileLocked(const std::function<void()> &work)

@@ -1,5 +1,6 @@
 // The stored form of the private list's password.
 #include "private/passwordhash.h"
+#include "private/sealing.h"
 
 #include <QTest>
 
@@ -12,6 +13,8 @@ class PasswordHashTest : public QObject
 private slots:
     void onlyTheExactPasswordMatchesItsHash_data();
     void onlyTheExactPasswordMatchesItsHash();
+    void aHashLibsodiumWroteIsReadTheSame();
+    void aFailedDerivationIsNeitherRightNorWrong();
     void theHashHidesThePasswordAndIsSaltedAnew();
     void aPlainValueFromAnEarlierVersionStillWorksWhenTypedExactly_data();
     void aPlainValueFromAnEarlierVersionStillWorksWhenTypedExactly();
@@ -41,6 +44,29 @@ void PasswordHashTest::onlyTheExactPasswordMatchesItsHash()
     QFETCH(QString, typed);
     QFETCH(bool, matches);
     QCOMPARE(passwordhash::check(passwordhash::hash(password), typed), matches ? Verdict::Matches : Verdict::Wrong);
+}
+
+// Written by libsodium's crypto_pwhash_str for 3.0.1, as every store of
+// that release holds it.
+void PasswordHashTest::aHashLibsodiumWroteIsReadTheSame()
+{
+    const QString stored = QStringLiteral("$argon2id$v=19$m=65536,t=2,p=1$sX4of5x/hs++dN/ZueP6YQ$"
+                                          "EpFP/DH7i0Qcj1K9CwZn9cOxyKAp8pgWMH+fdCAhJ2U");
+    QCOMPARE(passwordhash::check(stored, QStringLiteral("Reference pässwörd 1")), Verdict::Matches);
+    QCOMPARE(passwordhash::check(stored, QStringLiteral("Reference passwörd 1")), Verdict::Wrong);
+    QCOMPARE(passwordhash::hash(QStringLiteral("x")).section(u'$', 0, 3), stored.section(u'$', 0, 3));
+}
+
+void PasswordHashTest::aFailedDerivationIsNeitherRightNorWrong()
+{
+    const QString stored = passwordhash::hash(QStringLiteral("Tulip42"));
+    sealing::setDerivationFunction([](unsigned char *, unsigned long long, const char *, unsigned long long,
+                                      const unsigned char *, unsigned long long, size_t, int) { return -1; });
+    const Verdict verdict = passwordhash::check(stored, QStringLiteral("Tulip42"));
+    const QString hashed = passwordhash::hash(QStringLiteral("Tulip42"));
+    sealing::setDerivationFunction(nullptr);
+    QCOMPARE(verdict, Verdict::Failed);
+    QCOMPARE(hashed, QString());
 }
 
 void PasswordHashTest::theHashHidesThePasswordAndIsSaltedAnew()

@@ -5,13 +5,25 @@
 #include "private/privatevault.h"
 #include "store/conffilestore.h"
 #include "store/storekeys.h"
+#include "forms/form.h"
+#include "lists/tasklistwindow.h"
+#include "platform/secretmemory.h"
+#include "support/filebytes.h"
+#include "support/programfixture.h"
+#include "support/seed.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
 #include <QUrl>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace storekeys;
 using Entry = PasswordGate::Entry;
@@ -32,11 +44,86 @@ public:
         ++writes;
         return m_store.apply(changes);
     }
+    void forgetSecret(const QString &section, const QString &key) override { m_store.forgetSecret(section, key); }
     int writes = 0;
 
 private:
     ConfFileStore m_store;
 };
+
+// A vault on the test's file that keeps what it tells the user.
+struct Session
+{
+    explicit Session(const QString &path)
+        : store(path)
+        , vault(store)
+    {
+        vault.setProblemReporter([this](const QString &message) { told << message; });
+    }
+    bool opens(const QString &password) { return vault.enter(password).entry == Entry::Opened; }
+    CountingStore store;
+    PrivateVault vault;
+    QStringList told;
+};
+
+// Fails the first `failing` derivations as a lack of memory does.
+int failing = 0;
+int failingDerivation(unsigned char *out, unsigned long long outLength, const char *password,
+                      unsigned long long passwordLength, const unsigned char *salt, unsigned long long passes,
+                      size_t memoryBytes, int algorithm)
+{
+    if (failing > 0 && failing-- > 0)
+        return -1;
+    return sealing::libsodiumDerivation()(out, outLength, password, passwordLength, salt, passes, memoryBytes,
+                                          algorithm);
+}
+
+// How often a masked text is in this process's writable memory. No
+// heap memory is taken meanwhile: a new allocation could reuse, and so
+// overwrite, the very copy looked for. Read through /proc/self/mem, which
+// never faults, a piece at a time.
+int inMemory(const QByteArray &masked)
+{
+    static char needle[4096], piece[1 << 20], maps[1 << 20];
+    const qsizetype size = std::min<qsizetype>(masked.size(), sizeof needle);
+    for (qsizetype i = 0; i < size; ++i)
+        needle[i] = char(masked[i] ^ 0x5A);
+    const int mapsFile = ::open("/proc/self/maps", O_RDONLY | O_CLOEXEC);
+    const int mem = ::open("/proc/self/mem", O_RDONLY | O_CLOEXEC);
+    size_t mapsSize = 0;
+    for (ssize_t n; mapsFile >= 0 && (n = ::read(mapsFile, maps + mapsSize, sizeof maps - 1 - mapsSize)) > 0;)
+        mapsSize += size_t(n);
+    maps[mapsSize] = '\0';
+    if (mapsFile < 0 || mem < 0)
+        qFatal("cannot read this process's memory");
+    ::close(mapsFile);
+    const QByteArrayView wanted(needle, size);
+    int found = 0;
+    for (char *line = maps; *line; line = std::strchr(line, '\n') ? std::strchr(line, '\n') + 1 : line + std::strlen(line)) {
+        char *rest = nullptr;
+        const quintptr first = std::strtoull(line, &rest, 16);
+        const quintptr end = std::strtoull(rest + 1, &rest, 16);
+        if (rest[1] != 'r' || rest[2] != 'w')
+            continue;
+        for (quintptr start = first; start < end; start += sizeof piece - quintptr(size)) {
+            const ssize_t got = ::pread(mem, piece, std::min<size_t>(sizeof piece, end - start), off_t(start));
+            const QByteArrayView read(piece, got > 0 ? got : 0);
+            for (qsizetype at = read.indexOf(wanted); at >= 0; at = read.indexOf(wanted, at + 1)) {
+                const quintptr where = start + quintptr(at);
+                found += where != quintptr(needle) && (where < quintptr(piece) || where >= quintptr(piece) + sizeof piece);
+            }
+        }
+    }
+    ::close(mem);
+    return found;
+}
+
+const QString referencePassword = QStringLiteral("Reference pässwörd 1");
+const QList<TaskRow> referenceRows{{QStringLiteral("Renew the passport"), true},
+                                   {QStringLiteral("Café at 10 with Zoë 🎂"), false},
+                                   {QStringLiteral("a=b;c#d [Priv]\nText1=x \"q\" \\ 50%"), true},
+                                   {QString(), false},
+                                   {QStringLiteral("  blanks kept  "), false}};
 
 QList<TaskRow> rowsOf(std::initializer_list<QString> texts)
 {
@@ -81,6 +168,14 @@ private slots:
     void anEarlierPlainListIsEncryptedAtTheFirstRightEntryInOneWrite();
     void anAlteredValueIsKeptAsideAndTheListOpensEmpty_data();
     void anAlteredValueIsKeptAsideAndTheListOpensEmpty();
+    void referenceStoresOpenToTheirRowsForever_data();
+    void referenceStoresOpenToTheirRowsForever();
+    void sealsDifferAndOpenInNoOtherRole();
+    void aCopyTakenDuringAChangeOpensNothingSavedAfterIt();
+    void plainRowsBesideASealedListAreKeptAsideNotTakenIn();
+    void aFailedDerivationIsNoWrongPasswordAndChangesNothing_data();
+    void aFailedDerivationIsNoWrongPasswordAndChangesNothing();
+    void theOpenListGuardsMemoryAndLeavesNoRowBehindWhenClosed();
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("Velmorwick.conf")); }
@@ -297,11 +392,12 @@ void PrivateVaultTest::anAlteredValueIsKeptAsideAndTheListOpensEmpty()
     }
     QVERIFY(ConfFileStore(path()).write(section, key, value).written());
 
-    ConfFileStore store(path());
-    PrivateVault vault(store);
-    QCOMPARE(vault.enter(QStringLiteral("pw")).entry, Entry::Opened);
+    Session session(path());
+    auto &[store, vault, told] = session;
+    QVERIFY(session.opens(QStringLiteral("pw")));
     const LoadedList loaded = vault.load(5);
-    QVERIFY(loaded.problem.contains(keptAsideSection));
+    told << loaded.problem;
+    QCOMPARE(told.filter(keptAsideSection).size(), 1); // once: at entry for the key, at loading for the list
     QCOMPARE(loaded.rows, QList<TaskRow>(5));
     QCOMPARE(store.read(taskSection(3), textKey(2)), QStringLiteral("untouched"));
 
@@ -316,6 +412,204 @@ void PrivateVaultTest::anAlteredValueIsKeptAsideAndTheListOpensEmpty()
     QVERIFY2(keptValues.contains(section == privateSection ? value : sealedList), qPrintable(keptValues.join(u',')));
     QCOMPARE(vault.enter(QStringLiteral("pw")).entry, Entry::Opened);
     QCOMPARE(vault.load(5), (LoadedList{after, {}}));
+}
+
+void PrivateVaultTest::referenceStoresOpenToTheirRowsForever_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("writesAtEntry");
+    QTest::newRow("key without its cost (3.0.1)") << QStringLiteral("store-v1.conf") << 1;
+    QTest::newRow("key with its cost") << QStringLiteral("store-v2.conf") << 0;
+}
+
+// Written once by the release named; every later one must open them.
+void PrivateVaultTest::referenceStoresOpenToTheirRowsForever()
+{
+    QFETCH(QString, file);
+    QFETCH(int, writesAtEntry);
+    QVERIFY(QFile::copy(QStringLiteral(REFERENCE_DIR "/") + file, path()));
+    QFile(path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    for (int entry = 1; entry <= 2; ++entry) {
+        Session session(path());
+        QVERIFY(session.opens(referencePassword));
+        QCOMPARE(session.vault.load(5), (LoadedList{referenceRows, {}}));
+        QCOMPARE(session.store.writes, entry == 1 ? writesAtEntry : 0); // into the current form at once
+        QVERIFY(session.store.read(passwordSection, wrappedKeyKey).startsWith(QStringLiteral("2$2$65536$")));
+        QCOMPARE(session.store.read(taskSection(5), textKey(1)), QStringLiteral("a day task"));
+    }
+}
+
+void PrivateVaultTest::sealsDifferAndOpenInNoOtherRole()
+{
+    Session session(path());
+    QVERIFY(session.vault.setPassword(QStringLiteral("pw")).written() && session.opens(QStringLiteral("pw")));
+    QVERIFY(session.vault.save(referenceRows).written());
+    const QString first = session.store.read(privateSection, sealedListKey);
+    QVERIFY(session.vault.save(referenceRows).written());
+    const QString list = session.store.read(privateSection, sealedListKey);
+    QVERIFY(first != list); // a fresh nonce every time
+    const QString key = session.store.read(passwordSection, wrappedKeyKey);
+    const qsizetype keyAt = key.lastIndexOf(u'$') + 1;
+    QVERIFY(session.store.apply({StoreChange::write(passwordSection, wrappedKeyKey, key.left(keyAt) + list.mid(2)),
+                                 StoreChange::write(privateSection, sealedListKey, QStringLiteral("1$") + key.mid(keyAt))})
+                .written());
+    QVERIFY(session.opens(QStringLiteral("pw"))); // the password still proves itself
+    QCOMPARE(session.vault.load(5).rows, QList<TaskRow>(5));
+    QCOMPARE(session.told.size(), 1);
+}
+
+void PrivateVaultTest::aCopyTakenDuringAChangeOpensNothingSavedAfterIt()
+{
+    const QList<TaskRow> before = rowsOf({QStringLiteral("saved before the change")}) << TaskRow{} << TaskRow{}
+                                                                                   << TaskRow{} << TaskRow{};
+    const QList<TaskRow> after = rowsOf({QStringLiteral("saved after it")}) << TaskRow{} << TaskRow{} << TaskRow{}
+                                                                          << TaskRow{};
+    Session session(path());
+    QVERIFY(session.vault.setPassword(QStringLiteral("old")).written() && session.opens(QStringLiteral("old")));
+    QVERIFY(session.vault.save(before).written());
+    QVERIFY(session.opens(QStringLiteral("old")) && session.vault.startChange().written());
+    const QByteArray gapCopy = fileBytes(path());
+    const QString gapKey = ConfFileStore(path()).read(unfinishedChangeSection, dataKeyKey);
+    QVERIFY(!gapKey.isEmpty());
+    QVERIFY(session.vault.setPassword(QStringLiteral("new")).written() && session.opens(QStringLiteral("new")));
+    QVERIFY(session.vault.save(after).written());
+
+    // The gap's bare key put back beside the later file, the password removed
+    // and one of the finder's own set: the later list does not open.
+    QVERIFY(session.store.apply({StoreChange::write(unfinishedChangeSection, dataKeyKey, gapKey),
+                                 StoreChange::removeSection(passwordSection)})
+                .written());
+    QVERIFY(session.vault.setPassword(QStringLiteral("finder's")).written() && session.opens(QStringLiteral("finder's")));
+    QCOMPARE(session.vault.load(5).rows, QList<TaskRow>(5));
+    QVERIFY(!session.told.isEmpty());
+
+    // The gap's own copy, a change abandoned there: the next password opens
+    // what was saved before it.
+    QFile file(path());
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(gapCopy) == gapCopy.size());
+    file.close();
+    Session later(path());
+    QVERIFY(later.vault.setPassword(QStringLiteral("next")).written() && later.opens(QStringLiteral("next")));
+    QCOMPARE(later.vault.load(5), (LoadedList{before, {}}));
+    QCOMPARE(later.told, QStringList());
+}
+
+void PrivateVaultTest::plainRowsBesideASealedListAreKeptAsideNotTakenIn()
+{
+    {
+        Session session(path());
+        QVERIFY(session.vault.setPassword(QStringLiteral("pw")).written() && session.opens(QStringLiteral("pw")));
+        QVERIFY(session.vault.save(referenceRows).written());
+    }
+    QVERIFY(ConfFileStore(path()).apply({StoreChange::write(privateSection, textKey(1), QStringLiteral("planted")),
+                                         StoreChange::write(privateSection, tickKey(1), QStringLiteral("0"))})
+                .written());
+    for (int entry = 1; entry <= 2; ++entry) {
+        Session session(path());
+        QVERIFY(session.opens(QStringLiteral("pw")));
+        QCOMPARE(session.vault.load(5), (LoadedList{referenceRows, {}}));
+        QCOMPARE(session.told.filter(keptAsideSection).size(), entry == 1 ? 1 : 0); // told once
+    }
+    verifyNowhereInTheFolder({QStringLiteral("planted")});
+    QCOMPARE(QSettings(path(), QSettings::IniFormat).allKeys().filter(keptAsideSection + QStringLiteral("/Rows-")).size(), 1);
+}
+
+void PrivateVaultTest::aFailedDerivationIsNoWrongPasswordAndChangesNothing_data()
+{
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<bool>("passwordSet");
+    QTest::newRow("the key's derivation, then the hash's would pass") << 1 << true;
+    QTest::newRow("every derivation") << 1000 << true;
+    QTest::newRow("setting a password") << 1000 << false;
+}
+
+void PrivateVaultTest::aFailedDerivationIsNoWrongPasswordAndChangesNothing()
+{
+    QFETCH(int, failures);
+    QFETCH(bool, passwordSet);
+    Session session(path());
+    QVERIFY(session.vault.setPassword(QStringLiteral("pw")).written() && session.opens(QStringLiteral("pw")));
+    QVERIFY(session.vault.save(referenceRows).written());
+    if (!passwordSet)
+        QVERIFY(session.opens(QStringLiteral("pw")) && session.vault.startChange().written());
+    const QByteArray before = fileBytes(path());
+    failing = failures;
+    sealing::setDerivationFunction(&failingDerivation);
+    const auto restore = qScopeGuard([] { sealing::setDerivationFunction(nullptr); });
+    if (passwordSet) {
+        const PasswordGate::EntryResult entry = session.vault.enter(QStringLiteral("pw"));
+        QCOMPARE(entry.entry, Entry::CannotCheck);
+        QVERIFY2(entry.reason.contains(QStringLiteral("memory")), qPrintable(entry.reason));
+        QVERIFY(!session.vault.isOpen());
+    } else {
+        QVERIFY(!session.vault.setPassword(QStringLiteral("new")).written());
+    }
+    QCOMPARE(fileBytes(path()), before);
+    failing = 0;
+    if (!passwordSet)
+        QVERIFY(session.vault.setPassword(QStringLiteral("pw")).written());
+    QVERIFY(session.opens(QStringLiteral("pw")));
+    QCOMPARE(session.vault.load(5), (LoadedList{referenceRows, {}}));
+}
+
+// Texts made at random here, in no file of the program or the test, looked
+// for in memory as UTF-8 and UTF-16 as the list's window closes: once every
+// box has let go of its text, and before anything else may reuse the memory.
+void PrivateVaultTest::theOpenListGuardsMemoryAndLeavesNoRowBehindWhenClosed()
+{
+    QRandomGenerator random(testSeed(21));
+    QList<TaskRow> rows(5);
+    for (int row = 0; row < 5; ++row) {
+        for (int i = 0; i < 24; ++i)
+            rows[row].text += QChar(u'a' + random.bounded(26));
+        rows[row].text += row % 2 ? QStringLiteral("ü") : QStringLiteral("日");
+        rows[row].ticked = row >= 2;
+    }
+    ProgramFixture fx;
+    {
+        PrivateVault vault(fx.store());
+        QVERIFY(vault.setPassword(QStringLiteral("pw")).written() && vault.enter(QStringLiteral("pw")).entry == Entry::Opened);
+        QVERIFY(vault.save(rows).written());
+    }
+    QList<QByteArray> masked; // the forms to look for, each its only copy
+    const auto keepMasked = [&](QByteArray form) {
+        for (char &c : form)
+            c ^= 0x5A;
+        masked << form;
+    };
+    for (TaskRow &row : rows) {
+        keepMasked(row.text.toUtf8());
+        keepMasked(QByteArray(reinterpret_cast<const char *>(row.text.utf16()), row.text.size() * 2));
+        sealing::wipeShared(row.text);
+    }
+    QVERIFY(!platform::memoryIsGuarded());
+    fx.start();
+    ui::trigger(fx.window(QStringLiteral("frmMain")), QStringLiteral("mnupriv"));
+    Form *entry = fx.window(QStringLiteral("frmpriv"));
+    ui::child<QLineEdit>(entry, QStringLiteral("Text1"))->setText(QStringLiteral("pw"));
+    ui::click(ui::child<QPushButton>(entry, QStringLiteral("cmdok")));
+    auto *list = fx.window<TaskListWindow>(QStringLiteral("frmpriva2"));
+    QVERIFY(list && list->isVisible() && list->textBox(5)->text().size() == 25);
+    list->grab(); // drawn, as on screen
+    QVERIFY(platform::memoryIsGuarded());
+    // A row ticked now keeps its text once, in its box: the copy it was
+    // shown from before the stars went with its last character.
+    QCOMPARE(inMemory(masked[1]), 2);
+    ui::clickTick(list->tickBox(1));
+    QCOMPARE(inMemory(masked[1]), 1);
+
+    static bool guarded, anyFound;
+    guarded = anyFound = false;
+    connect(list->textBox(5), &QLineEdit::textChanged, this, [&masked] {
+        guarded = platform::memoryIsGuarded();
+        for (const QByteArray &form : std::as_const(masked))
+            anyFound = anyFound || inMemory(form) > 0;
+    });
+    ui::close(list);
+    ProgramFixture::settle();
+    QVERIFY(guarded);
+    QVERIFY2(!anyFound, "a row of the closed private list is still in memory");
+    QVERIFY(!platform::memoryIsGuarded());
 }
 
 QTEST_MAIN(PrivateVaultTest)
