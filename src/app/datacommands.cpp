@@ -1,13 +1,12 @@
 #include "datacommands.h"
 
 #include "lists/listexchange.h"
+#include "platform/files.h"
 #include "private/privatevault.h"
 #include "store/settingsstore.h"
 #include "store/storekeys.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -41,6 +40,19 @@ void warn(const QString &what)
 {
     std::fprintf(stderr, "velmorwick: %s\n", qPrintable(what));
 }
+
+// A write that landed is done, even when the disk did not confirm it: that
+// is said, and the command succeeds.
+bool landed(const StoreResult &result)
+{
+    if (result.status == StoreResult::Status::Unconfirmed)
+        warn(result.reason);
+    return result.written();
+}
+
+// An import file is a few times the size of the lists it holds at most.
+constexpr qint64 importLimit = 64 * 1024 * 1024;
+constexpr qint64 backupLimit = 64 * 1024 * 1024;
 
 // Opens the private list with the password typed now; why not, when not.
 QString openPrivateList(PrivateVault &vault, const SettingsStore &store, const AskPassword &askPassword)
@@ -104,11 +116,8 @@ int exportLists(const QStringList &arguments, const Options &options, SettingsSt
     }
     // Whole or not at all, and readable by the user alone: it may hold the
     // private list.
-    QSaveFile file(arguments.first());
-    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)
-        || file.write(bytes) != bytes.size() || !file.commit())
-        return fail(tr("%1 could not be written: %2").arg(arguments.first(), file.errorString()));
-    return 0;
+    const StoreResult written = platform::writeUserFile(arguments.first(), bytes, store.ownFiles());
+    return landed(written) ? 0 : fail(tr("%1 Nothing was exported.").arg(written.reason));
 }
 
 int importLists(const QStringList &arguments, SettingsStore &store, const AskPassword &askPassword)
@@ -116,14 +125,10 @@ int importLists(const QStringList &arguments, SettingsStore &store, const AskPas
     if (arguments.size() != 1)
         return misused(tr("import takes the one file to import"));
     const QString name = arguments.first();
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(tr("%1 cannot be read: %2").arg(name, file.errorString()));
-    constexpr qint64 limit = 64 * 1024 * 1024;
-    const QByteArray json = file.read(limit + 1);
-    if (json.size() > limit)
-        return fail(tr("%1 is larger than any list file; nothing was imported.").arg(name));
-    const listexchange::Parsed parsed = listexchange::fromJson(json);
+    const platform::FileContents file = platform::readUserFile(name, importLimit);
+    if (!file.problem.isEmpty())
+        return fail(tr("%1 Nothing was imported.").arg(file.problem));
+    const listexchange::Parsed parsed = listexchange::fromJson(file.bytes);
     if (!parsed.error.isEmpty())
         return fail(tr("%1: %2; nothing was imported.").arg(name, parsed.error));
 
@@ -147,8 +152,10 @@ int importLists(const QStringList &arguments, SettingsStore &store, const AskPas
         changes << sealed;
     }
     const StoreResult result = store.apply(changes);
+    if (result.written() && privateList)
+        vault.saved(); // tells of a damaged list it kept aside
     vault.close();
-    if (!result.written())
+    if (!landed(result))
         return fail(tr("%1 Nothing was imported.").arg(result.reason));
     say(parsed.lists.size() == 1 ? tr("Imported 1 list from %1.").arg(name)
                                  : tr("Imported %1 lists from %2.").arg(parsed.lists.size()).arg(name));
@@ -159,8 +166,11 @@ int backup(const QStringList &arguments, SettingsStore &store)
 {
     if (arguments.size() != 1)
         return misused(tr("backup takes the one file to write"));
-    const StoreResult result = store.backupTo(arguments.first());
-    if (!result.written())
+    QByteArray bytes;
+    StoreResult result = store.readWhole(&bytes);
+    if (result.written())
+        result = platform::writeUserFile(arguments.first(), bytes, store.ownFiles());
+    if (!landed(result))
         return fail(result.reason);
     say(tr("Backed up to %1.").arg(arguments.first()));
     return 0;
@@ -170,9 +180,12 @@ int restore(const QStringList &arguments, SettingsStore &store)
 {
     if (arguments.size() != 1)
         return misused(tr("restore takes the one backup to restore"));
+    const platform::FileContents backup = platform::readUserFile(arguments.first(), backupLimit);
+    if (!backup.problem.isEmpty())
+        return fail(tr("%1 The store was left as it was.").arg(backup.problem));
     QString keptAs;
-    const StoreResult result = store.restoreFrom(arguments.first(), &keptAs);
-    if (!result.written())
+    const StoreResult result = store.restoreFrom(backup.bytes, arguments.first(), &keptAs);
+    if (!landed(result))
         return fail(result.reason);
     say(keptAs.isEmpty() ? tr("Restored %1.").arg(arguments.first())
                          : tr("Restored %1; the store it replaced is kept as %2.").arg(arguments.first(), keptAs));
@@ -200,7 +213,7 @@ QString summary()
               "  backup FILE       Writes a copy of everything Velmorwick keeps to FILE,\n"
               "                    readable by you alone.\n"
               "  restore FILE      Puts a backup in place of everything Velmorwick keeps;\n"
-              "                    what it replaces is kept beside it.\n");
+              "                    what it replaces is kept beside it (the last 5).\n");
 }
 
 int run(const QString &command, const QStringList &arguments, const Options &options, SettingsStore &store,

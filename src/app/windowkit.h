@@ -18,7 +18,8 @@ struct WindowKit
     MessageBoxes &boxes;
 
     // Tells the user in an "Error!" box that a write was refused: what did
-    // not happen, then why. True when the write went through.
+    // not happen, then why. True when the write went through, also when the
+    // disk did not confirm it, which the user is told.
     bool written(const StoreResult &result, const QString &whatDidNotHappen) const;
     // Whether a password for the private list is stored.
     bool passwordIsSet() const;

@@ -42,6 +42,36 @@ QString position(const QByteArray &json, int offset)
     return tr("line %1, column %2").arg(line).arg(column);
 }
 
+// Where the first \\u escape that is half of a UTF-16 pair without its other
+// half is: Qt's parser would drop it without a word. -1 when there is none.
+qsizetype loneSurrogate(const QByteArray &json)
+{
+    const auto unitAt = [&](qsizetype at) -> int {
+        if (at + 6 > json.size() || json[at] != '\\' || json[at + 1] != 'u')
+            return -1;
+        bool ok = false;
+        const int unit = json.mid(at + 2, 4).toInt(&ok, 16);
+        return ok ? unit : -1;
+    };
+    bool inString = false;
+    for (qsizetype at = 0; at < json.size(); ++at) {
+        if (json[at] == '"') {
+            inString = !inString;
+        } else if (inString && json[at] == '\\') {
+            const int unit = unitAt(at);
+            if (QChar::isLowSurrogate(char32_t(unit)))
+                return at;
+            if (QChar::isHighSurrogate(char32_t(unit))) {
+                if (!QChar::isLowSurrogate(char32_t(unitAt(at + 6))))
+                    return at;
+                at += 6; // the pair's second half
+            }
+            ++at; // the escaped character
+        }
+    }
+    return -1;
+}
+
 } // namespace
 
 QList<NamedList> savedDayLists(const SettingsStore &store)
@@ -94,6 +124,10 @@ QByteArray asJson(const QList<NamedList> &lists)
 
 Parsed fromJson(const QByteArray &json)
 {
+    if (const qsizetype at = loneSurrogate(json); at >= 0) {
+        return {{}, tr("%1: half a UTF-16 pair (%2) with no other half, which no text can hold")
+                        .arg(position(json, int(at)), QString::fromLatin1(json.mid(at, 6)))};
+    }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
@@ -143,6 +177,8 @@ Parsed fromJson(const QByteArray &json)
             const QJsonValue done = row.value(QStringLiteral("done"));
             if (!text.isString())
                 return {{}, tr("%1.text: must be a string").arg(rowPlace)};
+            if (text.toString().size() > longestTask)
+                return {{}, tr("%1.text: longer than %2 characters").arg(rowPlace).arg(longestTask)};
             if (!done.isBool())
                 return {{}, tr("%1.done: must be true or false").arg(rowPlace)};
             list.rows << TaskRow{text.toString(), done.toBool()};

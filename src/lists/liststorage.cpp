@@ -2,6 +2,22 @@
 
 #include "store/storekeys.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
+QString tooLongRow(const QList<TaskRow> &rows)
+{
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        if (rows[row].text.size() > longestTask) {
+            return QCoreApplication::translate("ListStorage", "Task %1 is longer than %2 characters; shorten it to "
+                                                              "save the list.")
+                .arg(row + 1)
+                .arg(QLocale().toString(longestTask));
+        }
+    }
+    return {};
+}
+
 QList<TaskRow> SectionListStorage::read(const SettingsStore &store, const QString &section, int rows)
 {
     QList<TaskRow> list;
@@ -29,5 +45,7 @@ LoadedList SectionListStorage::load(int rows)
 
 StoreResult SectionListStorage::save(const QList<TaskRow> &rows)
 {
+    if (const QString why = tooLongRow(rows); !why.isEmpty())
+        return {StoreResult::Status::Refused, why};
     return m_store.apply(writes(m_section, rows));
 }

@@ -12,6 +12,13 @@ struct TaskRow
     bool operator==(const TaskRow &) const = default;
 };
 
+// A task longer than this is refused at save: far beyond any task, and a
+// store of such rows in every list would outgrow what the program reads.
+constexpr qsizetype longestTask = 1000 * 1000;
+// Why the rows cannot be saved, naming the first row too long; nothing when
+// they can.
+QString tooLongRow(const QList<TaskRow> &rows);
+
 struct LoadedList
 {
     QList<TaskRow> rows;

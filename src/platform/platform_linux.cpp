@@ -36,13 +36,70 @@ namespace platform {
 
 std::unique_ptr<SettingsStore> openUserStore()
 {
-    // Where QSettings keeps the user's settings: $XDG_CONFIG_HOME/Velmorwick/Velmorwick.conf.
-    // Asked of QStandardPaths as QSettings does, not of a QSettings object,
-    // which would open the file before the store has checked what it is.
-    QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (config.isEmpty())
+    // Where QSettings keeps the user's settings: $XDG_CONFIG_HOME/Velmorwick/Velmorwick.conf,
+    // found without a QSettings object, which would open the file before the
+    // store has checked what it is. A relative XDG_CONFIG_HOME is ignored, as
+    // the XDG specification says (Qt would take it from the current folder).
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || QDir::isRelativePath(config))
         config = QDir::homePath() + QStringLiteral("/.config");
     return std::make_unique<ConfFileStore>(config + QStringLiteral("/Velmorwick/Velmorwick.conf"));
+}
+
+StoreResult writeUserFile(const QString &path, const QByteArray &bytes, const QStringList &untouchable)
+{
+    const auto refused = [](const QString &reason) { return StoreResult{StoreResult::Status::Refused, reason}; };
+    const QFileInfo target(path);
+    StoreFolder folder;
+    if (!folder.open(target.absolutePath(), false)) {
+        return refused(QObject::tr("The folder %1 cannot be used (%2).")
+                           .arg(target.absolutePath(), StoreFolder::reasonFor(folder.error())));
+    }
+    QList<StoreFolder::Stamp> identities;
+    for (const QString &own : untouchable) {
+        StoreFolder ownFolder;
+        if (ownFolder.open(QFileInfo(own).absolutePath(), false))
+            identities << ownFolder.stampOf(QFileInfo(own).fileName());
+    }
+    folder.removeLeftoverScratches();
+    const StoreFolder::Written written = folder.writeWhole(target.fileName(), bytes, identities);
+    switch (written.status) {
+    case StoreFolder::Written::Status::Done:
+        return {};
+    case StoreFolder::Written::Status::Unconfirmed:
+        return {StoreResult::Status::Unconfirmed,
+                QObject::tr("%1 was written, but the disk did not confirm it (%2).")
+                    .arg(path, StoreFolder::reasonFor(written.error))};
+    case StoreFolder::Written::Status::NotRegular:
+        return refused(QObject::tr("%1 is %2, which Velmorwick does not replace.").arg(path, written.kind));
+    case StoreFolder::Written::Status::Failed:
+        break;
+    }
+    return refused(QObject::tr("%1 could not be written (%2).").arg(path, StoreFolder::reasonFor(written.error)));
+}
+
+FileContents readUserFile(const QString &path, qint64 limit)
+{
+    const QFileInfo source(path);
+    StoreFolder folder;
+    if (!folder.open(source.absolutePath(), false))
+        return {{}, QObject::tr("%1 cannot be read (%2).").arg(path, StoreFolder::reasonFor(folder.error()))};
+    StoreFolder::ReadResult read = folder.read(source.fileName(), limit);
+    switch (read.status) {
+    case StoreFolder::ReadResult::Status::Read:
+        return {std::move(read.bytes), {}};
+    case StoreFolder::ReadResult::Status::Missing:
+        return {{}, QObject::tr("%1 does not exist.").arg(path)};
+    case StoreFolder::ReadResult::Status::NotRegular:
+        return {{}, QObject::tr("%1 is %2, not an ordinary file.").arg(path, read.kind)};
+    case StoreFolder::ReadResult::Status::TooLarge:
+        return {{}, QObject::tr("%1 is larger than %2 MB, far more than Velmorwick ever writes.")
+                        .arg(path)
+                        .arg(limit / (1024 * 1024))};
+    case StoreFolder::ReadResult::Status::Failed:
+        break;
+    }
+    return {{}, QObject::tr("%1 cannot be read (%2).").arg(path, StoreFolder::reasonFor(read.error))};
 }
 
 std::optional<QString> lastPrintJobRefusal()

@@ -71,6 +71,7 @@ void PrivateVault::close()
     const bool held = isOpen();
     m_dataKey.wipe();
     m_keepAside.clear();
+    m_keptAsideNotice.clear();
     if (held)
         platform::guardMemory(false);
 }
@@ -305,15 +306,32 @@ QList<StoreChange> PrivateVault::withKeptAside(QList<StoreChange> changes) const
     return m_keepAside + changes;
 }
 
-StoreResult PrivateVault::changesToSave(const QList<TaskRow> &rows, QList<StoreChange> *changes) const
+StoreResult PrivateVault::changesToSave(const QList<TaskRow> &rows, QList<StoreChange> *changes)
 {
     if (!isOpen())
         return refused(tr("The private list is locked; open it again with the password."));
+    if (const QString why = tooLongRow(rows); !why.isEmpty())
+        return refused(why);
+    // Replaced unread (by an import): a list that does not open is kept.
+    const QString current = m_store.read(privateSection, sealedListKey);
+    if (m_keepAside.isEmpty() && !current.isEmpty() && !vaultformat::openedRows(m_dataKey, current)) {
+        m_keepAside = {keptAside(QStringLiteral("Sealed"), current)};
+        m_keptAsideNotice = tr("The saved private list could not be read: it had been damaged or altered. It is "
+                               "kept as it was in the settings (section \"%1\").")
+                                .arg(keptAsideSection);
+    }
     const QString sealed = vaultformat::sealedRows(m_dataKey, rows);
     if (sealed.isEmpty())
         return refused(tr("There was no source of randomness to encrypt it with."));
     *changes = withKeptAside({StoreChange::write(privateSection, sealedListKey, sealed)});
     return {};
+}
+
+void PrivateVault::saved()
+{
+    m_keepAside.clear();
+    if (!m_keptAsideNotice.isEmpty())
+        report({std::exchange(m_keptAsideNotice, QString())});
 }
 
 StoreResult PrivateVault::save(const QList<TaskRow> &rows)

@@ -41,10 +41,11 @@ public:
 
     bool isOpen() const { return !m_dataKey.isEmpty(); }
     // What save() would write, for a caller that writes more in the same
-    // write; the reason it cannot be written otherwise. Once written, call
-    // saved().
-    StoreResult changesToSave(const QList<TaskRow> &rows, QList<StoreChange> *changes) const;
-    void saved() { m_keepAside.clear(); }
+    // write; the reason it cannot be written otherwise. A saved list that
+    // does not open is kept aside in it. Once written, call saved(), which
+    // tells of what was kept aside.
+    StoreResult changesToSave(const QList<TaskRow> &rows, QList<StoreChange> *changes);
+    void saved();
 
 private:
     struct Settled
@@ -63,7 +64,8 @@ private:
     SettingsStore &m_store;
     sealing::Key m_dataKey;
     // A sealed list that failed authentication, copied aside in the first
-    // write that would replace it.
+    // write that would replace it, and what to tell once it is.
     QList<StoreChange> m_keepAside;
+    QString m_keptAsideNotice;
     std::function<void(const QString &)> m_reporter;
 };

@@ -8,11 +8,19 @@
 
 #include <cerrno>
 
+#include <string.h>
+
 namespace {
 
 StoreResult refused(const QString &reason)
 {
     return {StoreResult::Status::Refused, reason};
+}
+
+void wipe(QByteArray &bytes)
+{
+    if (bytes.isDetached())
+        ::explicit_bzero(bytes.data(), size_t(bytes.size()));
 }
 
 QString native(const QString &path)
@@ -61,6 +69,26 @@ IniDocument readAsQSettingsDoes(const QString &path, bool *damaged)
 }
 
 } // namespace
+
+// What a write of the settings file comes to, for the one who asked for it.
+StoreResult ConfFileStore::outcome(const StoreFolder::Written &written, const QString &path, StoreResult done)
+{
+    switch (written.status) {
+    case StoreFolder::Written::Status::Done:
+        return done;
+    case StoreFolder::Written::Status::Unconfirmed:
+        return {StoreResult::Status::Unconfirmed,
+                QObject::tr("The disk did not confirm that %1 was written (%2); it may be lost if the computer "
+                            "stops now.")
+                    .arg(native(path), StoreFolder::reasonFor(written.error))};
+    case StoreFolder::Written::Status::NotRegular:
+        return refused(QObject::tr("%1 is %2, which Velmorwick does not replace, so nothing was written.")
+                           .arg(native(path), written.kind));
+    case StoreFolder::Written::Status::Failed:
+        break;
+    }
+    return refused(unwritableReason(path, StoreFolder::reasonFor(written.error)));
+}
 
 ConfFileStore::ConfFileStore(QString filePath)
     : m_path(QFileInfo(filePath).absoluteFilePath())
@@ -143,17 +171,25 @@ void ConfFileStore::forgetSecret(const QString &section, const QString &key)
     forgetCache();
 }
 
+void ConfFileStore::tidyFolder(StoreFolder &folder)
+{
+    if (std::exchange(m_folderTidied, true))
+        return;
+    folder.removeLeftoverScratches();
+    if (!folder.makeFolderPrivate(m_folder)) {
+        reportProblem(QObject::tr("The folder %1 can be opened by other users, and Velmorwick leaves it as it is "
+                                  "because it is shared or reached through a link: they may be able to remove or "
+                                  "replace your settings there.")
+                          .arg(native(m_folder)));
+    }
+}
+
 void ConfFileStore::checkOnOpen()
 {
     StoreFolder folder;
     if (!folder.open(m_folder, false))
         return; // nothing saved yet
-    folder.makePrivate();
-    // Only the holder of the lock knows that no write is under way.
-    if (folder.lock(m_lockName, 0)) {
-        folder.removeLeftoverScratches();
-        m_leftoversRemoved = true;
-    }
+    tidyFolder(folder);
     forgetCache();
     const Loaded loaded = parse(folder.read(m_name));
     if (!loaded.readable) {
@@ -194,11 +230,7 @@ StoreResult ConfFileStore::openLocked(StoreFolder &folder)
                                                         .arg(StoreFolder::reasonFor(folder.error()))));
         }
     }
-    folder.makePrivate();
-    if (!m_leftoversRemoved) {
-        folder.removeLeftoverScratches();
-        m_leftoversRemoved = true;
-    }
+    tidyFolder(folder);
     return {};
 }
 
@@ -248,21 +280,23 @@ StoreResult ConfFileStore::applyLocked(StoreFolder &folder, const QList<StoreCha
     if (loaded.exists && loaded.exact && document == loaded.document)
         return done; // nothing to change, e.g. removing a section that was never there
 
+    QByteArray bytes = document.serialize();
+    if (bytes.size() > StoreFolder::sizeLimit) {
+        return refused(QObject::tr("The settings file would grow past %1 MB, more than Velmorwick reads back, so "
+                                   "nothing was written.")
+                           .arg(StoreFolder::sizeLimit / (1024 * 1024)));
+    }
     const StoreFolder::Stamp before = m_cached ? m_cached->stamp : StoreFolder::Stamp{};
-    const QString scratch = folder.writeScratch(document.serialize(), before);
-    if (scratch.isEmpty())
-        return refused(unwritableReason(m_path, StoreFolder::reasonFor(folder.error())));
     forgetCache();
-    if (!folder.replace(scratch, m_name))
-        return refused(unwritableReason(m_path, StoreFolder::reasonFor(folder.error())));
-    if (!folder.sync())
-        return refused(unwritableReason(m_path, StoreFolder::reasonFor(folder.error())));
-
-    Loaded written;
-    written.readable = written.exists = true;
-    written.document = std::move(document);
-    m_cached = Cached{folder.stampOf(m_name), std::move(written)};
-    return done;
+    const StoreFolder::Written written = folder.writeWhole(m_name, bytes, {}, before);
+    wipe(bytes); // a private key in the clear may be among them
+    if (written.landed()) {
+        Loaded now;
+        now.readable = now.exists = true;
+        now.document = std::move(document);
+        m_cached = Cached{folder.stampOf(m_name), std::move(now)};
+    }
+    return outcome(written, m_path, done);
 }
 
 // Written like the store itself: whole, and on the disk before the store file
@@ -279,6 +313,10 @@ QString ConfFileStore::publishCopy(StoreFolder &folder, const QByteArray &bytes,
         if (folder.publishNew(scratch, name)) {
             if (!folder.sync())
                 break;
+            // The newest few of a kind are kept: each is a whole store.
+            const QStringList kept = folder.names(m_name + suffix + u'-');
+            for (qsizetype old = 0; old + keptCopies < kept.size(); ++old)
+                folder.remove(kept[old]);
             return name;
         }
         if (folder.error() != EEXIST)

@@ -27,6 +27,8 @@ public:
     QString filePath() const { return m_path; }
     // How long a write waits for another copy of the program to finish its own.
     void setLockWait(int milliseconds) { m_lockWaitMs = milliseconds; }
+    // How many copies of each kind the store keeps beside it (damaged, replaced by a restore).
+    static constexpr int keptCopies = 5;
 
     void checkOnOpen() override;
 
@@ -34,8 +36,9 @@ public:
     StoreResult apply(const QList<StoreChange> &changes) override;
     void forgetSecret(const QString &section, const QString &key) override;
     StoreResult whileLocked(const std::function<void()> &work) override;
-    StoreResult backupTo(const QString &file) override;
-    StoreResult restoreFrom(const QString &file, QString *keptAs) override;
+    StoreResult readWhole(QByteArray *bytes) override;
+    StoreResult restoreFrom(const QByteArray &bytes, const QString &from, QString *keptAs) override;
+    QStringList ownFiles() const override;
 
 private:
     struct Loaded
@@ -53,19 +56,24 @@ private:
     Loaded parse(StoreFolder::ReadResult &&read) const;
     // Opens the store's folder and takes its lock, or says why not.
     StoreResult openLocked(StoreFolder &folder);
+    // Once a run: leftovers of killed copies go, the folder is made private
+    // or the user told why not.
+    void tidyFolder(StoreFolder &folder);
     StoreResult applyLocked(StoreFolder &folder, const QList<StoreChange> &changes);
     bool keepCopy(StoreFolder &folder, const Loaded &loaded);
     // Publishes the bytes beside the store as "<name><suffix>-<date>", never
     // over an existing file; the name, or nothing on failure.
     QString publishCopy(StoreFolder &folder, const QByteArray &bytes, const QString &suffix);
     void forgetCache() const { m_cached.reset(); }
+    // What a write of a file comes to, for the one who asked for it.
+    static StoreResult outcome(const StoreFolder::Written &written, const QString &path, StoreResult done);
 
     QString m_path;
     QString m_folder;
     QString m_name;
     QString m_lockName;
     int m_lockWaitMs = 2000;
-    bool m_leftoversRemoved = false;
+    bool m_folderTidied = false;
     QSet<QByteArray> m_keptDigests;
 
     // The document as last read or written, and the file version it came from.

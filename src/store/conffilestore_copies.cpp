@@ -1,6 +1,8 @@
 // The settings file copied whole: a consistent read, a backup and a restore.
 #include "conffilestore.h"
 
+#include "storekeys.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -37,23 +39,50 @@ QString unreadable(const QString &file, const StoreFolder::ReadResult &read)
     return QObject::tr("%1 cannot be read (%2).").arg(native(file), StoreFolder::reasonFor(read.error));
 }
 
-// Whether the bytes are a settings file this program reads: one it wrote
-// itself, or text QSettings reads without damage and finds settings in.
-bool isReadableStore(const QByteArray &bytes, StoreFolder &scratchFolder, const QString &scratchPath)
+// The sections of the program's own, whatever else a file holds.
+bool isOwnSection(const QString &section)
 {
-    if (bytes.trimmed().isEmpty() || IniDocument::parseExact(bytes))
-        return true;
-    const QString scratch = scratchFolder.writeScratch(bytes, {});
+    using namespace storekeys;
+    for (int tasks = 3; tasks <= 15; ++tasks) {
+        if (section == taskSection(tasks))
+            return true;
+    }
+    return QStringList{privateSection, passwordSection, unfinishedChangeSection, keptAsideSection, autoLoadSection,
+                       reminderSection}
+        .contains(section);
+}
+
+// Why the bytes are no settings file of this program, in words; nothing when
+// they are: text QSettings reads without damage, holding at least one of the
+// program's sections.
+QString notAStore(const QByteArray &bytes, StoreFolder &scratchFolder, const QString &scratchPath)
+{
+    const QString nothing = QObject::tr("it holds no settings of Velmorwick");
+    if (bytes.trimmed().isEmpty())
+        return nothing;
+    if (const auto exact = IniDocument::parseExact(bytes)) {
+        for (const IniDocument::Section &section : exact->sections()) {
+            if (isOwnSection(section.name))
+                return {};
+        }
+        return nothing;
+    }
+    if (QString::fromUtf8(bytes).toUtf8() != bytes)
+        return QObject::tr("it is not text in UTF-8");
+    const QString scratch = scratchFolder.writeScratch(bytes);
     if (scratch.isEmpty())
-        return false;
-    bool readable = false;
+        return QObject::tr("it could not be looked at (%1)").arg(StoreFolder::reasonFor(scratchFolder.error()));
+    QString why = nothing;
     {
         const QSettings settings(QDir(scratchPath).filePath(scratch), QSettings::IniFormat);
-        const QStringList keys = settings.allKeys();
-        readable = settings.status() == QSettings::NoError && !keys.isEmpty();
+        const QStringList groups = settings.childGroups();
+        if (settings.status() != QSettings::NoError)
+            why = QObject::tr("it is damaged");
+        else if (std::any_of(groups.begin(), groups.end(), isOwnSection))
+            why.clear();
     }
     scratchFolder.remove(scratch);
-    return readable && QString::fromUtf8(bytes).toUtf8() == bytes;
+    return why;
 }
 
 } // namespace
@@ -63,56 +92,38 @@ StoreResult ConfFileStore::whileLocked(const std::function<void()> &work)
     StoreFolder folder;
     if (const StoreResult opened = openLocked(folder); !opened.written())
         return opened;
+    // Work on a store that cannot be read would see nothing, and say so.
+    if (const Loaded loaded = load(folder); !loaded.readable)
+        return refused(loaded.problem);
     work();
     return {};
 }
 
-StoreResult ConfFileStore::backupTo(const QString &file)
+StoreResult ConfFileStore::readWhole(QByteArray *bytes)
 {
     StoreFolder folder;
     if (const StoreResult opened = openLocked(folder); !opened.written())
         return opened;
-    const StoreFolder::ReadResult current = folder.read(m_name);
+    StoreFolder::ReadResult current = folder.read(m_name);
     if (current.status != StoreFolder::ReadResult::Status::Missing && !unreadable(m_path, current).isEmpty())
         return refused(unreadable(m_path, current));
-
-    // Written like the store: to a private scratch file beside the target,
-    // synced and read back, then renamed over it.
-    const QFileInfo target(file);
-    StoreFolder targetFolder;
-    if (!targetFolder.open(target.absolutePath(), false)) {
-        return refused(QObject::tr("The folder %1 cannot be used (%2).")
-                           .arg(native(target.absolutePath()), StoreFolder::reasonFor(targetFolder.error())));
-    }
-    const QString scratch = targetFolder.writeScratch(current.bytes, {});
-    const bool written = !scratch.isEmpty() && targetFolder.replace(scratch, target.fileName()) && targetFolder.sync();
-    if (!written) {
-        const QString reason = StoreFolder::reasonFor(targetFolder.error());
-        if (!scratch.isEmpty())
-            targetFolder.remove(scratch);
-        return refused(QObject::tr("%1 could not be written (%2).").arg(native(file), reason));
-    }
+    *bytes = std::move(current.bytes);
     return {};
 }
 
-StoreResult ConfFileStore::restoreFrom(const QString &file, QString *keptAs)
+QStringList ConfFileStore::ownFiles() const
 {
-    const QFileInfo source(file);
-    StoreFolder sourceFolder;
-    if (!sourceFolder.open(source.absolutePath(), false)) {
-        return refused(QObject::tr("%1 cannot be read (%2).")
-                           .arg(native(file), StoreFolder::reasonFor(sourceFolder.error())));
-    }
-    const StoreFolder::ReadResult backup = sourceFolder.read(source.fileName());
-    if (const QString why = unreadable(file, backup); !why.isEmpty())
-        return refused(why);
+    return {m_path, QDir(m_folder).filePath(m_lockName)};
+}
 
+StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &from, QString *keptAs)
+{
     StoreFolder folder;
     if (const StoreResult opened = openLocked(folder); !opened.written())
         return opened;
-    if (!isReadableStore(backup.bytes, folder, m_folder)) {
-        return refused(QObject::tr("%1 is not a settings file Velmorwick can read; the store was left as it was.")
-                           .arg(native(file)));
+    if (const QString why = notAStore(bytes, folder, m_folder); !why.isEmpty()) {
+        return refused(QObject::tr("%1 is not a settings file of Velmorwick (%2); the store was left as it was.")
+                           .arg(native(from), why));
     }
     const StoreFolder::ReadResult current = folder.read(m_name);
     if (current.status != StoreFolder::ReadResult::Status::Missing) {
@@ -126,13 +137,6 @@ StoreResult ConfFileStore::restoreFrom(const QString &file, QString *keptAs)
         if (keptAs)
             *keptAs = QDir(m_folder).filePath(kept);
     }
-    const QString scratch = folder.writeScratch(backup.bytes, current.stamp);
     forgetCache();
-    if (scratch.isEmpty() || !folder.replace(scratch, m_name) || !folder.sync()) {
-        const QString reason = StoreFolder::reasonFor(folder.error());
-        if (!scratch.isEmpty())
-            folder.remove(scratch);
-        return refused(QObject::tr("The settings file %1 could not be written (%2).").arg(native(m_path), reason));
-    }
-    return {};
+    return outcome(folder.writeWhole(m_name, bytes, {}, current.stamp), m_path, {});
 }

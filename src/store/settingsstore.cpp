@@ -4,12 +4,12 @@
 
 // A store without a file of its own (the registry) has its own tools for
 // copies: Windows' "reg export" and "reg import".
-StoreResult SettingsStore::backupTo(const QString &)
+StoreResult SettingsStore::readWhole(QByteArray *)
 {
     return {StoreResult::Status::Refused, QObject::tr("This store cannot be copied to a file here.")};
 }
 
-StoreResult SettingsStore::restoreFrom(const QString &, QString *)
+StoreResult SettingsStore::restoreFrom(const QByteArray &, const QString &, QString *)
 {
     return {StoreResult::Status::Refused, QObject::tr("This store cannot be restored from a file here.")};
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -31,12 +33,14 @@ struct StoreResult
     enum class Status {
         Done,
         SectionMissing, // a section to remove was not there; everything else was done
+        Unconfirmed,    // written, but the disk did not confirm it; reason says what it said
         Refused,        // nothing was written; reason says why in plain words
     };
 
     Status status = Status::Done;
     QString reason;
 
+    // Whether the change is in the store: whatever depends on it goes on.
     bool written() const { return status != Status::Refused; }
 };
 
@@ -84,13 +88,15 @@ public:
         work();
         return {};
     }
-    // A copy of the whole store in a file of its own, private to the user,
-    // written whole or not at all.
-    virtual StoreResult backupTo(const QString &file);
-    // Puts such a copy in place of the store in one step, once it is known to
-    // be a store this program reads; the store it replaces is kept beside it,
-    // under the name given back in keptAs.
-    virtual StoreResult restoreFrom(const QString &file, QString *keptAs);
+    // The whole store as its file holds it, read in one piece under the
+    // lock, for a backup.
+    virtual StoreResult readWhole(QByteArray *bytes);
+    // Puts such a copy in place of the store in one write, once it is known
+    // to be a store of this program; the store it replaces is kept beside
+    // it, under the name given back in keptAs.
+    virtual StoreResult restoreFrom(const QByteArray &bytes, const QString &from, QString *keptAs);
+    // The files the store keeps for itself, which no command may write over.
+    virtual QStringList ownFiles() const { return {}; }
 
     // Problems the user has to hear about although no command failed, such as
     // a damaged store file that was kept aside.

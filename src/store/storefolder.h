@@ -1,28 +1,33 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <sys/types.h>
 
-// The store's folder, opened once per operation, and the few file operations
-// the store needs in it. Every file is opened by name inside the folder,
-// never through a symbolic link, never blocking, and only if it is a regular
-// file; new files are private to the user from the call that creates them.
-// Failures carry the system's error number; reasonFor() puts it in words.
+// A folder the program reads or writes files in, opened once per operation:
+// the store's own, or one the user named for an export or a backup. Every
+// file is opened by name inside the folder, never through a symbolic link,
+// never blocking, and only if it is a regular file; new files are private to
+// the user from the call that creates them. Failures carry the system's
+// error number; reasonFor() puts it in words.
+// What a regular file looked like when read: a new version of the file
+// never shares all of these with the one before.
+struct FileStamp
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    qint64 modifiedNs = 0;
+    bool operator==(const FileStamp &) const = default;
+    bool sameFile(const FileStamp &other) const { return size >= 0 && device == other.device && inode == other.inode; }
+};
+
 class StoreFolder
 {
 public:
-    // What a regular file looked like when read: a new version of the file
-    // never shares all of these with the one before.
-    struct Stamp
-    {
-        dev_t device = 0;
-        ino_t inode = 0;
-        off_t size = -1;
-        qint64 modifiedNs = 0;
-        bool operator==(const Stamp &) const = default;
-    };
+    using Stamp = FileStamp;
 
     struct ReadResult
     {
@@ -32,6 +37,17 @@ public:
         Stamp stamp;
         int error = 0;
         QString kind; // what is there instead of a regular file, in words
+    };
+
+    // What a write did. After the rename the new file is in place, even when
+    // the folder's sync then fails: that is Unconfirmed, never Failed.
+    struct Written
+    {
+        enum class Status { Done, Unconfirmed, NotRegular, Failed };
+        Status status = Status::Failed;
+        int error = 0;
+        QString kind; // NotRegular: what is there instead, in words
+        bool landed() const { return status == Status::Done || status == Status::Unconfirmed; }
     };
 
     // A store file larger than this is refused: far above any real store (a
@@ -47,7 +63,7 @@ public:
     bool open(const QString &path, bool create);
     int error() const { return m_error; }
 
-    ReadResult read(const QString &name) const;
+    ReadResult read(const QString &name, qint64 limit = sizeLimit) const;
     Stamp stampOf(const QString &name) const;
     // Whether this user may replace the file (not read-only, not immutable).
     bool isWritable(const QString &name) const;
@@ -56,23 +72,36 @@ public:
     // destruction; the lock is the system's, so a killed holder frees it.
     bool lock(const QString &lockName, int waitMs);
 
-    // Writes the bytes to a new private scratch file, syncs it and checks
-    // what landed; its time stamp is made later than notBefore's. Returns
-    // the scratch name, or an empty one on failure.
-    QString writeScratch(const QByteArray &bytes, const Stamp &notBefore);
-    // Puts a scratch file in place of name, replacing whatever is there.
-    bool replace(const QString &scratch, const QString &name);
-    // Gives a scratch file a name nothing has yet; false with EEXIST if taken.
+    // The one way the program writes a file: the bytes go to a new private
+    // scratch file beside it, are synced and read back, and the scratch file
+    // takes the name's place; then the folder is synced. A name that holds
+    // anything but a regular file, or one of the untouchable files, is
+    // refused. Up to the rename, a failure at any byte leaves the old file
+    // as it was. The new version's time stamp is later than notBefore's.
+    Written writeWhole(const QString &name, const QByteArray &bytes, const QList<Stamp> &untouchable = {},
+                       const Stamp &notBefore = {});
+
+    // The steps of a write that puts a new file under a name nothing has yet
+    // (a kept copy): the scratch file, written and checked as above; then
+    // published under the name, never over anything, not even a dangling
+    // link (false with EEXIST when taken).
+    QString writeScratch(const QByteArray &bytes, const Stamp &notBefore = {});
     bool publishNew(const QString &scratch, const QString &name);
     void remove(const QString &name);
     bool sync();
+    // The names in the folder that start with the prefix, sorted.
+    QStringList names(const QString &prefix) const;
 
-    // Removes the scratch files of earlier copies of the program that were
-    // ended half-way through a write. Only call it while holding the lock.
+    // Removes the scratch files of copies of the program that were ended
+    // half-way through a write: only the program's own names, only of this
+    // user, and only when the process that made one is gone.
     void removeLeftoverScratches();
 
-    // Tightens a folder or file that others can read or write.
-    void makePrivate(const QString &name = {});
+    // Tightens a file of the user's own that others can read or write.
+    void makePrivate(const QString &name);
+    // Tightens the folder itself, when it is a plain folder of the user's
+    // own reached by its own path; false when it stays open to others.
+    bool makeFolderPrivate(const QString &path);
 
     static QString reasonFor(int error);
 
@@ -81,3 +110,10 @@ private:
     int m_lockFd = -1;
     int m_error = 0;
 };
+
+// Tests fail the file layer's system calls here, as the system would: the
+// next call of that kind returns -1 with the error number given.
+namespace filefaults {
+enum class Call { Open, Write, Sync, ReadBack, Rename, FolderSync };
+void failNext(Call call, int error);
+} // namespace filefaults

@@ -6,17 +6,50 @@
 #include <QRandomGenerator>
 #include <QThread>
 
+#include <QDir>
+#include <QFileInfo>
+
+#include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <string.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace filefaults {
+
+namespace {
+std::array<int, 6> pending{};
+} // namespace
+
+void failNext(Call call, int error)
+{
+    pending[size_t(call)] = error;
+}
+
+// Whether the call is to fail now; errno is then set as the system sets it.
+bool failsNow(Call call)
+{
+    int &error = pending[size_t(call)];
+    if (error == 0)
+        return false;
+    errno = std::exchange(error, 0);
+    return true;
+}
+
+} // namespace filefaults
+
 namespace {
 
+using filefaults::Call;
+using filefaults::failsNow;
+
+// ".Velmorwick-<process id>-<random>.tmp": whose it is travels in the name.
 const QByteArray scratchPrefix = QByteArrayLiteral(".Velmorwick-");
 
 QByteArray encoded(const QString &name)
@@ -66,7 +99,9 @@ bool whole(qsizetype size, Step step)
 
 bool writeAll(int fd, const QByteArray &bytes)
 {
-    return whole(bytes.size(), [&](qsizetype done) {
+    return whole(bytes.size(), [&](qsizetype done) -> ssize_t {
+        if (failsNow(Call::Write))
+            return -1;
         return ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
     });
 }
@@ -83,16 +118,25 @@ bool landedWhole(int fd, const QByteArray &bytes)
         return false;
     }
     QByteArray back(bytes.size(), Qt::Uninitialized);
-    const bool read = whole(back.size(), [&](qsizetype done) {
+    const bool read = whole(back.size(), [&](qsizetype done) -> ssize_t {
+        if (failsNow(Call::ReadBack))
+            return -1;
         return ::pread(fd, back.data() + done, size_t(back.size() - done), done);
     });
-    if (!read)
-        return false;
-    if (back != bytes) {
+    const bool same = read && back == bytes;
+    ::explicit_bzero(back.data(), size_t(back.size())); // it may hold a key in the clear
+    if (read && !same)
         errno = EIO;
-        return false;
-    }
-    return true;
+    return same;
+}
+
+// The process a scratch file's name names is gone (its id is free).
+bool ownerIsGone(const QByteArray &name)
+{
+    const qsizetype dash = name.indexOf('-', scratchPrefix.size());
+    bool ok = false;
+    const pid_t pid = pid_t(name.mid(scratchPrefix.size(), dash - scratchPrefix.size()).toInt(&ok));
+    return ok && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
 } // namespace
@@ -125,7 +169,7 @@ bool StoreFolder::open(const QString &path, bool create)
     return m_fd >= 0;
 }
 
-StoreFolder::ReadResult StoreFolder::read(const QString &name) const
+StoreFolder::ReadResult StoreFolder::read(const QString &name, qint64 limit) const
 {
     ReadResult result;
     const int fd = ::openat(m_fd, encoded(name).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
@@ -145,7 +189,7 @@ StoreFolder::ReadResult StoreFolder::read(const QString &name) const
     } else if (!S_ISREG(st.st_mode)) {
         result.status = ReadResult::Status::NotRegular;
         result.kind = kindOf(st.st_mode);
-    } else if (st.st_size > sizeLimit) {
+    } else if (st.st_size > limit) {
         result.status = ReadResult::Status::TooLarge;
     } else {
         result.stamp = stampFrom(st);
@@ -224,13 +268,15 @@ QString StoreFolder::writeScratch(const QByteArray &bytes, const Stamp &notBefor
                                                          .arg(QCoreApplication::applicationPid())
                                                          .arg(QRandomGenerator::global()->generate(), 8, 16,
                                                               QLatin1Char('0'));
-        fd = ::openat(m_fd, encoded(name).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        fd = failsNow(Call::Open) ? -1
+                                  : ::openat(m_fd, encoded(name).constData(),
+                                             O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST) {
             m_error = errno;
             return {};
         }
     }
-    bool ok = writeAll(fd, bytes) && ::fdatasync(fd) == 0 && landedWhole(fd, bytes);
+    bool ok = writeAll(fd, bytes) && !failsNow(Call::Sync) && ::fdatasync(fd) == 0 && landedWhole(fd, bytes);
     if (ok && notBefore.size >= 0) {
         // Readers tell versions apart by size and time stamp: never let the
         // new one look older than or the same as the one it replaces.
@@ -254,21 +300,52 @@ QString StoreFolder::writeScratch(const QByteArray &bytes, const Stamp &notBefor
     return name;
 }
 
-bool StoreFolder::replace(const QString &scratch, const QString &name)
+StoreFolder::Written StoreFolder::writeWhole(const QString &name, const QByteArray &bytes,
+                                             const QList<Stamp> &untouchable, const Stamp &notBefore)
 {
-    if (::renameat(m_fd, encoded(scratch).constData(), m_fd, encoded(name).constData()) != 0) {
-        m_error = errno;
-        remove(scratch);
-        return false;
+    Written written;
+    struct stat st {};
+    if (::fstatat(m_fd, encoded(name).constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        // A link is never written through, nor a pipe or device replaced.
+        if (!S_ISREG(st.st_mode)) {
+            written.status = Written::Status::NotRegular;
+            written.kind = kindOf(st.st_mode);
+            return written;
+        }
+        for (const Stamp &file : untouchable) {
+            if (file.sameFile(stampFrom(st))) {
+                written.status = Written::Status::NotRegular;
+                written.kind = QObject::tr("a file Velmorwick keeps for itself");
+                return written;
+            }
+        }
+    } else if (errno != ENOENT) {
+        written.error = errno;
+        return written;
     }
-    return true;
+    const QString scratch = writeScratch(bytes, notBefore);
+    if (scratch.isEmpty()) {
+        written.error = m_error;
+        return written;
+    }
+    if (failsNow(Call::Rename) || ::renameat(m_fd, encoded(scratch).constData(), m_fd, encoded(name).constData()) != 0) {
+        written.error = errno;
+        remove(scratch);
+        return written;
+    }
+    // From here the new file is in place: a folder that is not synced may
+    // still lose it in a crash, but it is no refusal.
+    written.status = sync() ? Written::Status::Done : Written::Status::Unconfirmed;
+    written.error = m_error;
+    return written;
 }
 
 bool StoreFolder::publishNew(const QString &scratch, const QString &name)
 {
     // A hard link never follows or replaces what is at the new name, not
     // even a dangling symbolic link.
-    if (::linkat(m_fd, encoded(scratch).constData(), m_fd, encoded(name).constData(), 0) != 0) {
+    if (failsNow(Call::Rename)
+        || ::linkat(m_fd, encoded(scratch).constData(), m_fd, encoded(name).constData(), 0) != 0) {
         m_error = errno;
         return false;
     }
@@ -283,44 +360,73 @@ void StoreFolder::remove(const QString &name)
 
 bool StoreFolder::sync()
 {
-    if (::fsync(m_fd) != 0 && errno != EINVAL) {
+    m_error = 0;
+    // EINVAL: a file system that cannot sync a folder, where there is nothing to wait for.
+    if ((failsNow(Call::FolderSync) || ::fsync(m_fd) != 0) && errno != EINVAL) {
         m_error = errno;
         return false;
     }
     return true;
 }
 
-void StoreFolder::removeLeftoverScratches()
+QStringList StoreFolder::names(const QString &prefix) const
 {
+    QStringList found;
     const int fd = ::openat(m_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    DIR *dir = ::fdopendir(fd);
+    DIR *dir = fd < 0 ? nullptr : ::fdopendir(fd);
     if (!dir) {
-        ::close(fd);
-        return;
+        if (fd >= 0)
+            ::close(fd);
+        return found;
     }
-    QList<QByteArray> leftovers;
     while (const dirent *entry = ::readdir(dir)) {
-        const QByteArray name(entry->d_name);
-        if (name.startsWith(scratchPrefix))
-            leftovers << name;
+        const QString name = QFile::decodeName(entry->d_name);
+        if (name.startsWith(prefix))
+            found << name;
     }
     ::closedir(dir);
-    for (const QByteArray &name : leftovers)
-        ::unlinkat(m_fd, name.constData(), 0);
+    found.sort();
+    return found;
+}
+
+void StoreFolder::removeLeftoverScratches()
+{
+    for (const QString &name : names(QString::fromLatin1(scratchPrefix))) {
+        struct stat st {};
+        const QByteArray native = encoded(name);
+        if (ownerIsGone(native)
+            && ::fstatat(m_fd, native.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)
+            && st.st_uid == ::geteuid())
+            ::unlinkat(m_fd, native.constData(), 0);
+    }
 }
 
 void StoreFolder::makePrivate(const QString &name)
 {
     struct stat st {};
-    const QByteArray native = name.isEmpty() ? QByteArrayLiteral(".") : encoded(name);
-    if (::fstatat(m_fd, native.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || st.st_uid != ::geteuid())
+    const QByteArray native = encoded(name);
+    if (::fstatat(m_fd, native.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || st.st_uid != ::geteuid()
+        || !S_ISREG(st.st_mode) || !(st.st_mode & 077))
         return;
-    if (S_ISDIR(st.st_mode) && (st.st_mode & 077))
-        ::fchmod(m_fd, st.st_mode & 0700);
-    else if (S_ISREG(st.st_mode) && (st.st_mode & 077))
-        ::fchmodat(m_fd, native.constData(), st.st_mode & 0700, 0);
+    // Not acted on: a file that stays open is written anew, private, by the
+    // next save, and the folder around it is the user's own.
+    (void)::fchmodat(m_fd, native.constData(), st.st_mode & 0700, 0);
+}
+
+bool StoreFolder::makeFolderPrivate(const QString &path)
+{
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0)
+        return false;
+    if (!(st.st_mode & 077))
+        return true;
+    // A folder shared on purpose (group bits with set-group-ID, a sticky
+    // one), someone else's, or one reached through a link, whose other
+    // names may matter to others, is left as it is.
+    const bool plain = S_ISDIR(st.st_mode) && !(st.st_mode & (S_ISGID | S_ISVTX)) && st.st_uid == ::geteuid();
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const bool direct = QFileInfo(absolute).canonicalFilePath() == absolute;
+    return plain && direct && ::fchmod(m_fd, st.st_mode & 0700) == 0;
 }
 
 QString StoreFolder::reasonFor(int error)

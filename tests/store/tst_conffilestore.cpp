@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -547,10 +548,18 @@ void ConfFileStoreTest::scratchFilesOfKilledSavesAreRemovedByTheNextLockHolder()
 {
     QVERIFY(open()->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("a")).written());
     const QDir folder = QFileInfo(m_path).dir();
-    for (const char *name : {".Velmorwick-4242-0badf00d.tmp", ".Velmorwick-77-1-AbCdEf.conf"})
-        writeRaw(folder.filePath(QString::fromLatin1(name)), "[Priv]\nText1=secret\n");
-    open()->checkOnOpen(); // fresh files: a minute old or a second, they go
-    QCOMPARE(folder.entryList({QStringLiteral(".Velmorwick-*")}, QDir::Files | QDir::Hidden), QStringList());
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    QVERIFY(ended.waitForStarted());
+    const qint64 endedPid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+    const QString gone = QStringLiteral(".Velmorwick-%1-0badf00d.tmp").arg(endedPid);
+    const QString live = QStringLiteral(".Velmorwick-%1-0badf00d.tmp").arg(QCoreApplication::applicationPid());
+    for (const QString &name : {gone, QStringLiteral(".Velmorwick-%1-1-AbCdEf.conf").arg(endedPid), live})
+        writeRaw(folder.filePath(name), "[Priv]\nText1=secret\n");
+    open()->checkOnOpen(); // a minute old or a second: a scratch file whose writer is gone goes
+    // One still being written (a reader's copy, a save under way) stays.
+    QCOMPARE(folder.entryList({QStringLiteral(".Velmorwick-*")}, QDir::Files | QDir::Hidden), QStringList{live});
     QCOMPARE(open()->read(QStringLiteral("Task5"), QStringLiteral("Text1")), QStringLiteral("a"));
 }
 

@@ -1,0 +1,191 @@
+// Every file the program writes goes through one writer: the store itself,
+// an export and a backup, over every kind of target, with each step of a
+// write failing once as the system fails it.
+#include "app/datacommands.h"
+#include "store/conffilestore.h"
+#include "store/storefolder.h"
+#include "store/storekeys.h"
+#include "support/filebytes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using Call = filefaults::Call;
+
+namespace {
+
+enum class Target { Missing, Regular, LinkToFile, DanglingLink, Pipe, Folder, StoreLock };
+enum class Caller { Store, Export, Backup };
+enum class Outcome { Written, Unconfirmed, Refused };
+constexpr int noFailure = -1;
+
+// What a write did, from the outside: written or not, and whether a warning was given.
+struct Done
+{
+    bool succeeded = false;
+    bool warned = false;
+};
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// What is at the path, as a user would see it: a link and where it points,
+// a pipe, a folder, or a file's bytes.
+QByteArray lookAt(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return "link to " + QFile::encodeName(info.symLinkTarget());
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return "nothing";
+    if (S_ISFIFO(st.st_mode))
+        return "pipe";
+    if (S_ISDIR(st.st_mode))
+        return "folder";
+    return fileBytes(path);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Target)
+Q_DECLARE_METATYPE(Outcome)
+
+class FileWriterTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void everyWriterRefusesOddTargetsAndSurvivesEachFailure_data();
+    void everyWriterRefusesOddTargetsAndSurvivesEachFailure();
+
+private:
+    Done run(Caller caller, const QString &target);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_storePath; // the store the commands copy from
+    QString m_out;       // where each write goes
+};
+
+void FileWriterTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_storePath = m_dir->filePath(QStringLiteral("config/Velmorwick/Velmorwick.conf"));
+    m_out = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(m_out));
+    QVERIFY(ConfFileStore(m_storePath).write(storekeys::taskSection(3), storekeys::textKey(1), QStringLiteral("a task")).written());
+}
+
+Done FileWriterTest::run(Caller caller, const QString &target)
+{
+    if (caller == Caller::Store) {
+        const StoreResult result =
+            ConfFileStore(target).write(storekeys::taskSection(5), storekeys::textKey(1), QStringLiteral("new"));
+        return {result.written(), result.status == StoreResult::Status::Unconfirmed};
+    }
+    ConfFileStore store(m_storePath);
+    const QString command = caller == Caller::Export ? QStringLiteral("export") : QStringLiteral("backup");
+    const int status = datacommands::run(command, {target}, {}, store, [] { return std::nullopt; });
+    return {status == 0, false};
+}
+
+void FileWriterTest::everyWriterRefusesOddTargetsAndSurvivesEachFailure_data()
+{
+    QTest::addColumn<Target>("target");
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<Outcome>("outcome");
+    const std::pair<const char *, Target> writable[] = {{"new file", Target::Missing}, {"old file", Target::Regular}};
+    const std::tuple<const char *, int, Outcome> steps[] = {
+        {"", noFailure, Outcome::Written},
+        {", its open fails", int(Call::Open), Outcome::Refused},
+        {", a write fails", int(Call::Write), Outcome::Refused},
+        {", its sync fails", int(Call::Sync), Outcome::Refused},
+        {", its read-back fails", int(Call::ReadBack), Outcome::Refused},
+        {", its rename fails", int(Call::Rename), Outcome::Refused},
+        {", the folder's sync fails after the rename", int(Call::FolderSync), Outcome::Unconfirmed},
+    };
+    for (const auto &[name, target] : writable) {
+        for (const auto &[step, failure, outcome] : steps)
+            QTest::addRow("%s%s", name, step) << target << failure << outcome;
+    }
+    QTest::newRow("link to a file") << Target::LinkToFile << noFailure << Outcome::Refused;
+    QTest::newRow("dangling link") << Target::DanglingLink << noFailure << Outcome::Refused;
+    QTest::newRow("pipe") << Target::Pipe << noFailure << Outcome::Refused;
+    QTest::newRow("folder") << Target::Folder << noFailure << Outcome::Refused;
+    QTest::newRow("the store's lock file") << Target::StoreLock << noFailure << Outcome::Refused;
+}
+
+void FileWriterTest::everyWriterRefusesOddTargetsAndSurvivesEachFailure()
+{
+    QFETCH(Target, target);
+    QFETCH(int, failure);
+    QFETCH(Outcome, outcome);
+    const QByteArray oldFile = "[Task3]\nText1=old\n";
+    for (const Caller caller : {Caller::Store, Caller::Export, Caller::Backup}) {
+        if (caller == Caller::Store && target == Target::StoreLock)
+            continue;
+        const QString path = target == Target::StoreLock ? m_storePath + QStringLiteral(".lock")
+                                                         : QDir(m_out).filePath(QStringLiteral("target"));
+        const QString victim = m_dir->filePath(QStringLiteral("victim"));
+        put(victim, "someone else's file");
+        if (target != Target::StoreLock)
+            QFile::remove(path);
+        switch (target) {
+        case Target::Regular: put(path, oldFile); break;
+        case Target::LinkToFile: QVERIFY(QFile::link(victim, path)); break;
+        case Target::DanglingLink: QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("gone")), path)); break;
+        case Target::Pipe: QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0); break;
+        case Target::Folder: QVERIFY(QDir().mkdir(path)); break;
+        case Target::Missing:
+        case Target::StoreLock: break;
+        }
+        // A copy of the program killed half-way through a write left this.
+        QProcess ended;
+        ended.start(QStringLiteral("true"));
+        QVERIFY(ended.waitForStarted());
+        const QString leftover = QStringLiteral(".Velmorwick-%1-0badf00d.tmp").arg(ended.processId());
+        QVERIFY(ended.waitForFinished());
+        put(QFileInfo(path).dir().filePath(leftover), "a whole store");
+
+        const QByteArray before = lookAt(path);
+        if (failure != noFailure)
+            filefaults::failNext(Call(failure), failure == int(Call::Write) ? ENOSPC : EIO);
+        const Done done = run(caller, path);
+        for (int call = 0; call <= int(Call::FolderSync); ++call)
+            filefaults::failNext(Call(call), 0); // one not reached is not left for the next
+
+        const char *who = caller == Caller::Store ? "store" : caller == Caller::Export ? "export" : "backup";
+        QVERIFY2(done.succeeded == (outcome != Outcome::Refused), who);
+        if (caller == Caller::Store)
+            QVERIFY2(done.warned == (outcome == Outcome::Unconfirmed), who);
+        if (outcome == Outcome::Refused) {
+            QVERIFY2(lookAt(path) == before, who);
+            QCOMPARE(fileBytes(victim), QByteArray("someone else's file"));
+        } else if (caller == Caller::Store) {
+            QCOMPARE(ConfFileStore(path).read(storekeys::taskSection(5), storekeys::textKey(1)), QStringLiteral("new"));
+        } else {
+            const QByteArray expected = caller == Caller::Backup ? fileBytes(m_storePath) : QByteArray("a task");
+            QVERIFY2(fileBytes(path).contains(expected), who);
+            QCOMPARE(QFileInfo(path).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+        }
+        const QStringList hidden =
+            QFileInfo(path).dir().entryList({QStringLiteral(".Velmorwick-*")}, QDir::Files | QDir::Hidden);
+        QVERIFY2(hidden.isEmpty(), qPrintable(QString::fromLatin1(who) + u' ' + hidden.join(u',')));
+        if (target == Target::Folder)
+            QVERIFY(QDir(path).removeRecursively());
+    }
+}
+
+QTEST_GUILESS_MAIN(FileWriterTest)
+#include "tst_filewriter.moc"
