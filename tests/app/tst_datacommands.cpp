@@ -12,7 +12,10 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QSettings>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace storekeys;
 
@@ -65,6 +68,10 @@ private slots:
     void restoreBringsBackEveryByteOfABackup();
     void anImportWhileAnotherCopySavesLosesNothing();
     void thePrivateListIsExportedOnlyWithItsPassword();
+    void whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce_data();
+    void whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce();
+    void aRelativeConfigHomeIsIgnored();
+    void importingOverADamagedPrivateListKeepsItAndSaysSo();
 
 private:
     QString storePath() const { return m_home->filePath(QStringLiteral("Velmorwick/Velmorwick.conf")); }
@@ -186,6 +193,14 @@ void DataCommandsTest::aBadImportFileIsRefusedAndChangesNothing_data()
                                          << QStringLiteral("lists[1]: the same list");
     QTest::newRow("a private list of 6") << list(R"({"private": true, "tasks": 6, "rows": []})")
                                          << QStringLiteral("lists[0].tasks");
+    QTest::newRow("half a UTF-16 pair") << list(R"({"tasks": 3, "rows": [{"text": "a\ud83db", "done": false}]})")
+                                        << QStringLiteral("line 1, column 89: half a UTF-16 pair (\\ud83d)");
+    QTest::newRow("the other half alone") << list(R"({"tasks": 3, "rows": [{"text": "\ude00", "done": false}]})")
+                                          << QStringLiteral("(\\ude00)");
+    QTest::newRow("a task of over a million characters")
+        << list(R"({"tasks": 3, "rows": [{"text": ")" + QByteArray(1000001, 'x') + R"(", "done": false}, )"
+                + R"({"text": "b", "done": true}, {"text": "", "done": false}]})")
+        << QStringLiteral("lists[0].rows[0].text: longer than 1000000 characters");
 }
 
 void DataCommandsTest::aBadImportFileIsRefusedAndChangesNothing()
@@ -231,6 +246,10 @@ void DataCommandsTest::restoreBringsBackEveryByteOfABackup()
     QCOMPARE(kept.size(), 1);
     QCOMPARE(fileBytes(QFileInfo(storePath()).dir().filePath(kept.first())), changed);
     QVERIFY(restored.out.contains(kept.first().toUtf8()));
+    for (int again = 0; again < 6; ++again)
+        QCOMPARE(velmorwick({QStringLiteral("restore"), file(QStringLiteral("backup.conf"))}).status, 0);
+    QCOMPARE(QDir(QFileInfo(storePath()).path()).entryList({QStringLiteral("*.before-restore-*")}, QDir::Files).size(),
+             5); // the newest few, not one more each time
 
     // Not a store: refused, nothing replaced, nothing kept.
     QFile notAStore(file(QStringLiteral("photo.jpg")));
@@ -310,6 +329,106 @@ void DataCommandsTest::thePrivateListIsExportedOnlyWithItsPassword()
         QVERIFY2(run.out.contains(secret.toUtf8()) == c.shown, qPrintable(what));
         QVERIFY2(run.out.contains("a day task") == (c.status == 0), qPrintable(what));
     }
+}
+
+void DataCommandsTest::whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("what");     // "pipe", "folder", "huge" or the bytes of a file
+    QTest::addColumn<bool>("atTheStore"); // else at the file named to the command
+    QTest::addColumn<QString>("said");
+    QTest::newRow("import of a pipe nothing writes to") << "import" << "pipe" << false << "is a pipe";
+    QTest::newRow("restore of a desktop entry")
+        << "restore" << "[Desktop Entry]\nName=Tarnbook\nExec=velmorwick\n" << false << "no settings of Velmorwick";
+    QTest::newRow("restore of os-release") << "restore" << "NAME=\"Debian GNU/Linux\"\nVERSION_ID=\"12\"\n" << false
+                                           << "no settings of Velmorwick";
+    QTest::newRow("restore of an empty file") << "restore" << "" << false << "no settings of Velmorwick";
+    QTest::newRow("export of a store that is a pipe") << "export" << "pipe" << true << "a pipe";
+    QTest::newRow("export of a store that is a folder") << "export" << "folder" << true << "a folder";
+    QTest::newRow("export of a store over 64 MB") << "export" << "huge" << true << "larger than 64 MB";
+    QTest::newRow("backup of a store over 64 MB") << "backup" << "huge" << true << "larger than 64 MB";
+}
+
+void DataCommandsTest::whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, what);
+    QFETCH(bool, atTheStore);
+    QFETCH(QString, said);
+    ConfFileStore store(storePath());
+    QVERIFY(store.write(taskSection(3), textKey(1), QStringLiteral("kept")).written());
+    const QString path = atTheStore ? storePath() : file(QStringLiteral("named"));
+    QFile::remove(path);
+    if (what == QLatin1String("pipe")) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (what == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QFile named(path);
+        QVERIFY(named.open(QIODevice::WriteOnly));
+        if (what == QLatin1String("huge"))
+            QVERIFY(named.resize(65 * 1024 * 1024)); // sparse: no disk taken
+        else
+            named.write(what.toUtf8());
+    }
+    const QByteArray before = atTheStore ? QByteArray() : fileBytes(storePath());
+    const QStringList arguments{command, file(QStringLiteral("out"))};
+    const Run run = velmorwick(atTheStore ? arguments : QStringList{command, path});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(said.toUtf8()), run.err.constData());
+    if (!atTheStore)
+        QCOMPARE(fileBytes(storePath()), before);
+    QVERIFY(!QFile::exists(file(QStringLiteral("out"))));
+}
+
+// The XDG specification: a relative value is not to be used.
+void DataCommandsTest::aRelativeConfigHomeIsIgnored()
+{
+    const QString home = file(QStringLiteral("home"));
+    QVERIFY(ConfFileStore(home + QStringLiteral("/.config/Velmorwick/Velmorwick.conf"))
+                .write(taskSection(3), textKey(1), QStringLiteral("in the home's config"))
+                .written());
+    QVERIFY(ConfFileStore(file(QStringLiteral("rel/Velmorwick/Velmorwick.conf")))
+                .write(taskSection(3), textKey(1), QStringLiteral("beside the working folder"))
+                .written());
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QStringLiteral("rel"));
+    environment.insert(QStringLiteral("HOME"), home);
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(m_home->path());
+    process.start(QStringLiteral(VELMORWICK_BINARY), {QStringLiteral("export")});
+    QVERIFY(process.waitForFinished(60000));
+    const QByteArray out = process.readAllStandardOutput();
+    QVERIFY2(out.contains("in the home's config") && !out.contains("beside"), out.constData());
+}
+
+void DataCommandsTest::importingOverADamagedPrivateListKeepsItAndSaysSo()
+{
+    ConfFileStore store(storePath());
+    {
+        PrivateVault vault(store);
+        QVERIFY(vault.setPassword(QStringLiteral("tulip")).written());
+        QCOMPARE(vault.enter(QStringLiteral("tulip")).entry, PasswordGate::Entry::Opened);
+        QVERIFY(vault.save({{QStringLiteral("before"), true}, {}, {}, {}, {}}).written());
+    }
+    QString damaged = store.read(privateSection, sealedListKey);
+    damaged[20] = damaged[20] == u'A' ? u'B' : u'A';
+    QVERIFY(store.write(privateSection, sealedListKey, damaged).written());
+    QFile json(file(QStringLiteral("private.json")));
+    QVERIFY(json.open(QIODevice::WriteOnly));
+    json.write(listexchange::asJson({{&privateListLayout(), {{QStringLiteral("imported"), false}, {}, {}, {}, {}}}}));
+    json.close();
+    const Run run = velmorwick({QStringLiteral("import"), json.fileName()}, "tulip\n");
+    QVERIFY2(run.status == 0, run.err.constData());
+    QVERIFY2(run.err.contains(keptAsideSection.toUtf8()), run.err.constData());
+    const ConfFileStore after(storePath());
+    QStringList kept;
+    for (const QString &key : QSettings(storePath(), QSettings::IniFormat).allKeys()) {
+        if (key.startsWith(keptAsideSection))
+            kept << QSettings(storePath(), QSettings::IniFormat).value(key).toString();
+    }
+    QCOMPARE(kept, QStringList{damaged});
 }
 
 QTEST_MAIN(DataCommandsTest)

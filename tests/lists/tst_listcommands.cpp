@@ -137,24 +137,30 @@ void ListCommandsTest::saveKeepsTheFocusOnItsButtonAndChangesNothingOnScreen()
 
 void ListCommandsTest::saveRefusedByTheStoreLeavesTheStoredListAndTellsWhy_data()
 {
-    QTest::addColumn<bool>("wholeFolder");
-    QTest::newRow("read-only file") << false;
-    QTest::newRow("read-only folder") << true;
+    QTest::addColumn<int>("readOnly"); // 0: nothing, 1: the file, 2: the whole folder
+    QTest::addColumn<int>("fourthLength");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("read-only file") << 1 << 3 << QStringLiteral("read-only");
+    QTest::newRow("read-only folder") << 2 << 3 << QStringLiteral("read-only");
+    QTest::newRow("a task over a million characters") << 0 << 1000001
+                                                       << QStringLiteral("Task 4 is longer than 1,000,000 characters");
 }
 
 void ListCommandsTest::saveRefusedByTheStoreLeavesTheStoredListAndTellsWhy()
 {
-    QFETCH(bool, wholeFolder);
+    QFETCH(int, readOnly);
+    QFETCH(int, fourthLength);
+    QFETCH(QString, why);
     ProgramFixture fx;
     fx.seed(taskSection(7), textKey(1), QStringLiteral("stored"));
     fx.seed(taskSection(7), tickKey(1), QStringLiteral("0"));
     const QByteArray before = fx.testStore().snapshot();
-    if (!fx.testStore().makeReadOnly(wholeFolder))
+    if (readOnly && !fx.testStore().makeReadOnly(readOnly == 2))
         QSKIP("the store cannot be made read-only here");
 
     TaskListWindow *list = open(fx, 7);
     list->textBox(1)->setText(QStringLiteral("changed"));
-    list->textBox(4)->setText(QStringLiteral("new"));
+    list->textBox(4)->setText(QString(fourthLength, u'n'));
     ui::clickTick(list->tickBox(1));
     ui::click(button(list, "cmdsave"));
     fx.testStore().makeWritable();
@@ -163,12 +169,13 @@ void ListCommandsTest::saveRefusedByTheStoreLeavesTheStoredListAndTellsWhy()
     const auto message = fx.boxes().shown().first();
     QCOMPARE(message.title, QStringLiteral("Error!"));
     QVERIFY2(message.text.contains(QStringLiteral("not saved")), qPrintable(message.text));
-    QVERIFY2(message.text.contains(QStringLiteral("read-only")), qPrintable(message.text));
+    QVERIFY2(message.text.contains(why), qPrintable(message.text));
     QCOMPARE(fx.testStore().snapshot(), before);
     QCOMPARE(fx.stored(taskSection(7), textKey(1)), QStringLiteral("stored"));
     // The window keeps what the user typed, and a later save goes through.
     QCOMPARE(list->textBox(1)->text(), QStringLiteral("changed"));
     QVERIFY(list->tickBox(1)->isChecked());
+    list->textBox(4)->setText(QStringLiteral("new"));
     ui::click(button(list, "cmdsave"));
     QCOMPARE(fx.boxes().shown().size(), 1);
     QCOMPARE(fx.stored(taskSection(7), textKey(4)), QStringLiteral("new"));

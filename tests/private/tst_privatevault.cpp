@@ -4,6 +4,7 @@
 #include "private/passwordhash.h"
 #include "private/privatevault.h"
 #include "store/conffilestore.h"
+#include "store/storefolder.h"
 #include "store/storekeys.h"
 #include "forms/form.h"
 #include "lists/tasklistwindow.h"
@@ -176,6 +177,7 @@ private slots:
     void aFailedDerivationIsNoWrongPasswordAndChangesNothing_data();
     void aFailedDerivationIsNoWrongPasswordAndChangesNothing();
     void theOpenListGuardsMemoryAndLeavesNoRowBehindWhenClosed();
+    void aPasswordSetWithoutTheDisksWordIsSetOnce();
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("Velmorwick.conf")); }
@@ -610,6 +612,22 @@ void PrivateVaultTest::theOpenListGuardsMemoryAndLeavesNoRowBehindWhenClosed()
     QVERIFY(guarded);
     QVERIFY2(!anyFound, "a row of the closed private list is still in memory");
     QVERIFY(!platform::memoryIsGuarded());
+}
+
+// The new key, hash and list are in the file even when the folder's sync
+// fails after the rename: set, and never set again over them.
+void PrivateVaultTest::aPasswordSetWithoutTheDisksWordIsSetOnce()
+{
+    Session session(path());
+    QVERIFY(session.vault.setPassword(QStringLiteral("old")).written() && session.opens(QStringLiteral("old")));
+    QVERIFY(session.vault.save(referenceRows).written());
+    QVERIFY(session.opens(QStringLiteral("old")) && session.vault.startChange().written());
+    filefaults::failNext(filefaults::Call::FolderSync, EIO);
+    const StoreResult set = session.vault.setPassword(QStringLiteral("new"));
+    QCOMPARE(set.status, StoreResult::Status::Unconfirmed);
+    QVERIFY(!session.vault.setPassword(QStringLiteral("new")).written()); // OK pressed again
+    QVERIFY(session.opens(QStringLiteral("new")));
+    QCOMPARE(session.vault.load(5), (LoadedList{referenceRows, {}}));
 }
 
 QTEST_MAIN(PrivateVaultTest)

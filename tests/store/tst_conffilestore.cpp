@@ -57,11 +57,13 @@ private slots:
     void oneApplyCarriesWritesAndRemovalsTogether();
     void quickSuccessiveWritesAreAllSeenByAReader();
     void fileAndFolderArePrivate();
+    void looseModesOfAnExistingStoreAreTightened_data();
     void looseModesOfAnExistingStoreAreTightened();
     void damagedFileIsKeptAsideAndTheUserToldOnce();
     void damageFoundDuringAWriteIsAlsoKeptAside();
     void whateverTheFileHoldsAWriteKeepsItOrItsCopy();
     void unreadableStoreIsToldAndNeverWritten();
+    void aWriteThatWouldOutgrowWhatIsReadIsRefused();
     void readOnlyFolderRefusesTheWholeWrite();
     void readOnlyFileRefusesTheWholeWrite();
     void storeHeldByAnotherWriterRefusesAfterAShortWait();
@@ -258,24 +260,39 @@ void ConfFileStoreTest::fileAndFolderArePrivate()
     QCOMPARE(mode(QFileInfo(m_path).absolutePath()), 0700);
 }
 
+void ConfFileStoreTest::looseModesOfAnExistingStoreAreTightened_data()
+{
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<bool>("throughALink");
+    QTest::addColumn<bool>("tightened");
+    QTest::newRow("a plain folder of one's own") << 0755 << false << true;
+    QTest::newRow("a group's folder (set-group-ID)") << 02775 << false << false;
+    QTest::newRow("a folder reached through a link") << 0755 << true << false;
+}
+
 void ConfFileStoreTest::looseModesOfAnExistingStoreAreTightened()
 {
+    QFETCH(int, folderMode);
+    QFETCH(bool, throughALink);
+    QFETCH(bool, tightened);
     const QByteArray contents = "[Task5]\nText1=a\n";
     const QString folder = QFileInfo(m_path).absolutePath();
+    const QString real = throughALink ? m_dir->filePath(QStringLiteral("shared")) : folder;
+    QVERIFY(QDir().mkpath(real));
+    if (throughALink)
+        QVERIFY(QFile::link(real, folder));
     writeRaw(m_path, contents);
     ::chmod(QFile::encodeName(m_path).constData(), 0644);
-    ::chmod(QFile::encodeName(folder).constData(), 0755);
-    // At start, before anything is saved.
+    ::chmod(QFile::encodeName(real).constData(), mode_t(folderMode));
+    // At start, before anything is saved; and at a write, for a folder
+    // loosened while the program runs.
     open()->checkOnOpen();
-    QCOMPARE(mode(m_path), 0600);
-    QCOMPARE(mode(folder), 0700);
-    QCOMPARE(fileBytes(m_path), contents);
-    QVERIFY(m_reports.isEmpty());
-    // And at a write, for a folder loosened while the program runs.
-    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    ::chmod(QFile::encodeName(real).constData(), mode_t(folderMode));
     QVERIFY(open()->write(QStringLiteral("Task5"), QStringLiteral("Text2"), QStringLiteral("b")).written());
     QCOMPARE(mode(m_path), 0600);
-    QCOMPARE(mode(folder), 0700);
+    QCOMPARE(mode(real), tightened ? 0700 : folderMode);
+    QCOMPARE(m_reports.size(), tightened ? 0 : 2); // once a run, each run
+    QVERIFY(fileBytes(m_path).startsWith(contents));
 }
 
 void ConfFileStoreTest::damagedFileIsKeptAsideAndTheUserToldOnce()
@@ -377,6 +394,19 @@ void ConfFileStoreTest::unreadableStoreIsToldAndNeverWritten()
     QCOMPARE(result.status, StoreResult::Status::Refused);
     QVERIFY(!result.reason.isEmpty());
     QVERIFY(QFileInfo(m_path).isDir());
+}
+
+void ConfFileStoreTest::aWriteThatWouldOutgrowWhatIsReadIsRefused()
+{
+    auto store = open();
+    QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("kept")).written());
+    const QByteArray before = fileBytes(m_path);
+    const QString half(int(StoreFolder::sizeLimit / 2), u'w');
+    const StoreResult result = store->apply({StoreChange::write(QStringLiteral("Task6"), QStringLiteral("Text1"), half),
+                                             StoreChange::write(QStringLiteral("Task6"), QStringLiteral("Text2"), half)});
+    QVERIFY(!result.written());
+    QVERIFY2(result.reason.contains(QStringLiteral("64 MB")), qPrintable(result.reason));
+    QCOMPARE(fileBytes(m_path), before);
 }
 
 void ConfFileStoreTest::readOnlyFolderRefusesTheWholeWrite()

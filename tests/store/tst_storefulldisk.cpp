@@ -1,5 +1,6 @@
 // Saves on a nearly full disk: a small file system of its own, filled to
 // every level around the size of the store. Needs root to mount it.
+#include "app/datacommands.h"
 #include "store/conffilestore.h"
 #include "support/readonly.h"
 
@@ -63,14 +64,16 @@ void StoreFullDisk::aSaveOnANearlyFullDiskLandsWholeOrIsRefused()
         }
         original = fileBytes(path);
     }
-    int attempts = 0, refusals = 0;
-    // Free space from nothing to well past the new file's size, in 512-byte steps.
-    for (qint64 freeTarget = 0; freeTarget <= 3 * original.size(); freeTarget += 512) {
+    // An earlier export and backup, which a refused one must leave as they were.
+    const QString exported = m_mountPoint.filePath(QStringLiteral("lists.txt"));
+    const QString backup = m_mountPoint.filePath(QStringLiteral("lists.backup"));
+    const QByteArray earlier = QByteArray("an earlier copy, kept by a script\n").repeated(40);
+    const auto fillLeaving = [&](qint64 freeTarget) {
         QFile::remove(filler);
-        {
-            QFile f(path);
+        for (const QString &file : {exported, backup, path}) {
+            QFile f(file);
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            QCOMPARE(f.write(original), original.size());
+            QVERIFY(f.write(file == path ? original : earlier) > 0);
         }
         struct statvfs fs {};
         QCOMPARE(::statvfs(QFile::encodeName(m_mountPoint.path()).constData(), &fs), 0);
@@ -78,8 +81,11 @@ void StoreFullDisk::aSaveOnANearlyFullDiskLandsWholeOrIsRefused()
         QFile fill(filler);
         QVERIFY(fill.open(QIODevice::WriteOnly));
         fill.write(QByteArray(qMax<qint64>(0, available - freeTarget), 'f')); // may stop short when full
-        fill.close();
-
+    };
+    int attempts = 0, refusals = 0;
+    // Free space from nothing to well past the new file's size, in 512-byte steps.
+    for (qint64 freeTarget = 0; freeTarget <= 3 * original.size(); freeTarget += 512) {
+        fillLeaving(freeTarget);
         ConfFileStore store(path);
         const QString value = QStringLiteral("changed with %1 bytes free").arg(freeTarget);
         const StoreResult result = store.write(QStringLiteral("Task10"), QStringLiteral("Text4"), value);
@@ -96,12 +102,30 @@ void StoreFullDisk::aSaveOnANearlyFullDiskLandsWholeOrIsRefused()
             QCOMPARE(after.read(QStringLiteral("Task15"), QStringLiteral("Text15")),
                      QStringLiteral("task 15 of list 15, long enough"));
         }
-        QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList({QStringLiteral(".Velmorwick-*")},
-                                                                QDir::Files | QDir::Hidden),
-                 QStringList()); // a refused save leaves no scratch file behind
+        // An export and a backup at the same level: whole, or refused with
+        // the earlier file as it was.
+        for (const QString &command : {QStringLiteral("export"), QStringLiteral("backup")}) {
+            fillLeaving(freeTarget);
+            const QString target = command == QLatin1String("export") ? exported : backup;
+            const int status = datacommands::run(command, {target}, {}, store, [] { return std::nullopt; });
+            ++attempts;
+            if (status != 0) {
+                ++refusals;
+                QCOMPARE(fileBytes(target), earlier);
+            } else if (command == QLatin1String("backup")) {
+                QCOMPARE(fileBytes(target), fileBytes(path));
+            } else {
+                QVERIFY(fileBytes(target).endsWith("] task 15 of list 15, long enough\n"));
+            }
+        }
+        QCOMPARE(QDir(m_mountPoint.path()).entryList({QStringLiteral(".Velmorwick-*")}, QDir::Files | QDir::Hidden)
+                     + QDir(QFileInfo(path).absolutePath())
+                           .entryList({QStringLiteral(".Velmorwick-*")}, QDir::Files | QDir::Hidden),
+                 QStringList()); // a refused write leaves no scratch file behind
     }
     QVERIFY(refusals > 0 && refusals < attempts);
-    qInfo("%d attempts at fill levels 512 bytes apart, %d refused, 0 lost", attempts, refusals);
+    qInfo("%d attempts of saves, exports and backups at fill levels 512 bytes apart, %d refused, 0 lost", attempts,
+          refusals);
 }
 
 QTEST_GUILESS_MAIN(StoreFullDisk)
