@@ -17,7 +17,8 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsodium-dev libxc
 PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream
 # ... and what make windows needs: the mingw-w64 cross compiler, Wine, and the
 # tools that build Qt's and libsodium's Debian sources (fetched with
-# apt-get source, which needs the archive's deb-src entry).
+# apt-get source, which needs deb-src entries: tools/apt-deb-src.sh copies
+# the machine's own deb entries of its release).
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64 ninja-build autoconf automake libtool dpkg-dev \
                     xvfb xauth openbox x11-utils xdotool imagemagick
 # Where Qt and libsodium for Windows are built once, outside the source tree.
@@ -27,6 +28,8 @@ CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox 
 
 # The release, as the project states it; the package is named after it.
 VERSION := $(shell awk '/^project/ { print $$3 }' CMakeLists.txt)
+# The Debian release this machine runs, by name (bookworm, trixie).
+RELEASE := $(shell . /etc/os-release && echo $$VERSION_CODENAME)
 
 .PHONY: all deps check-deps package-deps windows-deps build run test check sanitize fuzz bench package \
         windows windows-package clean
@@ -57,13 +60,7 @@ package-deps: deps
 	$(call install,$(PACKAGE_PACKAGES))
 
 windows-deps: deps
-	@if ! grep -rqs "deb-src\|Types:.*deb-src" /etc/apt/sources.list /etc/apt/sources.list.d/; then \
-	  echo "Enabling Debian's source packages (deb-src)"; \
-	  if [ "$$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi; \
-	  printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm bookworm-updates\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-	    | $$sudo tee /etc/apt/sources.list.d/velmorwick-deb-src.sources > /dev/null; \
-	  $$sudo apt-get update -qq; \
-	fi
+	@if [ "$$(id -u)" -eq 0 ]; then sh tools/apt-deb-src.sh; else sudo sh tools/apt-deb-src.sh; fi
 	$(call install,$(WINDOWS_PACKAGES))
 
 build: deps
@@ -85,7 +82,7 @@ test: build
 # and the benchmarks, which print their figures.
 check: check-deps build sanitize fuzz package
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -L extended
-	sh tests/packaging/install-in-fresh-root.sh $(BUILD)/velmorwick_$(VERSION)_amd64.deb
+	sh tests/packaging/install-in-fresh-root.sh $(BUILD)/velmorwick_$(VERSION)_amd64.deb $(RELEASE)
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --verbose -L benchmark | grep -E "^[0-9]+: [a-z]"
 
 sanitize: deps

@@ -1,14 +1,18 @@
 #!/bin/sh
-# The Debian package on a brand-new minimal Debian 12: it installs with the
-# dependencies it names, answers --version, starts and shows its main window
-# (on this machine's virtual display, through the X socket), and leaves
-# nothing of itself once removed. Needs root (debootstrap, chroot).
-#   tests/packaging/install-in-fresh-root.sh PACKAGE.deb
+# The Debian package on a brand-new minimal root of a Debian release (the
+# one it was built on): it installs with the dependencies it names, answers
+# --version, starts and shows its main window (on this machine's virtual
+# display, through the X socket), and leaves nothing of itself once removed.
+# Needs root (debootstrap, chroot). The archive is the one this machine's own
+# APT sources install from.
+#   tests/packaging/install-in-fresh-root.sh PACKAGE.deb RELEASE
 set -eu
 deb=$(readlink -f "$1")
+release=$2
 if [ "$(id -u)" -ne 0 ]; then echo "SKIP: debootstrap and chroot need root"; exit 0; fi
-mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
+mirror=${DEBIAN_MIRROR:-$(sh "$(dirname "$0")/../../tools/debian-archive.sh")}
 root=$(mktemp -d /var/tmp/velmorwick-root.XXXXXX)
+chmod 0755 "$root" # services in the root that run as other users (apt's _apt) need to enter it
 work=$(mktemp -d)
 cleanup() {
     [ -n "${program:-}" ] && kill "$program" 2>/dev/null || true
@@ -18,8 +22,8 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-echo "package test: a minimal Debian 12 root"
-debootstrap --variant=minbase bookworm "$root" "$mirror" > "$work/debootstrap.log" 2>&1 || {
+echo "package test: a minimal Debian $release root"
+debootstrap --variant=minbase "$release" "$root" "$mirror" > "$work/debootstrap.log" 2>&1 || {
     tail -20 "$work/debootstrap.log"; exit 1; }
 mount -t proc proc "$root/proc"
 cp "$deb" "$root/tmp/velmorwick.deb"
