@@ -92,10 +92,16 @@ void appendValue(QByteArray &out, const QString &text)
     const qsizetype start = out.size();
     bool needsQuotes = false;
     bool escapeNextIfHexDigit = false;
+    bool nothingPlainYet = true;
     QStringEncoder toUtf8(QStringEncoder::Utf8);
     const QChar *chars = value.unicode();
     for (qsizetype i = 0; i < value.size(); ++i) {
         const char16_t ch = chars[i].unicode();
+        // QSettings' reader decodes a value's plain text with one UTF-8
+        // decoder, which drops a byte-order mark that comes before any other
+        // plain character (escapes do not count) and keeps every later one.
+        // A later one is written as it is, as QSettings writes it; that
+        // first one is escaped, so it survives.
         if (ch == ';' || ch == ',' || ch == '=')
             needsQuotes = true;
         // A hex escape takes every hex digit after it, so one that follows
@@ -123,19 +129,19 @@ void appendValue(QByteArray &out, const QString &text)
             out += char(ch);
             break;
         default:
-            // QSettings' reader drops a byte-order mark that starts a value's
-            // first run of plain text; escaped, it survives anywhere.
-            if (ch <= 0x1F || ch == 0xFEFF) {
+            if (ch <= 0x1F || (ch == 0xFEFF && nothingPlainYet)) {
                 out += "\\x" + QByteArray::number(ch, 16);
                 escapeNextIfHexDigit = true;
             } else if (ch < 0x80) {
                 out += char(ch);
+                nothingPlainYet = false;
             } else {
                 qsizetype end = i + 1;
                 while (end < value.size() && chars[end].unicode() >= 0x80)
                     ++end;
                 out += toUtf8(QStringView(chars + i, end - i));
                 i = end - 1;
+                nothingPlainYet = false;
             }
         }
     }
@@ -153,6 +159,8 @@ std::optional<QString> readValue(QByteArrayView raw)
         raw = raw.sliced(1, raw.size() - 2);
     QString text;
     text.reserve(raw.size());
+    // One decoder for the whole value, as QSettings reads it: a byte-order
+    // mark before any other plain character is dropped.
     QStringDecoder fromUtf8(QStringDecoder::Utf8);
     qsizetype i = 0;
     while (i < raw.size()) {
