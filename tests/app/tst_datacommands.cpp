@@ -71,6 +71,8 @@ private slots:
     void whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce_data();
     void whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce();
     void aRelativeConfigHomeIsIgnored();
+    void exportsReadToKnownContentsForever_data();
+    void exportsReadToKnownContentsForever();
     void importingOverADamagedPrivateListKeepsItAndSaysSo();
 
 private:
@@ -174,8 +176,10 @@ void DataCommandsTest::aBadImportFileIsRefusedAndChangesNothing_data()
     QTest::newRow("lists not an array") << head + "{}}" << QStringLiteral("lists:");
     QTest::newRow("no list of 4") << list(R"({"tasks": 4, "rows": []})") << QStringLiteral("lists[0].tasks");
     QTest::newRow("no list of 16") << list(R"({"tasks": 16, "rows": []})") << QStringLiteral("lists[0].tasks");
-    QTest::newRow("size as a string") << list(R"({"tasks": "3", "rows": )" + threeRows + "}")
-                                      << QStringLiteral("lists[0].tasks");
+    // Every size that is no whole number, however close to one it comes.
+    for (const char *size : {"\"3\"", "3.5", "3.000001", "true", "null", "-3", "4294967299", "[3]", "{}"})
+        QTest::addRow("size %s", size) << list(R"({"tasks": )" + QByteArray(size) + R"(, "rows": )" + threeRows + "}")
+                                       << QStringLiteral("lists[0].tasks");
     QTest::newRow("a row too few") << list(R"({"tasks": 5, "rows": )" + threeRows + "}")
                                    << QStringLiteral("lists[0].rows");
     QTest::newRow("a text that is a number")
@@ -379,6 +383,72 @@ void DataCommandsTest::whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce()
     if (!atTheStore)
         QCOMPARE(fileBytes(storePath()), before);
     QVERIFY(!QFile::exists(file(QStringLiteral("out"))));
+}
+
+namespace {
+
+const QList<TaskRow> referenceTen = QList<TaskRow>{{QStringLiteral("Call the plumber"), true},
+                                                   {QStringLiteral("a=b;c#d \"q\" \\ 50% [Task3]"), false},
+                                                   {QStringLiteral("Grüße 日本 🎂 tab\there"), true}}
+                                    + QList<TaskRow>(7);
+const QList<TaskRow> referenceThree{{QStringLiteral("  blanks at both ends  "), false}, {}, {QStringLiteral("x"), true}};
+const QList<TaskRow> referencePrivate{{QStringLiteral("Birthday present for Sam"), true}, {},
+                                      {QStringLiteral("Ring the bank"), false}, {}, {}};
+
+} // namespace
+
+void DataCommandsTest::exportsReadToKnownContentsForever_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("reference");
+    QTest::newRow("checklist") << QStringList{} << QStringLiteral("export.txt");
+    QTest::newRow("JSON") << QStringList{QStringLiteral("--format=json")} << QStringLiteral("export.json");
+    QTest::newRow("JSON with the private list")
+        << QStringList{QStringLiteral("--format=json"), QStringLiteral("--private")}
+        << QStringLiteral("export-private.json");
+}
+
+// Written once by this release; a later one must write the same and read
+// them to the same lists. The private list goes back as the private list,
+// sealed, and the day lists are left as they are.
+void DataCommandsTest::exportsReadToKnownContentsForever()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, reference);
+    const QString referencePath = QStringLiteral(REFERENCE_DIR "/") + reference;
+    {
+        ConfFileStore store(storePath());
+        PrivateVault vault(store);
+        QVERIFY(vault.setPassword(QStringLiteral("tulip")).written());
+        QCOMPARE(vault.enter(QStringLiteral("tulip")).entry, PasswordGate::Entry::Opened);
+        QVERIFY(vault.save(referencePrivate).written());
+        QVERIFY(store.apply(SectionListStorage::writes(taskSection(10), referenceTen)
+                            + SectionListStorage::writes(taskSection(3), referenceThree))
+                    .written());
+    }
+    const Run exported = velmorwick(QStringList{QStringLiteral("export")} + options, "tulip\n");
+    QCOMPARE(exported.status, 0);
+    QCOMPARE(exported.out, fileBytes(referencePath));
+    if (!reference.endsWith(QLatin1String(".json")))
+        return;
+
+    // Into a store whose day lists changed since: the file's lists replace
+    // theirs, and only theirs.
+    ConfFileStore store(storePath());
+    QVERIFY(store.apply({StoreChange::removeSection(taskSection(10)), StoreChange::removeSection(privateSection),
+                         StoreChange::write(taskSection(5), textKey(1), QStringLiteral("not in the file"))})
+                .written());
+    const Run imported = velmorwick({QStringLiteral("import"), referencePath}, "tulip\n");
+    QVERIFY2(imported.status == 0, imported.err.constData());
+    ConfFileStore after(storePath());
+    QCOMPARE(SectionListStorage::read(after, taskSection(10), 10), referenceTen);
+    QCOMPARE(SectionListStorage::read(after, taskSection(3), 3), referenceThree);
+    QCOMPARE(after.read(taskSection(5), textKey(1)), QStringLiteral("not in the file"));
+    QVERIFY(!fileBytes(storePath()).contains("Ring the bank"));
+    PrivateVault vault(after);
+    QCOMPARE(vault.enter(QStringLiteral("tulip")).entry, PasswordGate::Entry::Opened);
+    const QList<TaskRow> expected = options.contains(QStringLiteral("--private")) ? referencePrivate : QList<TaskRow>(5);
+    QCOMPARE(vault.load(5).rows, expected);
 }
 
 // The XDG specification: a relative value is not to be used.
