@@ -45,18 +45,17 @@ void pressKeys(const QString &window, const QString &keys)
 
 } // namespace
 
-class EndToEndTest : public QObject
+class EndToEndTest : public WindowManagerTest
 {
     Q_OBJECT
 
 public:
     explicit EndToEndTest(const XSession &session)
-        : m_session(session)
+        : WindowManagerTest(session, true)
     {
     }
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
     void quitEndsWithStatusZeroAndWritesNothing();
@@ -68,18 +67,9 @@ private:
     void launch();
     QString storePath() const { return m_home->filePath(QStringLiteral("Velmorwick/Velmorwick.conf")); }
 
-    const XSession &m_session;
     std::unique_ptr<QTemporaryDir> m_home;
     QProcess m_program;
 };
-
-void EndToEndTest::initTestCase()
-{
-    if (!m_session.running())
-        QSKIP(qPrintable(m_session.whyNot()));
-    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-        QSKIP("xdotool is not installed (Debian's xdotool)");
-}
 
 void EndToEndTest::init()
 {

@@ -1,37 +1,25 @@
 // "Make Topmost" and "Make Non-topmost" under a real window manager.
-#include "app/appearance.h"
 #include "support/programfixture.h"
 #include "support/xsession.h"
 
 #include <QApplication>
 #include <QTest>
 
-class TopmostTest : public QObject
+class TopmostTest : public WindowManagerTest
 {
     Q_OBJECT
 
 public:
     explicit TopmostTest(const XSession &session)
-        : m_session(session)
+        : WindowManagerTest(session)
     {
     }
 
 private slots:
-    void initTestCase();
     void mainWindowStaysAboveAnActiveWindowWithoutMoving();
     void titleBarsOfferOnlyWhatEachWindowAllows_data();
     void titleBarsOfferOnlyWhatEachWindowAllows();
-
-private:
-    const XSession &m_session;
 };
-
-void TopmostTest::initTestCase()
-{
-    if (!m_session.running())
-        QSKIP(qPrintable(m_session.whyNot()));
-    applyAppearance();
-}
 
 void TopmostTest::mainWindowStaysAboveAnActiveWindowWithoutMoving()
 {

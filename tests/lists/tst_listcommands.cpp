@@ -301,9 +301,10 @@ void ListCommandsTest::printDrawsOnePageAtThePrintersResolution()
 
 void ListCommandsTest::printWithNoPrinterDoesNothing()
 {
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("this machine has a default printer");
     ProgramFixture fx;
     TaskListWindow *list = open(fx, 8);
-    QVERIFY(QPrinterInfo::defaultPrinter().isNull());
     DefaultPrinter printer;
     QCOMPARE(printer.print(list->client()).status, PrintOutcome::Status::NoPrinter);
     ui::click(button(list, "cmdprint"));

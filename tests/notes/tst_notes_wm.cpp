@@ -1,6 +1,5 @@
 // The quick notes under a real window manager: above every ordinary window,
 // and out of the task bar, every time they show.
-#include "app/appearance.h"
 #include "notes/notewindow.h"
 #include "support/programfixture.h"
 #include "support/xsession.h"
@@ -9,30 +8,19 @@
 #include <QPushButton>
 #include <QTest>
 
-class NotesWindowManagerTest : public QObject
+class NotesWindowManagerTest : public WindowManagerTest
 {
     Q_OBJECT
 
 public:
     explicit NotesWindowManagerTest(const XSession &session)
-        : m_session(session)
+        : WindowManagerTest(session)
     {
     }
 
 private slots:
-    void initTestCase();
     void everyNoteStaysAboveAFocusedWindowAndOutOfTheTaskBar();
-
-private:
-    const XSession &m_session;
 };
-
-void NotesWindowManagerTest::initTestCase()
-{
-    if (!m_session.running())
-        QSKIP(qPrintable(m_session.whyNot()));
-    applyAppearance();
-}
 
 void NotesWindowManagerTest::everyNoteStaysAboveAFocusedWindowAndOutOfTheTaskBar()
 {

@@ -1,6 +1,5 @@
 // The keyboard after a message box, under a real window manager: the window
 // the box came from has it again, although it is kept off the task bar.
-#include "app/appearance.h"
 #include "support/programfixture.h"
 #include "support/xsession.h"
 
@@ -9,31 +8,20 @@
 #include <QLineEdit>
 #include <QTest>
 
-class FocusWindowManagerTest : public QObject
+class FocusWindowManagerTest : public WindowManagerTest
 {
     Q_OBJECT
 
 public:
     explicit FocusWindowManagerTest(const XSession &session)
-        : m_session(session)
+        : WindowManagerTest(session)
     {
     }
 
 private slots:
-    void initTestCase();
     void theWindowOfARefusedEntryHasTheKeyboardAgain_data();
     void theWindowOfARefusedEntryHasTheKeyboardAgain();
-
-private:
-    const XSession &m_session;
 };
-
-void FocusWindowManagerTest::initTestCase()
-{
-    if (!m_session.running())
-        QSKIP(qPrintable(m_session.whyNot()));
-    applyAppearance();
-}
 
 void FocusWindowManagerTest::theWindowOfARefusedEntryHasTheKeyboardAgain_data()
 {

@@ -240,7 +240,7 @@ void PrivateListTest::okAnswersEveryMouseButtonAndTheKeyboard()
     }
     // Exactly one check ran: the empty box is reported once.
     QTRY_COMPARE(fx.boxes().texts(), QStringList{QStringLiteral("Password field cannot be blank")});
-    QTest::qWait(150);
+    ProgramFixture::settle(); // whatever the click set going has run
     QCOMPARE(fx.boxes().shown().size(), 1);
 }
 
@@ -273,7 +273,7 @@ void PrivateListTest::enterAndEscapeInTheBoxDoNothing()
     box(entry, "Text1")->setFocus();
     QTest::keyClick(box(entry, "Text1"), Qt::Key_Return);
     QTest::keyClick(box(entry, "Text1"), Qt::Key_Escape);
-    QTest::qWait(150);
+    ProgramFixture::settle();
     QVERIFY(fx.boxes().shown().isEmpty());
     QVERIFY(entry->isVisible());
 }

@@ -1,10 +1,13 @@
 #include "xsession.h"
 
+#include "app/appearance.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 
 namespace {
@@ -111,4 +114,13 @@ QList<unsigned long> XSession::stackingOrder()
     for (const auto &match : QRegularExpression(QStringLiteral("0x[0-9a-f]+")).globalMatch(text))
         windows << match.captured().toULong(nullptr, 16);
     return windows;
+}
+
+void WindowManagerTest::initTestCase()
+{
+    if (!m_session.running())
+        QSKIP(qPrintable(m_session.whyNot()));
+    if (m_needsXdotool && QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        QSKIP("xdotool is not installed (Debian's xdotool)");
+    applyAppearance();
 }

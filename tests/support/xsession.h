@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QProcess>
 #include <QRect>
 #include <QString>
@@ -35,6 +36,28 @@ private:
     std::unique_ptr<QProcess> m_server;
     std::unique_ptr<QProcess> m_windowManager;
     QString m_whyNot;
+};
+
+// What every test under a real window manager starts with: the session, or
+// a skip that says why there is none; the program's own look; and xdotool
+// for the tests that drive windows from outside.
+class WindowManagerTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit WindowManagerTest(const XSession &session, bool needsXdotool = false)
+        : m_session(session)
+        , m_needsXdotool(needsXdotool)
+    {
+    }
+
+private slots:
+    void initTestCase();
+
+private:
+    const XSession &m_session;
+    bool m_needsXdotool;
 };
 
 // The main() of a test that runs under an XSession.
