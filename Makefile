@@ -32,7 +32,7 @@ VERSION := $(shell awk '/^project/ { print $$3 }' CMakeLists.txt)
 RELEASE := $(shell . /etc/os-release && echo $$VERSION_CODENAME)
 
 .PHONY: all deps check-deps package-deps windows-deps build run test check sanitize fuzz bench package \
-        windows windows-package clean
+        windows windows-package mutants clean
 
 all: build
 
@@ -133,5 +133,12 @@ windows-package: windows
 	  cmake -E tar cf velmorwick-$(VERSION)-windows.zip --format=zip Velmorwick
 	@ls -l $(BUILD)-windows/velmorwick-$(VERSION)-windows.zip
 
+# Puts each fault listed in tests/mutants/mutants.tsv into a scratch copy of the
+# sources, one at a time, and runs the ordinary tests, which must catch every
+# one; prints the score. Not in CI: it rebuilds and tests some forty times.
+mutants: deps
+	$(call install,python3)
+	python3 tests/mutants/run.py $(BUILD)-mutants
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-windows
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-windows $(BUILD)-mutants
