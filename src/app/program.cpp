@@ -33,6 +33,14 @@ Program::Program(const Services &services)
         if (!form->shownInTaskbar())
             desktop().keepOffTaskbar(form);
     });
+    // Another copy, a command or a sync engine changed the file: every
+    // window that shows stored data follows it.
+    store().watch([this] {
+        for (const QString &name : m_forms.loadedNames()) {
+            if (Form *form = m_forms.find(name))
+                form->followStore();
+        }
+    });
     defineForms();
 }
 

@@ -115,19 +115,40 @@ void ReminderWindow::resetChoice()
 
 void ReminderWindow::formLoad()
 {
-    const QString stored = m_kit.store.read(storekeys::autoLoadSection, storekeys::autoLoadKey);
-    if (stored.isEmpty()) {
+    showChoice(m_kit.store.read(storekeys::autoLoadSection, storekeys::autoLoadKey));
+}
+
+void ReminderWindow::showChoice(const QString &stored)
+{
+    m_shownChoice = stored;
+    const auto shown = std::find_if(m_options.cbegin(), m_options.cend(),
+                                    [&](const Option &option) { return option.value == stored; });
+    // Nothing stored, or any other text, leaves the group without a selection.
+    if (shown != m_options.cend()) {
+        shown->button->setChecked(true); // the group lets the others go
+    } else {
         for (const Option &option : std::as_const(m_options))
             unselect(option.button);
-        return;
     }
+    m_shownSelection = selectedChoice();
+}
+
+QString ReminderWindow::selectedChoice() const
+{
     for (const Option &option : std::as_const(m_options)) {
-        if (stored == option.value) {
-            option.button->setChecked(true);
-            return;
-        }
+        if (option.button->isChecked())
+            return option.value;
     }
-    // Any other stored text leaves the group without a selection.
+    return {};
+}
+
+// The stored choice changed elsewhere: shown, unless the user has picked
+// another one here meanwhile.
+void ReminderWindow::followStore()
+{
+    const QString stored = m_kit.store.read(storekeys::autoLoadSection, storekeys::autoLoadKey);
+    if (stored != m_shownChoice && selectedChoice() == m_shownSelection)
+        showChoice(stored);
 }
 
 void ReminderWindow::confirm()

@@ -22,6 +22,7 @@ public:
 
     // "None" selected, every list unselected.
     void resetChoice();
+    void followStore() override;
 
 protected:
     void formLoad() override;
@@ -36,9 +37,14 @@ private:
 
     void buildControls();
     void unselect(QRadioButton *button);
+    void showChoice(const QString &stored);
+    // What is stored for the selected option; nothing when none is.
+    QString selectedChoice() const;
     void confirm();
 
     WindowKit m_kit;
     QList<Option> m_options; // Option5 ("none") first, then Option1 to Option4
     QCheckBox *m_noShow = nullptr;
+    QString m_shownChoice;    // as stored when last shown
+    QString m_shownSelection; // what that showed selected
 };

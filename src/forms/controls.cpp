@@ -113,19 +113,15 @@ void chainTabOrder(const QList<QWidget *> &order)
 }
 
 
-namespace {
-
 // Through the text's own buffer, shared by every copy of it: data() would
 // detach and zero a new copy instead. utf16() copies only a text that lies
 // in read-only memory, such as a literal, which holds nothing typed.
-void zeroInPlace(const QString &text)
+void zeroText(const QString &text)
 {
     volatile ushort *characters = const_cast<ushort *>(text.utf16());
     for (qsizetype i = 0; i < text.size(); ++i)
         characters[i] = 0;
 }
-
-} // namespace
 
 void wipeShownText(QLineEdit *box)
 {
@@ -133,13 +129,13 @@ void wipeShownText(QLineEdit *box)
     // The shown copy is the box's own unless the text needed no changes to
     // be shown; then it is the text itself, still in use.
     if (shown.constData() != box->text().constData())
-        zeroInPlace(shown);
+        zeroText(shown);
 }
 
 void wipeText(QLineEdit *box)
 {
     wipeShownText(box);
-    zeroInPlace(box->text());
+    zeroText(box->text());
     box->clear();
 }
 

@@ -50,5 +50,8 @@ void wipeShownText(QLineEdit *box);
 // Qt lets anyone: what was typed into it key by key left freed copies the
 // program cannot reach.
 void wipeText(QLineEdit *box);
+// Zeroes a text where it lies, in every copy that shares it: only for a
+// text no copy of which is still needed.
+void zeroText(const QString &text);
 
 } // namespace controls

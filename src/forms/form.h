@@ -38,6 +38,10 @@ public:
 
     // Shows the window modeless, or brings it forward when already shown.
     void showForm();
+    // What the store holds changed on disk by another hand: a window that
+    // shows stored data shows the new data, unless the user has changed it
+    // and not saved.
+    virtual void followStore() {}
     // Runs the unload step and destroys the window.
     void unload();
 

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 struct TaskRow
 {
     QString text;
@@ -41,6 +43,10 @@ public:
     virtual void close() {}
     // Whether the rows are secret: the window wipes its copies as it closes.
     virtual bool holdsSecrets() const { return false; }
+    // The rows as stored now, for a window following the store; nothing
+    // when they cannot be read with what the window holds (the private
+    // list under a key set on another machine). Reports nothing.
+    virtual std::optional<QList<TaskRow>> follow(int rows) { return load(rows).rows; }
 };
 
 // A day list: "TextN" and "TickN" keys in the list's section.

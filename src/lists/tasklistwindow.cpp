@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,16 @@ constexpr int rowLabelTops[] = {780, 1140, 1500, 1860, 2220, 2580, 2880, 3240, 3
 constexpr int tickTops[] = {780, 1110, 1470, 1830, 2220, 2580, 2940, 3300, 3660, 4020, 4380, 4740, 5100, 5460, 5820};
 
 const QColor openLook(0xFF, 0xFF, 0xFF);
+
+QByteArray digest(const QList<TaskRow> &rows)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const TaskRow &row : rows) {
+        hash.addData(QByteArrayView(reinterpret_cast<const char *>(row.text.utf16()), row.text.size() * 2));
+        hash.addData(row.ticked ? QByteArrayView("\1\0\0", 3) : QByteArrayView("\0\0\0", 3));
+    }
+    return hash.result();
+}
 const QColor &doneLook = look::face;
 
 } // namespace
@@ -120,6 +131,7 @@ void TaskListWindow::formLoad()
         if (list.rows[row - 1].ticked)
             tickBox(row)->setChecked(true);
     }
+    m_stored = digest(list.rows);
     // Told once the list is on screen, so the box has its window to return to.
     if (!list.problem.isEmpty()) {
         QMetaObject::invokeMethod(
@@ -151,7 +163,11 @@ QList<TaskRow> TaskListWindow::rows() const
 // The whole list in one write: it reaches the disk whole or not at all.
 void TaskListWindow::save()
 {
-    m_kit.written(m_storage.save(rows()), tr("The list was not saved."));
+    const QList<TaskRow> saved = rows();
+    if (m_kit.written(m_storage.save(saved), tr("The list was not saved."))) {
+        m_stored = digest(saved);
+        markChangedElsewhere(false);
+    }
 }
 
 // The stored list goes at once, then every row is emptied and unticked.
@@ -162,8 +178,51 @@ void TaskListWindow::clear()
         textBox(row)->clear();
     for (int row = 1; row <= taskCount(); ++row)
         tickBox(row)->setChecked(false);
-    m_kit.written(result, tr("The saved list could not be cleared; it will come back the next time this list "
-                             "is opened."));
+    if (m_kit.written(result, tr("The saved list could not be cleared; it will come back the next time this list "
+                                 "is opened."))) {
+        m_stored = digest(QList<TaskRow>(taskCount()));
+        markChangedElsewhere(false);
+    }
+}
+
+void TaskListWindow::followStore()
+{
+    std::optional<QList<TaskRow>> now = m_storage.follow(taskCount());
+    if (!now || digest(*now) != m_stored) {
+        if (now && digest(rows()) == m_stored) {
+            showRows(*now);
+            m_stored = digest(*now);
+        } else {
+            markChangedElsewhere(true); // the user's edits stay; Save writes them
+        }
+    }
+    // The rows shown took their texts; no other copy of secret ones is kept.
+    if (now && m_storage.holdsSecrets()) {
+        for (const TaskRow &row : std::as_const(*now)) {
+            if (std::none_of(m_texts.cbegin(), m_texts.cend(),
+                             [&](const QLineEdit *box) { return box->text().constData() == row.text.constData(); }))
+                controls::zeroText(row.text);
+        }
+    }
+}
+
+void TaskListWindow::showRows(const QList<TaskRow> &shown)
+{
+    for (int row = 1; row <= taskCount(); ++row) {
+        QLineEdit *text = textBox(row);
+        if (text->text() != shown[row - 1].text) {
+            if (m_storage.holdsSecrets())
+                controls::wipeText(text);
+            text->setText(shown[row - 1].text);
+        }
+        if (tickBox(row)->isChecked() != shown[row - 1].ticked)
+            tickBox(row)->setChecked(shown[row - 1].ticked);
+    }
+}
+
+void TaskListWindow::markChangedElsewhere(bool changed)
+{
+    setWindowTitle(changed ? tr("%1 (changed elsewhere)").arg(tr(m_layout.caption)) : tr(m_layout.caption));
 }
 
 void TaskListWindow::tickAll()

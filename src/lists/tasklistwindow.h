@@ -29,6 +29,8 @@ public:
     QLineEdit *textBox(int row) const { return m_texts.at(row - 1); }
     QCheckBox *tickBox(int row) const { return m_ticks.at(row - 1); }
 
+    void followStore() override;
+
 protected:
     void formLoad() override;
     void formUnload() override;
@@ -37,6 +39,10 @@ private:
     void buildControls();
     void applyTickLook(int row);
     QList<TaskRow> rows() const;
+    // Sets only the rows that differ, so the others keep caret and selection.
+    void showRows(const QList<TaskRow> &rows);
+    // The caption says the stored list changed while the user had edits.
+    void markChangedElsewhere(bool changed);
 
     void save();
     void clear();
@@ -53,4 +59,8 @@ private:
     QPushButton *m_print = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_clear = nullptr;
+    // A digest of the list as stored when it was last loaded, saved, cleared
+    // or followed: rows that differ from it are the user's unsaved edits. A
+    // digest, so that no second copy of the private texts is held.
+    QByteArray m_stored;
 };

@@ -301,6 +301,25 @@ LoadedList PrivateVault::load(int rows)
     return list;
 }
 
+std::optional<QList<TaskRow>> PrivateVault::follow(int rows)
+{
+    const QString sealed = m_store.read(privateSection, sealedListKey);
+    if (!isOpen())
+        return std::nullopt;
+    QList<TaskRow> list(rows);
+    if (sealed.isEmpty())
+        return list;
+    auto plain = vaultformat::openedRows(m_dataKey, sealed);
+    const auto decoded = plain ? vaultformat::decodedRows(*plain) : std::nullopt;
+    if (plain)
+        sealing::wipe(*plain);
+    if (!decoded)
+        return std::nullopt;
+    for (int row = 0; row < rows && row < decoded->size(); ++row)
+        list[row] = decoded->at(row);
+    return list;
+}
+
 QList<StoreChange> PrivateVault::withKeptAside(QList<StoreChange> changes) const
 {
     return m_keepAside + changes;

@@ -38,6 +38,7 @@ public:
     StoreResult clear() override;
     void close() override;
     bool holdsSecrets() const override { return true; }
+    std::optional<QList<TaskRow>> follow(int rows) override;
 
     bool isOpen() const { return !m_dataKey.isEmpty(); }
     // What save() would write, for a caller that writes more in the same

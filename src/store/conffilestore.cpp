@@ -1,7 +1,11 @@
 #include "conffilestore.h"
 
+#include "storemerge.h"
+
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QFileSystemWatcher>
+#include <QTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -98,6 +102,8 @@ ConfFileStore::ConfFileStore(QString filePath)
 {
 }
 
+ConfFileStore::~ConfFileStore() = default;
+
 ConfFileStore::Loaded ConfFileStore::parse(StoreFolder::ReadResult &&read) const
 {
     Loaded loaded;
@@ -119,9 +125,18 @@ ConfFileStore::Loaded ConfFileStore::parse(StoreFolder::ReadResult &&read) const
     case StoreFolder::ReadResult::Status::Read:
         break;
     }
+    loaded = parsed(std::move(read.bytes));
+    m_cached = Cached{read.stamp, loaded};
+    m_lastSeen = read.stamp;
+    return loaded;
+}
+
+ConfFileStore::Loaded ConfFileStore::parsed(QByteArray bytes) const
+{
+    Loaded loaded;
     loaded.readable = true;
     loaded.exists = true;
-    if (std::optional<IniDocument> exact = IniDocument::parseExact(read.bytes)) {
+    if (std::optional<IniDocument> exact = IniDocument::parseExact(bytes)) {
         loaded.document = std::move(*exact);
     } else {
         loaded.exact = false;
@@ -129,13 +144,12 @@ ConfFileStore::Loaded ConfFileStore::parse(StoreFolder::ReadResult &&read) const
         // QSettings caches a file by its path, size and time stamp to the
         // millisecond, and would hand back an older version of the store.
         StoreFolder folder;
-        const QString copy = folder.open(m_folder, false) ? folder.writeScratch(read.bytes, {}) : QString();
+        const QString copy = folder.open(m_folder, false) ? folder.writeScratch(bytes) : QString();
         loaded.document = readAsQSettingsDoes(copy.isEmpty() ? m_path : QDir(m_folder).filePath(copy), &loaded.damaged);
         if (!copy.isEmpty())
             folder.remove(copy);
-        loaded.bytes = std::move(read.bytes);
+        loaded.bytes = std::move(bytes);
     }
-    m_cached = Cached{read.stamp, loaded};
     return loaded;
 }
 
@@ -231,6 +245,7 @@ StoreResult ConfFileStore::openLocked(StoreFolder &folder)
         }
     }
     tidyFolder(folder);
+    mergeConflictCopies(folder);
     return {};
 }
 
@@ -277,6 +292,9 @@ StoreResult ConfFileStore::applyLocked(StoreFolder &folder, const QList<StoreCha
         }
     }
     const StoreResult done{missing ? StoreResult::Status::SectionMissing : StoreResult::Status::Done, {}};
+    // Every part of the store the batch changed records when: two machines'
+    // versions are merged part by part, the later saved winning.
+    storemerge::stamp(document, loaded.document, QDateTime::currentDateTimeUtc());
     if (loaded.exists && loaded.exact && document == loaded.document)
         return done; // nothing to change, e.g. removing a section that was never there
 
@@ -295,6 +313,8 @@ StoreResult ConfFileStore::applyLocked(StoreFolder &folder, const QList<StoreCha
         now.readable = now.exists = true;
         now.document = std::move(document);
         m_cached = Cached{folder.stampOf(m_name), std::move(now)};
+        m_lastSeen = m_cached->stamp;
+        keepWatching();
     }
     return outcome(written, m_path, done);
 }

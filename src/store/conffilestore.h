@@ -7,6 +7,11 @@
 #include <QByteArray>
 #include <QSet>
 
+#include <memory>
+
+class QFileSystemWatcher;
+class QTimer;
+
 // The store as one settings file in QSettings' INI format, written so that
 //  - a write lands whole or is refused: the new file is written beside the
 //    old one, synced and read back before it replaces it, so a full disk, a
@@ -23,6 +28,7 @@ class ConfFileStore final : public SettingsStore
 {
 public:
     explicit ConfFileStore(QString filePath);
+    ~ConfFileStore() override;
 
     QString filePath() const { return m_path; }
     // How long a write waits for another copy of the program to finish its own.
@@ -39,6 +45,7 @@ public:
     StoreResult readWhole(QByteArray *bytes) override;
     StoreResult restoreFrom(const QByteArray &bytes, const QString &from, QString *keptAs) override;
     QStringList ownFiles() const override;
+    void watch(std::function<void()> changed) override;
 
 private:
     struct Loaded
@@ -54,6 +61,10 @@ private:
 
     Loaded load(const StoreFolder &folder) const;
     Loaded parse(StoreFolder::ReadResult &&read) const;
+    Loaded parsed(QByteArray bytes) const;
+    // Takes in the conflict copies sync engines left beside the store, part
+    // by part, the later saved winning; under the lock.
+    void mergeConflictCopies(StoreFolder &folder);
     // Opens the store's folder and takes its lock, or says why not.
     StoreResult openLocked(StoreFolder &folder);
     // Once a run: leftovers of killed copies go, the folder is made private
@@ -65,6 +76,8 @@ private:
     // over an existing file; the name, or nothing on failure.
     QString publishCopy(StoreFolder &folder, const QByteArray &bytes, const QString &suffix);
     void forgetCache() const { m_cached.reset(); }
+    void keepWatching();
+    void checkForChanges();
     // What a write of a file comes to, for the one who asked for it.
     static StoreResult outcome(const StoreFolder::Written &written, const QString &path, StoreResult done);
 
@@ -83,4 +96,11 @@ private:
         Loaded loaded;
     };
     mutable std::optional<Cached> m_cached;
+    // The version of the file last read or written here.
+    mutable StoreFolder::Stamp m_lastSeen;
+
+    std::function<void()> m_changed;
+    std::unique_ptr<QFileSystemWatcher> m_watcher;
+    std::unique_ptr<QTimer> m_settle;
+    bool m_mergedUnseen = false;
 };

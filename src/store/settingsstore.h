@@ -81,6 +81,11 @@ public:
         Q_UNUSED(key);
     }
 
+    // Calls back from the event loop, within a second, whenever what is
+    // stored changes on disk by another hand: another copy of the program,
+    // one of its commands, a file-sync engine. Its own writes do not count.
+    virtual void watch(std::function<void()> changed) { Q_UNUSED(changed); }
+
     // Runs work while no other copy of the program can write the store, so
     // that every read in it sees one version. The work only reads.
     virtual StoreResult whileLocked(const std::function<void()> &work)

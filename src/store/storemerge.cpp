@@ -1,0 +1,136 @@
+#include "storemerge.h"
+
+#include "storekeys.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace storemerge {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("storemerge", text);
+}
+
+// What a part holds: section by section, the entries in the order the file
+// has them.
+QList<IniDocument::Section> contentOf(const IniDocument &document, const Part &part)
+{
+    QList<IniDocument::Section> content;
+    for (const QString &name : part.sections) {
+        for (const IniDocument::Section &section : document.sections()) {
+            if (section.name != name)
+                continue;
+            if (!section.entries.isEmpty())
+                content << section;
+        }
+    }
+    return content;
+}
+
+void replacePart(IniDocument &document, const IniDocument &from, const Part &part)
+{
+    for (const QString &name : part.sections)
+        document.removeSection(name);
+    for (const IniDocument::Section &section : from.sections()) {
+        if (part.sections.contains(section.name)) {
+            for (const IniDocument::Entry &entry : section.entries)
+                document.set(section.name, entry.key, entry.value);
+        }
+    }
+    if (const QString *time = from.find(savedSection, part.sections.first()))
+        document.set(savedSection, part.sections.first(), *time);
+}
+
+} // namespace
+
+const QList<Part> &parts()
+{
+    static const QList<Part> all = [] {
+        QList<Part> list;
+        for (int tasks = 3; tasks <= 15; ++tasks) {
+            if (tasks != 4)
+                list << Part{tr("the %1-task list").arg(tasks), {storekeys::taskSection(tasks)}};
+        }
+        list << Part{tr("the private list and its password"),
+                     {storekeys::privateSection, storekeys::passwordSection, storekeys::unfinishedChangeSection}}
+             << Part{tr("the list to open at start"), {storekeys::autoLoadSection}}
+             << Part{tr("the reminder's switch"), {storekeys::reminderSection}};
+        return list;
+    }();
+    return all;
+}
+
+const Part *partOf(const QString &section)
+{
+    for (const Part &part : parts()) {
+        if (part.sections.contains(section))
+            return &part;
+    }
+    return nullptr;
+}
+
+QDateTime savedAt(const IniDocument &document, const Part &part)
+{
+    const QString *stamp = document.find(savedSection, part.sections.first());
+    return stamp ? QDateTime::fromString(*stamp, Qt::ISODateWithMs) : QDateTime();
+}
+
+void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now)
+{
+    const QString text = now.toUTC().toString(Qt::ISODateWithMs);
+    for (const Part &part : parts()) {
+        if (contentOf(after, part) != contentOf(before, part))
+            after.set(savedSection, part.sections.first(), text);
+    }
+}
+
+Merged merge(const IniDocument &here, const IniDocument &copy)
+{
+    Merged merged{here, {}, false, false};
+    for (const Part &part : parts()) {
+        const auto mine = contentOf(here, part);
+        const auto theirs = contentOf(copy, part);
+        if (mine == theirs)
+            continue;
+        const QDateTime hereSaved = savedAt(here, part);
+        const QDateTime copySaved = savedAt(copy, part);
+        if (copySaved.isValid() && (!hereSaved.isValid() || copySaved > hereSaved)) {
+            replacePart(merged.document, copy, part);
+            merged.fromCopy << part.name;
+            merged.hereLost = merged.hereLost || !mine.isEmpty();
+        } else {
+            merged.copyLost = merged.copyLost || !theirs.isEmpty();
+        }
+    }
+    // Whatever else the copy holds (values kept aside as damaged, sections of
+    // a later version) is added where here has nothing of its own.
+    for (const IniDocument::Section &section : copy.sections()) {
+        if (partOf(section.name) || section.name == savedSection)
+            continue;
+        for (const IniDocument::Entry &entry : section.entries) {
+            const QString *mine = here.find(section.name, entry.key);
+            if (!mine)
+                merged.document.set(section.name, entry.key, entry.value);
+            else if (*mine != entry.value)
+                merged.copyLost = true;
+        }
+    }
+    return merged;
+}
+
+bool isConflictCopy(const QString &storeName, const QString &fileName)
+{
+    const QString suffix = u'.' + QFileInfo(storeName).suffix();
+    const QString base = QFileInfo(storeName).completeBaseName();
+    if (!fileName.endsWith(suffix))
+        return false;
+    const QString middle = fileName.chopped(suffix.size());
+    return middle.startsWith(base + QStringLiteral(".sync-conflict-"))
+           || (middle.startsWith(base + QStringLiteral(" (")) && middle.endsWith(u')'))
+           || middle.startsWith(base + QStringLiteral("_conflict-"));
+}
+
+} // namespace storemerge

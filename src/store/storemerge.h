@@ -1,0 +1,57 @@
+#pragma once
+
+#include "inidocument.h"
+#include "settingsstore.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Two versions of the store, saved on two machines while a file-sync engine
+// could not carry one to the other, made into one. The store is made of
+// parts that travel whole: each day list, the private list with its
+// password, and each of the two start-up choices. Every part records when it
+// was last saved or cleared, in UTC, in the section "Saved" under the name
+// of its first section ("Task5", "Priv"): the parts' own sections keep
+// exactly their keys, and a cleared list stays absent. Of two versions of a
+// part, the one saved later wins; a part that records no time counts as
+// older than one that does.
+namespace storemerge {
+
+struct Part
+{
+    QString name;         // for the user: "the 5-task list"
+    QStringList sections; // the first one names its time of saving
+};
+inline const QString savedSection = QStringLiteral("Saved");
+const QList<Part> &parts();
+const Part *partOf(const QString &section);
+
+// When the part was last saved in this version; an invalid time when never.
+QDateTime savedAt(const IniDocument &document, const Part &part);
+
+// The document after a batch, with every part whose content the batch
+// changed stamped as saved now, also one it removed (a list cleared later
+// than another machine saved it stays cleared).
+void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now);
+
+struct Merged
+{
+    IniDocument document;
+    QStringList fromCopy; // names of the parts taken from the copy
+    bool hereLost = false; // a part of here was replaced
+    bool copyLost = false; // a part of the copy lost to here's
+};
+// Part by part, the later saved wins; values kept aside on either side are
+// kept, whatever their part.
+Merged merge(const IniDocument &here, const IniDocument &copy);
+
+// Whether a file in the store's folder is a conflict copy a sync engine made
+// of the store file: Syncthing's "NAME.sync-conflict-DATE-TIME-DEVICE.conf",
+// the "NAME (conflicted copy ...).conf" of Nextcloud, ownCloud and Dropbox
+// (and their translations: any "NAME (...).conf"), ownCloud's older
+// "NAME_conflict-DATE-TIME.conf".
+bool isConflictCopy(const QString &storeName, const QString &fileName);
+
+} // namespace storemerge
