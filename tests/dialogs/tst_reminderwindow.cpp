@@ -53,6 +53,7 @@ private slots:
     void resetAutoLoadSwitchesTheReminderOnWithNoneSelected();
     void reminderIsReadableByKeyboardAndScreenReader();
     void typicalDayFromFirstStartToTheNextStart();
+    void anOpenReminderFollowsTheChoiceUnlessAnotherIsPicked();
 
 private:
     Form *closeMainWindow(ProgramFixture &fx)
@@ -268,6 +269,26 @@ void ReminderWindowTest::typicalDayFromFirstStartToTheNextStart()
 
     fx.restart();
     QCOMPARE(fx.shownWindows(), QStringList{QStringLiteral("frm10")});
+}
+
+void ReminderWindowTest::anOpenReminderFollowsTheChoiceUnlessAnotherIsPicked()
+{
+    ProgramFixture fx;
+    if (!fx.testStore().followsChanges())
+        QSKIP("this store is not watched here");
+    fx.seed(storekeys::autoLoadSection, storekeys::autoLoadKey, QStringLiteral("5"));
+    fx.program().forms().show(QStringLiteral("frmNotify"));
+    Form *reminder = fx.window(QStringLiteral("frmNotify"));
+    const auto chosenElsewhere = [&](const char *choice) {
+        fx.testStore().writeAsAnotherCopy(
+            {StoreChange::write(storekeys::autoLoadSection, storekeys::autoLoadKey, QString::fromLatin1(choice))});
+    };
+    chosenElsewhere("13");
+    QTRY_COMPARE_WITH_TIMEOUT(selectedOption(reminder), QStringLiteral("Option3"), 1000);
+    ui::click(ui::child<QRadioButton>(reminder, QStringLiteral("Option4")));
+    chosenElsewhere("10");
+    reminder->followStore(); // as the watch would, now
+    QCOMPARE(selectedOption(reminder), QStringLiteral("Option4")); // the user's pick stays
 }
 
 QTEST_MAIN(ReminderWindowTest)

@@ -50,6 +50,7 @@ private slots:
     void unsavedTypingIsGoneAfterReopening();
     void closingAListAlwaysBringsBackTheMainWindow();
     void aLongPastedTaskIsNotCut();
+    void aListFollowsTheFileAndOneWithEditsKeepsThem();
 
 private:
     TaskListWindow *open(ProgramFixture &fx, int tasks);
@@ -263,6 +264,41 @@ void TaskListWindowTest::aLongPastedTaskIsNotCut()
     list->textBox(1)->setFocus();
     list->textBox(1)->paste();
     QCOMPARE(list->textBox(1)->text().size(), longTask.size());
+}
+
+// Another copy of the program, a command or a sync engine writes the file.
+void TaskListWindowTest::aListFollowsTheFileAndOneWithEditsKeepsThem()
+{
+    ProgramFixture fx;
+    if (!fx.testStore().followsChanges())
+        QSKIP("this store is not watched here");
+    fx.seed(taskSection(5), textKey(1), QStringLiteral("first"));
+    fx.seed(taskSection(5), textKey(2), QStringLiteral("second"));
+    TaskListWindow *list = open(fx, 5);
+    TaskListWindow *edited = open(fx, 7);
+    edited->textBox(1)->setText(QStringLiteral("typed here, not saved"));
+    list->activateWindow();
+    QTRY_VERIFY(list->isActiveWindow());
+    list->textBox(2)->setFocus();
+    list->textBox(2)->setSelection(1, 3);
+    QCOMPARE(list->textBox(2)->selectedText(), QStringLiteral("eco"));
+    fx.testStore().writeAsAnotherCopy({StoreChange::write(taskSection(5), textKey(1), QStringLiteral("from elsewhere")),
+                                       StoreChange::write(taskSection(5), tickKey(1), QStringLiteral("1")),
+                                       StoreChange::write(taskSection(5), textKey(2), QStringLiteral("second")),
+                                       StoreChange::write(taskSection(7), textKey(1), QStringLiteral("also elsewhere"))});
+    // Within a second, with the selection of a row that did not change kept.
+    QTRY_COMPARE_WITH_TIMEOUT(list->textBox(1)->text(), QStringLiteral("from elsewhere"), 1000);
+    QVERIFY(list->tickBox(1)->isChecked() && !list->textBox(1)->isEnabled());
+    QCOMPARE(list->textBox(2)->selectedText(), QStringLiteral("eco"));
+    QCOMPARE(list->windowTitle(), QStringLiteral("Tarnbook! Normal Day"));
+    // Unsaved edits stay; the caption says why the list may differ; Save
+    // writes what the user typed.
+    QCOMPARE(edited->textBox(1)->text(), QStringLiteral("typed here, not saved"));
+    QVERIFY(edited->windowTitle().contains(QStringLiteral("changed elsewhere")));
+    ui::click(ui::child<QPushButton>(edited, QStringLiteral("cmdsave")));
+    QCOMPARE(fx.stored(taskSection(7), textKey(1)), QStringLiteral("typed here, not saved"));
+    QCOMPARE(edited->windowTitle(), QStringLiteral("Tarnbook! 7 Tasks"));
+    QVERIFY(fx.boxes().shown().isEmpty());
 }
 
 QTEST_MAIN(TaskListWindowTest)

@@ -21,6 +21,8 @@ public:
     TestStore &operator=(const TestStore &) = delete;
 
     SettingsStore &store() { return *m_store; }
+    // The file, or the registry key's application name.
+    QString location() const { return m_location; }
     // What another copy of the program reads there now.
     QString readAfresh(const QString &section, const QString &key) const;
     // "Section/Key" of everything stored.
@@ -28,6 +30,10 @@ public:
     // Everything stored, to show that nothing changed.
     QByteArray snapshot() const;
     bool isEmpty() const { return keys().isEmpty(); }
+    // Changes written by another copy of the program (or a sync engine), and
+    // whether the store's windows hear of them here (not in the registry).
+    void writeAsAnotherCopy(const QList<StoreChange> &changes);
+    bool followsChanges() const;
 
     // Makes the store (or its whole folder) refuse writes, also for root;
     // false where that cannot be done here, and the test skips.

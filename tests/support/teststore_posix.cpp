@@ -46,3 +46,14 @@ void TestStore::makeWritable()
         ::makeWritable(m_readOnly);
     m_readOnly.clear();
 }
+
+void TestStore::writeAsAnotherCopy(const QList<StoreChange> &changes)
+{
+    if (!ConfFileStore(m_location).apply(changes).written())
+        qFatal("another copy could not write the store");
+}
+
+bool TestStore::followsChanges() const
+{
+    return true;
+}

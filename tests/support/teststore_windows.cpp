@@ -50,3 +50,14 @@ bool TestStore::makeReadOnly(bool)
 void TestStore::makeWritable()
 {
 }
+
+void TestStore::writeAsAnotherCopy(const QList<StoreChange> &changes)
+{
+    RegistryStore(organisation, m_location).apply(changes);
+}
+
+// The registry is no file a sync engine carries; the program does not watch it.
+bool TestStore::followsChanges() const
+{
+    return false;
+}

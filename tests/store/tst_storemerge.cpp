@@ -1,0 +1,133 @@
+// Two machines' versions of the store made one, part by part: on files, as
+// the store finds a sync engine's conflict copy beside it.
+#include "store/conffilestore.h"
+#include "store/storekeys.h"
+#include "store/storemerge.h"
+#include "support/filebytes.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace storekeys;
+
+namespace {
+
+// A store file as a machine left it: the 5-task list's first text, and when
+// its part was saved ("" for never, as an earlier version left it).
+QByteArray version(const QString &text, const QString &savedAt, const QString &privateList = {})
+{
+    IniDocument document;
+    if (!text.isEmpty())
+        document.set(taskSection(5), textKey(1), text);
+    if (!privateList.isEmpty()) {
+        document.set(privateSection, sealedListKey, privateList);
+        document.set(passwordSection, wrappedKeyKey, QStringLiteral("key of ") + privateList);
+    }
+    document.set(taskSection(9), textKey(1), QStringLiteral("the same on both"));
+    if (!savedAt.isEmpty()) {
+        document.set(storemerge::savedSection, taskSection(5), savedAt);
+        document.set(storemerge::savedSection, privateSection, savedAt);
+    }
+    return document.serialize();
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+} // namespace
+
+class StoreMergeTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data();
+    void theLaterSavedVersionOfEachPartWinsAndNothingIsLost();
+    void onlyConflictCopiesOfTheStoreAreTakenIn_data();
+    void onlyConflictCopiesOfTheStoreAreTakenIn();
+};
+
+void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data()
+{
+    QTest::addColumn<QByteArray>("here");
+    QTest::addColumn<QByteArray>("copy");
+    QTest::addColumn<QString>("merged"); // the 5-task list's first text after the merge
+    QTest::addColumn<QString>("kept");   // what was kept beside the store: "", "merged", "conflict"
+    const QString early = QStringLiteral("2026-12-01T10:00:00.000Z");
+    const QString late = QStringLiteral("2026-12-01T10:00:01.000Z");
+    QTest::newRow("saved here later") << version("here", late) << version("there", early) << "here" << "conflict";
+    QTest::newRow("saved there later") << version("here", early) << version("there", late) << "there" << "merged";
+    QTest::newRow("cleared here after it was saved there")
+        << version({}, late) << version("there", early) << QString() << "conflict";
+    QTest::newRow("saved there after it was cleared here")
+        << version({}, early) << version("there", late) << "there" << "";
+    QTest::newRow("an earlier version's store here") << version("here", {}) << version("there", early) << "there"
+                                                    << "merged";
+    QTest::newRow("an earlier version's store there") << version("here", early) << version("there", {}) << "here"
+                                                     << "conflict";
+    QTest::newRow("neither records a time") << version("here", {}) << version("there", {}) << "here" << "conflict";
+    QTest::newRow("the same on both") << version("same", early) << version("same", late) << "same" << "";
+    QTest::newRow("the private list and its key, from there")
+        << version({}, early, QStringLiteral("sealed here")) << version({}, late, QStringLiteral("sealed there"))
+        << QString() << "merged";
+}
+
+void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost()
+{
+    QFETCH(QByteArray, here);
+    QFETCH(QByteArray, copy);
+    QFETCH(QString, merged);
+    QFETCH(QString, kept);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Velmorwick.conf"));
+    const QString conflict = dir.filePath(QStringLiteral("Velmorwick.sync-conflict-20261201-100001-ABCDEFG.conf"));
+    put(path, here);
+    put(conflict, copy);
+    ConfFileStore store(path);
+    QStringList told;
+    store.setProblemReporter([&](const QString &message) { told << message; });
+    QVERIFY(store.write(taskSection(12), textKey(1), QStringLiteral("a save meanwhile")).written());
+
+    QCOMPARE(store.read(taskSection(5), textKey(1)), merged);
+    QCOMPARE(store.read(taskSection(12), textKey(1)), QStringLiteral("a save meanwhile"));
+    QCOMPARE(store.read(taskSection(9), textKey(1)), QStringLiteral("the same on both"));
+    // The private list goes with its own key, never with the other side's.
+    const QString sealed = store.read(privateSection, sealedListKey);
+    QCOMPARE(store.read(passwordSection, wrappedKeyKey), sealed.isEmpty() ? QString() : QStringLiteral("key of ") + sealed);
+    QVERIFY(!QFile::exists(conflict));
+    const QStringList copies = QDir(dir.path()).entryList({QStringLiteral("Velmorwick.conf.*-*")}, QDir::Files);
+    QCOMPARE(copies.size(), kept.isEmpty() ? 0 : 1);
+    if (!kept.isEmpty()) {
+        QVERIFY2(copies.first().startsWith(QStringLiteral("Velmorwick.conf.") + kept), qPrintable(copies.first()));
+        QCOMPARE(fileBytes(dir.filePath(copies.first())), kept == QLatin1String("merged") ? here : copy);
+    }
+    QCOMPARE(told.size(), kept.isEmpty() && merged == QStringLiteral("same") ? 0 : 1); // once
+}
+
+void StoreMergeTest::onlyConflictCopiesOfTheStoreAreTakenIn_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("Syncthing") << "Velmorwick.sync-conflict-20261208-101500-7QXK2XN.conf" << true;
+    QTest::newRow("Nextcloud") << "Velmorwick (conflicted copy 2026-12-08 101500).conf" << true;
+    QTest::newRow("Dropbox") << "Velmorwick (Ann's conflicted copy 2026-12-08).conf" << true;
+    QTest::newRow("ownCloud, earlier") << "Velmorwick_conflict-20261208-101500.conf" << true;
+    QTest::newRow("a copy kept as damaged") << "Velmorwick.conf.damaged-20261208-101500" << false;
+    QTest::newRow("another program's") << "Other.sync-conflict-20261208-101500-7QXK2XN.conf" << false;
+    QTest::newRow("a backup named by hand") << "Velmorwick-backup.conf" << false;
+}
+
+void StoreMergeTest::onlyConflictCopiesOfTheStoreAreTakenIn()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, taken);
+    QCOMPARE(storemerge::isConflictCopy(QStringLiteral("Velmorwick.conf"), name), taken);
+}
+
+QTEST_GUILESS_MAIN(StoreMergeTest)
+#include "tst_storemerge.moc"
