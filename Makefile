@@ -11,7 +11,8 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsodium-dev libxc
 # ... and what the extended suite (make check) needs on top: a real print
 # server with a PDF printer, the PDF tools to read what it printed, and a
 # virtual X server with a real window manager, and the Windows cross
-# compiler with Wine to run the Windows-only code, and clang with libFuzzer.
+# compiler with Wine to run the Windows-only code, clang with libFuzzer, and
+# Syncthing for two machines kept in step on loopback.
 # ... what make package needs to compute the package's dependencies and to
 # check the menu entry and the metadata.
 PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream
@@ -24,7 +25,7 @@ WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64 ninja-build autoconf autom
 # Where Qt and libsodium for Windows are built once, outside the source tree.
 export VELMORWICK_WINDOWS_CACHE ?= $(HOME)/.cache/velmorwick-windows
 CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils \
-                  xdotool imagemagick wine64 g++-mingw-w64-x86-64 clang libclang-rt-14-dev debootstrap
+                  xdotool imagemagick wine64 g++-mingw-w64-x86-64 clang libclang-rt-14-dev debootstrap syncthing
 
 # The release, as the project states it; the package is named after it.
 VERSION := $(shell awk '/^project/ { print $$3 }' CMakeLists.txt)
