@@ -40,9 +40,14 @@ std::optional<int> handle(int argc, char *argv[])
     const QCommandLineOption withPrivate(
         QStringLiteral("private"),
         QCoreApplication::translate("commandline", "export: the private list too (asks for its password)."));
-    parser.addOptions({format, withPrivate});
+    const QCommandLineOption snapshot(
+        QStringLiteral("snapshot"),
+        QCoreApplication::translate("commandline", "restore: this snapshot (see velmorwick snapshots)."),
+        QStringLiteral("N"));
+    parser.addOptions({format, withPrivate, snapshot});
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QCoreApplication::translate("commandline", "export, import, backup or restore."),
+                                 QCoreApplication::translate("commandline",
+                                                             "export, import, backup, restore or snapshots."),
                                  QStringLiteral("[command [FILE]]"));
     // Qt's own options (-platform offscreen, -style Fusion ...) are left to
     // the application object, as they always were.
@@ -79,19 +84,29 @@ std::optional<int> handle(int argc, char *argv[])
     }
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty()) {
-        if (parser.isSet(format) || parser.isSet(withPrivate)) {
+        if (parser.isSet(format) || parser.isSet(withPrivate) || parser.isSet(snapshot)) {
             std::fprintf(stderr, "velmorwick: %s\n",
-                         qPrintable(QCoreApplication::translate("commandline", "--format and --private belong to "
-                                                                               "export (see velmorwick --help)")));
+                         qPrintable(QCoreApplication::translate("commandline",
+                                                                "--format and --private belong to export, --snapshot "
+                                                                "to restore (see velmorwick --help)")));
             return 2;
         }
         return std::nullopt;
+    }
+    bool numbered = true;
+    const int snapshotNumber = parser.isSet(snapshot) ? parser.value(snapshot).toInt(&numbered) : 0;
+    if (!numbered || (parser.isSet(snapshot) && snapshotNumber < 1)) {
+        std::fprintf(stderr, "velmorwick: %s\n",
+                     qPrintable(QCoreApplication::translate("commandline", "--snapshot takes a number from 1 (see "
+                                                                           "velmorwick snapshots)")));
+        return 2;
     }
     const auto store = platform::openUserStore();
     // A damaged settings file is copied aside before a command first rewrites
     // it, as in the windows; here the user hears of it on the terminal.
     store->setProblemReporter([](const QString &problem) { std::fprintf(stderr, "velmorwick: %s\n", qPrintable(problem)); });
-    return datacommands::run(arguments.first(), arguments.mid(1), {parser.value(format), parser.isSet(withPrivate)},
+    return datacommands::run(arguments.first(), arguments.mid(1),
+                             {parser.value(format), parser.isSet(withPrivate), snapshotNumber},
                              *store, [] {
                                  return platform::readSecretLine(
                                      QCoreApplication::translate("commandline", "Password of the private list: "));

@@ -7,6 +7,7 @@
 #include "store/storekeys.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -141,6 +142,7 @@ int importLists(const QStringList &arguments, SettingsStore &store, const AskPas
             dayLists << list;
     }
     QList<StoreChange> changes = listexchange::replacing(dayLists);
+    changes.prepend(StoreChange::snapshot(tr("import")));
     PrivateVault vault(store);
     vault.setProblemReporter(warn);
     if (privateList) {
@@ -176,19 +178,51 @@ int backup(const QStringList &arguments, SettingsStore &store)
     return 0;
 }
 
-int restore(const QStringList &arguments, SettingsStore &store)
+int restore(const QStringList &arguments, const Options &options, SettingsStore &store)
 {
-    if (arguments.size() != 1)
-        return misused(tr("restore takes the one backup to restore"));
-    const platform::FileContents backup = platform::readUserFile(arguments.first(), backupLimit);
-    if (!backup.problem.isEmpty())
-        return fail(tr("%1 The store was left as it was.").arg(backup.problem));
+    if (arguments.size() != (options.snapshot ? 0 : 1))
+        return misused(options.snapshot ? tr("restore --snapshot N takes no file")
+                                        : tr("restore takes the one backup to restore"));
+    platform::FileContents backup;
+    QString from = arguments.value(0);
+    if (options.snapshot) {
+        const StoreResult found = store.snapshotBytes(options.snapshot, &backup.bytes, &from);
+        if (!found.written())
+            return fail(found.reason);
+        from = tr("snapshot %1 (%2)").arg(options.snapshot).arg(from);
+    } else {
+        backup = platform::readUserFile(from, backupLimit);
+        if (!backup.problem.isEmpty())
+            return fail(tr("%1 The store was left as it was.").arg(backup.problem));
+    }
     QString keptAs;
-    const StoreResult result = store.restoreFrom(backup.bytes, arguments.first(), &keptAs);
+    const StoreResult result = store.restoreFrom(backup.bytes, from, &keptAs);
     if (!landed(result))
         return fail(result.reason);
-    say(keptAs.isEmpty() ? tr("Restored %1.").arg(arguments.first())
-                         : tr("Restored %1; the store it replaced is kept as %2.").arg(arguments.first(), keptAs));
+    say(keptAs.isEmpty() ? tr("Restored %1.").arg(from)
+                         : tr("Restored %1; the store it replaced is kept as %2, and as snapshot 1.").arg(from, keptAs));
+    return 0;
+}
+
+int listSnapshots(const QStringList &arguments, SettingsStore &store)
+{
+    if (!arguments.isEmpty())
+        return misused(tr("snapshots takes no file"));
+    // Under the lock, as every command reads: one version of the store.
+    QList<SettingsStore::Snapshot> snapshots;
+    const StoreResult read = store.whileLocked([&] { snapshots = store.snapshots(); });
+    if (!read.written())
+        return fail(read.reason);
+    if (snapshots.isEmpty())
+        say(tr("No snapshots yet: one is kept before each step that takes text away."));
+    for (qsizetype i = 0; i < snapshots.size(); ++i) {
+        const SettingsStore::Snapshot &snapshot = snapshots[i];
+        say(tr("%1  %2  %3: %4")
+                .arg(i + 1, 2)
+                .arg(QLocale().toString(snapshot.when, QStringLiteral("yyyy-MM-dd HH:mm:ss")), snapshot.step,
+                     snapshot.differs.isEmpty() ? tr("the same as now")
+                                                : tr("differs in %1").arg(snapshot.differs.join(tr(", ")))));
+    }
     return 0;
 }
 
@@ -197,7 +231,7 @@ int restore(const QStringList &arguments, SettingsStore &store)
 bool isCommand(const QString &name)
 {
     return QStringList{QStringLiteral("export"), QStringLiteral("import"), QStringLiteral("backup"),
-                       QStringLiteral("restore")}
+                       QStringLiteral("restore"), QStringLiteral("snapshots")}
         .contains(name);
 }
 
@@ -213,7 +247,15 @@ QString summary()
               "  backup FILE       Writes a copy of everything Velmorwick keeps to FILE,\n"
               "                    readable by you alone.\n"
               "  restore FILE      Puts a backup in place of everything Velmorwick keeps;\n"
-              "                    what it replaces is kept beside it (the last 5).\n");
+              "                    what it replaces is kept beside it (the last 5) and as a\n"
+              "                    snapshot.\n"
+              "  snapshots         Lists the snapshots kept before each step that took text\n"
+              "                    away (Clear List, Clear All Tasks, a save that emptied\n"
+              "                    tasks, import, restore, a password change) and at the\n"
+              "                    first save of a day: newest first, numbered from 1.\n"
+              "  restore --snapshot N\n"
+              "                    Puts snapshot N back; the store it replaces is kept as a\n"
+              "                    snapshot in its turn, so a restore can be taken back.\n");
 }
 
 int run(const QString &command, const QStringList &arguments, const Options &options, SettingsStore &store,
@@ -221,13 +263,17 @@ int run(const QString &command, const QStringList &arguments, const Options &opt
 {
     if (command != QLatin1String("export") && (options.withPrivate || options.format != QLatin1String("text")))
         return misused(tr("--format and --private belong to export"));
+    if (command != QLatin1String("restore") && options.snapshot)
+        return misused(tr("--snapshot belongs to restore"));
     if (command == QLatin1String("export"))
         return exportLists(arguments, options, store, askPassword);
     if (command == QLatin1String("import"))
         return importLists(arguments, store, askPassword);
     if (command == QLatin1String("backup"))
         return backup(arguments, store);
-    return restore(arguments, store);
+    if (command == QLatin1String("snapshots"))
+        return listSnapshots(arguments, store);
+    return restore(arguments, options, store);
 }
 
 } // namespace datacommands

@@ -9,7 +9,7 @@
 class SettingsStore;
 
 // The commands that work on the saved data without any window: export,
-// import, backup and restore. Each takes the store's lock for what it reads
+// import, backup, restore and the list of snapshots. Each takes the store's lock for what it reads
 // or writes, so they are safe while the program's windows are open.
 namespace datacommands {
 
@@ -17,6 +17,7 @@ struct Options
 {
     QString format = QStringLiteral("text"); // export: "text" or "json"
     bool withPrivate = false;                // export: the private list too
+    int snapshot = 0;                        // restore: this snapshot (from 1, newest first) instead of a file
 };
 
 using AskPassword = std::function<std::optional<QString>()>;

@@ -257,7 +257,7 @@ void MainWindow::clearAllTasks()
     if (!m_kit.boxes.askYesNo(tr("Are you sure you want to clear all tasks?"),
                                     tr("Warning")))
         return;
-    QList<StoreChange> changes;
+    QList<StoreChange> changes{StoreChange::snapshot(tr("Clear All Tasks"))};
     for (const ListLayout &layout : dayListLayouts())
         changes << StoreChange::removeSection(layout.section);
     if (!m_kit.written(m_kit.store.apply(changes), tr("The tasks were not cleared.")))

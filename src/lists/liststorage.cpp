@@ -43,9 +43,18 @@ LoadedList SectionListStorage::load(int rows)
     return {read(m_store, m_section, rows), {}};
 }
 
-StoreResult SectionListStorage::save(const QList<TaskRow> &rows)
+StoreResult SectionListStorage::save(const QList<TaskRow> &rows, const QString &snapshotStep)
 {
     if (const QString why = tooLongRow(rows); !why.isEmpty())
         return {StoreResult::Status::Refused, why};
-    return m_store.apply(writes(m_section, rows));
+    QList<StoreChange> changes = writes(m_section, rows);
+    if (!snapshotStep.isEmpty())
+        changes.prepend(StoreChange::snapshot(snapshotStep));
+    return m_store.apply(changes);
+}
+
+StoreResult SectionListStorage::clear()
+{
+    return m_store.apply({StoreChange::snapshot(QCoreApplication::translate("ListStorage", "Clear List")),
+                          StoreChange::removeSection(m_section)});
 }

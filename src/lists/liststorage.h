@@ -36,8 +36,10 @@ public:
     virtual ~ListStorage() = default;
     // Exactly `rows` rows; a row never saved is empty and unticked.
     virtual LoadedList load(int rows) = 0;
-    // The rows reach the disk together or not at all.
-    virtual StoreResult save(const QList<TaskRow> &rows) = 0;
+    // The rows reach the disk together or not at all. A save that takes
+    // text away names itself as the step a snapshot is kept before.
+    virtual StoreResult save(const QList<TaskRow> &rows, const QString &snapshotStep = {}) = 0;
+    // A snapshot of the store is kept first.
     virtual StoreResult clear() = 0;
     // The window is gone: forget whatever was held for it.
     virtual void close() {}
@@ -59,8 +61,8 @@ public:
     {
     }
     LoadedList load(int rows) override;
-    StoreResult save(const QList<TaskRow> &rows) override;
-    StoreResult clear() override { return m_store.removeSection(m_section); }
+    StoreResult save(const QList<TaskRow> &rows, const QString &snapshotStep = {}) override;
+    StoreResult clear() override;
 
     // The rows as these keys hold them; the private list reads an earlier
     // store's plain section this way.

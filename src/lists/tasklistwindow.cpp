@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QCryptographicHash>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,6 +83,8 @@ void TaskListWindow::buildControls()
     for (int row = 1; row <= n; ++row) {
         auto *text = controls::lineEdit(area, storekeys::textKey(row), 360, look::rowTop(row), 3015, 315);
         text->setAccessibleName(tr("Task %1").arg(row));
+        text->installEventFilter(this);
+        connect(text, &QLineEdit::textEdited, this, &TaskListWindow::forgetUndo);
         if (row == 1)
             controls::setBackground(text, openLook);
         m_texts << text;
@@ -91,6 +94,7 @@ void TaskListWindow::buildControls()
         auto *tick = controls::tickBox(area, QStringLiteral("Check%1").arg(row), tr("Task %1 done").arg(row),
                                        3480, tickTops[row - 1], 195, height);
         connect(tick, &QCheckBox::toggled, this, [this, row] { applyTickLook(row); });
+        connect(tick, &QCheckBox::clicked, this, &TaskListWindow::forgetUndo); // by the user only
         m_ticks << tick;
     }
 
@@ -131,7 +135,7 @@ void TaskListWindow::formLoad()
         if (list.rows[row - 1].ticked)
             tickBox(row)->setChecked(true);
     }
-    m_stored = digest(list.rows);
+    remember(list.rows);
     // Told once the list is on screen, so the box has its window to return to.
     if (!list.problem.isEmpty()) {
         QMetaObject::invokeMethod(
@@ -161,28 +165,41 @@ QList<TaskRow> TaskListWindow::rows() const
 }
 
 // The whole list in one write: it reaches the disk whole or not at all.
+void TaskListWindow::remember(const QList<TaskRow> &stored)
+{
+    m_stored = digest(stored);
+    m_storedWritten.clear();
+    for (const TaskRow &row : stored)
+        m_storedWritten << !row.text.isEmpty();
+    markChangedElsewhere(false);
+}
+
 void TaskListWindow::save()
 {
+    forgetUndo();
     const QList<TaskRow> saved = rows();
-    if (m_kit.written(m_storage.save(saved), tr("The list was not saved."))) {
-        m_stored = digest(saved);
-        markChangedElsewhere(false);
-    }
+    bool emptied = false;
+    for (int row = 0; row < taskCount(); ++row)
+        emptied = emptied || (m_storedWritten.value(row) && saved[row].text.isEmpty());
+    // A save that empties a task keeps a snapshot of the store before it.
+    if (m_kit.written(m_storage.save(saved, emptied ? tr("tasks emptied") : QString()), tr("The list was not saved.")))
+        remember(saved);
 }
 
 // The stored list goes at once, then every row is emptied and unticked.
 void TaskListWindow::clear()
 {
+    const QList<TaskRow> before = rows();
+    forgetUndo();
+    m_undo = before;
     const StoreResult result = m_storage.clear();
     for (int row = 1; row <= taskCount(); ++row)
         textBox(row)->clear();
     for (int row = 1; row <= taskCount(); ++row)
         tickBox(row)->setChecked(false);
     if (m_kit.written(result, tr("The saved list could not be cleared; it will come back the next time this list "
-                                 "is opened."))) {
-        m_stored = digest(QList<TaskRow>(taskCount()));
-        markChangedElsewhere(false);
-    }
+                                 "is opened.")))
+        remember(QList<TaskRow>(taskCount()));
 }
 
 void TaskListWindow::followStore()
@@ -190,8 +207,9 @@ void TaskListWindow::followStore()
     std::optional<QList<TaskRow>> now = m_storage.follow(taskCount());
     if (!now || digest(*now) != m_stored) {
         if (now && digest(rows()) == m_stored) {
+            forgetUndo();
             showRows(*now);
-            m_stored = digest(*now);
+            remember(*now);
         } else {
             markChangedElsewhere(true); // the user's edits stay; Save writes them
         }
@@ -227,8 +245,57 @@ void TaskListWindow::markChangedElsewhere(bool changed)
 
 void TaskListWindow::tickAll()
 {
+    const QList<TaskRow> before = rows();
+    forgetUndo();
+    m_undo = before;
     for (int row = 1; row <= taskCount(); ++row)
         tickBox(row)->setChecked(true);
+}
+
+bool TaskListWindow::undo()
+{
+    if (!m_undo)
+        return false;
+    const QList<TaskRow> before = *std::exchange(m_undo, std::nullopt);
+    showRows(before); // unsaved, as it was before the step
+    return true;
+}
+
+void TaskListWindow::forgetUndo()
+{
+    if (!m_undo)
+        return;
+    // A secret text held only here is zeroed; one a box shows again stays.
+    if (m_storage.holdsSecrets()) {
+        for (const TaskRow &row : std::as_const(*m_undo)) {
+            if (std::none_of(m_texts.cbegin(), m_texts.cend(),
+                             [&](const QLineEdit *box) { return box->text().constData() == row.text.constData(); }))
+                controls::zeroText(row.text);
+        }
+    }
+    m_undo.reset();
+}
+
+void TaskListWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Undo) && undo())
+        return;
+    Form::keyPressEvent(event);
+}
+
+// A text box takes Ctrl+Z for its own typing; right after Clear List or
+// Tick All it goes to the list instead (the box has nothing to undo then).
+bool TaskListWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool undoKey = (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
+                         && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo);
+    if (undoKey && m_undo && m_texts.contains(qobject_cast<QLineEdit *>(watched))) {
+        if (event->type() == QEvent::KeyPress)
+            undo();
+        event->accept();
+        return true;
+    }
+    return Form::eventFilter(watched, event);
 }
 
 void TaskListWindow::print()
@@ -242,6 +309,7 @@ void TaskListWindow::print()
 void TaskListWindow::formUnload()
 {
     // Before the storage lets go of its guard on the process's memory.
+    forgetUndo();
     if (m_storage.holdsSecrets()) {
         for (QLineEdit *text : std::as_const(m_texts))
             controls::wipeText(text);

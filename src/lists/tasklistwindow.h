@@ -7,6 +7,8 @@
 
 #include <QList>
 
+#include <optional>
+
 class QCheckBox;
 class WindowPrinter;
 class QLineEdit;
@@ -34,6 +36,9 @@ public:
 protected:
     void formLoad() override;
     void formUnload() override;
+    // Ctrl+Z right after Clear List or Tick All takes it back.
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -43,6 +48,11 @@ private:
     void showRows(const QList<TaskRow> &rows);
     // The caption says the stored list changed while the user had edits.
     void markChangedElsewhere(bool changed);
+    // What is stored now, as this window last knew it.
+    void remember(const QList<TaskRow> &stored);
+    bool undo();
+    // Anything else done since Clear List or Tick All makes them final.
+    void forgetUndo();
 
     void save();
     void clear();
@@ -63,4 +73,7 @@ private:
     // or followed: rows that differ from it are the user's unsaved edits. A
     // digest, so that no second copy of the private texts is held.
     QByteArray m_stored;
+    QList<bool> m_storedWritten; // which rows held text, so a save that empties one is known
+    // The rows before Clear List or Tick All, until anything else is done.
+    std::optional<QList<TaskRow>> m_undo;
 };

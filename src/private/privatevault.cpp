@@ -242,7 +242,8 @@ StoreResult PrivateVault::startChange()
     if (gapKey.isEmpty())
         return refused(tr("There was not enough memory to protect the list meanwhile."));
     QString bare = vaultformat::bareKey(gapKey);
-    QList<StoreChange> changes{StoreChange::write(unfinishedChangeSection, dataKeyKey, bare)};
+    QList<StoreChange> changes{StoreChange::snapshot(tr("password change")),
+                               StoreChange::write(unfinishedChangeSection, dataKeyKey, bare)};
     const QString sealed = m_store.read(privateSection, sealedListKey);
     if (auto rows = vaultformat::openedRows(m_dataKey, sealed)) {
         changes << StoreChange::write(privateSection, sealedListKey, vaultformat::resealed(gapKey, *rows));
@@ -353,11 +354,13 @@ void PrivateVault::saved()
         report({std::exchange(m_keptAsideNotice, QString())});
 }
 
-StoreResult PrivateVault::save(const QList<TaskRow> &rows)
+StoreResult PrivateVault::save(const QList<TaskRow> &rows, const QString &snapshotStep)
 {
     QList<StoreChange> changes;
     if (const StoreResult sealed = changesToSave(rows, &changes); !sealed.written())
         return sealed;
+    if (!snapshotStep.isEmpty())
+        changes.prepend(StoreChange::snapshot(snapshotStep));
     const StoreResult result = m_store.apply(changes);
     if (result.written())
         saved();
@@ -366,7 +369,8 @@ StoreResult PrivateVault::save(const QList<TaskRow> &rows)
 
 StoreResult PrivateVault::clear()
 {
-    const StoreResult result = m_store.apply(withKeptAside({StoreChange::removeSection(privateSection)}));
+    const StoreResult result = m_store.apply(
+        withKeptAside({StoreChange::snapshot(tr("Clear List")), StoreChange::removeSection(privateSection)}));
     if (result.written())
         m_keepAside.clear();
     return result;

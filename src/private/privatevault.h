@@ -34,7 +34,7 @@ public:
     StoreResult setPassword(const QString &password) override;
 
     LoadedList load(int rows) override;
-    StoreResult save(const QList<TaskRow> &rows) override;
+    StoreResult save(const QList<TaskRow> &rows, const QString &snapshotStep = {}) override;
     StoreResult clear() override;
     void close() override;
     bool holdsSecrets() const override { return true; }

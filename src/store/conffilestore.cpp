@@ -278,6 +278,7 @@ StoreResult ConfFileStore::applyLocked(StoreFolder &folder, const QList<StoreCha
 
     IniDocument document = loaded.document;
     bool missing = false;
+    QString step;
     for (const StoreChange &change : changes) {
         switch (change.kind) {
         case StoreChange::Kind::Write:
@@ -289,14 +290,19 @@ StoreResult ConfFileStore::applyLocked(StoreFolder &folder, const QList<StoreCha
         case StoreChange::Kind::RemoveSection:
             missing = !document.removeSection(change.section) || missing;
             break;
+        case StoreChange::Kind::Snapshot:
+            step = change.value;
+            break;
         }
     }
     const StoreResult done{missing ? StoreResult::Status::SectionMissing : StoreResult::Status::Done, {}};
     // Every part of the store the batch changed records when: two machines'
     // versions are merged part by part, the later saved winning.
-    storemerge::stamp(document, loaded.document, QDateTime::currentDateTimeUtc());
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    storemerge::stamp(document, loaded.document, now);
     if (loaded.exists && loaded.exact && document == loaded.document)
         return done; // nothing to change, e.g. removing a section that was never there
+    keepSnapshot(folder, loaded.document, document, step, now);
 
     QByteArray bytes = document.serialize();
     if (bytes.size() > StoreFolder::sizeLimit) {

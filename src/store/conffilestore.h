@@ -45,6 +45,8 @@ public:
     StoreResult readWhole(QByteArray *bytes) override;
     StoreResult restoreFrom(const QByteArray &bytes, const QString &from, QString *keptAs) override;
     QStringList ownFiles() const override;
+    QList<Snapshot> snapshots() const override;
+    StoreResult snapshotBytes(int number, QByteArray *bytes, QString *name) const override;
     void watch(std::function<void()> changed) override;
 
 private:
@@ -77,6 +79,10 @@ private:
     QString publishCopy(StoreFolder &folder, const QByteArray &bytes, const QString &suffix);
     void forgetCache() const { m_cached.reset(); }
     void keepWatching();
+    // Before a write that takes text away (or the step says it replaces the
+    // store wholesale) and at the first save of a day, the store as it is.
+    void keepSnapshot(StoreFolder &folder, const IniDocument &before, const IniDocument &after, QString step,
+                      const QDateTime &now);
     void checkForChanges();
     // What a write of a file comes to, for the one who asked for it.
     static StoreResult outcome(const StoreFolder::Written &written, const QString &path, StoreResult done);
@@ -103,4 +109,5 @@ private:
     std::unique_ptr<QFileSystemWatcher> m_watcher;
     std::unique_ptr<QTimer> m_settle;
     bool m_mergedUnseen = false;
+    bool m_snapshotFailureTold = false;
 };

@@ -136,6 +136,9 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
         }
         if (keptAs)
             *keptAs = QDir(m_folder).filePath(kept);
+        // And as a snapshot, so that the restore itself can be taken back.
+        keepSnapshot(folder, parsed(current.bytes).document, {}, QObject::tr("restore"),
+                     QDateTime::currentDateTimeUtc());
     }
     forgetCache();
     return outcome(folder.writeWhole(m_name, bytes, {}, current.stamp), m_path, {});

@@ -30,6 +30,8 @@ StoreResult RegistryStore::apply(const QList<StoreChange> &changes)
             missing = missing || !settings.childGroups().contains(change.section);
             settings.remove(change.section);
             break;
+        case StoreChange::Kind::Snapshot:
+            break; // the registry keeps none; reg export is its copy
         }
     }
     settings.sync();

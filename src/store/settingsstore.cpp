@@ -13,3 +13,8 @@ StoreResult SettingsStore::restoreFrom(const QByteArray &, const QString &, QStr
 {
     return {StoreResult::Status::Refused, QObject::tr("This store cannot be restored from a file here.")};
 }
+
+StoreResult SettingsStore::snapshotBytes(int, QByteArray *, QString *) const
+{
+    return {StoreResult::Status::Refused, QObject::tr("This store keeps no snapshots here.")};
+}

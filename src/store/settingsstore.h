@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -10,7 +11,9 @@
 // One change within a write to the store.
 struct StoreChange
 {
-    enum class Kind { Write, RemoveKey, RemoveSection };
+    // Snapshot: before this write, the store as it is is kept as a snapshot
+    // of the step named in value (where the store keeps snapshots).
+    enum class Kind { Write, RemoveKey, RemoveSection, Snapshot };
 
     Kind kind = Kind::Write;
     QString section;
@@ -26,6 +29,7 @@ struct StoreChange
         return {Kind::RemoveKey, section, key, {}};
     }
     static StoreChange removeSection(const QString &section) { return {Kind::RemoveSection, section, {}, {}}; }
+    static StoreChange snapshot(const QString &step) { return {Kind::Snapshot, {}, {}, step}; }
 };
 
 struct StoreResult
@@ -102,6 +106,18 @@ public:
     virtual StoreResult restoreFrom(const QByteArray &bytes, const QString &from, QString *keptAs);
     // The files the store keeps for itself, which no command may write over.
     virtual QStringList ownFiles() const { return {}; }
+
+    // The snapshots kept before steps that took text away, newest first:
+    // when, which step, and which parts of the store differ from it now.
+    struct Snapshot
+    {
+        QDateTime when;
+        QString step;
+        QStringList differs;
+    };
+    virtual QList<Snapshot> snapshots() const { return {}; }
+    // The bytes of snapshot number (from 1, newest first), for a restore.
+    virtual StoreResult snapshotBytes(int number, QByteArray *bytes, QString *name) const;
 
     // Problems the user has to hear about although no command failed, such as
     // a damaged store file that was kept aside.

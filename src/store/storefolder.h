@@ -89,6 +89,9 @@ public:
     bool publishNew(const QString &scratch, const QString &name);
     void remove(const QString &name);
     bool sync();
+    // A second name for a file, in another folder on the same disk, never
+    // over anything (a snapshot of the store); then that folder synced.
+    bool linkInto(const QString &name, StoreFolder &other, const QString &newName);
     // The names in the folder that start with the prefix, sorted.
     QStringList names(const QString &prefix) const;
 
@@ -114,6 +117,6 @@ private:
 // Tests fail the file layer's system calls here, as the system would: the
 // next call of that kind returns -1 with the error number given.
 namespace filefaults {
-enum class Call { Open, Write, Sync, ReadBack, Rename, FolderSync };
+enum class Call { Open, Write, Sync, ReadBack, Rename, FolderSync, Link };
 void failNext(Call call, int error);
 } // namespace filefaults

@@ -24,7 +24,7 @@
 namespace filefaults {
 
 namespace {
-std::array<int, 6> pending{};
+std::array<int, 7> pending{};
 } // namespace
 
 void failNext(Call call, int error)
@@ -363,6 +363,21 @@ bool StoreFolder::sync()
     m_error = 0;
     // EINVAL: a file system that cannot sync a folder, where there is nothing to wait for.
     if ((failsNow(Call::FolderSync) || ::fsync(m_fd) != 0) && errno != EINVAL) {
+        m_error = errno;
+        return false;
+    }
+    return true;
+}
+
+bool StoreFolder::linkInto(const QString &name, StoreFolder &other, const QString &newName)
+{
+    if (failsNow(Call::Link)
+        || ::linkat(m_fd, encoded(name).constData(), other.m_fd, encoded(newName).constData(), 0) != 0) {
+        m_error = errno;
+        return false;
+    }
+    // EINVAL: a file system that cannot sync a folder, where there is nothing to wait for.
+    if (::fsync(other.m_fd) != 0 && errno != EINVAL) {
         m_error = errno;
         return false;
     }

@@ -121,6 +121,16 @@ Merged merge(const IniDocument &here, const IniDocument &copy)
     return merged;
 }
 
+QStringList differingParts(const IniDocument &a, const IniDocument &b)
+{
+    QStringList names;
+    for (const Part &part : parts()) {
+        if (contentOf(a, part) != contentOf(b, part))
+            names << part.name;
+    }
+    return names;
+}
+
 bool isConflictCopy(const QString &storeName, const QString &fileName)
 {
     const QString suffix = u'.' + QFileInfo(storeName).suffix();

@@ -47,6 +47,9 @@ struct Merged
 // kept, whatever their part.
 Merged merge(const IniDocument &here, const IniDocument &copy);
 
+// The names of the parts whose content differs between the two.
+QStringList differingParts(const IniDocument &a, const IniDocument &b);
+
 // Whether a file in the store's folder is a conflict copy a sync engine made
 // of the store file: Syncthing's "NAME.sync-conflict-DATE-TIME-DEVICE.conf",
 // the "NAME (conflicted copy ...).conf" of Nextcloud, ownCloud and Dropbox

@@ -1,0 +1,91 @@
+// The settings file's snapshots: kept before the steps that take text away,
+// listed, and read back for a restore.
+#include "conffilestore.h"
+
+#include "snapshots.h"
+#include "storekeys.h"
+#include "storemerge.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ConfFileStore", text);
+}
+
+// Whether a value that held text holds none after the write.
+bool tookTextAway(const IniDocument &before, const IniDocument &after)
+{
+    for (const IniDocument::Section &section : before.sections()) {
+        if (section.name == storemerge::savedSection)
+            continue;
+        for (const IniDocument::Entry &entry : section.entries) {
+            const QString *now = after.find(section.name, entry.key);
+            if (!entry.value.isEmpty() && (!now || now->isEmpty()))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void ConfFileStore::keepSnapshot(StoreFolder &folder, const IniDocument &before, const IniDocument &after,
+                                 QString step, const QDateTime &now)
+{
+    // A store holding a data key in the clear (a password change half done)
+    // is never kept: that key opens only what the change needs, for as long
+    // as it needs it.
+    if (folder.stampOf(m_name).size < 0 || before.find(storekeys::unfinishedChangeSection, storekeys::dataKeyKey))
+        return;
+    Snapshots snapshots(m_folder);
+    if (step.isEmpty() && tookTextAway(before, after))
+        step = tr("tasks emptied");
+    if (step.isEmpty() && snapshots.noneOn(now.toLocalTime().date()))
+        step = tr("first save of the day");
+    if (step.isEmpty() || snapshots.keep(folder, m_name, step, now) || std::exchange(m_snapshotFailureTold, true))
+        return;
+    reportProblem(tr("Velmorwick could not keep a snapshot of its settings before this step (%1). The step went "
+                     "on; no snapshot will be kept until there is room.")
+                      .arg(StoreFolder::reasonFor(snapshots.error())));
+}
+
+QList<SettingsStore::Snapshot> ConfFileStore::snapshots() const
+{
+    StoreFolder folder;
+    const Loaded now = folder.open(m_folder, false) ? load(folder) : Loaded{};
+    QList<Snapshot> found;
+    const Snapshots snapshots(m_folder);
+    for (const Snapshots::Entry &entry : snapshots.entries()) {
+        StoreFolder::ReadResult read = snapshots.read(entry);
+        QStringList differs;
+        if (read.status == StoreFolder::ReadResult::Status::Read)
+            differs = storemerge::differingParts(parsed(std::move(read.bytes)).document, now.document);
+        else
+            differs << tr("(cannot be read: %1)").arg(StoreFolder::reasonFor(read.error));
+        found << Snapshot{entry.when, entry.step, differs};
+    }
+    return found;
+}
+
+StoreResult ConfFileStore::snapshotBytes(int number, QByteArray *bytes, QString *name) const
+{
+    const Snapshots snapshots(m_folder);
+    const QList<Snapshots::Entry> entries = snapshots.entries();
+    if (number < 1 || number > entries.size()) {
+        return {StoreResult::Status::Refused, entries.isEmpty() ? tr("There are no snapshots.")
+                                                                : tr("There is no snapshot %1; they are numbered 1 to %2.")
+                                                                      .arg(number)
+                                                                      .arg(entries.size())};
+    }
+    StoreFolder::ReadResult read = snapshots.read(entries[number - 1]);
+    if (read.status != StoreFolder::ReadResult::Status::Read) {
+        return {StoreResult::Status::Refused,
+                tr("Snapshot %1 cannot be read (%2).").arg(number).arg(StoreFolder::reasonFor(read.error))};
+    }
+    *bytes = std::move(read.bytes);
+    *name = entries[number - 1].name;
+    return {};
+}

@@ -1,0 +1,135 @@
+#include "snapshots.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+const QString stampFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
+const QString suffix = QStringLiteral(".conf");
+
+// The bytes without the times of saving: two versions that differ in those
+// alone hold the same lists.
+QByteArrayView withoutTimes(QByteArrayView bytes, QByteArray &rest)
+{
+    const qsizetype start = bytes.startsWith("[Saved]\n") ? 0 : bytes.indexOf("\n[Saved]\n");
+    if (start < 0)
+        return bytes;
+    const qsizetype end = bytes.indexOf("\n[", start + 1);
+    rest = bytes.first(start).toByteArray() + (end < 0 ? QByteArray() : bytes.sliced(end).toByteArray());
+    return rest;
+}
+
+} // namespace
+
+Snapshots::Snapshots(const QString &storeFolder)
+    : m_path(storeFolder + u'/' + folderName)
+{
+}
+
+QList<Snapshots::Entry> Snapshots::entries() const
+{
+    QList<Entry> found;
+    StoreFolder folder;
+    if (!folder.open(m_path, false))
+        return found;
+    for (const QString &name : folder.names({})) {
+        const QDateTime when = QDateTime::fromString(name.left(stampFormat.size()), stampFormat);
+        if (when.isValid() && name.endsWith(suffix) && name.size() > stampFormat.size() + 1)
+            found.prepend({name, when, name.sliced(stampFormat.size() + 1).chopped(suffix.size())});
+    }
+    return found;
+}
+
+StoreFolder::ReadResult Snapshots::read(const Entry &entry) const
+{
+    StoreFolder folder;
+    if (!folder.open(m_path, false)) {
+        StoreFolder::ReadResult failed;
+        failed.error = folder.error();
+        return failed;
+    }
+    return folder.read(entry.name);
+}
+
+bool Snapshots::noneOn(const QDate &day) const
+{
+    const QList<Entry> all = entries();
+    return all.isEmpty() || all.first().when.date() < day;
+}
+
+bool Snapshots::keep(StoreFolder &storeFolder, const QString &storeName, const QString &step, const QDateTime &now)
+{
+    StoreFolder folder;
+    if (!folder.open(m_path, true)) {
+        m_error = folder.error();
+        return false;
+    }
+    folder.removeLeftoverScratches();
+    const StoreFolder::Stamp store = storeFolder.stampOf(storeName);
+    if (store.size < 0)
+        return true; // nothing saved yet: nothing to take back
+    const QList<Entry> all = entries();
+    if (!all.isEmpty()) {
+        // The newest one already holds these lists: kept once.
+        const StoreFolder::Stamp newest = folder.stampOf(all.first().name);
+        if (newest.sameFile(store))
+            return true;
+        if (newest.size == store.size) {
+            QByteArray mine, theirs;
+            if (withoutTimes(read(all.first()).bytes, theirs) == withoutTimes(storeFolder.read(storeName).bytes, mine))
+                return true;
+        }
+    }
+    QString step_ = step;
+    const QString name = now.toLocalTime().toString(stampFormat) + u' ' + step_.replace(u'/', u'-') + suffix;
+    bool kept = storeFolder.linkInto(storeName, folder, name);
+    if (!kept && (storeFolder.error() == EXDEV || storeFolder.error() == EPERM || storeFolder.error() == EMLINK)) {
+        // A file system without hard links: the bytes, written the store's way.
+        const StoreFolder::ReadResult bytes = storeFolder.read(storeName);
+        const QString scratch = bytes.status == StoreFolder::ReadResult::Status::Read ? folder.writeScratch(bytes.bytes)
+                                                                                       : QString();
+        kept = !scratch.isEmpty() && folder.publishNew(scratch, name) && folder.sync();
+        if (!kept && !scratch.isEmpty())
+            folder.remove(scratch);
+        m_error = folder.error();
+    } else {
+        m_error = storeFolder.error();
+    }
+    if (kept)
+        prune(folder, now, store.size);
+    return kept;
+}
+
+void Snapshots::prune(StoreFolder &folder, const QDateTime &now, qint64 storeSize) const
+{
+    QList<Entry> all = entries(); // newest first
+    QSet<QString> kept;
+    QSet<QDate> days;
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const QDate day = all[i].when.date();
+        const bool newest = i < newestKept;
+        const bool dayKept = day.daysTo(now.toLocalTime().date()) < daysKept && !days.contains(day);
+        days.insert(day);
+        if (newest || dayKept)
+            kept.insert(all[i].name);
+    }
+    qint64 total = 0;
+    QList<Entry> remaining;
+    for (const Entry &entry : std::as_const(all)) {
+        if (kept.contains(entry.name)) {
+            remaining << entry;
+            total += std::max<qint64>(0, folder.stampOf(entry.name).size);
+        } else {
+            folder.remove(entry.name);
+        }
+    }
+    // The oldest go first.
+    const qint64 room = std::max(20 * storeSize, leastRoom);
+    while (total > room && remaining.size() > 1) {
+        total -= std::max<qint64>(0, folder.stampOf(remaining.last().name).size);
+        folder.remove(remaining.takeLast().name);
+    }
+}

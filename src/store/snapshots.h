@@ -1,0 +1,52 @@
+#pragma once
+
+#include "storefolder.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// Whole copies of the store kept before the steps that take text away or
+// replace it wholesale, in the folder "snapshots" beside it: this machine's
+// own (0700, each file 0600). A file is named "<yyyyMMdd-HHmmss-zzz>
+// <step>.conf" in local time, so the names sort by age. The store file is
+// never changed in place, only replaced, so a snapshot is the old file
+// itself, kept under a second name (a hard link): it costs no copy and
+// holds exactly what was there. Bounded: the newest 20, and the newest of
+// each of the last 30 days; never more than twenty times the store's size
+// or 20 MB, whichever is larger.
+class Snapshots
+{
+public:
+    static inline const QString folderName = QStringLiteral("snapshots");
+    static constexpr int newestKept = 20;
+    static constexpr int daysKept = 30;
+    static constexpr qint64 leastRoom = 20 * 1024 * 1024;
+
+    struct Entry
+    {
+        QString name;
+        QDateTime when;
+        QString step;
+    };
+
+    explicit Snapshots(const QString &storeFolder);
+
+    // Keeps the store file as it is now as a snapshot of the step, unless the
+    // newest snapshot already holds the same; then keeps the bounds. False,
+    // with the system's error number, when it could not be kept.
+    bool keep(StoreFolder &storeFolder, const QString &storeName, const QString &step, const QDateTime &now);
+    int error() const { return m_error; }
+    // Whether none was kept on that day: its first save keeps one.
+    bool noneOn(const QDate &day) const;
+
+    // Newest first.
+    QList<Entry> entries() const;
+    StoreFolder::ReadResult read(const Entry &entry) const;
+
+private:
+    void prune(StoreFolder &folder, const QDateTime &now, qint64 storeSize) const;
+
+    QString m_path;
+    int m_error = 0;
+};

@@ -1,0 +1,231 @@
+// Every step that takes text away can be taken back: a snapshot of the store
+// before it, bounded; restore --snapshot; Ctrl+Z in a list window right after
+// Clear List or Tick All.
+#include "app/datacommands.h"
+#include "lists/listexchange.h"
+#include "lists/tasklistwindow.h"
+#include "private/privatevault.h"
+#include "store/conffilestore.h"
+#include "store/snapshots.h"
+#include "store/storefolder.h"
+#include "store/storekeys.h"
+#include "support/filebytes.h"
+#include "support/programfixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace storekeys;
+
+namespace {
+
+QString snapshotFolder(ProgramFixture &fx)
+{
+    return QFileInfo(fx.testStore().location()).absolutePath() + QStringLiteral("/snapshots");
+}
+
+int run(ProgramFixture &fx, const QStringList &command, const datacommands::Options &options = {})
+{
+    return datacommands::run(command.first(), command.mid(1), options, fx.store(),
+                             [] { return std::optional<QString>(QStringLiteral("pw")); });
+}
+
+} // namespace
+
+class SnapshotsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { ProgramFixture::settle(); }
+    void eachStepThatTakesTextAwayKeepsOneSnapshotOfTheStoreBeforeIt_data();
+    void eachStepThatTakesTextAwayKeepsOneSnapshotOfTheStoreBeforeIt();
+    void theBoundsAreKept_data();
+    void theBoundsAreKept();
+    void aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce();
+    void ctrlZRightAfterClearListOrTickAllTakesItBack_data();
+    void ctrlZRightAfterClearListOrTickAllTakesItBack();
+};
+
+void SnapshotsTest::eachStepThatTakesTextAwayKeepsOneSnapshotOfTheStoreBeforeIt_data()
+{
+    QTest::addColumn<QString>("step");
+    for (const char *step : {"Clear List", "Clear All Tasks", "tasks emptied", "import", "restore", "password change"})
+        QTest::newRow(step) << QString::fromLatin1(step);
+}
+
+void SnapshotsTest::eachStepThatTakesTextAwayKeepsOneSnapshotOfTheStoreBeforeIt()
+{
+    QFETCH(QString, step);
+    ProgramFixture fx;
+    if (!fx.testStore().followsChanges())
+        QSKIP("the registry keeps no snapshots");
+    fx.seed(taskSection(5), textKey(1), QStringLiteral("kept in the snapshot"));
+    fx.seed(taskSection(9), textKey(2), QStringLiteral("another list"));
+    {
+        PrivateVault vault(fx.store());
+        QVERIFY(vault.setPassword(QStringLiteral("pw")).written());
+    }
+    const int before = int(fx.store().snapshots().size()); // the day's first save kept one
+    const QByteArray store = fileBytes(fx.testStore().location());
+    const QString backup = QFileInfo(fx.testStore().location()).absolutePath() + QStringLiteral("/../backup.conf");
+    QCOMPARE(run(fx, {QStringLiteral("backup"), backup}), 0);
+
+    if (step == QLatin1String("Clear List") || step == QLatin1String("tasks emptied")) {
+        fx.program().showTaskList(5);
+        auto *list = fx.window<TaskListWindow>(QStringLiteral("frm5"));
+        if (step == QLatin1String("tasks emptied"))
+            list->textBox(1)->clear();
+        ui::click(ui::child<QPushButton>(list, step == QLatin1String("Clear List") ? QStringLiteral("cmdclear")
+                                                                                   : QStringLiteral("cmdsave")));
+    } else if (step == QLatin1String("Clear All Tasks")) {
+        fx.start();
+        fx.boxes().answerNext(true);
+        ui::trigger(fx.window(QStringLiteral("frmMain")), QStringLiteral("mnuclear"));
+    } else if (step == QLatin1String("import")) {
+        QFile json(backup + QStringLiteral(".json"));
+        QVERIFY(json.open(QIODevice::WriteOnly));
+        json.write(listexchange::asJson({{dayListLayout(5), QList<TaskRow>(5)}}));
+        json.close();
+        QCOMPARE(run(fx, {QStringLiteral("import"), json.fileName()}), 0);
+    } else if (step == QLatin1String("restore")) {
+        fx.seed(taskSection(5), textKey(1), QStringLiteral("after the backup"));
+        QCOMPARE(run(fx, {QStringLiteral("restore"), backup}), 0);
+    } else {
+        PrivateVault vault(fx.store());
+        QCOMPARE(vault.enter(QStringLiteral("pw")).entry, PasswordGate::Entry::Opened);
+        QVERIFY(vault.startChange().written());
+    }
+
+    const QList<SettingsStore::Snapshot> snapshots = fx.store().snapshots();
+    QCOMPARE(snapshots.size(), before + 1);
+    QCOMPARE(snapshots.first().step, step);
+    // It puts back the store as it was before the step, and that restore
+    // can itself be taken back.
+    const QByteArray after = fileBytes(fx.testStore().location());
+    QCOMPARE(run(fx, {QStringLiteral("restore")}, {QStringLiteral("text"), false, 1}), 0);
+    if (step != QLatin1String("restore"))
+        QCOMPARE(fileBytes(fx.testStore().location()), store);
+    // (The middle of a password change holds a key in the clear, and is
+    // never kept: that restore stays.)
+    if (step == QLatin1String("password change"))
+        return;
+    QCOMPARE(run(fx, {QStringLiteral("restore")}, {QStringLiteral("text"), false, 1}), 0);
+    QCOMPARE(fileBytes(fx.testStore().location()), after);
+}
+
+void SnapshotsTest::theBoundsAreKept_data()
+{
+    QTest::addColumn<int>("storeSize");
+    QTest::newRow("1 KB store") << 1024;
+    QTest::newRow("2 MB store") << 2 * 1024 * 1024;
+}
+
+void SnapshotsTest::theBoundsAreKept()
+{
+    QFETCH(int, storeSize);
+    ProgramFixture fx;
+    if (!fx.testStore().followsChanges())
+        QSKIP("the registry keeps no snapshots");
+    fx.seed(taskSection(15), textKey(1), QString(storeSize, u's'));
+    // Snapshots of earlier days, as if made then: one a day is kept for 30 days.
+    QDir().mkpath(snapshotFolder(fx));
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int daysAgo : {1, 1, 2, 29, 31, 40}) {
+        QFile old(snapshotFolder(fx) + u'/'
+                  + now.addDays(-daysAgo).toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + QStringLiteral(" %1.conf").arg(daysAgo));
+        QVERIFY(old.open(QIODevice::WriteOnly | QIODevice::Append));
+        old.write("[Task3]\nText1=old\n");
+    }
+    for (int step = 0; step < 25; ++step) {
+        fx.seed(taskSection(7), textKey(1), QStringLiteral("step %1").arg(step));
+        QVERIFY(fx.store().apply({StoreChange::snapshot(QStringLiteral("step")), StoreChange::removeSection(taskSection(7))})
+                    .written());
+    }
+    const QDir folder(snapshotFolder(fx));
+    const QStringList kept = folder.entryList(QDir::Files);
+    qint64 total = 0, largest = 0;
+    for (const QString &name : kept) {
+        total += QFileInfo(folder.filePath(name)).size();
+        largest = std::max(largest, QFileInfo(folder.filePath(name)).size());
+    }
+    QVERIFY2(kept.size() <= Snapshots::newestKept + 3, qPrintable(kept.join(u',')));
+    QVERIFY(total <= std::max<qint64>(20 * largest, Snapshots::leastRoom));
+    // The newest of days 1 and 29 stay, unless the size bound took them; 31
+    // and 40 days back are gone, and so is day 1's older one.
+    QCOMPARE(kept.filter(QStringLiteral(" 31.conf")).size() + kept.filter(QStringLiteral(" 40.conf")).size(), 0);
+    QVERIFY(kept.filter(QStringLiteral(" 1.conf")).size() <= 1);
+    if (storeSize < 1024 * 1024)
+        QCOMPARE(kept.filter(QStringLiteral(" 29.conf")).size(), 1);
+    // The same lists as the newest snapshot holds (saved anew since, at
+    // another time) are not kept twice.
+    fx.seed(taskSection(7), textKey(1), QStringLiteral("step 24"));
+    QVERIFY(fx.store().apply({StoreChange::snapshot(QStringLiteral("step")), StoreChange::removeSection(taskSection(7))})
+                .written());
+    QCOMPARE(folder.entryList(QDir::Files), kept);
+}
+
+void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce()
+{
+    ProgramFixture fx;
+    if (!fx.testStore().followsChanges())
+        QSKIP("the registry keeps no snapshots");
+    fx.seed(taskSection(5), textKey(1), QStringLiteral("a task"));
+    fx.seed(taskSection(6), textKey(1), QStringLiteral("another"));
+    fx.start();
+    for (int list : {5, 6}) {
+        fx.program().showTaskList(list);
+        filefaults::failNext(filefaults::Call::Link, ENOSPC);
+        ui::click(ui::child<QPushButton>(fx.window(QStringLiteral("frm%1").arg(list)), QStringLiteral("cmdclear")));
+        QCOMPARE(fx.stored(taskSection(list), textKey(1)), QString());
+    }
+    QCOMPARE(fx.boxes().texts().filter(QStringLiteral("could not keep a snapshot")).size(), 1);
+    QVERIFY(fx.boxes().texts().first().contains(QStringLiteral("the disk is full")));
+}
+
+void SnapshotsTest::ctrlZRightAfterClearListOrTickAllTakesItBack_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("typedBetween");
+    QTest::newRow("Clear List") << "cmdclear" << false;
+    QTest::newRow("Tick All") << "cmdall" << false;
+    QTest::newRow("Clear List, then typing") << "cmdclear" << true;
+}
+
+void SnapshotsTest::ctrlZRightAfterClearListOrTickAllTakesItBack()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, typedBetween);
+    ProgramFixture fx;
+    fx.seed(taskSection(5), textKey(1), QStringLiteral("first"));
+    fx.seed(taskSection(5), tickKey(1), QStringLiteral("1"));
+    fx.seed(taskSection(5), textKey(3), QStringLiteral("third"));
+    fx.program().showTaskList(5);
+    auto *list = fx.window<TaskListWindow>(QStringLiteral("frm5"));
+    list->activateWindow();
+    QTRY_VERIFY(list->isActiveWindow());
+    ui::click(ui::child<QPushButton>(list, command));
+    if (typedBetween)
+        QTest::keyClicks(list->textBox(2), QStringLiteral("new"));
+    QTest::keyClick(list->focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    if (typedBetween) {
+        QCOMPARE(list->textBox(1)->text(), QString()); // the clear stays; the typing was taken back
+        return;
+    }
+    QCOMPARE(list->textBox(1)->text(), QStringLiteral("first"));
+    QVERIFY(list->tickBox(1)->isChecked());
+    QCOMPARE(list->textBox(3)->text(), QStringLiteral("third"));
+    QVERIFY(!list->tickBox(3)->isChecked());
+    // Unsaved: Clear List's removal stays in the store until the next save.
+    QCOMPARE(fx.stored(taskSection(5), textKey(1)), command == QLatin1String("cmdclear") ? QString() : QStringLiteral("first"));
+    // A second Ctrl+Z does nothing.
+    QTest::keyClick(list->focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(list->textBox(3)->text(), QStringLiteral("third"));
+    QVERIFY(list->tickBox(1)->isChecked());
+}
+
+QTEST_MAIN(SnapshotsTest)
+#include "tst_snapshots.moc"
