@@ -33,6 +33,9 @@ public:
     QString filePath() const { return m_path; }
     // How long a write waits for another copy of the program to finish its own.
     void setLockWait(int milliseconds) { m_lockWaitMs = milliseconds; }
+    // Whether snapshots are kept before steps that take text away (they are,
+    // but for a benchmark's floor).
+    void setKeepsSnapshots(bool keeps) { m_keepsSnapshots = keeps; }
     // How many copies of each kind the store keeps beside it (damaged, replaced by a restore).
     static constexpr int keptCopies = 5;
 
@@ -110,4 +113,5 @@ private:
     std::unique_ptr<QTimer> m_settle;
     bool m_mergedUnseen = false;
     bool m_snapshotFailureTold = false;
+    bool m_keepsSnapshots = true;
 };

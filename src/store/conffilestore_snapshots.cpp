@@ -38,7 +38,8 @@ void ConfFileStore::keepSnapshot(StoreFolder &folder, const IniDocument &before,
     // A store holding a data key in the clear (a password change half done)
     // is never kept: that key opens only what the change needs, for as long
     // as it needs it.
-    if (folder.stampOf(m_name).size < 0 || before.find(storekeys::unfinishedChangeSection, storekeys::dataKeyKey))
+    if (!m_keepsSnapshots || folder.stampOf(m_name).size < 0
+        || before.find(storekeys::unfinishedChangeSection, storekeys::dataKeyKey))
         return;
     Snapshots snapshots(m_folder);
     if (step.isEmpty() && tookTextAway(before, after))

@@ -9,6 +9,7 @@ namespace {
 
 const QString stampFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
 const QString suffix = QStringLiteral(".conf");
+constexpr qint64 comparedUpTo = 1024 * 1024;
 
 // The bytes without the times of saving: two versions that differ in those
 // alone hold the same lists.
@@ -20,6 +21,34 @@ QByteArrayView withoutTimes(QByteArrayView bytes, QByteArray &rest)
     const qsizetype end = bytes.indexOf("\n[", start + 1);
     rest = bytes.first(start).toByteArray() + (end < 0 ? QByteArray() : bytes.sliced(end).toByteArray());
     return rest;
+}
+
+// The time a name starts with, "yyyyMMdd-HHmmss-zzz"; read by hand, as
+// every save that keeps a snapshot reads every name.
+QDateTime timeOf(const QString &name)
+{
+    int digits[17] = {};
+    int n = 0;
+    for (qsizetype i = 0; i < stampFormat.size() && i < name.size(); ++i) {
+        if (stampFormat[i] == u'-') {
+            if (name[i] != u'-')
+                return {};
+        } else if (name[i] >= u'0' && name[i] <= u'9' && n < 17) {
+            digits[n++] = name[i].unicode() - u'0';
+        } else {
+            return {};
+        }
+    }
+    const auto number = [&](int from, int count) {
+        int value = 0;
+        for (int i = from; i < from + count; ++i)
+            value = value * 10 + digits[i];
+        return value;
+    };
+    if (n != 17)
+        return {};
+    return QDateTime(QDate(number(0, 4), number(4, 2), number(6, 2)),
+                     QTime(number(8, 2), number(10, 2), number(12, 2), number(14, 3)));
 }
 
 } // namespace
@@ -36,8 +65,9 @@ QList<Snapshots::Entry> Snapshots::entries() const
     if (!folder.open(m_path, false))
         return found;
     for (const QString &name : folder.names({})) {
-        const QDateTime when = QDateTime::fromString(name.left(stampFormat.size()), stampFormat);
-        if (when.isValid() && name.endsWith(suffix) && name.size() > stampFormat.size() + 1)
+        const QDateTime when = name.endsWith(suffix) && name.size() > stampFormat.size() + 1 ? timeOf(name)
+                                                                                            : QDateTime();
+        if (when.isValid())
             found.prepend({name, when, name.sliced(stampFormat.size() + 1).chopped(suffix.size())});
     }
     return found;
@@ -67,17 +97,18 @@ bool Snapshots::keep(StoreFolder &storeFolder, const QString &storeName, const Q
         m_error = folder.error();
         return false;
     }
-    folder.removeLeftoverScratches();
     const StoreFolder::Stamp store = storeFolder.stampOf(storeName);
     if (store.size < 0)
         return true; // nothing saved yet: nothing to take back
     const QList<Entry> all = entries();
     if (!all.isEmpty()) {
-        // The newest one already holds these lists: kept once.
+        // The newest one already holds these lists: kept once. Compared
+        // byte for byte only up to a size where reading both costs nothing
+        // a user would notice; a larger twin is a copy too many, no loss.
         const StoreFolder::Stamp newest = folder.stampOf(all.first().name);
         if (newest.sameFile(store))
             return true;
-        if (newest.size == store.size) {
+        if (newest.size == store.size && store.size <= comparedUpTo) {
             QByteArray mine, theirs;
             if (withoutTimes(read(all.first()).bytes, theirs) == withoutTimes(storeFolder.read(storeName).bytes, mine))
                 return true;
@@ -88,6 +119,7 @@ bool Snapshots::keep(StoreFolder &storeFolder, const QString &storeName, const Q
     bool kept = storeFolder.linkInto(storeName, folder, name);
     if (!kept && (storeFolder.error() == EXDEV || storeFolder.error() == EPERM || storeFolder.error() == EMLINK)) {
         // A file system without hard links: the bytes, written the store's way.
+        folder.removeLeftoverScratches();
         const StoreFolder::ReadResult bytes = storeFolder.read(storeName);
         const QString scratch = bytes.status == StoreFolder::ReadResult::Status::Read ? folder.writeScratch(bytes.bytes)
                                                                                        : QString();
@@ -99,13 +131,12 @@ bool Snapshots::keep(StoreFolder &storeFolder, const QString &storeName, const Q
         m_error = storeFolder.error();
     }
     if (kept)
-        prune(folder, now, store.size);
+        prune(folder, QList<Entry>{{name, now.toLocalTime(), step}} + all, now, store.size);
     return kept;
 }
 
-void Snapshots::prune(StoreFolder &folder, const QDateTime &now, qint64 storeSize) const
+void Snapshots::prune(StoreFolder &folder, const QList<Entry> &all, const QDateTime &now, qint64 storeSize) const
 {
-    QList<Entry> all = entries(); // newest first
     QSet<QString> kept;
     QSet<QDate> days;
     for (qsizetype i = 0; i < all.size(); ++i) {

@@ -45,7 +45,8 @@ public:
     StoreFolder::ReadResult read(const Entry &entry) const;
 
 private:
-    void prune(StoreFolder &folder, const QDateTime &now, qint64 storeSize) const;
+    // The entries newest first, the one just kept among them.
+    void prune(StoreFolder &folder, const QList<Entry> &all, const QDateTime &now, qint64 storeSize) const;
 
     QString m_path;
     int m_error = 0;

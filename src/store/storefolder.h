@@ -90,7 +90,7 @@ public:
     void remove(const QString &name);
     bool sync();
     // A second name for a file, in another folder on the same disk, never
-    // over anything (a snapshot of the store); then that folder synced.
+    // over anything (a snapshot of the store).
     bool linkInto(const QString &name, StoreFolder &other, const QString &newName);
     // The names in the folder that start with the prefix, sorted.
     QStringList names(const QString &prefix) const;

@@ -161,11 +161,12 @@ void SnapshotsTest::theBoundsAreKept()
     if (storeSize < 1024 * 1024)
         QCOMPARE(kept.filter(QStringLiteral(" 29.conf")).size(), 1);
     // The same lists as the newest snapshot holds (saved anew since, at
-    // another time) are not kept twice.
+    // another time) are not kept twice (compared up to 1 MB).
     fx.seed(taskSection(7), textKey(1), QStringLiteral("step 24"));
     QVERIFY(fx.store().apply({StoreChange::snapshot(QStringLiteral("step")), StoreChange::removeSection(taskSection(7))})
                 .written());
-    QCOMPARE(folder.entryList(QDir::Files), kept);
+    if (storeSize < 1024 * 1024)
+        QCOMPARE(folder.entryList(QDir::Files), kept);
 }
 
 void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce()
