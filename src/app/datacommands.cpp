@@ -1,9 +1,9 @@
 #include "datacommands.h"
 
-#include "lists/listexchange.h"
+#include "app/listexchange.h"
 #include "platform/files.h"
 #include "private/privatevault.h"
-#include "store/settingsstore.h"
+#include "store/settings.h"
 #include "store/storekeys.h"
 
 #include <QCoreApplication>
@@ -58,7 +58,7 @@ constexpr qint64 backupLimit = 64 * 1024 * 1024;
 // Opens the private list with the password typed now; why not, when not.
 QString openPrivateList(PrivateVault &vault, const SettingsStore &store, const AskPassword &askPassword)
 {
-    if (store.read(storekeys::passwordSection, storekeys::passwordKey).isEmpty())
+    if (!settings::passwordIsSet(store))
         return tr("the private list has no password yet");
     const std::optional<QString> password = askPassword();
     if (!password || password->isEmpty())

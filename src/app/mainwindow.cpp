@@ -1,14 +1,14 @@
 #include "mainwindow.h"
 
-#include "app/navigation.h"
-#include "app/windowkit.h"
+#include "kit/navigation.h"
+#include "kit/windowkit.h"
 #include "forms/controls.h"
 #include "forms/look.h"
 #include "forms/messageboxes.h"
 #include "forms/twips.h"
 #include "lists/listlayouts.h"
 #include "platform/desktop.h"
-#include "store/settingsstore.h"
+#include "store/settings.h"
 #include "store/storekeys.h"
 
 #include <QCheckBox>
@@ -57,9 +57,6 @@ constexpr SizeRow sizeRows[] = {
     {.tasks = 15, .box = "Check12", .boxLeft = 2160, .boxTop = 2670, .labelIndex = 7, .labelLeft = 2520, .labelTop = 2670,
      .labelWidth = 885},
 };
-
-// The lists the auto-load choice can open at start.
-constexpr int autoLoadSizes[] = {5, 10, 13, 15};
 
 const QColor okFace(214, 209, 194);
 
@@ -208,15 +205,6 @@ void MainWindow::formLoad()
     autoLoadDispatch();
 }
 
-int MainWindow::autoLoadList(const QString &storedChoice)
-{
-    for (const int tasks : autoLoadSizes) {
-        if (storedChoice == QString::number(tasks))
-            return tasks;
-    }
-    return 0;
-}
-
 void MainWindow::autoLoadDispatch()
 {
     m_dispatchOpenedList = false;
@@ -224,12 +212,12 @@ void MainWindow::autoLoadDispatch()
         m_dispatchOpenedList = true; // already on screen, opened by start-up
         return;
     }
-    const QString choice = m_kit.store.read(storekeys::autoLoadSection, storekeys::autoLoadKey);
-    if (choice.isEmpty() || choice == QLatin1String("none")) {
+    const settings::StartList choice = settings::startList(m_kit.store);
+    if (choice == settings::StartList::Unset || choice == settings::StartList::None) {
         showForm();
         return;
     }
-    if (const int tasks = autoLoadList(choice)) {
+    if (const int tasks = settings::tasksOf(choice)) {
         m_kit.navigation.showTaskList(tasks);
         hide();
         m_dispatchOpenedList = true;
@@ -242,8 +230,7 @@ void MainWindow::autoLoadDispatch()
 // goes on with them until the last one closes.
 void MainWindow::formUnload()
 {
-    const QString reminder = m_kit.store.read(storekeys::reminderSection, storekeys::reminderKey);
-    if (reminder == storekeys::reminderOff) {
+    if (settings::reminderOff(m_kit.store)) {
         if (!m_kit.navigation.anyOtherWindowShown(this))
             m_kit.navigation.endProgram();
         return;
@@ -267,7 +254,7 @@ void MainWindow::clearAllTasks()
 
 void MainWindow::resetAutoLoad()
 {
-    if (!m_kit.written(m_kit.store.write(storekeys::reminderSection, storekeys::reminderKey, QString()),
+    if (!m_kit.written(m_kit.store.apply({settings::reminderWritten(false)}),
                        tr("The reminder could not be switched on again.")))
         return;
     m_kit.navigation.resetExitReminderChoice();

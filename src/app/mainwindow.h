@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/windowkit.h"
+#include "kit/windowkit.h"
 #include "forms/form.h"
 
 #include <QList>
@@ -23,9 +23,6 @@ public:
     // listOpenedAtStart: start-up has opened the stored choice's list itself,
     // so this window's load takes that as its dispatch and stays hidden.
     MainWindow(const WindowKit &kit, Desktop &desktop, bool listOpenedAtStart = false);
-
-    // The list a stored auto-load choice opens: 5, 10, 13 or 15; 0 for none.
-    static int autoLoadList(const QString &storedChoice);
 
     // Whether the last dispatch opened a list and hid this window.
     bool dispatchOpenedList() const { return m_dispatchOpenedList; }

@@ -10,8 +10,9 @@
 #include "platform/desktop.h"
 #include "private/passwordcreatewindow.h"
 #include "private/passwordentrywindow.h"
+#include "private/privatelistlayout.h"
 #include "store/settingsstore.h"
-#include "store/storekeys.h"
+#include "store/settings.h"
 
 #include <QCoreApplication>
 
@@ -68,8 +69,7 @@ void Program::start()
     // A list the stored choice opens goes on screen first; the main window,
     // which is hidden then, is built right after, before anything can ask
     // for it, and takes that list as its dispatch.
-    const int autoLoaded =
-        MainWindow::autoLoadList(store().read(storekeys::autoLoadSection, storekeys::autoLoadKey));
+    const int autoLoaded = settings::tasksOf(settings::startList(store()));
     if (autoLoaded && !hasEnded()) {
         showTaskList(autoLoaded);
         desktop().flush();
@@ -92,9 +92,11 @@ void Program::showTaskList(int tasks)
         m_forms.show(layout->formName);
 }
 
+// The list takes the place of the password entry window that opened it.
 void Program::showPrivateList()
 {
     m_forms.show(privateListLayout().formName);
+    closePasswordEntry();
 }
 
 void Program::showPasswordEntry()

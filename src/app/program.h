@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/navigation.h"
-#include "app/windowkit.h"
+#include "kit/navigation.h"
+#include "kit/windowkit.h"
 #include "forms/formregistry.h"
 #include "lists/liststorage.h"
 #include "private/privatevault.h"
@@ -71,7 +71,7 @@ public:
 
     void showPrivateList() override;
     void showPasswordEntry() override;
-    void closePasswordEntry() override;
+    void closePasswordEntry();
     void showPasswordCreation() override;
     void showAbout() override;
     void showExitReminder() override;

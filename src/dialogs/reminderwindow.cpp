@@ -1,11 +1,11 @@
 #include "reminderwindow.h"
 
-#include "app/navigation.h"
+#include "kit/navigation.h"
 #include "forms/controls.h"
 #include "forms/look.h"
 #include "forms/messageboxes.h"
 #include "store/settingsstore.h"
-#include "store/storekeys.h"
+#include "store/settings.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -23,7 +23,7 @@ struct OptionRow
     const char *caption;
     int labelTop, labelWidth, labelHeight;
     const char *tip;
-    const char *value;
+    settings::StartList choice;
 };
 
 // Option5 first: it is the first looked at when OK stores the choice. The
@@ -32,20 +32,20 @@ struct OptionRow
 
 constexpr OptionRow optionRows[] = {
     {.button = "Option5", .buttonTop = 360, .buttonWidth = 225, .buttonHeight = 225, .label = "Label5",
-     .caption = TEXT("None"), .labelTop = 360, .labelWidth = 435, .labelHeight = 225, .tip = nullptr, .value = "none"},
+     .caption = TEXT("None"), .labelTop = 360, .labelWidth = 435, .labelHeight = 225, .tip = nullptr, .choice = settings::StartList::None},
     {.button = "Option1", .buttonTop = 660, .buttonWidth = 255, .buttonHeight = 195, .label = "Label1",
      .caption = TEXT("5 Tasks"), .labelTop = 630, .labelWidth = 615, .labelHeight = 195,
      .tip = TEXT("Replaces each character by its preceeding letter in the aplhabet (a becomes b, f becomes g)"),
-     .value = "5"},
+     .choice = settings::StartList::Five},
     {.button = "Option2", .buttonTop = 930, .buttonWidth = 255, .buttonHeight = 195, .label = "Label2",
      .caption = TEXT("10 Tasks"), .labelTop = 900, .labelWidth = 675, .labelHeight = 195,
-     .tip = TEXT("Reverses the text"), .value = "10"},
+     .tip = TEXT("Reverses the text"), .choice = settings::StartList::Ten},
     {.button = "Option3", .buttonTop = 1170, .buttonWidth = 255, .buttonHeight = 195, .label = "Label3",
      .caption = TEXT("13 Tasks"), .labelTop = 1170, .labelWidth = 915, .labelHeight = 255,
-     .tip = TEXT("Every 2 consequetive characters switch places"), .value = "13"},
+     .tip = TEXT("Every 2 consequetive characters switch places"), .choice = settings::StartList::Thirteen},
     {.button = "Option4", .buttonTop = 1470, .buttonWidth = 255, .buttonHeight = 195, .label = "Label4",
      .caption = TEXT("15 Tasks"), .labelTop = 1470, .labelWidth = 855, .labelHeight = 195,
-     .tip = TEXT("Every character is mapped to a hidden character and then replaced!"), .value = "15"},
+     .tip = TEXT("Every character is mapped to a hidden character and then replaced!"), .choice = settings::StartList::Fifteen},
 };
 
 
@@ -90,7 +90,7 @@ void ReminderWindow::buildControls()
                                       row.labelTop, row.labelWidth, row.labelHeight);
         if (row.tip)
             label->setToolTip(tr(row.tip));
-        m_options << Option{button, QString::fromLatin1(row.value)};
+        m_options << Option{button, row.choice};
     }
     auto *ok = controls::button(frame, QStringLiteral("cmdquit"), tr("&OK"), 2400, 1530, 915, 315);
     connect(ok, &QPushButton::clicked, this, &ReminderWindow::confirm);
@@ -115,14 +115,14 @@ void ReminderWindow::resetChoice()
 
 void ReminderWindow::formLoad()
 {
-    showChoice(m_kit.store.read(storekeys::autoLoadSection, storekeys::autoLoadKey));
+    showChoice(settings::startList(m_kit.store));
 }
 
-void ReminderWindow::showChoice(const QString &stored)
+void ReminderWindow::showChoice(settings::StartList stored)
 {
     m_shownChoice = stored;
     const auto shown = std::find_if(m_options.cbegin(), m_options.cend(),
-                                    [&](const Option &option) { return option.value == stored; });
+                                    [&](const Option &option) { return option.choice == stored; });
     // Nothing stored, or any other text, leaves the group without a selection.
     if (shown != m_options.cend()) {
         shown->button->setChecked(true); // the group lets the others go
@@ -133,20 +133,20 @@ void ReminderWindow::showChoice(const QString &stored)
     m_shownSelection = selectedChoice();
 }
 
-QString ReminderWindow::selectedChoice() const
+settings::StartList ReminderWindow::selectedChoice() const
 {
     for (const Option &option : std::as_const(m_options)) {
         if (option.button->isChecked())
-            return option.value;
+            return option.choice;
     }
-    return {};
+    return settings::StartList::Unset;
 }
 
 // The stored choice changed elsewhere: shown, unless the user has picked
 // another one here meanwhile.
 void ReminderWindow::followStore()
 {
-    const QString stored = m_kit.store.read(storekeys::autoLoadSection, storekeys::autoLoadKey);
+    const settings::StartList stored = settings::startList(m_kit.store);
     if (stored != m_shownChoice && selectedChoice() == m_shownSelection)
         showChoice(stored);
 }
@@ -156,12 +156,11 @@ void ReminderWindow::confirm()
     QList<StoreChange> changes;
     for (const Option &option : std::as_const(m_options)) {
         if (option.button->isChecked()) {
-            changes << StoreChange::write(storekeys::autoLoadSection, storekeys::autoLoadKey, option.value);
+            changes << settings::startListWritten(option.choice);
             break;
         }
     }
-    changes << StoreChange::write(storekeys::reminderSection, storekeys::reminderKey,
-                                  m_noShow->isChecked() ? storekeys::reminderOff : QString());
+    changes << settings::reminderWritten(m_noShow->isChecked());
     m_kit.written(m_kit.store.apply(changes),
                   tr("Your choice could not be saved, so nothing changes at the next start."));
     m_kit.navigation.endProgram();

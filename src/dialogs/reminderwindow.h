@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/windowkit.h"
+#include "kit/windowkit.h"
+#include "store/settings.h"
 #include "forms/form.h"
 
 #include <QList>
@@ -32,19 +33,19 @@ private:
     struct Option
     {
         QRadioButton *button;
-        QString value; // what is stored for it
+        settings::StartList choice;
     };
 
     void buildControls();
     void unselect(QRadioButton *button);
-    void showChoice(const QString &stored);
-    // What is stored for the selected option; nothing when none is.
-    QString selectedChoice() const;
+    void showChoice(settings::StartList stored);
+    // The selected option's choice; Unset when none is selected.
+    settings::StartList selectedChoice() const;
     void confirm();
 
     WindowKit m_kit;
     QList<Option> m_options; // Option5 ("none") first, then Option1 to Option4
     QCheckBox *m_noShow = nullptr;
-    QString m_shownChoice;    // as stored when last shown
-    QString m_shownSelection; // what that showed selected
+    settings::StartList m_shownChoice = settings::StartList::Unset;    // as stored when last shown
+    settings::StartList m_shownSelection = settings::StartList::Unset; // what that showed selected
 };

@@ -70,24 +70,3 @@ const ListLayout *dayListLayout(int tasks)
     }
     return nullptr;
 }
-
-const ListLayout &privateListLayout()
-{
-    static const ListLayout row = [] {
-        ListLayout r = *dayListLayout(5);
-        r.formName = QStringLiteral("frmpriva2");
-        r.caption = CAPTION("My Private Tarnbook!");
-        r.section = storekeys::privateSection;
-        r.clientHeight = 2880;
-        r.printLeft = 570;
-        r.saveLeft = 1350;
-        r.clearLeft = 2190;
-        r.frameLeft = 480;
-        r.frameColour = F::White;
-        r.headerLeft = 420;
-        r.masksDoneTasks = true;
-        r.closesPasswordEntry = true;
-        return r;
-    }();
-    return row;
-}

@@ -5,8 +5,9 @@
 #include <span>
 
 // What sets one task list window apart from another: the twelve day lists
-// and the private list are one window class driven by these rows. Lengths are
-// in twips.
+// and the private list are one window class driven by these rows, data only
+// (what a list does differently comes with its storage). Lengths are in
+// twips.
 struct ListLayout
 {
     enum class Placement { Centred, TopLeftCorner };
@@ -25,13 +26,8 @@ struct ListLayout
     int headerWidth = 1995;
     int backgroundHeight = 408; // pixels
     int secondTickHeight = 195;
-    // The private list: a ticked task shows one "*" per character.
-    bool masksDoneTasks = false;
-    // The private list replaces the password entry window as it loads.
-    bool closesPasswordEntry = false;
 };
 
 std::span<const ListLayout> dayListLayouts();
 // The day list of that many tasks (every size but 4 from 3 to 15), or none.
 const ListLayout *dayListLayout(int tasks);
-const ListLayout &privateListLayout();

@@ -1,6 +1,6 @@
 #include "tasklistwindow.h"
 
-#include "app/navigation.h"
+#include "kit/navigation.h"
 #include "forms/controls.h"
 #include "forms/look.h"
 #include "forms/messageboxes.h"
@@ -126,8 +126,6 @@ void TaskListWindow::buildControls()
 
 void TaskListWindow::formLoad()
 {
-    if (m_layout.closesPasswordEntry)
-        m_kit.navigation.closePasswordEntry();
     const LoadedList list = m_storage.load(taskCount());
     for (int row = 1; row <= taskCount(); ++row)
         textBox(row)->setText(list.rows[row - 1].text);
@@ -149,9 +147,9 @@ void TaskListWindow::applyTickLook(int row)
     const bool done = tickBox(row)->isChecked();
     text->setEnabled(!done);
     controls::setBackground(text, done ? doneLook : openLook);
-    if (m_layout.masksDoneTasks) {
-        if (m_storage.holdsSecrets())
-            controls::wipeShownText(text); // the box draws the stars from a new copy
+    // A secret task, once done, shows one "*" a character.
+    if (m_storage.holdsSecrets()) {
+        controls::wipeShownText(text); // the box draws the stars from a new copy
         text->setEchoMode(done ? QLineEdit::Password : QLineEdit::Normal);
     }
 }

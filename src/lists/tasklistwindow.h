@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/windowkit.h"
+#include "kit/windowkit.h"
 #include "forms/form.h"
 #include "lists/listlayouts.h"
 #include "lists/liststorage.h"

@@ -1,6 +1,6 @@
 #include "notewindow.h"
 
-#include "app/navigation.h"
+#include "kit/navigation.h"
 #include "forms/controls.h"
 #include "forms/messageboxes.h"
 #include "platform/desktop.h"

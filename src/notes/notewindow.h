@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/windowkit.h"
+#include "kit/windowkit.h"
 #include "forms/form.h"
 
 class Desktop;

@@ -1,6 +1,6 @@
 #include "passwordcreatewindow.h"
 
-#include "app/navigation.h"
+#include "kit/navigation.h"
 #include "forms/controls.h"
 #include "forms/look.h"
 #include "forms/messageboxes.h"

@@ -3,7 +3,7 @@
 #include "platform/secretmemory.h"
 #include "private/passwordhash.h"
 #include "private/vaultformat.h"
-#include "store/settingsstore.h"
+#include "store/settings.h"
 #include "store/storekeys.h"
 
 #include <QCoreApplication>
@@ -261,7 +261,7 @@ StoreResult PrivateVault::startChange()
 StoreResult PrivateVault::setPassword(const QString &password)
 {
     close();
-    if (!m_store.read(passwordSection, passwordKey).isEmpty())
+    if (settings::passwordIsSet(m_store))
         return refused(tr("A password was set meanwhile, by another copy of Velmorwick. Open the private list with "
                           "that password."));
     Key gapKey = vaultformat::fromBareKey(m_store.read(unfinishedChangeSection, dataKeyKey));

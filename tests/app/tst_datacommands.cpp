@@ -1,6 +1,6 @@
 // export, import, backup and restore, run as the user runs them: the real
 // program without a display, on a store of its own.
-#include "lists/listexchange.h"
+#include "app/listexchange.h"
 #include "private/privatevault.h"
 #include "store/conffilestore.h"
 #include "store/storekeys.h"

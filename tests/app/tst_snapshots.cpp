@@ -2,7 +2,7 @@
 // before it, bounded; restore --snapshot; Ctrl+Z in a list window right after
 // Clear List or Tick All.
 #include "app/datacommands.h"
-#include "lists/listexchange.h"
+#include "app/listexchange.h"
 #include "lists/tasklistwindow.h"
 #include "private/privatevault.h"
 #include "store/conffilestore.h"

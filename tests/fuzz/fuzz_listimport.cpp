@@ -1,6 +1,6 @@
 // Any bytes as an import file: never a crash, and whatever is accepted comes
 // back the same through export and import again.
-#include "lists/listexchange.h"
+#include "app/listexchange.h"
 
 #include <cstdint>
 #include <cstdlib>

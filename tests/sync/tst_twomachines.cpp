@@ -2,7 +2,7 @@
 // step over loopback (no discovery, relays, NAT or usage reports): the
 // program's commands on each side, and an open window on one of them.
 #include "app/program.h"
-#include "lists/listexchange.h"
+#include "app/listexchange.h"
 #include "lists/tasklistwindow.h"
 #include "private/privatevault.h"
 #include "store/conffilestore.h"

@@ -2,7 +2,7 @@
 
 #include "forms/messageboxes.h"
 #include "store/settingsstore.h"
-#include "store/storekeys.h"
+#include "store/settings.h"
 
 #include <QObject>
 
@@ -20,5 +20,5 @@ bool WindowKit::written(const StoreResult &result, const QString &whatDidNotHapp
 
 bool WindowKit::passwordIsSet() const
 {
-    return !store.read(storekeys::passwordSection, storekeys::passwordKey).isEmpty();
+    return settings::passwordIsSet(store);
 }

@@ -15,8 +15,6 @@ public:
     // The private list itself, once the password was typed.
     virtual void showPrivateList() = 0;
     virtual void showPasswordEntry() = 0;
-    // Loaded as the private list loads: the entry window it replaces.
-    virtual void closePasswordEntry() = 0;
     virtual void showPasswordCreation() = 0;
     virtual void showAbout() = 0;
     virtual void showExitReminder() = 0;

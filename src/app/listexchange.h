@@ -2,6 +2,7 @@
 
 #include "lists/listlayouts.h"
 #include "lists/liststorage.h"
+#include "private/privatelistlayout.h"
 
 #include <QByteArray>
 #include <QList>
