@@ -283,7 +283,9 @@ void MainWindow::changePassword()
     if (m_kit.passwordIsSet()) {
         m_kit.navigation.showPasswordEntry();
     } else {
-        m_kit.store.removeSection(storekeys::passwordSection); // an empty value may still be there
+        // An empty value may still be there. Not acted on: what the window
+        // goes on to do needs no password section, and it asks to create one.
+        (void)m_kit.store.removeSection(storekeys::passwordSection);
         m_kit.navigation.showPasswordCreation();
     }
     unload();

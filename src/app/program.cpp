@@ -26,6 +26,9 @@ Program::Program(const Services &services)
     , m_vault(services.store)
 {
     const auto tell = [this](const QString &message) { boxes().inform(message, QStringLiteral("Velmorwick")); };
+    // A window's write waits a moment at most for another copy's, then says
+    // so at once: the window never freezes.
+    store().setLockPatience(100);
     store().setProblemReporter(tell);
     m_vault.setProblemReporter(tell);
     // The program never lingers with nothing on screen.

@@ -59,46 +59,53 @@ bool PasswordEntryWindow::eventFilter(QObject *watched, QEvent *event)
     return Form::eventFilter(watched, event);
 }
 
+namespace {
+
+using Entry = PasswordGate::Entry;
+
+// What the user is told when an entry does not open the list, "%1" standing
+// for the reason the gate gives.
+struct Refusal
+{
+    Entry entry;
+    const char *text;
+};
+
+constexpr Refusal refusals[] = {
+    {Entry::Wrong, QT_TRANSLATE_NOOP("PasswordEntryWindow", "Wrong password, please try again")},
+    {Entry::TooCostly,
+     QT_TRANSLATE_NOOP("PasswordEntryWindow", "The stored password cannot be checked: it asks for far more work than "
+                                              "Velmorwick ever sets, so the settings file may have been altered.")},
+    {Entry::CannotCheck, QT_TRANSLATE_NOOP("PasswordEntryWindow", "The password cannot be checked: %1. Nothing was "
+                                                                  "changed.")},
+    {Entry::NotSaved, QT_TRANSLATE_NOOP("PasswordEntryWindow", "The private list could not be opened, because it "
+                                                               "could not be saved encrypted. %1")},
+};
+
+} // namespace
+
 bool PasswordEntryWindow::typedPasswordIsRight()
 {
     const QString typed = m_password->text();
-    if (typed.isEmpty()) {
-        m_kit.boxes.inform(tr("Password field cannot be blank"), tr("Error!"));
-        m_password->setFocus();
-        return false;
+    QString refusal = tr("Password field cannot be blank");
+    if (!typed.isEmpty()) {
+        const PasswordGate::EntryResult result = m_gate.enter(typed);
+        if (result.entry == Entry::Opened)
+            return true;
+        for (const Refusal &row : refusals) {
+            if (row.entry == result.entry)
+                refusal = tr(row.text).replace(QStringLiteral("%1"), result.reason);
+        }
     }
-    const PasswordGate::EntryResult result = m_gate.enter(typed);
-    switch (result.entry) {
-    case PasswordGate::Entry::Opened:
-        return true;
-    case PasswordGate::Entry::TooCostly:
-        m_kit.boxes.inform(tr("The stored password cannot be checked: it asks for far more work "
-                              "than Velmorwick ever sets, so the settings file may have been altered."),
-                           tr("Error!"));
-        m_password->setFocus();
-        return false;
-    case PasswordGate::Entry::CannotCheck:
-        m_kit.boxes.inform(tr("The password cannot be checked: %1. Nothing was changed.").arg(result.reason),
-                           tr("Error!"));
-        m_password->setFocus();
-        return false;
-    case PasswordGate::Entry::NotSaved:
-        m_kit.boxes.inform(tr("The private list could not be opened, because it could not be saved encrypted. %1")
-                               .arg(result.reason),
-                           tr("Error!"));
-        m_password->setFocus();
-        return false;
-    case PasswordGate::Entry::Wrong:
-        break;
-    }
-    m_kit.boxes.inform(tr("Wrong password, please try again"), tr("Error!"));
+    // Every refusal: said, and the box has the keyboard for the next try.
+    m_kit.boxes.inform(refusal, tr("Error!"));
     m_password->setFocus();
     return false;
 }
 
 void PasswordEntryWindow::openPrivateList()
 {
-    // The private list closes this window as it loads.
+    // The private list takes this window's place.
     if (typedPasswordIsRight())
         m_kit.navigation.showPrivateList();
 }

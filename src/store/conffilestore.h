@@ -31,8 +31,7 @@ public:
     ~ConfFileStore() override;
 
     QString filePath() const { return m_path; }
-    // How long a write waits for another copy of the program to finish its own.
-    void setLockWait(int milliseconds) { m_lockWaitMs = milliseconds; }
+    void setLockPatience(int milliseconds) override { m_lockWaitMs = milliseconds; }
     // Whether snapshots are kept before steps that take text away (they are,
     // but for a benchmark's floor).
     void setKeepsSnapshots(bool keeps) { m_keepsSnapshots = keeps; }

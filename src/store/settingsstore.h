@@ -85,6 +85,11 @@ public:
         Q_UNUSED(key);
     }
 
+    // How long a write waits for another copy of the program to finish its
+    // own before it is refused with the reason. Windows wait no longer than
+    // no one notices, so that a window never freezes; a command may wait.
+    virtual void setLockPatience(int milliseconds) { Q_UNUSED(milliseconds); }
+
     // Calls back from the event loop, within a second, whenever what is
     // stored changes on disk by another hand: another copy of the program,
     // one of its commands, a file-sync engine. Its own writes do not count.

@@ -285,7 +285,7 @@ void DataCommandsTest::anImportWhileAnotherCopySavesLosesNothing()
                                               .arg(QStringLiteral(VELMORWICK_BINARY), json.fileName())});
     QVERIFY(imports->waitForStarted());
     ConfFileStore store(storePath());
-    store.setLockWait(10000);
+    store.setLockPatience(10000);
     int saves = 0;
     QList<TaskRow> lastSaved;
     while (imports->state() == QProcess::Running || saves < 20) {

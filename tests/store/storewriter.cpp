@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
     }
     if (args.size() >= 6 && args[1] == QLatin1String("keys")) {
         ConfFileStore store(args[2]);
-        store.setLockWait(30000);
+        store.setLockPatience(30000);
         const int count = args[5].toInt();
         for (int k = 1; k <= count; ++k) {
             if (!store.write(args[3], args[4] + QString::number(k), QString::number(k)).written())

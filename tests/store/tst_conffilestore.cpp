@@ -460,7 +460,7 @@ void ConfFileStoreTest::storeHeldByAnotherWriterRefusesAfterAShortWait()
     const int other = ::open(QFile::encodeName(m_path + QStringLiteral(".lock")).constData(), O_RDWR | O_CLOEXEC);
     QVERIFY(other >= 0);
     QCOMPARE(::flock(other, LOCK_EX | LOCK_NB), 0);
-    store->setLockWait(100);
+    store->setLockPatience(100);
     const StoreResult result = store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("new"));
     QCOMPARE(result.status, StoreResult::Status::Refused);
     QCOMPARE(ConfFileStore(m_path).read(QStringLiteral("Task5"), QStringLiteral("Text1")), QStringLiteral("old"));
