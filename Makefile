@@ -16,12 +16,13 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsodium-dev libxc
 # ... what make package needs to compute the package's dependencies and to
 # check the menu entry and the metadata.
 PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream
-# ... and what make windows needs: the mingw-w64 cross compiler, Wine, and the
+# ... and what make windows needs: the mingw-w64 cross compiler, Wine, NSIS
+# for the installer (Debian's nsis: makensis builds Windows installers here), and the
 # tools that build Qt's and libsodium's Debian sources (fetched with
 # apt-get source, which needs deb-src entries: tools/apt-deb-src.sh copies
 # the machine's own deb entries of its release).
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64 ninja-build autoconf automake libtool dpkg-dev \
-                    xvfb xauth openbox x11-utils xdotool imagemagick
+                    xvfb xauth openbox x11-utils xdotool imagemagick nsis
 # Where Qt and libsodium for Windows are built once, outside the source tree.
 export VELMORWICK_WINDOWS_CACHE ?= $(HOME)/.cache/velmorwick-windows
 CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils \
@@ -128,11 +129,12 @@ package: package-deps
 windows: windows-deps
 	sh tools/windows/build.sh $(BUILD)-windows
 
-# The program's folder as a zip, ready to unpack and run on Windows.
+# The program's folder as a zip, ready to unpack and run on Windows, beside
+# its installer (which make windows builds and tries under Wine).
 windows-package: windows
 	cd $(BUILD)-windows && rm -f velmorwick-$(VERSION)-windows.zip && \
 	  cmake -E tar cf velmorwick-$(VERSION)-windows.zip --format=zip Velmorwick
-	@ls -l $(BUILD)-windows/velmorwick-$(VERSION)-windows.zip
+	@ls -l $(BUILD)-windows/velmorwick-$(VERSION)-windows.zip $(BUILD)-windows/velmorwick-$(VERSION)-setup.exe
 
 # Puts each fault listed in tests/mutants/mutants.tsv into a scratch copy of the
 # sources, one at a time, and runs the ordinary tests, which must catch every

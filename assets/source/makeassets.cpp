@@ -2,6 +2,7 @@
 // the icon theme's sizes and as SVG. Run it when a picture has to change and
 // commit the files it writes:
 //   cmake --build build --target make_assets && build/assets/source/make_assets assets
+#include <QBuffer>
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -187,6 +188,37 @@ bool save(const QImage &image, const QDir &dir, const char *name)
     return true;
 }
 
+// A Windows icon file holding the icon at every size as PNG (which Windows
+// reads in .ico files since Vista): what the program's file and its
+// Start-menu entry show.
+QByteArray windowsIcon(const QList<int> &sizes)
+{
+    QList<QByteArray> pngs;
+    for (const int size : sizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        icon(size).save(&buffer, "PNG");
+        pngs << png;
+    }
+    const auto le16 = [](QByteArray &out, int value) { out += char(value & 0xFF), out += char((value >> 8) & 0xFF); };
+    const auto le32 = [&](QByteArray &out, qint64 value) { le16(out, int(value & 0xFFFF)), le16(out, int(value >> 16)); };
+    QByteArray ico;
+    le16(ico, 0), le16(ico, 1), le16(ico, int(sizes.size())); // reserved, type icon, count
+    qint64 offset = 6 + 16 * sizes.size();
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+        ico += char(sizes[i] >= 256 ? 0 : sizes[i]); // width, 0 meaning 256
+        ico += char(sizes[i] >= 256 ? 0 : sizes[i]); // height
+        ico += char(0), ico += char(0);              // no palette, reserved
+        le16(ico, 1), le16(ico, 32);                 // planes, bits a pixel
+        le32(ico, pngs[i].size()), le32(ico, offset);
+        offset += pngs[i].size();
+    }
+    for (const QByteArray &png : pngs)
+        ico += png;
+    return ico;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -212,5 +244,6 @@ int main(int argc, char **argv)
         ok = save(icon(size), dir, name.constData()) && ok;
     }
     ok = saveText(iconSvg(), dir, "icons/velmorwick.svg") && ok;
+    ok = saveText(windowsIcon({16, 24, 32, 48, 64, 256}), dir, "icons/velmorwick.ico") && ok;
     return ok ? 0 : 1;
 }

@@ -3,8 +3,9 @@
 # here with mingw-w64 against a Qt and a libsodium built once from Debian's
 # sources (tools/windows/build-libraries.sh), then the tests run under Wine.
 #   tools/windows/build.sh BUILD_DIR
-# Leaves BUILD_DIR/bin (every program beside what it loads, for the tests) and
-# BUILD_DIR/Velmorwick (the program's own folder, as a user would unpack it).
+# Leaves BUILD_DIR/bin (every program beside what it loads, for the tests),
+# BUILD_DIR/Velmorwick (the program's own folder, as a user would unpack it)
+# and BUILD_DIR/velmorwick-VERSION-setup.exe (its installer, tried under Wine).
 set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
 out=$(mkdir -p "$1" && cd "$1" && pwd)
@@ -46,6 +47,8 @@ rm -rf "$out/Velmorwick"
 runtime "$out/Velmorwick" Core Gui Widgets PrintSupport
 cp "$out/bin/velmorwick.exe" "$out/Velmorwick/"
 find "$out/Velmorwick" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+version=$(awk '/^project/ { print $3 }' "$root/CMakeLists.txt")
+sh "$root/tools/windows/make-installer.sh" "$out/Velmorwick" "$out/velmorwick-$version-setup.exe"
 
 # The tests under Wine, in a Wine prefix of their own.
 export WINEPREFIX="$out/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -55,4 +58,5 @@ export WINEPREFIX="$out/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,msh
 "$wine" reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d offscreen /f > /dev/null 2>&1
 ctest --test-dir "$out" --output-on-failure -LE "extended|benchmark" --timeout 600
 WINEPREFIX= sh "$root/tools/windows/check-program.sh" "$out/Velmorwick"
+WINEPREFIX= sh "$root/tools/windows/check-installer.sh" "$out/velmorwick-$version-setup.exe"
 echo "windows: done in $(( $(date +%s) - started )) s"

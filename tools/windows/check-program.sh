@@ -15,7 +15,14 @@ work=$(mktemp -d)
 . "$here/../xsession.sh"
 wineserver=$(command -v wineserver || echo "$(dirname "$wine")/wineserver")
 trap 'kill $program 2>/dev/null; "$wineserver" -k 2>/dev/null; xsession_stop; rm -rf "$work" $own_prefix' EXIT INT TERM
-xsession_start "$work"
+# A prefix already in use has its desktop on the display it was started
+# with (the caller's, named in XSESSION_DISPLAY); a new one gets its own.
+if [ -n "${XSESSION_DISPLAY:-}" ]; then
+    DISPLAY=$XSESSION_DISPLAY
+    export DISPLAY
+else
+    xsession_start "$work"
+fi
 # Wine starts its desktop process with the first program of a prefix: with
 # the display there from the start, every later window can show.
 version=$("$wine" "$folder/velmorwick.exe" --version 2>/dev/null | tr -d '\r')
