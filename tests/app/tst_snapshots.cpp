@@ -206,8 +206,7 @@ void SnapshotsTest::ctrlZRightAfterClearListOrTickAllTakesItBack()
     fx.seed(taskSection(5), textKey(3), QStringLiteral("third"));
     fx.program().showTaskList(5);
     auto *list = fx.window<TaskListWindow>(QStringLiteral("frm5"));
-    list->activateWindow();
-    QTRY_VERIFY(list->isActiveWindow());
+    ui::activate(list);
     ui::click(ui::child<QPushButton>(list, command));
     if (typedBetween)
         QTest::keyClicks(list->textBox(2), QStringLiteral("new"));

@@ -49,7 +49,7 @@ private:
         fx.start();
         ui::trigger(fx.window(QStringLiteral("frmMain")), QStringLiteral("mnuabout"));
         Form *about = fx.window(QStringLiteral("frmAbout"));
-        QApplication::setActiveWindow(about);
+        ui::activate(about);
         return about;
     }
 };

@@ -254,7 +254,7 @@ void ListCommandsTest::accessKeysRunTheCommands()
 {
     ProgramFixture fx;
     TaskListWindow *list = open(fx, 3);
-    QApplication::setActiveWindow(list);
+    ui::activate(list);
     list->textBox(1)->setFocus();
     QTest::keyClicks(list->textBox(1), QStringLiteral("by keyboard"));
     QTest::keyClick(list, Qt::Key_S, Qt::AltModifier);

@@ -277,8 +277,7 @@ void TaskListWindowTest::aListFollowsTheFileAndOneWithEditsKeepsThem()
     TaskListWindow *list = open(fx, 5);
     TaskListWindow *edited = open(fx, 7);
     edited->textBox(1)->setText(QStringLiteral("typed here, not saved"));
-    list->activateWindow();
-    QTRY_VERIFY(list->isActiveWindow());
+    ui::activate(list);
     list->textBox(2)->setFocus();
     list->textBox(2)->setSelection(1, 3);
     QCOMPARE(list->textBox(2)->selectedText(), QStringLiteral("eco"));

@@ -138,7 +138,7 @@ void NoteWindowTest::enterStartsANewLineAndEscapeDoesNothing()
 {
     ProgramFixture fx;
     Form *first = openFirst(fx);
-    QApplication::setActiveWindow(first);
+    ui::activate(first);
     note(first)->setFocus();
     QTest::keyClicks(note(first), QStringLiteral("one"));
     QTest::keyClick(note(first), Qt::Key_Return);

@@ -223,7 +223,7 @@ void PrivateListTest::okAnswersEveryMouseButtonAndTheKeyboard()
     ProgramFixture fx;
     fx.program().forms().show(QStringLiteral("frmpriv"));
     Form *entry = window(fx, "frmpriv");
-    QApplication::setActiveWindow(entry);
+    ui::activate(entry);
     QPushButton *ok = button(entry, "cmdok");
     if (how == QLatin1String("left"))
         QTest::mouseClick(ok, Qt::LeftButton);
@@ -252,7 +252,7 @@ void PrivateListTest::aKeyboardOkAfterAFailedMouseOkRunsAtOnce()
     fx.seed(storekeys::passwordSection, storekeys::passwordKey, passwordhash::hash(QStringLiteral("right")));
     fx.program().forms().show(QStringLiteral("frmpriv"));
     Form *entry = window(fx, "frmpriv");
-    QApplication::setActiveWindow(entry);
+    ui::activate(entry);
     QTest::keyClicks(box(entry, "Text1"), QStringLiteral("wrong"));
     QTest::mouseClick(button(entry, "cmdok"), Qt::LeftButton);
     QCOMPARE(fx.boxes().texts(), QStringList{QStringLiteral("Wrong password, please try again")});
@@ -269,7 +269,7 @@ void PrivateListTest::enterAndEscapeInTheBoxDoNothing()
     ProgramFixture fx;
     fx.program().forms().show(QStringLiteral("frmpriv"));
     Form *entry = window(fx, "frmpriv");
-    QApplication::setActiveWindow(entry);
+    ui::activate(entry);
     box(entry, "Text1")->setFocus();
     QTest::keyClick(box(entry, "Text1"), Qt::Key_Return);
     QTest::keyClick(box(entry, "Text1"), Qt::Key_Escape);

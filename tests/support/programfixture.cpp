@@ -108,4 +108,10 @@ void close(QWidget *window)
     window->close();
 }
 
+void activate(QWidget *window)
+{
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+}
+
 } // namespace ui

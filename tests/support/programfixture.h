@@ -88,6 +88,8 @@ void clickTick(QCheckBox *box);
 void trigger(QWidget *window, const QString &actionName);
 // Closes a window as its close box does.
 void close(QWidget *window);
+// Makes the window the active one, as a click on it does, and waits for it.
+void activate(QWidget *window);
 
 template<class T>
 T *child(QWidget *window, const QString &name)
