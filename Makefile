@@ -26,7 +26,7 @@ WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64 ninja-build autoconf autom
 # Where Qt and libsodium for Windows are built once, outside the source tree.
 export VELMORWICK_WINDOWS_CACHE ?= $(HOME)/.cache/velmorwick-windows
 CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils \
-                  xdotool imagemagick wine64 g++-mingw-w64-x86-64 clang libclang-rt-14-dev debootstrap syncthing
+                  xdotool imagemagick wine64 g++-mingw-w64-x86-64 clang libclang-rt-dev debootstrap syncthing
 
 # The release, as the project states it; the package is named after it.
 VERSION := $(shell awk '/^project/ { print $$3 }' CMakeLists.txt)
