@@ -4,6 +4,7 @@
 #include "lists/tasklistwindow.h"
 #include "private/passwordhash.h"
 #include "store/storekeys.h"
+#include "support/fastderivation.h"
 #include "support/programfixture.h"
 
 #include <QCheckBox>
@@ -33,7 +34,11 @@ class PrivateListTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyAppearance(); }
+    void initTestCase()
+    {
+        applyAppearance();
+        useFastDerivations(true);
+    }
     void cleanup();
 
     void viewWithoutAPasswordAsksToCreateOne();

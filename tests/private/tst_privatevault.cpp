@@ -9,6 +9,7 @@
 #include "forms/form.h"
 #include "lists/tasklistwindow.h"
 #include "platform/secretmemory.h"
+#include "support/fastderivation.h"
 #include "support/filebytes.h"
 #include "support/programfixture.h"
 #include "support/seed.h"
@@ -75,8 +76,7 @@ int failingDerivation(unsigned char *out, unsigned long long outLength, const ch
 {
     if (failing > 0 && failing-- > 0)
         return -1;
-    return sealing::libsodiumDerivation()(out, outLength, password, passwordLength, salt, passes, memoryBytes,
-                                          algorithm);
+    return fastDerivation(out, outLength, password, passwordLength, salt, passes, memoryBytes, algorithm);
 }
 
 // How often a masked text is in this process's writable memory. No
@@ -189,6 +189,7 @@ private:
 
 void PrivateVaultTest::init()
 {
+    useFastDerivations(true);
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }
@@ -429,6 +430,7 @@ void PrivateVaultTest::referenceStoresOpenToTheirRowsForever()
 {
     QFETCH(QString, file);
     QFETCH(int, writesAtEntry);
+    useFastDerivations(false); // their keys were derived at the real cost
     QVERIFY(QFile::copy(QStringLiteral(REFERENCE_DIR "/") + file, path()));
     QFile(path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     for (int entry = 1; entry <= 2; ++entry) {
@@ -537,7 +539,7 @@ void PrivateVaultTest::aFailedDerivationIsNoWrongPasswordAndChangesNothing()
     const QByteArray before = fileBytes(path());
     failing = failures;
     sealing::setDerivationFunction(&failingDerivation);
-    const auto restore = qScopeGuard([] { sealing::setDerivationFunction(nullptr); });
+    const auto restore = qScopeGuard([] { useFastDerivations(true); });
     if (passwordSet) {
         const PasswordGate::EntryResult entry = session.vault.enter(QStringLiteral("pw"));
         QCOMPARE(entry.entry, Entry::CannotCheck);
