@@ -214,12 +214,8 @@ void DataCommandsTest::aBadImportFileIsRefusedAndChangesNothing()
     ConfFileStore store(storePath());
     QVERIFY(store.apply(SectionListStorage::writes(taskSection(3), {{QStringLiteral("kept"), true}, {}, {}})).written());
     const QByteArray before = fileBytes(storePath());
-    QFile bad(file(QStringLiteral("bad.json")));
-    QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write(json);
-    bad.close();
-
-    const Run run = velmorwick({QStringLiteral("import"), bad.fileName()});
+    putFileBytes(file(QStringLiteral("bad.json")), json);
+    const Run run = velmorwick({QStringLiteral("import"), file(QStringLiteral("bad.json"))});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains(place.toUtf8()), run.err.constData());
     QCOMPARE(run.err.count('\n'), 1);
@@ -256,21 +252,16 @@ void DataCommandsTest::restoreBringsBackEveryByteOfABackup()
              5); // the newest few, not one more each time
 
     // Not a store: refused, nothing replaced, nothing kept.
-    QFile notAStore(file(QStringLiteral("photo.jpg")));
-    QVERIFY(notAStore.open(QIODevice::WriteOnly));
-    notAStore.write(QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF\0", 11) + QByteArray(200, '\x7F'));
-    notAStore.close();
-    QCOMPARE(velmorwick({QStringLiteral("restore"), notAStore.fileName()}).status, 1);
+    putFileBytes(file(QStringLiteral("photo.jpg")), QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF\0", 11) + QByteArray(200, '\x7F'));
+    QCOMPARE(velmorwick({QStringLiteral("restore"), file(QStringLiteral("photo.jpg"))}).status, 1);
     QCOMPARE(fileBytes(storePath()), original);
 }
 
 void DataCommandsTest::anImportWhileAnotherCopySavesLosesNothing()
 {
     const QList<TaskRow> imported = {{QStringLiteral("imported"), true}, {}, {}, {}, {}, {}, {}, {}, {}, {}};
-    QFile json(file(QStringLiteral("ten.json")));
-    QVERIFY(json.open(QIODevice::WriteOnly));
-    json.write(listexchange::asJson({{dayListLayout(10), imported}}));
-    json.close();
+    const QString json = file(QStringLiteral("ten.json"));
+    putFileBytes(json, listexchange::asJson({{dayListLayout(10), imported}}));
 
     // The imports run one after another in a shell of their own while this
     // copy saves the 5-task list again and again.
@@ -282,7 +273,7 @@ void DataCommandsTest::anImportWhileAnotherCopySavesLosesNothing()
     imports->start(QStringLiteral("sh"), {QStringLiteral("-c"),
                                           QStringLiteral("for i in 1 2 3 4 5 6 7 8 9 10 11 12; do \"%1\" import \"%2\" "
                                                          ">/dev/null || exit 1; done")
-                                              .arg(QStringLiteral(VELMORWICK_BINARY), json.fileName())});
+                                              .arg(QStringLiteral(VELMORWICK_BINARY), json)});
     QVERIFY(imports->waitForStarted());
     ConfFileStore store(storePath());
     store.setLockPatience(10000);
@@ -485,11 +476,8 @@ void DataCommandsTest::importingOverADamagedPrivateListKeepsItAndSaysSo()
     QString damaged = store.read(privateSection, sealedListKey);
     damaged[20] = damaged[20] == u'A' ? u'B' : u'A';
     QVERIFY(store.write(privateSection, sealedListKey, damaged).written());
-    QFile json(file(QStringLiteral("private.json")));
-    QVERIFY(json.open(QIODevice::WriteOnly));
-    json.write(listexchange::asJson({{&privateListLayout(), {{QStringLiteral("imported"), false}, {}, {}, {}, {}}}}));
-    json.close();
-    const Run run = velmorwick({QStringLiteral("import"), json.fileName()}, "tulip\n");
+    putFileBytes(file(QStringLiteral("private.json")), listexchange::asJson({{&privateListLayout(), {{QStringLiteral("imported"), false}, {}, {}, {}, {}}}}));
+    const Run run = velmorwick({QStringLiteral("import"), file(QStringLiteral("private.json"))}, "tulip\n");
     QVERIFY2(run.status == 0, run.err.constData());
     QVERIFY2(run.err.contains(keptAsideSection.toUtf8()), run.err.constData());
     const ConfFileStore after(storePath());

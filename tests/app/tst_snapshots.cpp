@@ -86,11 +86,8 @@ void SnapshotsTest::eachStepThatTakesTextAwayKeepsOneSnapshotOfTheStoreBeforeIt(
         fx.boxes().answerNext(true);
         ui::trigger(fx.window(QStringLiteral("frmMain")), QStringLiteral("mnuclear"));
     } else if (step == QLatin1String("import")) {
-        QFile json(backup + QStringLiteral(".json"));
-        QVERIFY(json.open(QIODevice::WriteOnly));
-        json.write(listexchange::asJson({{dayListLayout(5), QList<TaskRow>(5)}}));
-        json.close();
-        QCOMPARE(run(fx, {QStringLiteral("import"), json.fileName()}), 0);
+        putFileBytes(backup + QStringLiteral(".json"), listexchange::asJson({{dayListLayout(5), QList<TaskRow>(5)}}));
+        QCOMPARE(run(fx, {QStringLiteral("import"), backup + QStringLiteral(".json")}), 0);
     } else if (step == QLatin1String("restore")) {
         fx.seed(taskSection(5), textKey(1), QStringLiteral("after the backup"));
         QCOMPARE(run(fx, {QStringLiteral("restore"), backup}), 0);
@@ -135,10 +132,8 @@ void SnapshotsTest::theBoundsAreKept()
     QDir().mkpath(snapshotFolder(fx));
     const QDateTime now = QDateTime::currentDateTime();
     for (int daysAgo : {1, 1, 2, 29, 31, 40}) {
-        QFile old(snapshotFolder(fx) + u'/'
-                  + now.addDays(-daysAgo).toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + QStringLiteral(" %1.conf").arg(daysAgo));
-        QVERIFY(old.open(QIODevice::WriteOnly | QIODevice::Append));
-        old.write("[Task3]\nText1=old\n");
+        putFileBytes(snapshotFolder(fx) + u'/'
+                  + now.addDays(-daysAgo).toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + QStringLiteral(" %1.conf").arg(daysAgo), "[Task3]\nText1=old\n");
     }
     for (int step = 0; step < 22; ++step) {
         fx.seed(taskSection(7), textKey(1), QStringLiteral("step %1").arg(step));

@@ -489,9 +489,7 @@ void PrivateVaultTest::aCopyTakenDuringAChangeOpensNothingSavedAfterIt()
 
     // The gap's own copy, a change abandoned there: the next password opens
     // what was saved before it.
-    QFile file(path());
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(gapCopy) == gapCopy.size());
-    file.close();
+    putFileBytes(path(), gapCopy);
     Session later(path());
     QVERIFY(later.vault.setPassword(QStringLiteral("next")).written() && later.opens(QStringLiteral("next")));
     QCOMPARE(later.vault.load(5), (LoadedList{before, {}}));

@@ -18,14 +18,6 @@
 
 namespace {
 
-void writeRaw(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 int mode(const QString &path)
 {
     struct stat st {};
@@ -285,7 +277,7 @@ void ConfFileStoreTest::looseModesOfAnExistingStoreAreTightened()
     QVERIFY(QDir().mkpath(real));
     if (throughALink)
         QVERIFY(QFile::link(real, folder));
-    writeRaw(m_path, contents);
+    putFileBytes(m_path, contents);
     ::chmod(QFile::encodeName(m_path).constData(), 0644);
     ::chmod(QFile::encodeName(real).constData(), mode_t(folderMode));
     // At start, before anything is saved; and at a write, for a folder
@@ -302,7 +294,7 @@ void ConfFileStoreTest::looseModesOfAnExistingStoreAreTightened()
 void ConfFileStoreTest::damagedFileIsKeptAsideAndTheUserToldOnce()
 {
     const QByteArray damaged = "[Task5]\nText1=kept\n[Task6\ngarbage line\n\xff\xfe binary\n";
-    writeRaw(m_path, damaged);
+    putFileBytes(m_path, damaged);
 
     auto store = open();
     store->checkOnOpen();
@@ -332,7 +324,7 @@ void ConfFileStoreTest::damageFoundDuringAWriteIsAlsoKeptAside()
     store->checkOnOpen();
     QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("a")).written());
     const QByteArray damaged = fileBytes(m_path) + "[unclosed\n";
-    writeRaw(m_path, damaged); // another program spoils the file meanwhile
+    putFileBytes(m_path, damaged); // another program spoils the file meanwhile
     QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Text2"), QStringLiteral("b")).written());
     QCOMPARE(m_reports.size(), 1);
     const QStringList copies = damagedCopies(m_path);
@@ -360,7 +352,7 @@ void ConfFileStoreTest::whateverTheFileHoldsAWriteKeepsItOrItsCopy()
             else
                 contents += pieces[random.bounded(pieces.size())];
         }
-        writeRaw(m_path, contents);
+        putFileBytes(m_path, contents);
         const QSettings parsed(m_path, QSettings::IniFormat);
         parsed.allKeys();
         const bool damaged = parsed.status() == QSettings::FormatError;
@@ -486,7 +478,7 @@ void ConfFileStoreTest::oddFilesAtTheStorePathAreNeverFollowedNorOpened()
     QVERIFY(QDir().mkpath(folder));
     const QString outside = m_dir->filePath(QStringLiteral("outside"));
     const QByteArray outsideBytes = "[Task5]\nText1=not ours\n";
-    writeRaw(outside, outsideBytes);
+    putFileBytes(outside, outsideBytes);
     const QString fifo = m_dir->filePath(QStringLiteral("fifo"));
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QMap<QString, QString> targets{{QStringLiteral("link to file"), outside},
@@ -519,7 +511,7 @@ void ConfFileStoreTest::oddFilesAtTheStorePathAreNeverFollowedNorOpened()
 void ConfFileStoreTest::aLinkAtTheCopysNameIsNeverFollowed()
 {
     const QByteArray damaged = "[Task5]\nText1=kept\n[Task6\n";
-    writeRaw(m_path, damaged);
+    putFileBytes(m_path, damaged);
     // Links at every name the copy could take in the next few seconds.
     const QString target = m_dir->filePath(QStringLiteral("created-through-link"));
     const QDateTime now = QDateTime::currentDateTime();
@@ -560,7 +552,7 @@ void ConfFileStoreTest::whatCannotBeWrittenBackTheSameIsKeptFirst()
 {
     QFETCH(QByteArray, contents);
     QFETCH(bool, kept);
-    writeRaw(m_path, contents);
+    putFileBytes(m_path, contents);
     QSettings before(m_path, QSettings::IniFormat);
     const QStringList keys = before.allKeys();
 
@@ -590,7 +582,7 @@ void ConfFileStoreTest::scratchFilesOfKilledSavesAreRemovedByTheNextLockHolder()
     const QString gone = QStringLiteral(".Velmorwick-%1-0badf00d.tmp").arg(endedPid);
     const QString live = QStringLiteral(".Velmorwick-%1-0badf00d.tmp").arg(QCoreApplication::applicationPid());
     for (const QString &name : {gone, QStringLiteral(".Velmorwick-%1-1-AbCdEf.conf").arg(endedPid), live})
-        writeRaw(folder.filePath(name), "[Priv]\nText1=secret\n");
+        putFileBytes(folder.filePath(name), "[Priv]\nText1=secret\n");
     open()->checkOnOpen(); // a minute old or a second: a scratch file whose writer is gone goes
     // One still being written (a reader's copy, a save under way) stays.
     QCOMPARE(folder.entryList({QStringLiteral(".Velmorwick-*")}, QDir::Files | QDir::Hidden), QStringList{live});

@@ -32,13 +32,6 @@ struct Done
     bool warned = false;
 };
 
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 // What is at the path, as a user would see it: a link and where it points,
 // a pipe, a folder, or a file's bytes.
 QByteArray lookAt(const QString &path)
@@ -138,11 +131,11 @@ void FileWriterTest::everyWriterRefusesOddTargetsAndSurvivesEachFailure()
         const QString path = target == Target::StoreLock ? m_storePath + QStringLiteral(".lock")
                                                          : QDir(m_out).filePath(QStringLiteral("target"));
         const QString victim = m_dir->filePath(QStringLiteral("victim"));
-        put(victim, "someone else's file");
+        putFileBytes(victim, "someone else's file");
         if (target != Target::StoreLock)
             QFile::remove(path);
         switch (target) {
-        case Target::Regular: put(path, oldFile); break;
+        case Target::Regular: putFileBytes(path, oldFile); break;
         case Target::LinkToFile: QVERIFY(QFile::link(victim, path)); break;
         case Target::DanglingLink: QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("gone")), path)); break;
         case Target::Pipe: QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0); break;
@@ -156,7 +149,7 @@ void FileWriterTest::everyWriterRefusesOddTargetsAndSurvivesEachFailure()
         QVERIFY(ended.waitForStarted());
         const QString leftover = QStringLiteral(".Velmorwick-%1-0badf00d.tmp").arg(ended.processId());
         QVERIFY(ended.waitForFinished());
-        put(QFileInfo(path).dir().filePath(leftover), "a whole store");
+        putFileBytes(QFileInfo(path).dir().filePath(leftover), "a whole store");
 
         const QByteArray before = lookAt(path);
         if (failure != noFailure)

@@ -3,6 +3,7 @@
 // a file QSettings writes (and reads back itself) counts as exact, so it is
 // never copied aside as hand-edited.
 #include "store/inidocument.h"
+#include "support/filebytes.h"
 #include "support/seed.h"
 
 #include <QRandomGenerator>
@@ -70,19 +71,6 @@ QString path(const Value &value)
     return value.section.isEmpty() ? value.key : value.section + u'/' + value.key;
 }
 
-QByteArray readAll(const QString &file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &file, const QByteArray &bytes)
-{
-    QFile f(file);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(file));
-}
-
 } // namespace
 
 class QSettingsDifferentialTest : public QObject
@@ -108,8 +96,8 @@ void QSettingsDifferentialTest::eachReadsWhatTheOtherWrites()
             for (const Value &value : values)
                 settings.setValue(path(value), value.text);
         }
-        const QByteArray bytes = readAll(written);
-        writeAll(written + QStringLiteral(".copy"), bytes);
+        const QByteArray bytes = QFile::exists(written) ? fileBytes(written) : QByteArray(); // none for no values
+        putFileBytes(written + QStringLiteral(".copy"), bytes);
         const QSettings reread(written + QStringLiteral(".copy"), QSettings::IniFormat);
         const std::optional<IniDocument> parsed = IniDocument::parseExact(bytes);
         bool keptByQSettings = true;
@@ -131,7 +119,7 @@ void QSettingsDifferentialTest::eachReadsWhatTheOtherWrites()
         for (const Value &value : values)
             document.set(value.section, value.key, value.text);
         const QString own = dir.filePath(QStringLiteral("store-%1.ini").arg(round));
-        writeAll(own, document.serialize());
+        putFileBytes(own, document.serialize());
         const QSettings fromStore(own, QSettings::IniFormat);
         for (const Value &value : values)
             QVERIFY2(fromStore.value(path(value)).toString() == value.text, document.serialize().toHex().constData());

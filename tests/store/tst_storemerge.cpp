@@ -32,13 +32,6 @@ QByteArray version(const QString &text, const QString &savedAt, const QString &p
     return document.serialize();
 }
 
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 } // namespace
 
 class StoreMergeTest : public QObject
@@ -86,8 +79,8 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Velmorwick.conf"));
     const QString conflict = dir.filePath(QStringLiteral("Velmorwick.sync-conflict-20261201-100001-ABCDEFG.conf"));
-    put(path, here);
-    put(conflict, copy);
+    putFileBytes(path, here);
+    putFileBytes(conflict, copy);
     ConfFileStore store(path);
     QStringList told;
     store.setProblemReporter([&](const QString &message) { told << message; });

@@ -8,6 +8,7 @@
 #include "store/conffilestore.h"
 #include "store/storekeys.h"
 #include "store/storemerge.h"
+#include "support/filebytes.h"
 #include "support/programfixture.h"
 
 #include <QApplication>
@@ -145,9 +146,7 @@ void TwoMachinesTest::initTestCase()
         machine->id = out.mid(at + 11, 63);
     }
     for (auto [self, peer] : {std::pair{&m_a, &m_b}, std::pair{&m_b, &m_a}}) {
-        QFile config(self->home + QStringLiteral("/config.xml"));
-        QVERIFY(config.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        config.write(configFor(*self, *peer).toUtf8());
+        putFileBytes(self->home + QStringLiteral("/config.xml"), configFor(*self, *peer).toUtf8());
     }
     QVERIFY(startDaemon(m_a) && startDaemon(m_b));
 }
@@ -205,10 +204,7 @@ int TwoMachinesTest::velmorwick(const Machine &machine, const QStringList &argum
 int TwoMachinesTest::import(const Machine &machine, const QByteArray &json, const QByteArray &typed)
 {
     const QString file = m_dir.filePath(QStringLiteral("import-%1.json").arg(++m_files));
-    QFile f(file);
-    if (!f.open(QIODevice::WriteOnly) || f.write(json) != json.size())
-        return -1;
-    f.close();
+    putFileBytes(file, json);
     return velmorwick(machine, {QStringLiteral("import"), file}, typed);
 }
 
