@@ -1,4 +1,4 @@
-# Two commands set everything up on a fresh Debian 12 machine:
+# Two commands set everything up on a fresh Debian 12 or 13 machine:
 #   make run    installs what is missing, builds, starts the program
 #   make test   installs what is missing, builds, runs every test headless
 
