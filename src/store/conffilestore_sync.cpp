@@ -53,6 +53,14 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
             return;
         }
         if (!(merged.document == here.document)) {
+            // A file edited by hand is kept as it was before the merge
+            // writes it back in the program's own form, as before any write.
+            if (!here.exact && !keepCopy(folder, here)) {
+                reportProblem(tr("Velmorwick could not merge %1, a copy of its settings a sync program kept: the "
+                                 "settings file could not be copied aside first (%2). It is left as it is.")
+                                  .arg(copy, StoreFolder::reasonFor(folder.error())));
+                return;
+            }
             const StoreFolder::Written written =
                 folder.writeWhole(m_name, merged.document.serialize(), {}, m_cached ? m_cached->stamp : StoreFolder::Stamp{});
             forgetCache();

@@ -59,6 +59,8 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data()
         << version({}, late) << version("there", early) << QString() << "conflict";
     QTest::newRow("saved there after it was cleared here")
         << version({}, early) << version("there", late) << "there" << "";
+    QTest::newRow("edited by hand here, nothing of it lost") // kept as it was, before the merge rewrites it
+        << "; by hand\n" + version({}, early) << version("there", late) << "there" << "damaged";
     QTest::newRow("an earlier version's store here") << version("here", {}) << version("there", early) << "there"
                                                     << "merged";
     QTest::newRow("an earlier version's store there") << version("here", early) << version("there", {}) << "here"
@@ -97,9 +99,10 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost()
     QCOMPARE(copies.size(), kept.isEmpty() ? 0 : 1);
     if (!kept.isEmpty()) {
         QVERIFY2(copies.first().startsWith(QStringLiteral("Velmorwick.conf.") + kept), qPrintable(copies.first()));
-        QCOMPARE(fileBytes(dir.filePath(copies.first())), kept == QLatin1String("merged") ? here : copy);
+        QCOMPARE(fileBytes(dir.filePath(copies.first())), kept == QLatin1String("conflict") ? copy : here);
     }
-    QCOMPARE(told.size(), kept.isEmpty() && merged == QStringLiteral("same") ? 0 : 1); // once
+    const int messages = kept == QLatin1String("damaged") ? 2 : kept.isEmpty() && merged == QStringLiteral("same") ? 0 : 1;
+    QCOMPARE(told.size(), messages); // once each
 }
 
 void StoreMergeTest::onlyConflictCopiesOfTheStoreAreTakenIn_data()
