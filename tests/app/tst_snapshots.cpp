@@ -1,6 +1,5 @@
 // Every step that takes text away can be taken back: a snapshot of the store
-// before it, bounded; restore --snapshot; Ctrl+Z in a list window right after
-// Clear List or Tick All.
+// before it, bounded; restore --snapshot.
 #include "app/datacommands.h"
 #include "app/listexchange.h"
 #include "lists/tasklistwindow.h"
@@ -12,7 +11,6 @@
 #include "support/filebytes.h"
 #include "support/programfixture.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,8 +44,6 @@ private slots:
     void theBoundsAreKept_data();
     void theBoundsAreKept();
     void aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce();
-    void ctrlZRightAfterClearListOrTickAllTakesItBack_data();
-    void ctrlZRightAfterClearListOrTickAllTakesItBack();
 };
 
 void SnapshotsTest::eachStepThatTakesTextAwayKeepsOneSnapshotOfTheStoreBeforeIt_data()
@@ -61,8 +57,6 @@ void SnapshotsTest::eachStepThatTakesTextAwayKeepsOneSnapshotOfTheStoreBeforeIt(
 {
     QFETCH(QString, step);
     ProgramFixture fx;
-    if (!fx.testStore().followsChanges())
-        QSKIP("the registry keeps no snapshots");
     fx.seed(taskSection(5), textKey(1), QStringLiteral("kept in the snapshot"));
     fx.seed(taskSection(9), textKey(2), QStringLiteral("another list"));
     {
@@ -125,8 +119,6 @@ void SnapshotsTest::theBoundsAreKept()
 {
     QFETCH(int, storeSize);
     ProgramFixture fx;
-    if (!fx.testStore().followsChanges())
-        QSKIP("the registry keeps no snapshots");
     fx.seed(taskSection(15), textKey(1), QString(storeSize, u's'));
     // Snapshots of earlier days, as if made then: one a day is kept for 30 days.
     QDir().mkpath(snapshotFolder(fx));
@@ -167,8 +159,6 @@ void SnapshotsTest::theBoundsAreKept()
 void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce()
 {
     ProgramFixture fx;
-    if (!fx.testStore().followsChanges())
-        QSKIP("the registry keeps no snapshots");
     fx.seed(taskSection(5), textKey(1), QStringLiteral("a task"));
     fx.seed(taskSection(6), textKey(1), QStringLiteral("another"));
     fx.start();
@@ -180,46 +170,6 @@ void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce()
     }
     QCOMPARE(fx.boxes().texts().filter(QStringLiteral("could not keep a snapshot")).size(), 1);
     QVERIFY(fx.boxes().texts().first().contains(QStringLiteral("the disk is full")));
-}
-
-void SnapshotsTest::ctrlZRightAfterClearListOrTickAllTakesItBack_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<bool>("typedBetween");
-    QTest::newRow("Clear List") << "cmdclear" << false;
-    QTest::newRow("Tick All") << "cmdall" << false;
-    QTest::newRow("Clear List, then typing") << "cmdclear" << true;
-}
-
-void SnapshotsTest::ctrlZRightAfterClearListOrTickAllTakesItBack()
-{
-    QFETCH(QString, command);
-    QFETCH(bool, typedBetween);
-    ProgramFixture fx;
-    fx.seed(taskSection(5), textKey(1), QStringLiteral("first"));
-    fx.seed(taskSection(5), tickKey(1), QStringLiteral("1"));
-    fx.seed(taskSection(5), textKey(3), QStringLiteral("third"));
-    fx.program().showTaskList(5);
-    auto *list = fx.window<TaskListWindow>(QStringLiteral("frm5"));
-    ui::activate(list);
-    ui::click(ui::child<QPushButton>(list, command));
-    if (typedBetween)
-        QTest::keyClicks(list->textBox(2), QStringLiteral("new"));
-    QTest::keyClick(list->focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-    if (typedBetween) {
-        QCOMPARE(list->textBox(1)->text(), QString()); // the clear stays; the typing was taken back
-        return;
-    }
-    QCOMPARE(list->textBox(1)->text(), QStringLiteral("first"));
-    QVERIFY(list->tickBox(1)->isChecked());
-    QCOMPARE(list->textBox(3)->text(), QStringLiteral("third"));
-    QVERIFY(!list->tickBox(3)->isChecked());
-    // Unsaved: Clear List's removal stays in the store until the next save.
-    QCOMPARE(fx.stored(taskSection(5), textKey(1)), command == QLatin1String("cmdclear") ? QString() : QStringLiteral("first"));
-    // A second Ctrl+Z does nothing.
-    QTest::keyClick(list->focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(list->textBox(3)->text(), QStringLiteral("third"));
-    QVERIFY(list->tickBox(1)->isChecked());
 }
 
 QTEST_MAIN(SnapshotsTest)

@@ -51,6 +51,8 @@ private slots:
     void printDrawsOnePageAtThePrintersResolution();
     void printWithNoPrinterDoesNothing();
     void aPrintTheSystemRefusesIsTold();
+    void ctrlZRightAfterClearListOrTickAllTakesItBack_data();
+    void ctrlZRightAfterClearListOrTickAllTakesItBack();
 
 private:
     TaskListWindow *open(ProgramFixture &fx, int tasks)
@@ -325,6 +327,46 @@ void ListCommandsTest::aPrintTheSystemRefusesIsTold()
              QStringList{QStringLiteral("The list could not be printed: Destination \"Office\" is not accepting jobs.")});
     QCOMPARE(fx.boxes().shown().first().title, QStringLiteral("Error!"));
     QCOMPARE(list->textBox(1)->text(), QStringLiteral("kept"));
+}
+
+void ListCommandsTest::ctrlZRightAfterClearListOrTickAllTakesItBack_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("typedBetween");
+    QTest::newRow("Clear List") << "cmdclear" << false;
+    QTest::newRow("Tick All") << "cmdall" << false;
+    QTest::newRow("Clear List, then typing") << "cmdclear" << true;
+}
+
+void ListCommandsTest::ctrlZRightAfterClearListOrTickAllTakesItBack()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, typedBetween);
+    ProgramFixture fx;
+    fx.seed(taskSection(5), textKey(1), QStringLiteral("first"));
+    fx.seed(taskSection(5), tickKey(1), QStringLiteral("1"));
+    fx.seed(taskSection(5), textKey(3), QStringLiteral("third"));
+    fx.program().showTaskList(5);
+    auto *list = fx.window<TaskListWindow>(QStringLiteral("frm5"));
+    ui::activate(list);
+    ui::click(ui::child<QPushButton>(list, command));
+    if (typedBetween)
+        QTest::keyClicks(list->textBox(2), QStringLiteral("new"));
+    QTest::keyClick(list->focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    if (typedBetween) {
+        QCOMPARE(list->textBox(1)->text(), QString()); // the clear stays; the typing was taken back
+        return;
+    }
+    QCOMPARE(list->textBox(1)->text(), QStringLiteral("first"));
+    QVERIFY(list->tickBox(1)->isChecked());
+    QCOMPARE(list->textBox(3)->text(), QStringLiteral("third"));
+    QVERIFY(!list->tickBox(3)->isChecked());
+    // Unsaved: Clear List's removal stays in the store until the next save.
+    QCOMPARE(fx.stored(taskSection(5), textKey(1)), command == QLatin1String("cmdclear") ? QString() : QStringLiteral("first"));
+    // A second Ctrl+Z does nothing.
+    QTest::keyClick(list->focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(list->textBox(3)->text(), QStringLiteral("third"));
+    QVERIFY(list->tickBox(1)->isChecked());
 }
 
 QTEST_MAIN(ListCommandsTest)

@@ -2,14 +2,18 @@
 // an export and a backup, over every kind of target, with each step of a
 // write failing once as the system fails it.
 #include "app/datacommands.h"
+#include "lists/tasklistwindow.h"
 #include "store/conffilestore.h"
 #include "store/storefolder.h"
 #include "store/storekeys.h"
 #include "support/filebytes.h"
+#include "support/programfixture.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,6 +66,7 @@ private slots:
     void init();
     void everyWriterRefusesOddTargetsAndSurvivesEachFailure_data();
     void everyWriterRefusesOddTargetsAndSurvivesEachFailure();
+    void aWindowsSaveTheDiskDidNotConfirmIsSavedAndSaysSo();
 
 private:
     Done run(Caller caller, const QString &target);
@@ -180,5 +185,20 @@ void FileWriterTest::everyWriterRefusesOddTargetsAndSurvivesEachFailure()
     }
 }
 
-QTEST_GUILESS_MAIN(FileWriterTest)
+// The file is in place, the folder's sync failed: the list is saved, and the
+// window says so instead of "not saved".
+void FileWriterTest::aWindowsSaveTheDiskDidNotConfirmIsSavedAndSaysSo()
+{
+    ProgramFixture fx;
+    fx.program().showTaskList(5);
+    auto *list = fx.window<TaskListWindow>(QStringLiteral("frm5"));
+    list->textBox(1)->setText(QStringLiteral("typed"));
+    filefaults::failNext(Call::FolderSync, EIO);
+    ui::click(ui::child<QPushButton>(list, QStringLiteral("cmdsave")));
+    QCOMPARE(fx.stored(storekeys::taskSection(5), storekeys::textKey(1)), QStringLiteral("typed"));
+    QCOMPARE(fx.boxes().texts().size(), 1);
+    QVERIFY2(fx.boxes().texts().first().startsWith(QStringLiteral("Saved.")), qPrintable(fx.boxes().texts().first()));
+}
+
+QTEST_MAIN(FileWriterTest)
 #include "tst_filewriter.moc"
