@@ -114,7 +114,9 @@ void ListCommandsTest::saveWritesEveryKeyOfTheList()
     ui::click(button(list, "cmdsave"));
     QStringList keys = fx.testStore().keys();
     keys.sort();
-    QStringList expected{QStringLiteral("Saved/Task6")}; // when, for merging with another machine's
+    QStringList expected;
+    if (fx.testStore().followsChanges()) // the settings file records when, for merging with another machine's
+        expected << QStringLiteral("Saved/Task6");
     for (int row = 1; row <= 6; ++row)
         expected << QStringLiteral("Task6/Text%1").arg(row) << QStringLiteral("Task6/Tick%1").arg(row);
     expected.sort();
