@@ -59,7 +59,7 @@ for _ in $(seq 1 300); do [ -e "$folder" ] || break; sleep 0.1; done
 [ ! -e "$shortcut" ] || fail "the Start-menu entry is left"
 [ -z "$(query "$uninstall_key" DisplayName)" ] || fail "the uninstall entry is left"
 [ "$(query "$lists_key" Text1)" = "kept by the uninstaller" ] || fail "the user's lists went with it"
-echo "windows installer: nothing it installed is left, and the lists are"
+echo "windows installer: nothing it installed is left, and the user's lists are still there"
 
 echo "windows installer: installed again, and again over it"
 install
