@@ -61,14 +61,31 @@ def main():
     jobs = str(os.cpu_count() or 2)
     started = time.time()
 
-    # The sources as they are now, tracked files and new ones alike.
+    # The sources as they are now, tracked files and new ones alike. A file
+    # whose bytes changed since the last run is copied with the time of now,
+    # never its own: the object a mutant of an earlier run left may be newer
+    # than the file's own time, and the build would keep that object.
     files = subprocess.check_output(["git", "ls-files", "-co", "--exclude-standard"], cwd=ROOT, text=True).split()
     if os.path.isdir(source):
-        shutil.rmtree(source)
+        wanted = {os.path.join(source, name) for name in files}
+        for folder, _, names in os.walk(source):
+            for name in names:
+                if os.path.join(folder, name) not in wanted:
+                    os.remove(os.path.join(folder, name))
     for name in files:
-        if os.path.isfile(os.path.join(ROOT, name)):
-            os.makedirs(os.path.dirname(os.path.join(source, name)), exist_ok=True)
-            shutil.copy2(os.path.join(ROOT, name), os.path.join(source, name))
+        original, copy = os.path.join(ROOT, name), os.path.join(source, name)
+        if not os.path.isfile(original):
+            continue
+        with open(original, "rb") as f:
+            content = f.read()
+        if os.path.isfile(copy):
+            with open(copy, "rb") as f:
+                if f.read() == content:
+                    continue
+        os.makedirs(os.path.dirname(copy), exist_ok=True)
+        with open(copy, "wb") as f:
+            f.write(content)
+        shutil.copymode(original, copy)
     os.makedirs(build, exist_ok=True)
     log = os.path.join(scratch, "build.log")
     if run(["cmake", "-S", source, "-B", build, "-DCMAKE_BUILD_TYPE=RelWithDebInfo"], scratch, log) != 0 or \
