@@ -9,7 +9,7 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 setup=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
-wineserver=$(command -v wineserver || echo "$(dirname "$wine")/wineserver")
+wineserver=$(command -v wineserver || echo "$(dirname "$wine")/wineserver64") # Debian names it so beside wine64
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 WINEPREFIX=$(mktemp -d)
 export WINEPREFIX

@@ -13,7 +13,7 @@ if [ -z "${WINEPREFIX:-}" ]; then own_prefix=$(mktemp -d); export WINEPREFIX=$ow
 
 work=$(mktemp -d)
 . "$here/../xsession.sh"
-wineserver=$(command -v wineserver || echo "$(dirname "$wine")/wineserver")
+wineserver=$(command -v wineserver || echo "$(dirname "$wine")/wineserver64") # Debian names it so beside wine64
 trap 'kill $program 2>/dev/null; "$wineserver" -k 2>/dev/null; xsession_stop; rm -rf "$work" $own_prefix' EXIT INT TERM
 # A prefix already in use has its desktop on the display it was started
 # with (the caller's, named in XSESSION_DISPLAY); a new one gets its own.
