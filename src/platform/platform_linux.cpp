@@ -72,6 +72,7 @@ StoreResult writeUserFile(const QString &path, const QByteArray &bytes, const QS
                     .arg(path, StoreFolder::reasonFor(written.error))};
     case StoreFolder::Written::Status::NotRegular:
         return refused(QObject::tr("%1 is %2, which Velmorwick does not replace.").arg(path, written.kind));
+    case StoreFolder::Written::Status::Replaced: // only for a write told what it replaces: never here
     case StoreFolder::Written::Status::Failed:
         break;
     }

@@ -88,6 +88,10 @@ StoreResult ConfFileStore::outcome(const StoreFolder::Written &written, const QS
     case StoreFolder::Written::Status::NotRegular:
         return refused(QObject::tr("%1 is %2, which Velmorwick does not replace, so nothing was written.")
                            .arg(native(path), written.kind));
+    case StoreFolder::Written::Status::Replaced:
+        return refused(QObject::tr("Another program replaced %1 while Velmorwick wrote it (a sync program may be "
+                                   "busy with it), so nothing was written. Please try again in a moment.")
+                           .arg(native(path)));
     case StoreFolder::Written::Status::Failed:
         break;
     }
@@ -126,6 +130,7 @@ ConfFileStore::Loaded ConfFileStore::parse(StoreFolder::ReadResult &&read) const
         break;
     }
     loaded = parsed(std::move(read.bytes));
+    loaded.stamp = read.stamp;
     m_cached = Cached{read.stamp, loaded};
     m_lastSeen = read.stamp;
     return loaded;
@@ -259,6 +264,18 @@ StoreResult ConfFileStore::apply(const QList<StoreChange> &changes)
 
 StoreResult ConfFileStore::applyLocked(StoreFolder &folder, const QList<StoreChange> &changes)
 {
+    StoreResult result;
+    for (int attempt = 0; attempt < writeAttempts; ++attempt) {
+        bool replaced = false;
+        result = applyOnce(folder, changes, replaced);
+        if (!replaced)
+            return result;
+    }
+    return result;
+}
+
+StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChange> &changes, bool &replaced)
+{
     Loaded loaded = load(folder);
     if (!loaded.readable) {
         forgetCache();
@@ -310,15 +327,16 @@ StoreResult ConfFileStore::applyLocked(StoreFolder &folder, const QList<StoreCha
                                    "nothing was written.")
                            .arg(StoreFolder::sizeLimit / (1024 * 1024)));
     }
-    const StoreFolder::Stamp before = m_cached ? m_cached->stamp : StoreFolder::Stamp{};
     forgetCache();
-    const StoreFolder::Written written = folder.writeWhole(m_name, bytes, {}, before);
+    const StoreFolder::Written written = folder.writeWhole(m_name, bytes, {}, loaded.stamp);
     wipe(bytes); // a private key in the clear may be among them
+    replaced = written.status == StoreFolder::Written::Status::Replaced;
     if (written.landed()) {
         Loaded now;
         now.readable = now.exists = true;
         now.document = std::move(document);
-        m_cached = Cached{folder.stampOf(m_name), std::move(now)};
+        now.stamp = folder.stampOf(m_name);
+        m_cached = Cached{now.stamp, std::move(now)};
         m_lastSeen = m_cached->stamp;
         keepWatching();
     }

@@ -61,6 +61,7 @@ private:
         QString problem;      // why it is not readable, in words
         QByteArray bytes;     // kept only when not exact, for the copy aside
         IniDocument document;
+        StoreFolder::Stamp stamp; // the version read; size -1 when there was none
     };
 
     Loaded load(const StoreFolder &folder) const;
@@ -74,7 +75,11 @@ private:
     // Once a run: leftovers of killed copies go, the folder is made private
     // or the user told why not.
     void tidyFolder(StoreFolder &folder);
+    // Writes the changes into the version on the disk, read again when a sync
+    // program replaced it meanwhile, a few times before giving up.
     StoreResult applyLocked(StoreFolder &folder, const QList<StoreChange> &changes);
+    StoreResult applyOnce(StoreFolder &folder, const QList<StoreChange> &changes, bool &replaced);
+    static constexpr int writeAttempts = 5;
     bool keepCopy(StoreFolder &folder, const Loaded &loaded);
     // Publishes the bytes beside the store as "<name><suffix>-<date>", never
     // over an existing file; the name, or nothing on failure.

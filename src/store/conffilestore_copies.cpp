@@ -141,5 +141,6 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
                      QDateTime::currentDateTimeUtc());
     }
     forgetCache();
+    // The version just kept aside is the one replaced, or nothing is.
     return outcome(folder.writeWhole(m_name, bytes, {}, current.stamp), m_path, {});
 }

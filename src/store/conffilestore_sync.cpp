@@ -35,7 +35,9 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
     if (!here.readable)
         return; // said elsewhere; nothing is merged into a store that cannot be read
     QStringList taken, kept;
-    for (const QString &copy : std::as_const(copies)) {
+    int replacedTimes = 0;
+    for (qsizetype at = 0; at < copies.size(); ++at) {
+        const QString &copy = copies[at];
         StoreFolder::ReadResult read = folder.read(copy);
         if (read.status != StoreFolder::ReadResult::Status::Read)
             continue; // not a regular file: none of the store's business
@@ -62,8 +64,16 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
                 return;
             }
             const StoreFolder::Written written =
-                folder.writeWhole(m_name, merged.document.serialize(), {}, m_cached ? m_cached->stamp : StoreFolder::Stamp{});
+                folder.writeWhole(m_name, merged.document.serialize(), {}, here.stamp);
             forgetCache();
+            if (written.status == StoreFolder::Written::Status::Replaced && ++replacedTimes < writeAttempts) {
+                // The sync program brought a newer version: merged into that.
+                here = load(folder);
+                if (!here.readable)
+                    return;
+                --at;
+                continue;
+            }
             if (!written.landed()) {
                 reportProblem(tr("Velmorwick could not merge %1, a copy of its settings a sync program kept (%2). It "
                                  "is left as it is.")

@@ -4,6 +4,9 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 #include <sys/types.h>
 
 // A folder the program reads or writes files in, opened once per operation:
@@ -41,9 +44,11 @@ public:
 
     // What a write did. After the rename the new file is in place, even when
     // the folder's sync then fails: that is Unconfirmed, never Failed.
+    // Replaced: another program put a new version at the name after the one
+    // the write replaces was read; nothing was written.
     struct Written
     {
-        enum class Status { Done, Unconfirmed, NotRegular, Failed };
+        enum class Status { Done, Unconfirmed, NotRegular, Replaced, Failed };
         Status status = Status::Failed;
         int error = 0;
         QString kind; // NotRegular: what is there instead, in words
@@ -77,9 +82,12 @@ public:
     // takes the name's place; then the folder is synced. A name that holds
     // anything but a regular file, or one of the untouchable files, is
     // refused. Up to the rename, a failure at any byte leaves the old file
-    // as it was. The new version's time stamp is later than notBefore's.
+    // as it was. Given the version the write replaces as it was read (size
+    // -1: none), the new version's time stamp is later than its, and the
+    // write is Replaced when the name no longer holds it just before the
+    // rename: a sync program puts its versions there without the lock.
     Written writeWhole(const QString &name, const QByteArray &bytes, const QList<Stamp> &untouchable = {},
-                       const Stamp &notBefore = {});
+                       const std::optional<Stamp> &replacing = std::nullopt);
 
     // The steps of a write that puts a new file under a name nothing has yet
     // (a kept copy): the scratch file, written and checked as above; then
@@ -119,4 +127,7 @@ private:
 namespace filefaults {
 enum class Call { Open, Write, Sync, ReadBack, Rename, FolderSync, Link };
 void failNext(Call call, int error);
+// Runs once, when the next scratch file is on the disk and about to take a
+// name's place: where another program may put its own version first.
+void whenScratchWritten(std::function<void()> action);
 } // namespace filefaults

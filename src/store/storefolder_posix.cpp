@@ -25,11 +25,17 @@ namespace filefaults {
 
 namespace {
 std::array<int, 7> pending{};
+std::function<void()> scratchWritten;
 } // namespace
 
 void failNext(Call call, int error)
 {
     pending[size_t(call)] = error;
+}
+
+void whenScratchWritten(std::function<void()> action)
+{
+    scratchWritten = std::move(action);
 }
 
 // Whether the call is to fail now; errno is then set as the system sets it.
@@ -40,6 +46,12 @@ bool failsNow(Call call)
         return false;
     errno = std::exchange(error, 0);
     return true;
+}
+
+void scratchIsWritten()
+{
+    if (const auto action = std::exchange(scratchWritten, nullptr))
+        action();
 }
 
 } // namespace filefaults
@@ -301,7 +313,7 @@ QString StoreFolder::writeScratch(const QByteArray &bytes, const Stamp &notBefor
 }
 
 StoreFolder::Written StoreFolder::writeWhole(const QString &name, const QByteArray &bytes,
-                                             const QList<Stamp> &untouchable, const Stamp &notBefore)
+                                             const QList<Stamp> &untouchable, const std::optional<Stamp> &replacing)
 {
     Written written;
     struct stat st {};
@@ -323,9 +335,18 @@ StoreFolder::Written StoreFolder::writeWhole(const QString &name, const QByteArr
         written.error = errno;
         return written;
     }
-    const QString scratch = writeScratch(bytes, notBefore);
+    const QString scratch = writeScratch(bytes, replacing.value_or(Stamp{}));
     if (scratch.isEmpty()) {
         written.error = m_error;
+        return written;
+    }
+    filefaults::scratchIsWritten();
+    // The scratch file's sync takes the longest: a version that came in
+    // meanwhile would be lost under the rename. The check leaves only the
+    // moment between it and the rename, as a sync program's own check does.
+    if (replacing && !(stampOf(name) == *replacing)) {
+        remove(scratch);
+        written.status = Written::Status::Replaced;
         return written;
     }
     if (failsNow(Call::Rename) || ::renameat(m_fd, encoded(scratch).constData(), m_fd, encoded(name).constData()) != 0) {

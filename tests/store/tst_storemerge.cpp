@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+
 using namespace storekeys;
 
 namespace {
@@ -43,6 +45,8 @@ private slots:
     void theLaterSavedVersionOfEachPartWinsAndNothingIsLost();
     void onlyConflictCopiesOfTheStoreAreTakenIn_data();
     void onlyConflictCopiesOfTheStoreAreTakenIn();
+    void aVersionPutInDuringAWriteIsWrittenIntoNeverOver_data();
+    void aVersionPutInDuringAWriteIsWrittenIntoNeverOver();
 };
 
 void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data()
@@ -123,6 +127,42 @@ void StoreMergeTest::onlyConflictCopiesOfTheStoreAreTakenIn()
     QFETCH(QString, name);
     QFETCH(bool, taken);
     QCOMPARE(storemerge::isConflictCopy(QStringLiteral("Velmorwick.conf"), name), taken);
+}
+
+void StoreMergeTest::aVersionPutInDuringAWriteIsWrittenIntoNeverOver_data()
+{
+    QTest::addColumn<int>("versionsPutIn"); // one at each of that many writes, as a sync program does it
+    QTest::addColumn<bool>("written");
+    QTest::newRow("once") << 1 << true;
+    QTest::newRow("at every try") << 1000 << false;
+}
+
+void StoreMergeTest::aVersionPutInDuringAWriteIsWrittenIntoNeverOver()
+{
+    QFETCH(int, versionsPutIn);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Velmorwick.conf"));
+    putFileBytes(path, version(QStringLiteral("here"), QStringLiteral("2026-12-01T10:00:00.000Z")));
+    ConfFileStore store(path);
+    QCOMPARE(store.read(taskSection(5), textKey(1)), QStringLiteral("here"));
+    int putIn = 0;
+    std::function<void()> syncProgram = [&] {
+        // Whole, under a name of its own, then renamed over the store.
+        const QString scratch = dir.filePath(QStringLiteral(".syncthing.Velmorwick.conf.tmp"));
+        putFileBytes(scratch, version(QStringLiteral("there %1").arg(++putIn), QStringLiteral("2026-12-01T10:00:01.000Z")));
+        QCOMPARE(std::rename(qPrintable(scratch), qPrintable(path)), 0);
+        if (putIn < versionsPutIn)
+            filefaults::whenScratchWritten(syncProgram);
+    };
+    filefaults::whenScratchWritten(syncProgram);
+    const StoreResult result = store.write(taskSection(12), textKey(1), QStringLiteral("a save meanwhile"));
+    filefaults::whenScratchWritten(nullptr);
+
+    QCOMPARE(result.written(), written);
+    QVERIFY(written || result.reason.contains(QStringLiteral("nothing was written")));
+    QCOMPARE(store.read(taskSection(5), textKey(1)), QStringLiteral("there %1").arg(putIn));
+    QCOMPARE(store.read(taskSection(12), textKey(1)), written ? QStringLiteral("a save meanwhile") : QString());
 }
 
 QTEST_GUILESS_MAIN(StoreMergeTest)

@@ -66,7 +66,11 @@ QString configFor(const Machine &self, const Machine &peer)
                "<folder id=\"velmorwick\" label=\"Velmorwick\" path=\"%1\" type=\"sendreceive\" "
                "rescanIntervalS=\"2\" fsWatcherEnabled=\"true\" fsWatcherDelayS=\"1\">\n"
                "<device id=\"%2\"></device><device id=\"%3\"></device>\n"
-               "<maxConflicts>10</maxConflicts><markerName>.stfolder</markerName></folder>\n")
+               "<maxConflicts>10</maxConflicts><markerName>.stfolder</markerName>"
+               // A pull that fails (a file removed before the peer fetched it,
+               // as old snapshots are) is tried again after this pause, by
+               // default a minute: longer than the tests wait.
+               "<pullerPauseS>1</pullerPauseS></folder>\n")
                .arg(self.folder(), self.id, peer.id)
            + device.arg(self.id, self.name, QStringLiteral("dynamic"))
            + device.arg(peer.id, peer.name, QStringLiteral("tcp://127.0.0.1:%1").arg(peer.port))
@@ -328,22 +332,27 @@ void TwoMachinesTest::aHundredAlternatingSavesLoseNothingAndLeaveNoConflictCopy(
         last[tasks] = QStringLiteral("save %1").arg(save);
         QCOMPARE(import(save % 2 ? m_a : m_b, listFile(tasks, last[tasks])), 0);
     }
+    QString unsettled; // why not yet, for the failure's message
     const auto settled = [&] {
         for (const Machine *machine : {&m_a, &m_b}) {
             velmorwick(*machine, {QStringLiteral("export")});
             for (auto it = last.cbegin(); it != last.cend(); ++it) {
-                if (first(*machine, taskSection(it.key())) != it.value())
+                const QString now = first(*machine, taskSection(it.key()));
+                unsettled = QStringLiteral("%1 has \"%2\" for the %3-task list, not \"%4\"")
+                                .arg(machine->name, now).arg(it.key()).arg(it.value());
+                if (now != it.value())
                     return false;
             }
             const QStringList names = QDir(machine->folder()).entryList(QDir::Files | QDir::Hidden);
             for (const QString &name : names) {
+                unsettled = QStringLiteral("%1 still has %2").arg(machine->name, name);
                 if (storemerge::isConflictCopy(QStringLiteral("Velmorwick.conf"), name))
                     return false;
             }
         }
         return true;
     };
-    QVERIFY(waitFor(settled));
+    QVERIFY2(waitFor(settled), qPrintable(unsettled));
 }
 
 int main(int argc, char *argv[])
