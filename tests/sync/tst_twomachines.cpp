@@ -68,8 +68,8 @@ QString configFor(const Machine &self, const Machine &peer)
                "<device id=\"%2\"></device><device id=\"%3\"></device>\n"
                "<maxConflicts>10</maxConflicts><markerName>.stfolder</markerName>"
                // A pull that fails (a file removed before the peer fetched it,
-               // as old snapshots are) is tried again after this pause, by
-               // default a minute: longer than the tests wait.
+               // as a merged conflict copy is) is tried again after this
+               // pause, by default a minute: longer than the tests wait.
                "<pullerPauseS>1</pullerPauseS></folder>\n")
                .arg(self.folder(), self.id, peer.id)
            + device.arg(self.id, self.name, QStringLiteral("dynamic"))
@@ -138,8 +138,9 @@ void TwoMachinesTest::initTestCase()
         machine->config = m_dir.filePath(machine->name + QStringLiteral("/config"));
         machine->port = freePort();
         QVERIFY(QDir().mkpath(machine->folder()));
-        QFile marker(machine->folder() + QStringLiteral("/.stfolder"));
-        QVERIFY(QDir().mkpath(marker.fileName()));
+        QVERIFY(QDir().mkpath(machine->folder() + QStringLiteral("/.stfolder")));
+        // The ignore patterns the README asks for: each machine's own files.
+        putFileBytes(machine->folder() + QStringLiteral("/.stignore"), "Velmorwick.conf.lock\n.Velmorwick-*\nsnapshots\n");
         QProcess generate;
         generate.start(QStringLiteral("syncthing"), {QStringLiteral("generate"), QStringLiteral("--home=") + machine->home,
                                                      QStringLiteral("--no-default-folder")});
