@@ -39,7 +39,7 @@ std::unique_ptr<SettingsStore> openUserStore()
     // Where QSettings keeps the user's settings: $XDG_CONFIG_HOME/Velmorwick/Velmorwick.conf,
     // found without a QSettings object, which would open the file before the
     // store has checked what it is. A relative XDG_CONFIG_HOME is ignored, as
-    // the XDG specification says (Qt would take it from the current folder).
+    // the XDG base directory rules ask (Qt would take it from the current folder).
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (config.isEmpty() || QDir::isRelativePath(config))
         config = QDir::homePath() + QStringLiteral("/.config");

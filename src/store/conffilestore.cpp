@@ -131,7 +131,7 @@ ConfFileStore::Loaded ConfFileStore::parse(StoreFolder::ReadResult &&read) const
     }
     loaded = parsed(std::move(read.bytes));
     loaded.stamp = read.stamp;
-    m_cached = Cached{read.stamp, loaded};
+    m_cached = loaded;
     m_lastSeen = read.stamp;
     return loaded;
 }
@@ -162,7 +162,7 @@ ConfFileStore::Loaded ConfFileStore::load(const StoreFolder &folder) const
 {
     // Parsing is skipped while the file is the version read or written last.
     if (m_cached && folder.stampOf(m_name) == m_cached->stamp)
-        return m_cached->loaded;
+        return *m_cached;
     return parse(folder.read(m_name));
 }
 
@@ -182,7 +182,7 @@ void ConfFileStore::forgetSecret(const QString &section, const QString &key)
         return;
     // Zeroed where it lies: the copies that share it go with it, and the
     // cache, which would read zeros now, is dropped.
-    if (const QString *value = m_cached->loaded.document.find(section, key)) {
+    if (const QString *value = m_cached->document.find(section, key)) {
         volatile ushort *characters = const_cast<ushort *>(value->utf16());
         for (qsizetype i = 0; i < value->size(); ++i)
             characters[i] = 0;
@@ -336,7 +336,7 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
         now.readable = now.exists = true;
         now.document = std::move(document);
         now.stamp = folder.stampOf(m_name);
-        m_cached = Cached{now.stamp, std::move(now)};
+        m_cached = std::move(now);
         m_lastSeen = m_cached->stamp;
         keepWatching();
     }

@@ -102,13 +102,8 @@ private:
     bool m_folderTidied = false;
     QSet<QByteArray> m_keptDigests;
 
-    // The document as last read or written, and the file version it came from.
-    struct Cached
-    {
-        StoreFolder::Stamp stamp;
-        Loaded loaded;
-    };
-    mutable std::optional<Cached> m_cached;
+    // The document as last read or written, with the file version it came from.
+    mutable std::optional<Loaded> m_cached;
     // The version of the file last read or written here.
     mutable StoreFolder::Stamp m_lastSeen;
 

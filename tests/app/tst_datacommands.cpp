@@ -442,7 +442,7 @@ void DataCommandsTest::exportsReadToKnownContentsForever()
     QCOMPARE(vault.load(5).rows, expected);
 }
 
-// The XDG specification: a relative value is not to be used.
+// XDG's base directory rules: a relative value is not to be used.
 void DataCommandsTest::aRelativeConfigHomeIsIgnored()
 {
     const QString home = file(QStringLiteral("home"));
