@@ -219,7 +219,7 @@ int listSnapshots(const QStringList &arguments, SettingsStore &store)
         const SettingsStore::Snapshot &snapshot = snapshots[i];
         say(tr("%1  %2  %3: %4")
                 .arg(i + 1, 2)
-                .arg(QLocale().toString(snapshot.when, QStringLiteral("yyyy-MM-dd HH:mm:ss")), snapshot.step,
+                .arg(QLocale().toString(snapshot.when.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm:ss")), snapshot.step,
                      snapshot.differs.isEmpty() ? tr("the same as now")
                                                 : tr("differs in %1").arg(snapshot.differs.join(tr(", ")))));
     }

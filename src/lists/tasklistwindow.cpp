@@ -179,9 +179,18 @@ void TaskListWindow::save()
     bool emptied = false;
     for (int row = 0; row < taskCount(); ++row)
         emptied = emptied || (m_storedWritten.value(row) && saved[row].text.isEmpty());
-    // A save that empties a task keeps a snapshot of the store before it.
-    if (m_kit.written(m_storage.save(saved, emptied ? tr("tasks emptied") : QString()), tr("The list was not saved.")))
-        remember(saved);
+    // A save over a version saved elsewhere, or one that empties a task,
+    // keeps a snapshot of the store before it.
+    const bool overOther = m_changedElsewhere;
+    const QString step = overOther ? tr("saved over a version from elsewhere") : emptied ? tr("tasks emptied") : QString();
+    if (!m_kit.written(m_storage.save(saved, step), tr("The list was not saved.")))
+        return;
+    remember(saved);
+    if (overOther) {
+        m_kit.boxes.inform(tr("The version of this list saved elsewhere was kept as a snapshot before yours "
+                              "replaced it (velmorwick snapshots lists it)."),
+                           tr("Velmorwick"));
+    }
 }
 
 // The stored list goes at once, then every row is emptied and unticked.
@@ -238,6 +247,7 @@ void TaskListWindow::showRows(const QList<TaskRow> &shown)
 
 void TaskListWindow::markChangedElsewhere(bool changed)
 {
+    m_changedElsewhere = changed;
     setWindowTitle(changed ? tr("%1 (changed elsewhere)").arg(tr(m_layout.caption)) : tr(m_layout.caption));
 }
 

@@ -76,4 +76,6 @@ private:
     QList<bool> m_storedWritten; // which rows held text, so a save that empties one is known
     // The rows before Clear List or Tick All, until anything else is done.
     std::optional<QList<TaskRow>> m_undo;
+    // Another version of the list was saved since this one was shown.
+    bool m_changedElsewhere = false;
 };

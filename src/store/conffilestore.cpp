@@ -4,8 +4,6 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QFileSystemWatcher>
-#include <QTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -103,6 +101,8 @@ ConfFileStore::ConfFileStore(QString filePath)
     , m_folder(QFileInfo(m_path).absolutePath())
     , m_name(QFileInfo(m_path).fileName())
     , m_lockName(m_name + QStringLiteral(".lock"))
+    , m_watch(m_folder, m_name)
+    , m_copies(m_name)
 {
 }
 
@@ -132,7 +132,6 @@ ConfFileStore::Loaded ConfFileStore::parse(StoreFolder::ReadResult &&read) const
     loaded = parsed(std::move(read.bytes));
     loaded.stamp = read.stamp;
     m_cached = loaded;
-    m_lastSeen = read.stamp;
     return loaded;
 }
 
@@ -249,6 +248,7 @@ StoreResult ConfFileStore::openLocked(StoreFolder &folder)
                                                         .arg(StoreFolder::reasonFor(folder.error()))));
         }
     }
+    m_copies.beginStep();
     tidyFolder(folder);
     mergeConflictCopies(folder);
     return {};
@@ -256,6 +256,7 @@ StoreResult ConfFileStore::openLocked(StoreFolder &folder)
 
 StoreResult ConfFileStore::apply(const QList<StoreChange> &changes)
 {
+    const ToldAfter told(*this);
     StoreFolder folder;
     if (const StoreResult opened = openLocked(folder); !opened.written())
         return opened;
@@ -335,39 +336,11 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
         Loaded now;
         now.readable = now.exists = true;
         now.document = std::move(document);
-        now.stamp = folder.stampOf(m_name);
+        now.stamp = written.stamp;
         m_cached = std::move(now);
-        m_lastSeen = m_cached->stamp;
-        keepWatching();
+        m_watch.wrote(loaded.stamp, written.stamp);
     }
     return outcome(written, m_path, done);
-}
-
-// Written like the store itself: whole, and on the disk before the store file
-// is ever replaced; never over anything already at its name.
-QString ConfFileStore::publishCopy(StoreFolder &folder, const QByteArray &bytes, const QString &suffix)
-{
-    const QString scratch = folder.writeScratch(bytes, {});
-    if (scratch.isEmpty())
-        return {};
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    for (int n = 1; n < 1000; ++n) {
-        const QString name = QStringLiteral("%1%2-%3").arg(m_name, suffix, stamp)
-                             + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
-        if (folder.publishNew(scratch, name)) {
-            if (!folder.sync())
-                break;
-            // The newest few of a kind are kept: each is a whole store.
-            const QStringList kept = folder.names(m_name + suffix + u'-');
-            for (qsizetype old = 0; old + keptCopies < kept.size(); ++old)
-                folder.remove(kept[old]);
-            return name;
-        }
-        if (folder.error() != EEXIST)
-            break;
-    }
-    folder.remove(scratch);
-    return {};
 }
 
 bool ConfFileStore::keepCopy(StoreFolder &folder, const Loaded &loaded)

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "inidocument.h"
+#include "keptcopies.h"
 #include "settingsstore.h"
 #include "storefolder.h"
+#include "storewatcher.h"
 
 #include <QByteArray>
 #include <QSet>
 
 #include <memory>
 
-class QFileSystemWatcher;
-class QTimer;
 
 // The store as one settings file in QSettings' INI format, written so that
 //  - a write lands whole or is refused: the new file is written beside the
@@ -36,7 +36,7 @@ public:
     // but for a benchmark's floor).
     void setKeepsSnapshots(bool keeps) { m_keepsSnapshots = keeps; }
     // How many copies of each kind the store keeps beside it (damaged, replaced by a restore).
-    static constexpr int keptCopies = 5;
+    static constexpr int keptCopies = KeptCopies::newestKept;
 
     void checkOnOpen() override;
 
@@ -81,11 +81,11 @@ private:
     StoreResult applyOnce(StoreFolder &folder, const QList<StoreChange> &changes, bool &replaced);
     static constexpr int writeAttempts = 5;
     bool keepCopy(StoreFolder &folder, const Loaded &loaded);
-    // Publishes the bytes beside the store as "<name><suffix>-<date>", never
-    // over an existing file; the name, or nothing on failure.
-    QString publishCopy(StoreFolder &folder, const QByteArray &bytes, const QString &suffix);
+    QString publishCopy(StoreFolder &folder, const QByteArray &bytes, const QString &suffix)
+    {
+        return m_copies.publish(folder, bytes, suffix, QDateTime::currentDateTimeUtc());
+    }
     void forgetCache() const { m_cached.reset(); }
-    void keepWatching();
     // Before a write that takes text away (or the step says it replaces the
     // store wholesale) and at the first save of a day, the store as it is.
     void keepSnapshot(StoreFolder &folder, const IniDocument &before, const IniDocument &after, QString step,
@@ -104,13 +104,11 @@ private:
 
     // The document as last read or written, with the file version it came from.
     mutable std::optional<Loaded> m_cached;
-    // The version of the file last read or written here.
-    mutable StoreFolder::Stamp m_lastSeen;
-
     std::function<void()> m_changed;
-    std::unique_ptr<QFileSystemWatcher> m_watcher;
-    std::unique_ptr<QTimer> m_settle;
-    bool m_mergedUnseen = false;
+    StoreWatcher m_watch;
+    KeptCopies m_copies;
     bool m_snapshotFailureTold = false;
+    bool m_clockAheadTold = false;
+    bool m_futureSnapshotTold = false;
     bool m_keepsSnapshots = true;
 };

@@ -2,6 +2,7 @@
 #include "conffilestore.h"
 
 #include "storekeys.h"
+#include "storemerge.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -89,6 +90,7 @@ QString notAStore(const QByteArray &bytes, StoreFolder &scratchFolder, const QSt
 
 StoreResult ConfFileStore::whileLocked(const std::function<void()> &work)
 {
+    const ToldAfter told(*this);
     StoreFolder folder;
     if (const StoreResult opened = openLocked(folder); !opened.written())
         return opened;
@@ -101,6 +103,7 @@ StoreResult ConfFileStore::whileLocked(const std::function<void()> &work)
 
 StoreResult ConfFileStore::readWhole(QByteArray *bytes)
 {
+    const ToldAfter told(*this);
     StoreFolder folder;
     if (const StoreResult opened = openLocked(folder); !opened.written())
         return opened;
@@ -118,6 +121,7 @@ QStringList ConfFileStore::ownFiles() const
 
 StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &from, QString *keptAs)
 {
+    const ToldAfter told(*this);
     StoreFolder folder;
     if (const StoreResult opened = openLocked(folder); !opened.written())
         return opened;
@@ -141,6 +145,18 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
                      QDateTime::currentDateTimeUtc());
     }
     forgetCache();
+    // The parts the restore changes count as saved now: a copy of the store
+    // as it was before, stamped later, would otherwise undo the restore at
+    // the next merge. Where the restored file cannot be rewritten the same,
+    // it goes in as it is.
+    QByteArray restored = bytes;
+    if (std::optional<IniDocument> document = IniDocument::parseExact(bytes)) {
+        const IniDocument before = current.status == StoreFolder::ReadResult::Status::Read
+                                       ? parsed(current.bytes).document
+                                       : IniDocument();
+        storemerge::stamp(*document, before, QDateTime::currentDateTimeUtc());
+        restored = document->serialize();
+    }
     // The version just kept aside is the one replaced, or nothing is.
-    return outcome(folder.writeWhole(m_name, bytes, {}, current.stamp), m_path, {});
+    return outcome(folder.writeWhole(m_name, restored, {}, current.stamp), m_path, {});
 }

@@ -44,8 +44,14 @@ void ConfFileStore::keepSnapshot(StoreFolder &folder, const IniDocument &before,
     Snapshots snapshots(m_folder);
     if (step.isEmpty() && tookTextAway(before, after))
         step = tr("tasks emptied");
-    if (step.isEmpty() && snapshots.noneOn(now.toLocalTime().date()))
+    if (step.isEmpty() && snapshots.noneOn(now))
         step = tr("first save of the day");
+    const QList<Snapshots::Entry> all = snapshots.entries();
+    if (!all.isEmpty() && Snapshots::isFuture(all.first(), now) && !std::exchange(m_futureSnapshotTold, true)) {
+        reportProblem(tr("The snapshot %1 is named after a time more than a day ahead: it was kept while this "
+                         "computer's clock was wrong. It is kept, and not counted as today's.")
+                          .arg(all.first().name));
+    }
     if (step.isEmpty() || snapshots.keep(folder, m_name, step, now) || std::exchange(m_snapshotFailureTold, true))
         return;
     reportProblem(tr("Velmorwick could not keep a snapshot of its settings before this step (%1). The step went "

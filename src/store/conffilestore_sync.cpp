@@ -8,8 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -43,6 +41,12 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
             continue; // not a regular file: none of the store's business
         const QByteArray theirBytes = read.bytes;
         const storemerge::Merged merged = storemerge::merge(here.document, parsed(std::move(read.bytes)).document);
+        if (merged.clockAhead && !std::exchange(m_clockAheadTold, true)) {
+            reportProblem(tr("%1, a copy of Velmorwick's settings a sync program kept, was saved on a computer "
+                             "whose clock is more than a day ahead. Its lists were counted as saved now; please "
+                             "set that computer's clock.")
+                              .arg(copy));
+        }
         // What lost on either side is kept whole before anything changes.
         const QByteArray hereBytes = here.exact ? here.document.serialize() : here.bytes;
         const QString keptHere = merged.hereLost ? publishCopy(folder, hereBytes, QStringLiteral(".merged")) : QString();
@@ -54,7 +58,15 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
                               .arg(copy, StoreFolder::reasonFor(folder.error())));
             return;
         }
-        if (!(merged.document == here.document)) {
+        QByteArray mergedBytes = merged.document == here.document ? QByteArray() : merged.document.serialize();
+        if (mergedBytes.size() > StoreFolder::sizeLimit) {
+            reportProblem(tr("Velmorwick could not merge %1, a copy of its settings a sync program kept: together "
+                             "they would pass the %2 MB Velmorwick reads. It is left as it is.")
+                              .arg(copy)
+                              .arg(StoreFolder::sizeLimit / (1024 * 1024)));
+            return;
+        }
+        if (!mergedBytes.isEmpty()) {
             // A file edited by hand is kept as it was before the merge
             // writes it back in the program's own form, as before any write.
             if (!here.exact && !keepCopy(folder, here)) {
@@ -63,8 +75,7 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
                                   .arg(copy, StoreFolder::reasonFor(folder.error())));
                 return;
             }
-            const StoreFolder::Written written =
-                folder.writeWhole(m_name, merged.document.serialize(), {}, here.stamp);
+            const StoreFolder::Written written = folder.writeWhole(m_name, mergedBytes, {}, here.stamp);
             forgetCache();
             if (written.status == StoreFolder::Written::Status::Replaced && ++replacedTimes < writeAttempts) {
                 // The sync program brought a newer version: merged into that.
@@ -81,7 +92,6 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
                 return;
             }
             here = load(folder);
-            m_mergedUnseen = true;
         }
         folder.remove(copy);
         folder.sync();
@@ -96,56 +106,42 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
         return;
     QString message = tr("Lists were saved on two computers at once, and the sync program kept both versions. "
                          "Velmorwick merged them, each list as it was saved last");
+    // A few are named; more would make a box no one reads.
+    constexpr qsizetype named = 3;
+    if (taken.size() > named)
+        taken = taken.first(named) << QCoreApplication::translate("ConfFileStore", "%n more copies", nullptr,
+                                                                  int(taken.size() - named));
     message += taken.isEmpty() ? tr(": every list here was the later one.") : tr(": %1.").arg(taken.join(tr("; ")));
-    if (!kept.isEmpty())
+    if (kept.size() > named) {
+        message += u' ' + tr("The %1 versions that lost are kept beside the settings file, in %2.")
+                              .arg(kept.size())
+                              .arg(QDir::toNativeSeparators(m_folder));
+    } else if (!kept.isEmpty()) {
         message += u' ' + tr("The versions that lost are kept beside the settings file, in %1.").arg(kept.join(tr(", ")));
+    }
     reportProblem(message);
 }
 
 void ConfFileStore::watch(std::function<void()> changed)
 {
     m_changed = std::move(changed);
-    m_watcher = std::make_unique<QFileSystemWatcher>();
-    m_settle = std::make_unique<QTimer>();
-    // Several events come with one save (the scratch file, the rename, the
-    // sync engine's own files): the check runs once they have settled.
-    m_settle->setSingleShot(true);
-    m_settle->setInterval(100);
-    QObject::connect(m_settle.get(), &QTimer::timeout, m_watcher.get(), [this] { checkForChanges(); });
-    const auto soon = [this] { m_settle->start(); };
-    QObject::connect(m_watcher.get(), &QFileSystemWatcher::directoryChanged, m_watcher.get(), soon);
-    QObject::connect(m_watcher.get(), &QFileSystemWatcher::fileChanged, m_watcher.get(), soon);
-    keepWatching();
-}
-
-void ConfFileStore::keepWatching()
-{
-    if (!m_watcher)
-        return;
-    // A file replaced by a rename is a new file: watched anew each time.
-    for (const QString &path : {m_folder, m_path}) {
-        if (!m_watcher->files().contains(path) && !m_watcher->directories().contains(path) && QFileInfo::exists(path))
-            m_watcher->addPath(path);
-    }
+    StoreFolder folder;
+    m_watch.start(folder.open(m_folder, false) ? folder.stampOf(m_name) : StoreFolder::Stamp{},
+                  [this] { checkForChanges(); });
 }
 
 void ConfFileStore::checkForChanges()
 {
-    keepWatching();
+    m_watch.keepWatching();
     StoreFolder folder;
     if (!folder.open(m_folder, false))
         return;
-    const StoreFolder::Stamp before = m_lastSeen;
     const QStringList names = folder.names(QFileInfo(m_name).completeBaseName());
     if (std::any_of(names.begin(), names.end(), [this](const QString &n) { return storemerge::isConflictCopy(m_name, n); })) {
+        const ToldAfter told(*this);
         StoreFolder locked;
         openLocked(locked); // merges them
     }
-    const StoreFolder::Stamp now = folder.stampOf(m_name);
-    // A merge during one of this copy's own writes changed lists it shows.
-    if (now == before && !std::exchange(m_mergedUnseen, false))
-        return;
-    m_lastSeen = now;
-    if (m_changed)
+    if (m_watch.takeNews(folder.stampOf(m_name)) && m_changed)
         m_changed();
 }

@@ -131,10 +131,39 @@ public:
 protected:
     void reportProblem(const QString &message) const
     {
-        if (m_reporter)
+        if (m_holding > 0)
+            m_held << message;
+        else if (m_reporter)
             m_reporter(message);
     }
+    // Problems found while the store's lock is held are told once it is
+    // released (declare it before the folder that holds the lock): a box
+    // shown meanwhile would keep every other copy of the program waiting,
+    // and its event loop could call into the store in the middle of a write.
+    class ToldAfter
+    {
+    public:
+        explicit ToldAfter(const SettingsStore &store)
+            : m_store(store)
+        {
+            ++m_store.m_holding;
+        }
+        ~ToldAfter()
+        {
+            if (--m_store.m_holding == 0) {
+                for (const QString &message : std::exchange(m_store.m_held, {}))
+                    m_store.reportProblem(message);
+            }
+        }
+        ToldAfter(const ToldAfter &) = delete;
+        ToldAfter &operator=(const ToldAfter &) = delete;
+
+    private:
+        const SettingsStore &m_store;
+    };
 
 private:
     std::function<void(const QString &)> m_reporter;
+    mutable int m_holding = 0;
+    mutable QStringList m_held;
 };

@@ -23,9 +23,10 @@ QByteArrayView withoutTimes(QByteArrayView bytes, QByteArray &rest)
     return rest;
 }
 
-// The time a name starts with, "yyyyMMdd-HHmmss-zzz"; read by hand, as
-// every save that keeps a snapshot reads every name.
-QDateTime timeOf(const QString &name)
+// The time a name starts with, "yyyyMMdd-HHmmss-zzz" and "Z" in UTC (local
+// time without it, as earlier versions named them); read by hand, as every
+// save that keeps a snapshot reads every name. How long the time is, too.
+QDateTime timeOf(const QString &name, qsizetype *length)
 {
     int digits[17] = {};
     int n = 0;
@@ -47,8 +48,11 @@ QDateTime timeOf(const QString &name)
     };
     if (n != 17)
         return {};
+    const bool utc = name.size() > stampFormat.size() && name[stampFormat.size()] == u'Z';
+    *length = stampFormat.size() + (utc ? 1 : 0);
     return QDateTime(QDate(number(0, 4), number(4, 2), number(6, 2)),
-                     QTime(number(8, 2), number(10, 2), number(12, 2), number(14, 3)));
+                     QTime(number(8, 2), number(10, 2), number(12, 2), number(14, 3)), utc ? Qt::UTC : Qt::LocalTime)
+        .toUTC();
 }
 
 } // namespace
@@ -65,11 +69,14 @@ QList<Snapshots::Entry> Snapshots::entries() const
     if (!folder.open(m_path, false))
         return found;
     for (const QString &name : folder.names({})) {
-        const QDateTime when = name.endsWith(suffix) && name.size() > stampFormat.size() + 1 ? timeOf(name)
-                                                                                            : QDateTime();
-        if (when.isValid())
-            found.prepend({name, when, name.sliced(stampFormat.size() + 1).chopped(suffix.size())});
+        qsizetype length = 0;
+        const QDateTime when = name.endsWith(suffix) ? timeOf(name, &length) : QDateTime();
+        if (when.isValid() && name.size() >= length + 1 + suffix.size() && name[length] == u' ')
+            found << Entry{name, when, name.sliced(length + 1).chopped(suffix.size())};
     }
+    // By time, not by name: local names of the autumn's repeated hour, and
+    // names in local time beside names in UTC, do not sort as text does.
+    std::stable_sort(found.begin(), found.end(), [](const Entry &a, const Entry &b) { return a.when > b.when; });
     return found;
 }
 
@@ -84,10 +91,21 @@ StoreFolder::ReadResult Snapshots::read(const Entry &entry) const
     return folder.read(entry.name);
 }
 
-bool Snapshots::noneOn(const QDate &day) const
+bool Snapshots::noneOn(const QDateTime &now) const
 {
-    const QList<Entry> all = entries();
-    return all.isEmpty() || all.first().when.date() < day;
+    // One named in the future (a clock that was ahead) does not stand for
+    // today: else no first save of the day would keep one until then.
+    const QDate today = now.toLocalTime().date();
+    for (const Entry &entry : entries()) {
+        if (!isFuture(entry, now))
+            return entry.when.toLocalTime().date() < today;
+    }
+    return true;
+}
+
+bool Snapshots::isFuture(const Entry &entry, const QDateTime &now)
+{
+    return entry.when > now.addDays(1);
 }
 
 bool Snapshots::keep(StoreFolder &storeFolder, const QString &storeName, const QString &step, const QDateTime &now)
@@ -115,7 +133,7 @@ bool Snapshots::keep(StoreFolder &storeFolder, const QString &storeName, const Q
         }
     }
     QString step_ = step;
-    const QString name = now.toLocalTime().toString(stampFormat) + u' ' + step_.replace(u'/', u'-') + suffix;
+    const QString name = now.toUTC().toString(stampFormat) + QStringLiteral("Z ") + step_.replace(u'/', u'-') + suffix;
     bool kept = storeFolder.linkInto(storeName, folder, name);
     if (!kept && (storeFolder.error() == EXDEV || storeFolder.error() == EPERM || storeFolder.error() == EMLINK)) {
         // A file system without hard links: the bytes, written the store's way.
@@ -131,7 +149,7 @@ bool Snapshots::keep(StoreFolder &storeFolder, const QString &storeName, const Q
         m_error = storeFolder.error();
     }
     if (kept)
-        prune(folder, QList<Entry>{{name, now.toLocalTime(), step}} + all, now, store.size);
+        prune(folder, QList<Entry>{{name, now.toUTC(), step}} + all, now, store.size);
     return kept;
 }
 
@@ -140,7 +158,7 @@ void Snapshots::prune(StoreFolder &folder, const QList<Entry> &all, const QDateT
     QSet<QString> kept;
     QSet<QDate> days;
     for (qsizetype i = 0; i < all.size(); ++i) {
-        const QDate day = all[i].when.date();
+        const QDate day = all[i].when.toLocalTime().date();
         const bool newest = i < newestKept;
         const bool dayKept = day.daysTo(now.toLocalTime().date()) < daysKept && !days.contains(day);
         days.insert(day);
@@ -148,17 +166,24 @@ void Snapshots::prune(StoreFolder &folder, const QList<Entry> &all, const QDateT
             kept.insert(all[i].name);
     }
     qint64 total = 0;
+    // Bounded by the largest store of the last days, not the store as it is
+    // now: a store emptied by a slip would otherwise prune the very
+    // snapshot that holds what was lost.
+    qint64 largest = storeSize;
     QList<Entry> remaining;
     for (const Entry &entry : std::as_const(all)) {
         if (kept.contains(entry.name)) {
             remaining << entry;
-            total += std::max<qint64>(0, folder.stampOf(entry.name).size);
+            const qint64 size = std::max<qint64>(0, folder.stampOf(entry.name).size);
+            total += size;
+            if (entry.when.daysTo(now) < daysKept)
+                largest = std::max(largest, size);
         } else {
             folder.remove(entry.name);
         }
     }
     // The oldest go first.
-    const qint64 room = std::max(20 * storeSize, leastRoom);
+    const qint64 room = std::max(20 * largest, leastRoom);
     while (total > room && remaining.size() > 1) {
         total -= std::max<qint64>(0, folder.stampOf(remaining.last().name).size);
         folder.remove(remaining.takeLast().name);

@@ -8,13 +8,14 @@
 
 // Whole copies of the store kept before the steps that take text away or
 // replace it wholesale, in the folder "snapshots" beside it: this machine's
-// own (0700, each file 0600). A file is named "<yyyyMMdd-HHmmss-zzz>
-// <step>.conf" in local time, so the names sort by age. The store file is
+// own (0700, each file 0600). A file is named "<yyyyMMdd-HHmmss-zzz>Z
+// <step>.conf" in UTC (earlier versions named them in local time, without
+// the Z), and listed by that time, newest first. The store file is
 // never changed in place, only replaced, so a snapshot is the old file
 // itself, kept under a second name (a hard link): it costs no copy and
 // holds exactly what was there. Bounded: the newest 20, and the newest of
-// each of the last 30 days; never more than twenty times the store's size
-// or 20 MB, whichever is larger.
+// each of the last 30 days; never more than twenty times the largest store
+// of the last 30 days or 20 MB, whichever is larger.
 class Snapshots
 {
 public:
@@ -37,8 +38,10 @@ public:
     // with the system's error number, when it could not be kept.
     bool keep(StoreFolder &storeFolder, const QString &storeName, const QString &step, const QDateTime &now);
     int error() const { return m_error; }
-    // Whether none was kept on that day: its first save keeps one.
-    bool noneOn(const QDate &day) const;
+    // Whether none was kept today: its first save keeps one.
+    bool noneOn(const QDateTime &now) const;
+    // Named more than a day after now: kept under a clock that was ahead.
+    static bool isFuture(const Entry &entry, const QDateTime &now);
 
     // Newest first.
     QList<Entry> entries() const;

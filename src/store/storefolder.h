@@ -52,6 +52,9 @@ public:
         Status status = Status::Failed;
         int error = 0;
         QString kind; // NotRegular: what is there instead, in words
+        // The version written, as the scratch file was just before it took
+        // the name: a second look at the name could see another program's.
+        FileStamp stamp;
         bool landed() const { return status == Status::Done || status == Status::Unconfirmed; }
     };
 

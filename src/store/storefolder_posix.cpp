@@ -341,6 +341,7 @@ StoreFolder::Written StoreFolder::writeWhole(const QString &name, const QByteArr
         return written;
     }
     filefaults::scratchIsWritten();
+    written.stamp = stampOf(scratch); // a rename keeps all of it
     // The scratch file's sync takes the longest: a version that came in
     // meanwhile would be lost under the rename. The check leaves only the
     // moment between it and the rename, as a sync program's own check does.

@@ -80,16 +80,20 @@ QDateTime savedAt(const IniDocument &document, const Part &part)
 
 void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now)
 {
-    const QString text = now.toUTC().toString(Qt::ISODateWithMs);
     for (const Part &part : parts()) {
-        if (contentOf(after, part) != contentOf(before, part))
-            after.set(savedSection, part.sections.first(), text);
+        if (contentOf(after, part) == contentOf(before, part))
+            continue;
+        const QDateTime previous = savedAt(before, part);
+        const QDateTime at = previous.isValid() && previous.addMSecs(1) > now ? previous.addMSecs(1) : now;
+        after.set(savedSection, part.sections.first(), at.toUTC().toString(Qt::ISODateWithMs));
     }
 }
 
-Merged merge(const IniDocument &here, const IniDocument &copy)
+Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &now)
 {
-    Merged merged{here, {}, false, false};
+    Merged merged{here, {}, false, false, false};
+    const QDateTime latest = now.addMSecs(clockSlackMs);
+    const auto believed = [&](const QDateTime &at) { return at > latest ? now : at; };
     for (const Part &part : parts()) {
         const auto mine = contentOf(here, part);
         const auto theirs = contentOf(copy, part);
@@ -97,7 +101,8 @@ Merged merge(const IniDocument &here, const IniDocument &copy)
             continue;
         const QDateTime hereSaved = savedAt(here, part);
         const QDateTime copySaved = savedAt(copy, part);
-        if (copySaved.isValid() && (!hereSaved.isValid() || copySaved > hereSaved)) {
+        merged.clockAhead = merged.clockAhead || copySaved > latest;
+        if (copySaved.isValid() && (!hereSaved.isValid() || believed(copySaved) > believed(hereSaved))) {
             replacePart(merged.document, copy, part);
             merged.fromCopy << part.name;
             merged.hereLost = merged.hereLost || !mine.isEmpty();

@@ -33,8 +33,15 @@ QDateTime savedAt(const IniDocument &document, const Part &part);
 
 // The document after a batch, with every part whose content the batch
 // changed stamped as saved now, also one it removed (a list cleared later
-// than another machine saved it stays cleared).
+// than another machine saved it stays cleared). A stamp is never earlier
+// than the one it replaces plus a millisecond, whatever the clock says: an
+// edit made after seeing a version always wins over that version, even one
+// stamped by a machine whose clock runs ahead.
 void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now);
+
+// A time of saving more than this far ahead of the merging machine's clock
+// comes from a clock that is wrong; it counts as now.
+constexpr qint64 clockSlackMs = 24 * 60 * 60 * 1000;
 
 struct Merged
 {
@@ -42,10 +49,12 @@ struct Merged
     QStringList fromCopy; // names of the parts taken from the copy
     bool hereLost = false; // a part of here was replaced
     bool copyLost = false; // a part of the copy lost to here's
+    bool clockAhead = false; // the copy records a time of saving past now + clockSlackMs
 };
-// Part by part, the later saved wins; values kept aside on either side are
-// kept, whatever their part.
-Merged merge(const IniDocument &here, const IniDocument &copy);
+// Part by part, the later saved wins (a tie keeps here's); values kept aside
+// on either side are kept, whatever their part.
+Merged merge(const IniDocument &here, const IniDocument &copy,
+             const QDateTime &now = QDateTime::currentDateTimeUtc());
 
 // The names of the parts whose content differs between the two.
 QStringList differingParts(const IniDocument &a, const IniDocument &b);

@@ -297,7 +297,10 @@ void TaskListWindowTest::aListFollowsTheFileAndOneWithEditsKeepsThem()
     ui::click(ui::child<QPushButton>(edited, QStringLiteral("cmdsave")));
     QCOMPARE(fx.stored(taskSection(7), textKey(1)), QStringLiteral("typed here, not saved"));
     QCOMPARE(edited->windowTitle(), QStringLiteral("Tarnbook! 7 Tasks"));
-    QVERIFY(fx.boxes().shown().isEmpty());
+    // The other version is kept, and the user told where.
+    QCOMPARE(fx.boxes().shown().size(), 1);
+    QVERIFY(fx.boxes().shown().first().text.contains(QStringLiteral("kept as a snapshot")));
+    QCOMPARE(fx.store().snapshots().first().step, QStringLiteral("saved over a version from elsewhere"));
 }
 
 QTEST_MAIN(TaskListWindowTest)

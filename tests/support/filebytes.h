@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QString>
 
+#include "store/inidocument.h"
+#include "store/storemerge.h"
+
 // The bytes of a file, to show it was not touched.
 inline QByteArray fileBytes(const QString &path)
 {
@@ -21,4 +24,15 @@ inline void putFileBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
+}
+
+// A store file's lists, without the times of saving: what a restore brings
+// back exactly (it stamps the parts it changes as saved now).
+inline QByteArray listsOf(const QByteArray &store)
+{
+    std::optional<IniDocument> document = IniDocument::parseExact(store);
+    if (!document)
+        return store;
+    document->removeSection(storemerge::savedSection);
+    return document->serialize();
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "storefolder.h"
+
+#include <QDateTime>
+#include <QSet>
+#include <QString>
+
+// Whole copies of the store kept beside it ("damaged", "merged", "conflict",
+// "before-restore"): named "<store><kind>-<UTC time to the millisecond>Z-<n>",
+// so that names are unique and sort by age, and bounded to the newest few of
+// each kind. A copy made during a step is never pruned by that same step,
+// however many it makes: the user is told of each one, and each exists.
+class KeptCopies
+{
+public:
+    static constexpr int newestKept = 5;
+
+    explicit KeptCopies(QString storeName);
+
+    // A new step (one locked operation) begins.
+    void beginStep() { m_thisStep.clear(); }
+    // Written like the store itself: whole, and on the disk before anything
+    // is replaced; never over an existing file. The name, or nothing.
+    QString publish(StoreFolder &folder, const QByteArray &bytes, const QString &kind, const QDateTime &now);
+
+private:
+    void prune(StoreFolder &folder, const QString &kind) const;
+
+    QString m_storeName;
+    QSet<QString> m_thisStep;
+};
