@@ -193,9 +193,13 @@ def drawable(build, names):
     files = []
     for name in names:
         name = name.rstrip("/")
-        found = [name] if not os.path.isdir(os.path.join(ROOT, name)) else \
-            subprocess.check_output(["git", "ls-files", name], cwd=ROOT, text=True).split()
+        found = [name]
+        if os.path.isdir(os.path.join(source, name)):
+            found = [os.path.relpath(os.path.join(folder, f), source)
+                     for folder, _, inside in os.walk(os.path.join(source, name)) for f in inside]
         for f in found:
+            if not os.path.isfile(os.path.join(source, f)):
+                continue
             if f.endswith(".h") or (f.endswith(".cpp") and os.path.realpath(os.path.join(source, f)) in compiled):
                 files.append(f)
     return sorted(set(files))
