@@ -249,6 +249,7 @@ StoreResult ConfFileStore::openLocked(StoreFolder &folder)
         }
     }
     m_copies.beginStep();
+    m_takenThisStep.clear();
     tidyFolder(folder);
     mergeConflictCopies(folder);
     return {};
@@ -316,10 +317,14 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
     const StoreResult done{missing ? StoreResult::Status::SectionMissing : StoreResult::Status::Done, {}};
     // Every part of the store the batch changed records when: two machines'
     // versions are merged part by part, the later saved winning.
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = m_clock();
     storemerge::stamp(document, loaded.document, now);
     if (loaded.exists && loaded.exact && document == loaded.document)
         return done; // nothing to change, e.g. removing a section that was never there
+    for (const QString &part : storemerge::differingParts(loaded.document, document)) {
+        if (step.isEmpty() && m_takenThisStep.contains(part))
+            step = QObject::tr("saved over a version from elsewhere");
+    }
     keepSnapshot(folder, loaded.document, document, step, now);
 
     QByteArray bytes = document.serialize();

@@ -35,6 +35,8 @@ public:
     // Whether snapshots are kept before steps that take text away (they are,
     // but for a benchmark's floor).
     void setKeepsSnapshots(bool keeps) { m_keepsSnapshots = keeps; }
+    // The machine's clock, in UTC; a simulation of several machines sets its own.
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // How many copies of each kind the store keeps beside it (damaged, replaced by a restore).
     static constexpr int keptCopies = KeptCopies::newestKept;
 
@@ -83,7 +85,7 @@ private:
     bool keepCopy(StoreFolder &folder, const Loaded &loaded);
     QString publishCopy(StoreFolder &folder, const QByteArray &bytes, const QString &suffix)
     {
-        return m_copies.publish(folder, bytes, suffix, QDateTime::currentDateTimeUtc());
+        return m_copies.publish(folder, bytes, suffix, m_clock());
     }
     void forgetCache() const { m_cached.reset(); }
     // Before a write that takes text away (or the step says it replaces the
@@ -107,8 +109,13 @@ private:
     std::function<void()> m_changed;
     StoreWatcher m_watch;
     KeptCopies m_copies;
+    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTimeUtc(); };
     bool m_snapshotFailureTold = false;
     bool m_clockAheadTold = false;
     bool m_futureSnapshotTold = false;
+    // The parts a merge in this step took from another machine's copy: a
+    // write in the same step that replaces one of them keeps a snapshot, as
+    // no window has shown that version yet.
+    QStringList m_takenThisStep;
     bool m_keepsSnapshots = true;
 };

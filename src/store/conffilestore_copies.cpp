@@ -142,7 +142,7 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
             *keptAs = QDir(m_folder).filePath(kept);
         // And as a snapshot, so that the restore itself can be taken back.
         keepSnapshot(folder, parsed(current.bytes).document, {}, QObject::tr("restore"),
-                     QDateTime::currentDateTimeUtc());
+                     m_clock());
     }
     forgetCache();
     // The parts the restore changes count as saved now: a copy of the store
@@ -154,7 +154,7 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
         const IniDocument before = current.status == StoreFolder::ReadResult::Status::Read
                                        ? parsed(current.bytes).document
                                        : IniDocument();
-        storemerge::stamp(*document, before, QDateTime::currentDateTimeUtc());
+        storemerge::stamp(*document, before, m_clock());
         restored = document->serialize();
     }
     // The version just kept aside is the one replaced, or nothing is.

@@ -40,7 +40,7 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
         if (read.status != StoreFolder::ReadResult::Status::Read)
             continue; // not a regular file: none of the store's business
         const QByteArray theirBytes = read.bytes;
-        const storemerge::Merged merged = storemerge::merge(here.document, parsed(std::move(read.bytes)).document);
+        const storemerge::Merged merged = storemerge::merge(here.document, parsed(std::move(read.bytes)).document, m_clock());
         if (merged.clockAhead && !std::exchange(m_clockAheadTold, true)) {
             reportProblem(tr("%1, a copy of Velmorwick's settings a sync program kept, was saved on a computer "
                              "whose clock is more than a day ahead. Its lists were counted as saved now; please "
@@ -97,6 +97,7 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
         folder.sync();
         if (!merged.fromCopy.isEmpty())
             taken << tr("%1 from %2").arg(merged.fromCopy.join(tr(", ")), copy);
+        m_takenThisStep << merged.fromCopy;
         for (const QString &name : {keptHere, keptTheirs}) {
             if (!name.isEmpty())
                 kept << name;

@@ -97,12 +97,26 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
     for (const Part &part : parts()) {
         const auto mine = contentOf(here, part);
         const auto theirs = contentOf(copy, part);
-        if (mine == theirs)
-            continue;
         const QDateTime hereSaved = savedAt(here, part);
         const QDateTime copySaved = savedAt(copy, part);
+        if (mine == theirs) {
+            // The same lists: the later time, so that both machines end alike.
+            if (copySaved > hereSaved)
+                merged.document.set(savedSection, part.sections.first(), *copy.find(savedSection, part.sections.first()));
+            continue;
+        }
         merged.clockAhead = merged.clockAhead || copySaved > latest;
-        if (copySaved.isValid() && (!hereSaved.isValid() || believed(copySaved) > believed(hereSaved))) {
+        // Two machines merging the same two versions choose the same one:
+        // a tie goes by the time as recorded, then by the content itself.
+        const auto rank = [&](const QDateTime &at, const QList<IniDocument::Section> &content) {
+            IniDocument only;
+            for (const IniDocument::Section &section : content) {
+                for (const IniDocument::Entry &entry : section.entries)
+                    only.set(section.name, entry.key, entry.value);
+            }
+            return std::make_tuple(at.isValid(), believed(at), at, only.serialize());
+        };
+        if (copySaved.isValid() && rank(copySaved, theirs) > rank(hereSaved, mine)) {
             replacePart(merged.document, copy, part);
             merged.fromCopy << part.name;
             merged.hereLost = merged.hereLost || !mine.isEmpty();

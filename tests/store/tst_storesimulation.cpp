@@ -1,0 +1,279 @@
+// Three machines keeping one store in step through a simulated sync engine,
+// driven through the real store code: saves, clears, restores and failed
+// file operations at random, clocks skewed by up to two days, folders that
+// appear late, versions delivered by rename or as each engine's conflict
+// copy after random delays. After every step no version a user saved is
+// lost: it is in a store, a kept copy, a snapshot or on its way, unless the
+// user saved over it, or a bound pruned the copy that held it. Once the
+// engine settles, every machine holds the same store.
+#include "store/conffilestore.h"
+#include "store/snapshots.h"
+#include "store/storekeys.h"
+#include "support/seed.h"
+
+#include <QDirIterator>
+#include <QMap>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace storekeys;
+
+namespace {
+
+struct Machine
+{
+    QString path;
+    std::unique_ptr<ConfFileStore> store;
+    QByteArray synced;       // the version the engine last sent from or put here
+    QList<int> vector{0, 0, 0}; // the engine's version vector of it
+};
+
+struct Delivery
+{
+    int to;
+    QByteArray bytes;
+    int due;
+    QList<int> vector;
+};
+
+// What a store holds, whatever the order of its sections.
+QStringList canonical(const QByteArray &store)
+{
+    QStringList entries;
+    if (const std::optional<IniDocument> document = IniDocument::parseExact(store)) {
+        for (const IniDocument::Section &section : document->sections()) {
+            for (const IniDocument::Entry &entry : section.entries)
+                entries << section.name + u'/' + entry.key + u'=' + entry.value;
+        }
+    }
+    entries.sort();
+    return entries;
+}
+
+// Whether version vector a has seen everything b has.
+bool covers(const QList<int> &a, const QList<int> &b)
+{
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i] < b[i])
+            return false;
+    }
+    return true;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// How a sync program puts a version in: a new file renamed over the old.
+void putIn(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path + QStringLiteral(".syncing"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    file.close();
+    ::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData());
+}
+
+} // namespace
+
+class StoreSimulationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nothingSavedIsLostAndMachinesConverge();
+
+private:
+    QMap<QString, QByteArray> world() const;
+    bool prunedByABound(const QString &file, const QMap<QString, QByteArray> &now) const;
+    void engineScan(int step);
+    // As Syncthing does: a version that has seen the one here replaces it,
+    // an older one is dropped, a concurrent one is left as a conflict copy.
+    void deliver(const Delivery &d, const QString &conflictName, QStringList &log);
+
+    QTemporaryDir m_root;
+    std::vector<Machine> m_machines;
+    QList<Delivery> m_pending;
+    QRandomGenerator m_random;
+    QDateTime m_time = QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC);
+};
+
+QMap<QString, QByteArray> StoreSimulationTest::world() const
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(m_root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.endsWith(QStringLiteral(".lock")))
+            files.insert(path, readAll(path));
+    }
+    for (qsizetype i = 0; i < m_pending.size(); ++i)
+        files.insert(QStringLiteral("on its way #%1").arg(i), m_pending[i].bytes);
+    return files;
+}
+
+// A kept copy or snapshot that went while as many newer ones of its kind stay.
+bool StoreSimulationTest::prunedByABound(const QString &file, const QMap<QString, QByteArray> &now) const
+{
+    const QFileInfo info(file);
+    const qsizetype dash = info.fileName().lastIndexOf(QRegularExpression(QStringLiteral("-\\d{8}-")));
+    const bool snapshot = info.dir().dirName() == Snapshots::folderName;
+    if (!snapshot && (dash < 0 || !info.fileName().startsWith(QStringLiteral("Velmorwick.conf."))))
+        return false;
+    const QString kind = info.dir().filePath(snapshot ? QString() : info.fileName().left(dash + 1));
+    const qsizetype left = std::count_if(now.keyBegin(), now.keyEnd(), [&](const QString &p) {
+        return p.startsWith(kind) && (!snapshot || QFileInfo(p).dir() == info.dir());
+    });
+    return left >= (snapshot ? Snapshots::newestKept : KeptCopies::newestKept);
+}
+
+void StoreSimulationTest::engineScan(int step)
+{
+    for (int m = 0; m < int(m_machines.size()); ++m) {
+        const QByteArray now = readAll(m_machines[m].path);
+        if (now.isEmpty() || now == m_machines[m].synced)
+            continue;
+        m_machines[m].synced = now;
+        ++m_machines[m].vector[m];
+        for (int to = 0; to < int(m_machines.size()); ++to) {
+            if (to != m)
+                m_pending << Delivery{to, now, step + int(m_random.bounded(4)), m_machines[m].vector};
+        }
+    }
+}
+
+void StoreSimulationTest::deliver(const Delivery &d, const QString &conflictName, QStringList &log)
+{
+    engineScan(0); // a change here gets its own version first
+    Machine &to = m_machines[d.to];
+    if (covers(to.vector, d.vector))
+        return;
+    if (covers(d.vector, to.vector)) {
+        putIn(to.path, d.bytes);
+        to.synced = d.bytes;
+        to.vector = d.vector;
+        log << QStringLiteral("the engine puts a version in on m%1").arg(d.to);
+        return;
+    }
+    putIn(QFileInfo(to.path).dir().filePath(conflictName), d.bytes);
+    for (qsizetype i = 0; i < to.vector.size(); ++i)
+        to.vector[i] = std::max(to.vector[i], d.vector[i]);
+    log << QStringLiteral("the engine leaves %1 on m%2").arg(conflictName).arg(d.to);
+}
+
+void StoreSimulationTest::nothingSavedIsLostAndMachinesConverge()
+{
+    const quint32 seed = testSeed(QRandomGenerator::global()->generate() % 100000);
+    m_random.seed(seed);
+    const int steps = qEnvironmentVariableIntValue("VELMORWICK_SIM_STEPS") > 0
+                          ? qEnvironmentVariableIntValue("VELMORWICK_SIM_STEPS")
+                          : 300;
+    QStringList log;
+    const QStringList engines{QStringLiteral("Velmorwick.sync-conflict-20261208-%1-7QXK2XN.conf"),
+                              QStringLiteral("Velmorwick (conflicted copy 2026-12-08 %1).conf"),
+                              QStringLiteral("Velmorwick (Ann's conflicted copy 2026-12-08 %1).conf")};
+    for (int m = 0; m < 3; ++m) {
+        Machine machine{m_root.filePath(QStringLiteral("m%1/Velmorwick/Velmorwick.conf").arg(m)), {}, {}};
+        machine.store = std::make_unique<ConfFileStore>(machine.path);
+        machine.store->setProblemReporter([&log, m](const QString &problem) { log << QStringLiteral("m%1 tells: %2").arg(m).arg(problem); });
+        const qint64 skew = m == 2 ? qint64(m_random.bounded(4 * 86400)) * 1000 - 2 * 86400 * 1000 : 0;
+        machine.store->setClock([this, skew] { return m_time.addMSecs(skew); });
+        m_machines.push_back(std::move(machine));
+    }
+
+    QSet<QString> live, retired;
+    int version = 0;
+    int copies = 0; // each conflict copy's name is its own, as the engines make them
+    auto before = world();
+    for (int step = 0; step < steps; ++step) {
+        m_time = m_time.addMSecs(1 + m_random.bounded(3000));
+        const int m = int(m_random.bounded(3));
+        ConfFileStore &store = *m_machines[m].store;
+        const QString list = taskSection(QList<int>{3, 5, 7}[m_random.bounded(3)]);
+        const int what = int(m_random.bounded(100));
+        QSet<QString> savedOver;
+        if (what < 40) {
+            const QString text = QStringLiteral("m%1 v%2").arg(m).arg(++version);
+            const QString shown = store.read(list, textKey(1));
+            if (m_random.bounded(10) == 0)
+                filefaults::failNext(filefaults::Call(m_random.bounded(7)), EIO);
+            log << QStringLiteral("%1: m%2 saves %3 in %4").arg(step).arg(m).arg(text, list);
+            const StoreResult saved = store.write(list, textKey(1), text);
+            for (int call = 0; call < 7; ++call)
+                filefaults::failNext(filefaults::Call(call), 0); // the fault was this save's alone
+            if (saved.written()) {
+                live << text;
+                savedOver << shown; // the user saw it and saved over it
+            }
+        } else if (what < 48) {
+            log << QStringLiteral("%1: m%2 clears %3").arg(step).arg(m).arg(list);
+            store.apply({StoreChange::removeSection(list), StoreChange::snapshot(QStringLiteral("Clear List"))});
+        } else if (what < 53) {
+            QByteArray bytes;
+            QString name;
+            const int number = 1 + int(m_random.bounded(3));
+            if (store.snapshotBytes(number, &bytes, &name).written()) {
+                log << QStringLiteral("%1: m%2 restores snapshot %3").arg(step).arg(m).arg(number);
+                store.restoreFrom(bytes, name, nullptr);
+            }
+        } else if (what < 65) {
+            log << QStringLiteral("%1: m%2 opens a window").arg(step).arg(m);
+            store.whileLocked([] {}); // merges what the engine left
+        } else {
+            engineScan(step);
+            for (qsizetype i = 0; i < m_pending.size(); ++i) {
+                if (m_pending[i].due > step)
+                    continue;
+                const Delivery d = m_pending.takeAt(i);
+                deliver(d, engines[m_random.bounded(engines.size())].arg(++copies), log);
+                --i;
+            }
+        }
+        live -= savedOver;
+        const auto now = world();
+
+        for (const QString &text : std::as_const(live)) {
+            const QByteArray needle = (u'=' + text + u'\n').toUtf8();
+            if (std::any_of(now.cbegin(), now.cend(), [&](const QByteArray &b) { return b.contains(needle); }))
+                continue;
+            // Gone: only a bound may have taken it, with every copy that held it.
+            bool bounded = true;
+            for (auto it = before.cbegin(); it != before.cend(); ++it) {
+                if (it.value().contains(needle) && !prunedByABound(it.key(), now)) {
+                    bounded = false;
+                    log << QStringLiteral("it was in %1").arg(it.key());
+                }
+            }
+            if (!bounded) {
+                qWarning().noquote() << log.join(u'\n');
+                QFAIL(qPrintable(QStringLiteral("seed %1, step %2: \"%3\" was lost").arg(seed).arg(step).arg(text)));
+            }
+            retired << text;
+        }
+        live -= retired;
+        before = now;
+    }
+
+    // The engine settles: everything delivered, every copy merged.
+    for (int round = 0; round < 30; ++round) {
+        for (Machine &machine : m_machines)
+            machine.store->whileLocked([] {});
+        engineScan(steps);
+        if (m_pending.isEmpty())
+            break;
+        for (const Delivery &d : std::exchange(m_pending, {}))
+            deliver(d, engines[0].arg(++copies), log);
+    }
+    for (const Machine &machine : std::as_const(m_machines))
+        QCOMPARE(canonical(readAll(machine.path)), canonical(readAll(m_machines[0].path)));
+    qInfo("%d steps, %lld versions saved, %lld pruned by a bound", steps, qlonglong(version), qlonglong(retired.size()));
+}
+
+QTEST_GUILESS_MAIN(StoreSimulationTest)
+#include "tst_storesimulation.moc"
