@@ -48,6 +48,8 @@ private slots:
     void removingASectionLeavesTheOthers();
     void oneApplyCarriesWritesAndRemovalsTogether();
     void quickSuccessiveWritesAreAllSeenByAReader();
+    void aChangeElsewhereIsToldWhateverThisCopyDoesMeanwhile_data();
+    void aChangeElsewhereIsToldWhateverThisCopyDoesMeanwhile();
     void fileAndFolderArePrivate();
     void looseModesOfAnExistingStoreAreTightened_data();
     void looseModesOfAnExistingStoreAreTightened();
@@ -244,6 +246,34 @@ void ConfFileStoreTest::quickSuccessiveWritesAreAllSeenByAReader()
         QVERIFY(store->write(QStringLiteral("Task5"), QStringLiteral("Tick1"), value).written());
         QCOMPARE(store->read(QStringLiteral("Task5"), QStringLiteral("Tick1")), value);
     }
+}
+
+void ConfFileStoreTest::aChangeElsewhereIsToldWhateverThisCopyDoesMeanwhile_data()
+{
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<bool>("folderLater"); // a new machine, before the sync program makes the folder
+    QTest::newRow("nothing") << "" << false;
+    QTest::newRow("a read") << "read" << false;
+    QTest::newRow("a save of another list") << "save" << false;
+    QTest::newRow("the folder made later") << "" << true;
+}
+
+void ConfFileStoreTest::aChangeElsewhereIsToldWhateverThisCopyDoesMeanwhile()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(bool, folderLater);
+    auto store = open();
+    if (!folderLater)
+        QVERIFY(store->write(QStringLiteral("Task7"), QStringLiteral("Text1"), QStringLiteral("here")).written());
+    int told = 0;
+    store->watch([&] { ++told; });
+    QVERIFY(open()->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("elsewhere")).written());
+    // Within the time the notice settles, this copy reads or writes the new version.
+    if (meanwhile == QLatin1String("read"))
+        QCOMPARE(store->read(QStringLiteral("Task5"), QStringLiteral("Text1")), QStringLiteral("elsewhere"));
+    if (meanwhile == QLatin1String("save"))
+        QVERIFY(store->write(QStringLiteral("Task7"), QStringLiteral("Text1"), QStringLiteral("mine")).written());
+    QTRY_VERIFY_WITH_TIMEOUT(told > 0, 2000);
 }
 
 void ConfFileStoreTest::fileAndFolderArePrivate()
