@@ -2,6 +2,7 @@
 
 #include "inidocument.h"
 #include "keptcopies.h"
+#include "storemerge.h"
 #include "settingsstore.h"
 #include "storefolder.h"
 #include "storewatcher.h"
@@ -72,6 +73,11 @@ private:
     // Takes in the conflict copies sync engines left beside the store, part
     // by part, the later saved winning; under the lock.
     void mergeConflictCopies(StoreFolder &folder);
+    // Keeps the losing versions, writes the merged store once, removes the
+    // copies and tells; true when a sync program replaced the store meanwhile.
+    bool carryOut(StoreFolder &folder, const Loaded &here, const storemerge::Plan &plan,
+                  const QList<storemerge::CopyFile> &copies);
+    void tellMerged(const storemerge::Plan &plan, const QStringList &kept);
     // Opens the store's folder and takes its lock, or says why not.
     StoreResult openLocked(StoreFolder &folder);
     // Once a run: leftovers of killed copies go, the folder is made private
@@ -117,5 +123,7 @@ private:
     // write in the same step that replaces one of them keeps a snapshot, as
     // no window has shown that version yet.
     QStringList m_takenThisStep;
+    // Copies that could not be read or removed: told once, not merged again.
+    QHash<QString, bool> m_copiesPassedOver;
     bool m_keepsSnapshots = true;
 };

@@ -40,19 +40,6 @@ QString unreadable(const QString &file, const StoreFolder::ReadResult &read)
     return QObject::tr("%1 cannot be read (%2).").arg(native(file), StoreFolder::reasonFor(read.error));
 }
 
-// The sections of the program's own, whatever else a file holds.
-bool isOwnSection(const QString &section)
-{
-    using namespace storekeys;
-    for (int tasks = 3; tasks <= 15; ++tasks) {
-        if (section == taskSection(tasks))
-            return true;
-    }
-    return QStringList{privateSection, passwordSection, unfinishedChangeSection, keptAsideSection, autoLoadSection,
-                       reminderSection}
-        .contains(section);
-}
-
 // Why the bytes are no settings file of this program, in words; nothing when
 // they are: text QSettings reads without damage, holding at least one of the
 // program's sections.
@@ -63,7 +50,7 @@ QString notAStore(const QByteArray &bytes, StoreFolder &scratchFolder, const QSt
         return nothing;
     if (const auto exact = IniDocument::parseExact(bytes)) {
         for (const IniDocument::Section &section : exact->sections()) {
-            if (isOwnSection(section.name))
+            if (storemerge::isKnownSection(section.name))
                 return {};
         }
         return nothing;
@@ -79,7 +66,7 @@ QString notAStore(const QByteArray &bytes, StoreFolder &scratchFolder, const QSt
         const QStringList groups = settings.childGroups();
         if (settings.status() != QSettings::NoError)
             why = QObject::tr("it is damaged");
-        else if (std::any_of(groups.begin(), groups.end(), isOwnSection))
+        else if (std::any_of(groups.begin(), groups.end(), storemerge::isKnownSection))
             why.clear();
     }
     scratchFolder.remove(scratch);

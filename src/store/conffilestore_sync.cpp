@@ -22,88 +22,103 @@ QString tr(const char *text)
 
 void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
 {
-    QStringList copies;
+    QList<storemerge::CopyFile> copies;
     for (const QString &name : folder.names(QFileInfo(m_name).completeBaseName())) {
-        if (storemerge::isConflictCopy(m_name, name))
-            copies << name;
+        if (!storemerge::isConflictCopy(m_name, name) || m_copiesPassedOver.contains(name))
+            continue;
+        StoreFolder::ReadResult read = folder.read(name);
+        if (read.status != StoreFolder::ReadResult::Status::Read) {
+            // Told once; merged again only by a new run of the program.
+            m_copiesPassedOver.insert(name, true);
+            reportProblem(tr("Velmorwick could not read %1, a copy of its settings a sync program kept (%2). It "
+                             "is left as it is.")
+                              .arg(name, StoreFolder::reasonFor(read.error)));
+            continue;
+        }
+        copies << storemerge::CopyFile{name, std::move(read.bytes)};
     }
     if (copies.isEmpty())
         return;
-    Loaded here = load(folder);
-    if (!here.readable)
-        return; // said elsewhere; nothing is merged into a store that cannot be read
-    QStringList taken, kept;
-    int replacedTimes = 0;
-    for (qsizetype at = 0; at < copies.size(); ++at) {
-        const QString &copy = copies[at];
-        StoreFolder::ReadResult read = folder.read(copy);
-        if (read.status != StoreFolder::ReadResult::Status::Read)
-            continue; // not a regular file: none of the store's business
-        const QByteArray theirBytes = read.bytes;
-        const storemerge::Merged merged = storemerge::merge(here.document, parsed(std::move(read.bytes)).document, m_clock());
-        if (merged.clockAhead && !std::exchange(m_clockAheadTold, true)) {
-            reportProblem(tr("%1, a copy of Velmorwick's settings a sync program kept, was saved on a computer "
-                             "whose clock is more than a day ahead. Its lists were counted as saved now; please "
-                             "set that computer's clock.")
-                              .arg(copy));
-        }
-        // What lost on either side is kept whole before anything changes.
-        const QByteArray hereBytes = here.exact ? here.document.serialize() : here.bytes;
-        const QString keptHere = merged.hereLost ? publishCopy(folder, hereBytes, QStringLiteral(".merged")) : QString();
-        const QString keptTheirs =
-            merged.copyLost ? publishCopy(folder, theirBytes, QStringLiteral(".conflict")) : QString();
-        if ((merged.hereLost && keptHere.isEmpty()) || (merged.copyLost && keptTheirs.isEmpty())) {
-            reportProblem(tr("Velmorwick could not merge %1, a copy of its settings a sync program kept: there was "
-                             "no room to keep what it would replace (%2). It is left as it is.")
-                              .arg(copy, StoreFolder::reasonFor(folder.error())));
+    for (int attempt = 0; attempt < writeAttempts; ++attempt) {
+        Loaded here = load(folder);
+        if (!here.readable)
+            return; // said elsewhere; nothing is merged into a store that cannot be read
+        const storemerge::Plan plan = storemerge::plan(here.document, copies, m_clock());
+        if (!carryOut(folder, here, plan, copies))
             return;
-        }
-        QByteArray mergedBytes = merged.document == here.document ? QByteArray() : merged.document.serialize();
-        if (mergedBytes.size() > StoreFolder::sizeLimit) {
-            reportProblem(tr("Velmorwick could not merge %1, a copy of its settings a sync program kept: together "
-                             "they would pass the %2 MB Velmorwick reads. It is left as it is.")
-                              .arg(copy)
-                              .arg(StoreFolder::sizeLimit / (1024 * 1024)));
-            return;
-        }
-        if (!mergedBytes.isEmpty()) {
-            // A file edited by hand is kept as it was before the merge
-            // writes it back in the program's own form, as before any write.
-            if (!here.exact && !keepCopy(folder, here)) {
-                reportProblem(tr("Velmorwick could not merge %1, a copy of its settings a sync program kept: the "
-                                 "settings file could not be copied aside first (%2). It is left as it is.")
-                                  .arg(copy, StoreFolder::reasonFor(folder.error())));
-                return;
-            }
-            const StoreFolder::Written written = folder.writeWhole(m_name, mergedBytes, {}, here.stamp);
-            forgetCache();
-            if (written.status == StoreFolder::Written::Status::Replaced && ++replacedTimes < writeAttempts) {
-                // The sync program brought a newer version: merged into that.
-                here = load(folder);
-                if (!here.readable)
-                    return;
-                --at;
-                continue;
-            }
-            if (!written.landed()) {
-                reportProblem(tr("Velmorwick could not merge %1, a copy of its settings a sync program kept (%2). It "
-                                 "is left as it is.")
-                                  .arg(copy, StoreFolder::reasonFor(written.error)));
-                return;
-            }
-            here = load(folder);
-        }
-        folder.remove(copy);
-        folder.sync();
-        if (!merged.fromCopy.isEmpty())
-            taken << tr("%1 from %2").arg(merged.fromCopy.join(tr(", ")), copy);
-        m_takenThisStep << merged.fromCopy;
-        for (const QString &name : {keptHere, keptTheirs}) {
-            if (!name.isEmpty())
-                kept << name;
+    }
+}
+
+bool ConfFileStore::carryOut(StoreFolder &folder, const Loaded &here, const storemerge::Plan &plan,
+                             const QList<storemerge::CopyFile> &copies)
+{
+    const auto giveUp = [&](const QString &why) {
+        reportProblem(tr("Velmorwick could not merge the copies of its settings a sync program kept (%1): %2. "
+                         "They are left as they are.")
+                          .arg(copies.first().name + (copies.size() > 1 ? tr(" and %1 more").arg(copies.size() - 1)
+                                                                         : QString()),
+                               why));
+        return false;
+    };
+    QByteArray bytes = plan.changed ? plan.document.serialize() : QByteArray();
+    if (bytes.size() > StoreFolder::sizeLimit) {
+        return giveUp(tr("together they would pass the %1 MB Velmorwick reads")
+                          .arg(StoreFolder::sizeLimit / (1024 * 1024)));
+    }
+    // What lost on either side is kept whole before anything changes.
+    QStringList kept;
+    for (const storemerge::Plan::Keep &keep : plan.keep) {
+        const QString name = publishCopy(folder, keep.bytes, keep.kind);
+        if (name.isEmpty())
+            return giveUp(tr("there was no room to keep what it would replace (%1)")
+                              .arg(StoreFolder::reasonFor(folder.error())));
+        kept << name;
+    }
+    if (plan.changed) {
+        // A file edited by hand is kept as it was before the merge writes it
+        // back in the program's own form, as before any write.
+        if (!here.exact && !keepCopy(folder, here))
+            return giveUp(tr("the settings file could not be copied aside first (%1)")
+                              .arg(StoreFolder::reasonFor(folder.error())));
+        const StoreFolder::Written written = folder.writeWhole(m_name, bytes, {}, here.stamp);
+        forgetCache();
+        if (written.status == StoreFolder::Written::Status::Replaced)
+            return true; // a sync program brought a newer version: merged into that one
+        if (!written.landed())
+            return giveUp(StoreFolder::reasonFor(written.error));
+    }
+    for (const storemerge::CopyFile &copy : copies) {
+        folder.remove(copy.name);
+        if (folder.stampOf(copy.name).size >= 0 && !std::exchange(m_copiesPassedOver[copy.name], true)) {
+            reportProblem(tr("Velmorwick merged %1, a copy of its settings a sync program kept, but could not "
+                             "remove it (%2); it will not be merged again.")
+                              .arg(copy.name, StoreFolder::reasonFor(folder.error())));
         }
     }
-    if (taken.isEmpty() && kept.isEmpty())
+    folder.sync();
+    m_takenThisStep << plan.takenParts;
+    tellMerged(plan, kept);
+    return false;
+}
+
+void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &kept)
+{
+    for (const QString &copy : plan.clockAhead) {
+        if (!std::exchange(m_clockAheadTold, true)) {
+            reportProblem(tr("%1, a copy of Velmorwick's settings a sync program kept, was saved on a computer "
+                             "whose clock is more than a day ahead. Its lists were counted as saved now; please set "
+                             "that computer's clock.")
+                              .arg(copy));
+        }
+    }
+    if (!plan.setAside.isEmpty()) {
+        reportProblem(tr("%1 looked like a copy of Velmorwick's settings that a sync program kept, but it holds "
+                         "something else or is damaged, so nothing of it was merged. It is kept whole beside the "
+                         "settings file, in %2.")
+                          .arg(plan.setAside.join(tr(", ")), QDir::toNativeSeparators(m_folder)));
+    }
+    QStringList taken = plan.taken;
+    if (taken.isEmpty() && kept.size() == plan.setAside.size())
         return;
     QString message = tr("Lists were saved on two computers at once, and the sync program kept both versions. "
                          "Velmorwick merged them, each list as it was saved last");

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace storemerge {
 
@@ -150,6 +151,50 @@ QStringList differingParts(const IniDocument &a, const IniDocument &b)
     return names;
 }
 
+bool isKnownSection(const QString &section)
+{
+    return partOf(section) || section == savedSection || section == storekeys::keptAsideSection;
+}
+
+Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTime &now)
+{
+    Plan plan;
+    plan.document = here;
+    for (const CopyFile &copy : copies) {
+        // Only what the program itself could have written is merged; the
+        // rest is kept whole, to the byte, and the user told.
+        std::optional<IniDocument> theirs =
+            QString::fromUtf8(copy.bytes).toUtf8() == copy.bytes ? IniDocument::parseExact(copy.bytes) : std::nullopt;
+        if (theirs) {
+            for (const IniDocument::Section &section : theirs->sections()) {
+                if (!isKnownSection(section.name))
+                    theirs.reset();
+                if (!theirs)
+                    break;
+            }
+        }
+        if (!theirs) {
+            plan.setAside << copy.name;
+            plan.keep << Plan::Keep{QStringLiteral(".conflict"), copy.bytes};
+            continue;
+        }
+        const Merged merged = merge(plan.document, *theirs, now);
+        if (merged.hereLost)
+            plan.keep << Plan::Keep{QStringLiteral(".merged"), plan.document.serialize()};
+        if (merged.copyLost)
+            plan.keep << Plan::Keep{QStringLiteral(".conflict"), copy.bytes};
+        if (merged.clockAhead)
+            plan.clockAhead << copy.name;
+        if (!merged.fromCopy.isEmpty()) {
+            plan.taken << tr("%1 from %2").arg(merged.fromCopy.join(tr(", ")), copy.name);
+            plan.takenParts << merged.fromCopy;
+        }
+        plan.changed = plan.changed || !(merged.document == plan.document);
+        plan.document = merged.document;
+    }
+    return plan;
+}
+
 bool isConflictCopy(const QString &storeName, const QString &fileName)
 {
     const QString suffix = u'.' + QFileInfo(storeName).suffix();
@@ -157,8 +202,11 @@ bool isConflictCopy(const QString &storeName, const QString &fileName)
     if (!fileName.endsWith(suffix))
         return false;
     const QString middle = fileName.chopped(suffix.size());
+    static const QRegularExpression engineWords(QStringLiteral("conflict|konflikt|conflit|conflicto|conflitto"),
+                                                QRegularExpression::CaseInsensitiveOption);
     return middle.startsWith(base + QStringLiteral(".sync-conflict-"))
-           || (middle.startsWith(base + QStringLiteral(" (")) && middle.endsWith(u')'))
+           || (middle.startsWith(base + QStringLiteral(" (")) && middle.endsWith(u')')
+               && middle.sliced(base.size()).contains(engineWords))
            || middle.startsWith(base + QStringLiteral("_conflict-"));
 }
 

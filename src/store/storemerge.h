@@ -25,8 +25,13 @@ struct Part
     QStringList sections; // the first one names its time of saving
 };
 inline const QString savedSection = QStringLiteral("Saved");
+// The one table of the store's parts: every place that asks which sections
+// belong to the program asks it.
 const QList<Part> &parts();
 const Part *partOf(const QString &section);
+// A section of the program's own: a part's, the times of saving, or values
+// kept aside.
+bool isKnownSection(const QString &section);
 
 // When the part was last saved in this version; an invalid time when never.
 QDateTime savedAt(const IniDocument &document, const Part &part);
@@ -56,14 +61,40 @@ struct Merged
 Merged merge(const IniDocument &here, const IniDocument &copy,
              const QDateTime &now = QDateTime::currentDateTimeUtc());
 
+// What merging the conflict copies beside the store comes to, decided in
+// memory without a look at the disk: the store to write (once, for all the
+// copies), the losing versions to keep, what to tell.
+struct CopyFile
+{
+    QString name;
+    QByteArray bytes;
+};
+struct Plan
+{
+    IniDocument document;
+    bool changed = false;
+    struct Keep
+    {
+        QString kind; // ".merged": a version of here's; ".conflict": a copy's
+        QByteArray bytes;
+    };
+    QList<Keep> keep;
+    QStringList taken;      // "the 5-task list from NAME"
+    QStringList takenParts; // the parts' names
+    QStringList setAside;   // copies kept whole, unmerged: not clean settings of the program's
+    QStringList clockAhead; // copies stamped more than clockSlackMs ahead
+};
+Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTime &now);
+
 // The names of the parts whose content differs between the two.
 QStringList differingParts(const IniDocument &a, const IniDocument &b);
 
 // Whether a file in the store's folder is a conflict copy a sync engine made
 // of the store file: Syncthing's "NAME.sync-conflict-DATE-TIME-DEVICE.conf",
 // the "NAME (conflicted copy ...).conf" of Nextcloud, ownCloud and Dropbox
-// (and their translations: any "NAME (...).conf"), ownCloud's older
-// "NAME_conflict-DATE-TIME.conf".
+// (and their translations, which keep the word: "Konflikt", "conflit"...),
+// ownCloud's older "NAME_conflict-DATE-TIME.conf". A user's own copy
+// ("NAME (copy).conf") is none.
 bool isConflictCopy(const QString &storeName, const QString &fileName);
 
 } // namespace storemerge

@@ -74,6 +74,13 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data()
     QTest::newRow("the private list and its key, from there")
         << version({}, early, QStringLiteral("sealed here")) << version({}, late, QStringLiteral("sealed there"))
         << QString() << "merged";
+    // Nothing of a copy the program could not have written is merged: it is kept whole.
+    QTest::newRow("a copy of random bytes") << version("here", early) << QByteArray("\x93\x01[Task5]\nText1=junk\xff", 19)
+                                            << "here" << "conflict";
+    QTest::newRow("a copy not in UTF-8") << version("here", early) << version("there", late).replace("there", "th\xe9re")
+                                         << "here" << "conflict";
+    QTest::newRow("a copy with a section the program does not know")
+        << version("here", early) << "[Unknown]\nA=1\n\n" + version("there", late) << "here" << "conflict";
 }
 
 void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost()
@@ -120,6 +127,8 @@ void StoreMergeTest::onlyConflictCopiesOfTheStoreAreTakenIn_data()
     QTest::newRow("a copy kept as damaged") << "Velmorwick.conf.damaged-20261208-101500" << false;
     QTest::newRow("another program's") << "Other.sync-conflict-20261208-101500-7QXK2XN.conf" << false;
     QTest::newRow("a backup named by hand") << "Velmorwick-backup.conf" << false;
+    QTest::newRow("a copy a file manager made") << "Velmorwick (copy).conf" << false;
+    QTest::newRow("Dropbox in German") << "Velmorwick (Konfliktkopie von Ann 2026-12-08).conf" << true;
 }
 
 void StoreMergeTest::onlyConflictCopiesOfTheStoreAreTakenIn()
