@@ -145,12 +145,21 @@ void PrivateListTest::creationRejectsBlankOrDifferentEntries()
 void PrivateListTest::createdPasswordIsStoredAsAHashAndAskedForNext()
 {
     ProgramFixture fx;
+    fx.seed(taskSection(5), textKey(1), QStringLiteral("a day list"));
     fx.start();
     ui::trigger(window(fx, "frmMain"), QStringLiteral("mnupriv"));
     Form *creation = window(fx, "frmpassass");
     QTest::keyClicks(box(creation, "txtpass1"), QStringLiteral("   "));
     QTest::keyClicks(box(creation, "txtpass2"), QStringLiteral("   "));
     QCOMPARE(box(creation, "txtpass1")->displayText(), QStringLiteral("***"));
+    // A password the store refused is not called set.
+    if (fx.testStore().makeReadOnly(true)) {
+        ui::click(button(creation, "cmdok"));
+        QVERIFY(fx.boxes().texts().last().startsWith(QStringLiteral("The password was not saved.")));
+        QCOMPARE(fx.stored(passwordSection, passwordKey), QString());
+        fx.testStore().makeWritable();
+        fx.boxes().clear();
+    }
     ui::click(button(creation, "cmdok"));
     QCOMPARE(fx.boxes().texts(), QStringList{QStringLiteral("Password Set!")});
     QCOMPARE(fx.boxes().shown().first().title, QStringLiteral("Velmorwick"));
