@@ -94,7 +94,7 @@ int exportLists(const QStringList &arguments, const Options &options, SettingsSt
     }
     QList<listexchange::NamedList> lists;
     QString problem;
-    const StoreResult read = store.whileLocked([&] {
+    const StoreResult read = store.whileReading([&] {
         lists = listexchange::savedDayLists(store);
         if (vault.isOpen()) {
             const LoadedList loaded = vault.load(privateListLayout().tasks);
@@ -196,11 +196,18 @@ int restore(const QStringList &arguments, const Options &options, SettingsStore 
             return fail(tr("%1 The store was left as it was.").arg(backup.problem));
     }
     QString keptAs;
+    const QList<SettingsStore::Snapshot> before = store.snapshots();
     const StoreResult result = store.restoreFrom(backup.bytes, from, &keptAs);
     if (!landed(result))
         return fail(result.reason);
-    say(keptAs.isEmpty() ? tr("Restored %1.").arg(from)
-                         : tr("Restored %1; the store it replaced is kept as %2, and as snapshot 1.").arg(from, keptAs));
+    const QList<SettingsStore::Snapshot> after = store.snapshots();
+    const bool snapshotKept = !after.isEmpty() && (before.isEmpty() || after.first().when != before.first().when);
+    if (keptAs.isEmpty())
+        say(tr("Restored %1.").arg(from));
+    else if (snapshotKept)
+        say(tr("Restored %1; the store it replaced is kept as %2, and as snapshot 1.").arg(from, keptAs));
+    else
+        say(tr("Restored %1; the store it replaced is kept as %2.").arg(from, keptAs));
     return 0;
 }
 
@@ -210,7 +217,7 @@ int listSnapshots(const QStringList &arguments, SettingsStore &store)
         return misused(tr("snapshots takes no file"));
     // Under the lock, as every command reads: one version of the store.
     QList<SettingsStore::Snapshot> snapshots;
-    const StoreResult read = store.whileLocked([&] { snapshots = store.snapshots(); });
+    const StoreResult read = store.whileReading([&] { snapshots = store.snapshots(); });
     if (!read.written())
         return fail(read.reason);
     if (snapshots.isEmpty())

@@ -224,7 +224,7 @@ void ConfFileStore::checkOnOpen()
     }
 }
 
-StoreResult ConfFileStore::openLocked(StoreFolder &folder)
+StoreResult ConfFileStore::openLocked(StoreFolder &folder, bool toReadOnly)
 {
     if (!folder.open(m_folder, true)) {
         return refused(QObject::tr("The folder %1 could not be created (%2).")
@@ -241,6 +241,8 @@ StoreResult ConfFileStore::openLocked(StoreFolder &folder)
         case EACCES:
         case EPERM:
         case EROFS:
+            if (toReadOnly)
+                return {};
             return refused(QObject::tr("The folder %1 is read-only, so the settings file in it cannot be written.")
                                .arg(native(m_folder)));
         default:

@@ -47,6 +47,7 @@ public:
     StoreResult apply(const QList<StoreChange> &changes) override;
     void forgetSecret(const QString &section, const QString &key) override;
     StoreResult whileLocked(const std::function<void()> &work) override;
+    StoreResult whileReading(const std::function<void()> &work) override;
     StoreResult readWhole(QByteArray *bytes) override;
     StoreResult restoreFrom(const QByteArray &bytes, const QString &from, QString *keptAs) override;
     QStringList ownFiles() const override;
@@ -78,8 +79,9 @@ private:
     bool carryOut(StoreFolder &folder, const Loaded &here, const storemerge::Plan &plan,
                   const QList<storemerge::CopyFile> &copies);
     void tellMerged(const storemerge::Plan &plan, const QStringList &kept);
-    // Opens the store's folder and takes its lock, or says why not.
-    StoreResult openLocked(StoreFolder &folder);
+    // Opens the store's folder and takes its lock, or says why not. To read
+    // only, a folder no one can write is opened without the lock.
+    StoreResult openLocked(StoreFolder &folder, bool toReadOnly = false);
     // Once a run: leftovers of killed copies go, the folder is made private
     // or the user told why not.
     void tidyFolder(StoreFolder &folder);

@@ -88,11 +88,23 @@ StoreResult ConfFileStore::whileLocked(const std::function<void()> &work)
     return {};
 }
 
+StoreResult ConfFileStore::whileReading(const std::function<void()> &work)
+{
+    const ToldAfter told(*this);
+    StoreFolder folder;
+    if (const StoreResult opened = openLocked(folder, true); !opened.written())
+        return opened;
+    if (const Loaded loaded = load(folder); !loaded.readable)
+        return refused(loaded.problem);
+    work();
+    return {};
+}
+
 StoreResult ConfFileStore::readWhole(QByteArray *bytes)
 {
     const ToldAfter told(*this);
     StoreFolder folder;
-    if (const StoreResult opened = openLocked(folder); !opened.written())
+    if (const StoreResult opened = openLocked(folder, true); !opened.written())
         return opened;
     StoreFolder::ReadResult current = folder.read(m_name);
     if (current.status != StoreFolder::ReadResult::Status::Missing && !unreadable(m_path, current).isEmpty())

@@ -30,6 +30,16 @@ bool tookTextAway(const IniDocument &before, const IniDocument &after)
     return false;
 }
 
+// Why a snapshot's file could not be read, in words.
+QString whyUnread(const StoreFolder::ReadResult &read)
+{
+    if (read.status == StoreFolder::ReadResult::Status::NotRegular)
+        return tr("it is %1, not an ordinary file").arg(read.kind);
+    if (read.status == StoreFolder::ReadResult::Status::TooLarge)
+        return tr("it is larger than any settings file");
+    return StoreFolder::reasonFor(read.error);
+}
+
 } // namespace
 
 void ConfFileStore::keepSnapshot(StoreFolder &folder, const IniDocument &before, const IniDocument &after,
@@ -71,7 +81,7 @@ QList<SettingsStore::Snapshot> ConfFileStore::snapshots() const
         if (read.status == StoreFolder::ReadResult::Status::Read)
             differs = storemerge::differingParts(parsed(std::move(read.bytes)).document, now.document);
         else
-            differs << tr("(cannot be read: %1)").arg(StoreFolder::reasonFor(read.error));
+            differs << tr("(cannot be read: %1)").arg(whyUnread(read));
         found << Snapshot{entry.when, entry.step, differs};
     }
     return found;
@@ -90,7 +100,7 @@ StoreResult ConfFileStore::snapshotBytes(int number, QByteArray *bytes, QString 
     StoreFolder::ReadResult read = snapshots.read(entries[number - 1]);
     if (read.status != StoreFolder::ReadResult::Status::Read) {
         return {StoreResult::Status::Refused,
-                tr("Snapshot %1 cannot be read (%2).").arg(number).arg(StoreFolder::reasonFor(read.error))};
+                tr("Snapshot %1 cannot be read (%2).").arg(number).arg(whyUnread(read))};
     }
     *bytes = std::move(read.bytes);
     *name = entries[number - 1].name;

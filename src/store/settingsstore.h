@@ -102,6 +102,9 @@ public:
         work();
         return {};
     }
+    // The same for work that only reads: it also runs where nothing can be
+    // written (a read-only disk), where no lock can be taken nor is needed.
+    virtual StoreResult whileReading(const std::function<void()> &work) { return whileLocked(work); }
     // The whole store as its file holds it, read in one piece under the
     // lock, for a backup.
     virtual StoreResult readWhole(QByteArray *bytes);

@@ -58,15 +58,27 @@ QDateTime timeOf(const QString &name, qsizetype *length)
 } // namespace
 
 Snapshots::Snapshots(const QString &storeFolder)
-    : m_path(storeFolder + u'/' + folderName)
+    : m_storeFolder(storeFolder)
 {
+}
+
+// Below the store's folder, never through a link (a sync program carries
+// links too), and only the user's own private folder.
+bool Snapshots::open(StoreFolder &folder, bool create) const
+{
+    StoreFolder store;
+    if (!store.open(m_storeFolder, create) || !folder.openPrivateInside(store, folderName, create)) {
+        m_error = store.error() ? store.error() : folder.error();
+        return false;
+    }
+    return true;
 }
 
 QList<Snapshots::Entry> Snapshots::entries() const
 {
     QList<Entry> found;
     StoreFolder folder;
-    if (!folder.open(m_path, false))
+    if (!open(folder, false))
         return found;
     for (const QString &name : folder.names({})) {
         qsizetype length = 0;
@@ -83,9 +95,9 @@ QList<Snapshots::Entry> Snapshots::entries() const
 StoreFolder::ReadResult Snapshots::read(const Entry &entry) const
 {
     StoreFolder folder;
-    if (!folder.open(m_path, false)) {
+    if (!open(folder, false)) {
         StoreFolder::ReadResult failed;
-        failed.error = folder.error();
+        failed.error = m_error;
         return failed;
     }
     return folder.read(entry.name);
@@ -111,10 +123,8 @@ bool Snapshots::isFuture(const Entry &entry, const QDateTime &now)
 bool Snapshots::keep(StoreFolder &storeFolder, const QString &storeName, const QString &step, const QDateTime &now)
 {
     StoreFolder folder;
-    if (!folder.open(m_path, true)) {
-        m_error = folder.error();
+    if (!open(folder, true))
         return false;
-    }
     const StoreFolder::Stamp store = storeFolder.stampOf(storeName);
     if (store.size < 0)
         return true; // nothing saved yet: nothing to take back

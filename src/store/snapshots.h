@@ -51,6 +51,8 @@ private:
     // The entries newest first, the one just kept among them.
     void prune(StoreFolder &folder, const QList<Entry> &all, const QDateTime &now, qint64 storeSize) const;
 
-    QString m_path;
-    int m_error = 0;
+    bool open(StoreFolder &folder, bool create) const;
+
+    QString m_storeFolder;
+    mutable int m_error = 0;
 };

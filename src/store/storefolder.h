@@ -69,6 +69,11 @@ public:
 
     // Opens the folder, creating it and its missing parents private (0700).
     bool open(const QString &path, bool create);
+    // Opens a folder inside an open one, creating it private (0700), never
+    // through a link, and only when it is the user's own and private: ELOOP
+    // for a link, notPrivate for a folder others may enter or someone else's.
+    static constexpr int notPrivate = -2;
+    bool openPrivateInside(const StoreFolder &parent, const QString &name, bool create);
     int error() const { return m_error; }
 
     ReadResult read(const QString &name, qint64 limit = sizeLimit) const;

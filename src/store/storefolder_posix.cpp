@@ -181,6 +181,23 @@ bool StoreFolder::open(const QString &path, bool create)
     return m_fd >= 0;
 }
 
+bool StoreFolder::openPrivateInside(const StoreFolder &parent, const QString &name, bool create)
+{
+    const QByteArray native = encoded(name);
+    if (create && ::mkdirat(parent.m_fd, native.constData(), 0700) != 0 && errno != EEXIST) {
+        m_error = errno;
+        return false;
+    }
+    m_fd = ::openat(parent.m_fd, native.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    m_error = m_fd < 0 ? (errno == ENOTDIR ? ELOOP : errno) : 0;
+    struct stat st {};
+    if (m_fd >= 0 && (::fstat(m_fd, &st) != 0 || st.st_uid != ::geteuid() || (st.st_mode & 077) != 0)) {
+        m_error = notPrivate;
+        ::close(std::exchange(m_fd, -1));
+    }
+    return m_fd >= 0;
+}
+
 StoreFolder::ReadResult StoreFolder::read(const QString &name, qint64 limit) const
 {
     ReadResult result;
@@ -480,6 +497,8 @@ QString StoreFolder::reasonFor(int error)
         return QObject::tr("the disk reported an error");
     case ELOOP:
         return QObject::tr("it is a symbolic link, which Velmorwick does not follow");
+    case notPrivate:
+        return QObject::tr("it is not a folder of yours that only you can open");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }

@@ -5,6 +5,7 @@
 #include "store/conffilestore.h"
 #include "store/storekeys.h"
 #include "support/filebytes.h"
+#include "support/readonly.h"
 #include "support/seed.h"
 
 #include <QDir>
@@ -70,6 +71,8 @@ private slots:
     void thePrivateListIsExportedOnlyWithItsPassword();
     void whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce_data();
     void whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce();
+    void whatOnlyReadsWorksOnAStoreNothingCanWrite_data();
+    void whatOnlyReadsWorksOnAStoreNothingCanWrite();
     void aRelativeConfigHomeIsIgnored();
     void exportsReadToKnownContentsForever_data();
     void exportsReadToKnownContentsForever();
@@ -346,6 +349,30 @@ void DataCommandsTest::whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce_data()
     QTest::newRow("export of a store that is a folder") << "export" << "folder" << true << "a folder";
     QTest::newRow("export of a store over 64 MB") << "export" << "huge" << true << "larger than 64 MB";
     QTest::newRow("backup of a store over 64 MB") << "backup" << "huge" << true << "larger than 64 MB";
+}
+
+void DataCommandsTest::whatOnlyReadsWorksOnAStoreNothingCanWrite_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("export") << QStringList{QStringLiteral("export")} << "kept";
+    QTest::newRow("snapshots") << QStringList{QStringLiteral("snapshots")} << "No snapshots yet";
+}
+
+// A store on a read-only disk: no lock file can be made, and none is needed.
+void DataCommandsTest::whatOnlyReadsWorksOnAStoreNothingCanWrite()
+{
+    QFETCH(QStringList, command);
+    QFETCH(QString, said);
+    QVERIFY(ConfFileStore(storePath()).write(taskSection(3), textKey(1), QStringLiteral("kept")).written());
+    const QString folder = QFileInfo(storePath()).absolutePath();
+    QFile::remove(storePath() + QStringLiteral(".lock"));
+    if (!makeReadOnly(folder))
+        QSKIP("a folder cannot be made read-only here");
+    const Run run = velmorwick(command);
+    makeWritable(folder);
+    QVERIFY2(run.status == 0, run.err.constData());
+    QVERIFY2(run.out.contains(said.toUtf8()), run.out.constData());
 }
 
 void DataCommandsTest::whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce()

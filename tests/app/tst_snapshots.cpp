@@ -43,6 +43,7 @@ private slots:
     void eachStepThatTakesTextAwayKeepsOneSnapshotOfTheStoreBeforeIt();
     void theBoundsAreKept_data();
     void theBoundsAreKept();
+    void aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce_data();
     void aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce();
 };
 
@@ -122,6 +123,7 @@ void SnapshotsTest::theBoundsAreKept()
     fx.seed(taskSection(15), textKey(1), QString(storeSize, u's'));
     // Snapshots of earlier days, as if made then: one a day is kept for 30 days.
     QDir().mkpath(snapshotFolder(fx));
+    QFile::setPermissions(snapshotFolder(fx), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); // as the program makes it
     const QDateTime now = QDateTime::currentDateTime();
     for (int daysAgo : {1, 1, 2, 29, 31, 40}) {
         putFileBytes(snapshotFolder(fx) + u'/'
@@ -159,20 +161,43 @@ void SnapshotsTest::theBoundsAreKept()
     QCOMPARE(told, QStringList()); // a twin not kept is no snapshot that failed
 }
 
+void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce_data()
+{
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("the disk is full") << "full" << "the disk is full";
+    // A sync program carries links: snapshots never go where one points.
+    QTest::newRow("the folder is a link") << "link" << "a symbolic link";
+    QTest::newRow("the folder is open to others") << "open" << "not a folder of yours that only you can open";
+}
+
 void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce()
 {
+    QFETCH(QString, cause);
+    QFETCH(QString, told);
     ProgramFixture fx;
     fx.seed(taskSection(5), textKey(1), QStringLiteral("a task"));
     fx.seed(taskSection(6), textKey(1), QStringLiteral("another"));
+    const QString elsewhere = QFileInfo(fx.testStore().location()).absolutePath() + QStringLiteral("/../elsewhere");
+    QVERIFY(QDir().mkpath(elsewhere));
+    if (cause == QLatin1String("link")) {
+        QVERIFY(QDir(snapshotFolder(fx)).removeRecursively());
+        QVERIFY(QFile::link(elsewhere, snapshotFolder(fx)));
+    } else if (cause == QLatin1String("open")) {
+        QVERIFY(QFile::setPermissions(snapshotFolder(fx), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                              | QFile::ReadOther | QFile::ExeOther));
+    }
     fx.start();
     for (int list : {5, 6}) {
         fx.program().showTaskList(list);
-        filefaults::failNext(filefaults::Call::Link, ENOSPC);
+        if (cause == QLatin1String("full"))
+            filefaults::failNext(filefaults::Call::Link, ENOSPC);
         ui::click(ui::child<QPushButton>(fx.window(QStringLiteral("frm%1").arg(list)), QStringLiteral("cmdclear")));
         QCOMPARE(fx.stored(taskSection(list), textKey(1)), QString());
     }
     QCOMPARE(fx.boxes().texts().filter(QStringLiteral("could not keep a snapshot")).size(), 1);
-    QVERIFY(fx.boxes().texts().first().contains(QStringLiteral("the disk is full")));
+    QVERIFY2(fx.boxes().texts().first().contains(told), qPrintable(fx.boxes().texts().first()));
+    QCOMPARE(QDir(elsewhere).entryList(QDir::Files), QStringList());
 }
 
 QTEST_MAIN(SnapshotsTest)
