@@ -70,6 +70,34 @@ IniDocument readAsQSettingsDoes(const QString &path, bool *damaged)
     return document;
 }
 
+// Whether every line of the file that says something (no comment, no key
+// written twice, no text in another encoding) stands as it is in the form.
+bool everyLineKept(const QByteArray &file, const QByteArray &form)
+{
+    if (QString::fromUtf8(file).toUtf8() != file)
+        return false;
+    const QList<QByteArray> written = form.split('\n');
+    const QSet<QByteArray> lines(written.begin(), written.end());
+    for (QByteArray line : file.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.trimmed().isEmpty() && !lines.contains(line))
+            return false;
+    }
+    return true;
+}
+
+// Whether QSettings reads every key of both files as the same value.
+bool readBackTheSame(const QString &one, const QString &other)
+{
+    const QSettings a(one, QSettings::IniFormat);
+    const QSettings b(other, QSettings::IniFormat);
+    const QStringList keys = a.allKeys();
+    if (keys != b.allKeys() || a.status() != QSettings::NoError || b.status() != QSettings::NoError)
+        return false;
+    return std::all_of(keys.begin(), keys.end(), [&](const QString &key) { return a.value(key) == b.value(key); });
+}
+
 } // namespace
 
 // What a write of the settings file comes to, for the one who asked for it.
@@ -150,9 +178,19 @@ ConfFileStore::Loaded ConfFileStore::parsed(QByteArray bytes) const
         StoreFolder folder;
         const QString copy = folder.open(m_folder, false) ? folder.writeScratch(bytes) : QString();
         loaded.document = readAsQSettingsDoes(copy.isEmpty() ? m_path : QDir(m_folder).filePath(copy), &loaded.damaged);
-        if (!copy.isEmpty())
-            folder.remove(copy);
-        loaded.bytes = std::move(bytes);
+        // Blank lines, line ends and how sections are laid out mean nothing:
+        // a file whose every line the program's own form writes again, and
+        // that reads back the same key by key, is no file to keep a copy of.
+        const QByteArray form = loaded.document.serialize();
+        const QString rewritten = copy.isEmpty() ? QString() : folder.writeScratch(form);
+        loaded.exact = !loaded.damaged && !rewritten.isEmpty() && everyLineKept(bytes, form)
+                       && readBackTheSame(QDir(m_folder).filePath(copy), QDir(m_folder).filePath(rewritten));
+        for (const QString &scratch : {copy, rewritten}) {
+            if (!scratch.isEmpty())
+                folder.remove(scratch);
+        }
+        if (!loaded.exact)
+            loaded.bytes = std::move(bytes);
     }
     return loaded;
 }
