@@ -95,6 +95,10 @@ void SnapshotsTest::eachStepThatTakesTextAwayKeepsOneSnapshotOfTheStoreBeforeIt(
     const QList<SettingsStore::Snapshot> snapshots = fx.store().snapshots();
     QCOMPARE(snapshots.size(), before + 1);
     QCOMPARE(snapshots.first().step, step);
+    QByteArray newest;
+    QString name;
+    QVERIFY(fx.store().snapshotBytes(1, &newest, &name).written());
+    QVERIFY2(name.endsWith(u' ' + step + QStringLiteral(".conf")), qPrintable(name));
     // It puts back the store as it was before the step, and that restore
     // can itself be taken back.
     const QByteArray after = fileBytes(fx.testStore().location());
