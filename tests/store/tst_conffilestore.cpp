@@ -510,6 +510,9 @@ void ConfFileStoreTest::oddFilesAtTheStorePathAreNeverFollowedNorOpened_data()
     QTest::newRow("link to a pipe") << QStringLiteral("link to fifo");
     QTest::newRow("dangling link") << QStringLiteral("dangling");
     QTest::newRow("folder") << QStringLiteral("folder");
+    // The lock is no way in either: a write is refused, the store left as it was.
+    QTest::newRow("lock file a folder") << QStringLiteral("lock folder");
+    QTest::newRow("lock file a dangling link") << QStringLiteral("lock dangling");
 }
 
 void ConfFileStoreTest::oddFilesAtTheStorePathAreNeverFollowedNorOpened()
@@ -526,6 +529,19 @@ void ConfFileStoreTest::oddFilesAtTheStorePathAreNeverFollowedNorOpened()
                                          {QStringLiteral("link to zero"), QStringLiteral("/dev/zero")},
                                          {QStringLiteral("link to fifo"), fifo},
                                          {QStringLiteral("dangling"), m_dir->filePath(QStringLiteral("nowhere"))}};
+    if (kind.startsWith(QLatin1String("lock"))) {
+        QVERIFY(open()->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("kept")).written());
+        const QString lock = m_path + QStringLiteral(".lock");
+        QVERIFY(QFile::remove(lock));
+        QVERIFY(kind.endsWith(QLatin1String("folder")) ? QDir().mkpath(lock) : QFile::link(targets[QStringLiteral("dangling")], lock));
+        const QByteArray before = fileBytes(m_path);
+        const StoreResult result = open()->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("x"));
+        QCOMPARE(result.status, StoreResult::Status::Refused);
+        QVERIFY2(result.reason.contains(QStringLiteral("lock file")), qPrintable(result.reason));
+        QCOMPARE(fileBytes(m_path), before);
+        QVERIFY(!QFileInfo::exists(targets.value(QStringLiteral("dangling"))));
+        return;
+    }
     if (kind == QLatin1String("fifo"))
         QCOMPARE(::mkfifo(QFile::encodeName(m_path).constData(), 0600), 0);
     else if (kind == QLatin1String("folder"))
