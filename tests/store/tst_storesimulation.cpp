@@ -244,6 +244,18 @@ void StoreSimulationTest::nothingSavedIsLostAndMachinesConverge()
                     });
                 }
             }
+        } else if (what < 58) {
+            // The private list saved under the key there is, or a new
+            // password: a new key and the list sealed again under it. (Which
+            // key is there is the vault's to check under the lock; here both
+            // are written together, so that only a merge could part them.)
+            QString key = store.read(passwordSection, wrappedKeyKey);
+            if (key.isEmpty() || m_random.bounded(2))
+                key = QStringLiteral("key m%1 %2").arg(m).arg(++version);
+            const QString sealed = QStringLiteral("list %1 under %2").arg(++version).arg(key);
+            log << QStringLiteral("%1: m%2 saves the private list %3").arg(step).arg(m).arg(sealed);
+            store.apply({StoreChange::write(passwordSection, wrappedKeyKey, key),
+                         StoreChange::write(privateSection, sealedListKey, sealed)});
         } else if (what < 65) {
             log << QStringLiteral("%1: m%2 opens a window").arg(step).arg(m);
             store.whileLocked([] {}); // merges what the engine left
@@ -258,6 +270,16 @@ void StoreSimulationTest::nothingSavedIsLostAndMachinesConverge()
             }
         }
         live -= savedOver;
+        // The private list always travels with its own key.
+        for (const Machine &machine : m_machines) {
+            const std::optional<IniDocument> held = IniDocument::parseExact(readAll(machine.path));
+            const QString *sealed = held ? held->find(privateSection, sealedListKey) : nullptr;
+            const QString *key = held ? held->find(passwordSection, wrappedKeyKey) : nullptr;
+            if (sealed && (!key || !sealed->endsWith(QStringLiteral(" under ") + *key))) {
+                qWarning().noquote() << log.join(u'\n');
+                QFAIL(qPrintable(QStringLiteral("seed %1, step %2: %3 beside another key").arg(seed).arg(step).arg(*sealed)));
+            }
+        }
         superseded += savedOver;
         superseded.remove(QString());
         const auto now = world();
