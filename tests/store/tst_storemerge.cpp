@@ -27,6 +27,8 @@ QByteArray version(const QString &text, const QString &savedAt, const QString &p
         document.set(passwordSection, wrappedKeyKey, QStringLiteral("key of ") + privateList);
     }
     document.set(taskSection(9), textKey(1), QStringLiteral("the same on both"));
+    // A value kept aside on one machine is kept on every machine.
+    document.set(keptAsideSection, QStringLiteral("Rows-") + text, QStringLiteral("kept aside by ") + text);
     if (!savedAt.isEmpty()) {
         document.set(storemerge::savedSection, taskSection(5), savedAt);
         document.set(storemerge::savedSection, privateSection, savedAt);
@@ -43,6 +45,7 @@ class StoreMergeTest : public QObject
 private slots:
     void theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data();
     void theLaterSavedVersionOfEachPartWinsAndNothingIsLost();
+    void anEditWinsOverWhatItReplacedWhateverTheClocks();
     void onlyConflictCopiesOfTheStoreAreTakenIn_data();
     void onlyConflictCopiesOfTheStoreAreTakenIn();
     void aVersionPutInDuringAWriteIsWrittenIntoNeverOver_data();
@@ -106,6 +109,11 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost()
     const QString sealed = store.read(privateSection, sealedListKey);
     QCOMPARE(store.read(passwordSection, wrappedKeyKey), sealed.isEmpty() ? QString() : QStringLiteral("key of ") + sealed);
     QVERIFY(!QFile::exists(conflict));
+    const bool setAside = told.join(u' ').contains(QStringLiteral("nothing of it was merged"));
+    if (!setAside && copy.contains("Rows-there"))
+        QCOMPARE(store.read(keptAsideSection, QStringLiteral("Rows-there")), QStringLiteral("kept aside by there"));
+    QCOMPARE(told.join(u' ').contains(QStringLiteral("versions that lost are kept beside")),
+             !setAside && (kept == QLatin1String("conflict") || kept == QLatin1String("merged")));
     const QStringList copies = QDir(dir.path()).entryList({QStringLiteral("Velmorwick.conf.*-*")}, QDir::Files);
     QCOMPARE(copies.size(), kept.isEmpty() ? 0 : 1);
     if (!kept.isEmpty()) {
@@ -114,6 +122,20 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost()
     }
     const int messages = kept == QLatin1String("damaged") ? 2 : kept.isEmpty() && merged == QStringLiteral("same") ? 0 : 1;
     QCOMPARE(told.size(), messages); // once each
+}
+
+void StoreMergeTest::anEditWinsOverWhatItReplacedWhateverTheClocks()
+{
+    // A version from a machine whose clock runs a year ahead, edited here.
+    const QDateTime now = QDateTime::fromString(QStringLiteral("2026-12-08T10:00:00.000Z"), Qt::ISODateWithMs);
+    const IniDocument ahead = *IniDocument::parseExact(version("from the future", QStringLiteral("2027-12-08T10:00:00.000Z")));
+    IniDocument edited = ahead;
+    edited.set(taskSection(5), textKey(1), QStringLiteral("edited here"));
+    storemerge::stamp(edited, ahead, now);
+    // The stale version arriving again loses, here and on a third machine.
+    QCOMPARE(*storemerge::merge(edited, ahead, now).document.find(taskSection(5), textKey(1)), QStringLiteral("edited here"));
+    QCOMPARE(*storemerge::merge(ahead, edited, now).document.find(taskSection(5), textKey(1)), QStringLiteral("edited here"));
+    QVERIFY(storemerge::merge(edited, ahead, now).clockAhead);
 }
 
 void StoreMergeTest::onlyConflictCopiesOfTheStoreAreTakenIn_data()
