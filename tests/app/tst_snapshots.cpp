@@ -16,6 +16,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <sys/stat.h>
+
+#include <ctime>
+
 using namespace storekeys;
 
 namespace {
@@ -45,6 +49,7 @@ private slots:
     void theBoundsAreKept();
     void aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce_data();
     void aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce();
+    void snapshotsAreListedByTimeWhateverTheClockShows();
 };
 
 void SnapshotsTest::eachStepThatTakesTextAwayKeepsOneSnapshotOfTheStoreBeforeIt_data()
@@ -206,6 +211,33 @@ void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce()
     QCOMPARE(fx.boxes().texts().filter(QStringLiteral("could not keep a snapshot")).size(), 1);
     QVERIFY2(fx.boxes().texts().first().contains(told), qPrintable(fx.boxes().texts().first()));
     QCOMPARE(QDir(elsewhere).entryList(QDir::Files), QStringList());
+}
+
+void SnapshotsTest::snapshotsAreListedByTimeWhateverTheClockShows()
+{
+    // The autumn's repeated hour in Berlin: 02:30 summer time comes before
+    // 02:10 winter time. And a pipe among the snapshots is named as one.
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
+    ::tzset();
+    ProgramFixture fx;
+    const QString folder = QFileInfo(fx.testStore().location()).absolutePath();
+    const QString name = QFileInfo(fx.testStore().location()).fileName();
+    StoreFolder store;
+    QVERIFY(store.open(folder, true));
+    Snapshots snapshots(folder);
+    for (const char *utc : {"2026-10-25T00:30:00Z", "2026-10-25T01:10:00Z"}) {
+        fx.seed(taskSection(5), textKey(1), QString::fromLatin1(utc));
+        QVERIFY(snapshots.keep(store, name, QString::fromLatin1(utc).left(16).replace(u':', u'.'),
+                               QDateTime::fromString(QString::fromLatin1(utc), Qt::ISODate)));
+    }
+    QCOMPARE(::mkfifo(QFile::encodeName(snapshotFolder(fx) + QStringLiteral("/20261024-120000-000Z pipe.conf")).constData(), 0600), 0);
+    const QList<SettingsStore::Snapshot> listed = fx.store().snapshots();
+    qputenv("TZ", zone);
+    ::tzset();
+    QCOMPARE(listed.value(0).step, QStringLiteral("2026-10-25T01.10"));
+    QCOMPARE(listed.value(1).step, QStringLiteral("2026-10-25T00.30"));
+    QVERIFY2(listed.last().differs.join(u' ').contains(QStringLiteral("it is a pipe")), qPrintable(listed.last().differs.join(u' ')));
 }
 
 QTEST_MAIN(SnapshotsTest)
