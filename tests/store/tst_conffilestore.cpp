@@ -444,6 +444,13 @@ void ConfFileStoreTest::aWriteThatWouldOutgrowWhatIsReadIsRefused()
     QVERIFY(!result.written());
     QVERIFY2(result.reason.contains(QStringLiteral("64 MB")), qPrintable(result.reason));
     QCOMPARE(fileBytes(m_path), before);
+    // A store of exactly the size read is written, and read back.
+    QVERIFY(store->write(QStringLiteral("Task6"), QStringLiteral("Text1"), QStringLiteral("w")).written());
+    const qint64 room = StoreFolder::sizeLimit - QFileInfo(m_path).size();
+    const QString exact(int(1 + room), u'w');
+    QVERIFY(store->write(QStringLiteral("Task6"), QStringLiteral("Text1"), exact).written());
+    QCOMPARE(QFileInfo(m_path).size(), StoreFolder::sizeLimit);
+    QCOMPARE(open()->read(QStringLiteral("Task6"), QStringLiteral("Text1")).size(), exact.size());
 }
 
 void ConfFileStoreTest::readOnlyFolderRefusesTheWholeWrite()
