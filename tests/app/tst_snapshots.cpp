@@ -179,6 +179,8 @@ void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce_data()
     QTest::addColumn<QString>("cause");
     QTest::addColumn<QString>("told");
     QTest::newRow("the disk is full") << "full" << "the disk is full";
+    // A file system without hard links: the bytes are written instead.
+    QTest::newRow("no hard links, and the disk is full") << "no links" << "the disk is full";
     // A sync program carries links: snapshots never go where one points.
     QTest::newRow("the folder is a link") << "link" << "a symbolic link";
     QTest::newRow("the folder is open to others") << "open" << "not a folder of yours that only you can open";
@@ -205,12 +207,18 @@ void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce()
         fx.program().showTaskList(list);
         if (cause == QLatin1String("full"))
             filefaults::failNext(filefaults::Call::Link, ENOSPC);
+        if (cause == QLatin1String("no links")) {
+            filefaults::failNext(filefaults::Call::Link, EPERM);
+            filefaults::failNext(filefaults::Call::Rename, ENOSPC);
+        }
         ui::click(ui::child<QPushButton>(fx.window(QStringLiteral("frm%1").arg(list)), QStringLiteral("cmdclear")));
         QCOMPARE(fx.stored(taskSection(list), textKey(1)), QString());
     }
     QCOMPARE(fx.boxes().texts().filter(QStringLiteral("could not keep a snapshot")).size(), 1);
     QVERIFY2(fx.boxes().texts().first().contains(told), qPrintable(fx.boxes().texts().first()));
     QCOMPARE(QDir(elsewhere).entryList(QDir::Files), QStringList());
+    if (cause != QLatin1String("link")) // nothing half-made is left among the snapshots
+        QCOMPARE(QDir(snapshotFolder(fx)).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
 }
 
 void SnapshotsTest::snapshotsAreListedByTimeWhateverTheClockShows()
