@@ -160,6 +160,7 @@ class PrivateVaultTest : public QObject
 
 private slots:
     void init();
+    void anOpenListFollowsWhatAnotherCopySaves();
 
     void anyTextRoundTripsAndNeverLiesInTheClear_data();
     void anyTextRoundTripsAndNeverLiesInTheClear();
@@ -631,6 +632,18 @@ void PrivateVaultTest::aPasswordSetWithoutTheDisksWordIsSetOnce()
     QVERIFY(!session.vault.setPassword(QStringLiteral("new")).written()); // OK pressed again
     QVERIFY(session.opens(QStringLiteral("new")));
     QCOMPARE(session.vault.load(5), (LoadedList{referenceRows, {}}));
+}
+
+void PrivateVaultTest::anOpenListFollowsWhatAnotherCopySaves()
+{
+    Session here(path());
+    QVERIFY(here.vault.setPassword(QStringLiteral("pw")).written());
+    QVERIFY(here.opens(QStringLiteral("pw")));
+    Session other(path());
+    QVERIFY(other.opens(QStringLiteral("pw")));
+    const QList<TaskRow> saved = rowsOf({QStringLiteral("from the other copy")}) << TaskRow{} << TaskRow{} << TaskRow{} << TaskRow{};
+    QVERIFY(other.vault.save(saved).written());
+    QCOMPARE(here.vault.follow(5), std::optional<QList<TaskRow>>(saved));
 }
 
 QTEST_MAIN(PrivateVaultTest)
