@@ -71,6 +71,7 @@ private slots:
     void thePrivateListIsExportedOnlyWithItsPassword();
     void whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce_data();
     void whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce();
+    void anExportTheOutputCannotTakeFailsAndSaysSo();
     void whatOnlyReadsWorksOnAStoreNothingCanWrite_data();
     void whatOnlyReadsWorksOnAStoreNothingCanWrite();
     void aRelativeConfigHomeIsIgnored();
@@ -81,8 +82,8 @@ private slots:
 private:
     QString storePath() const { return m_home->filePath(QStringLiteral("Velmorwick/Velmorwick.conf")); }
     QString file(const QString &name) const { return m_home->filePath(name); }
-    Run velmorwick(const QStringList &arguments, const QByteArray &input = {}) const;
-    QProcess *started(const QStringList &arguments) const;
+    Run velmorwick(const QStringList &arguments, const QByteArray &input = {}, const QString &output = {}) const;
+    QProcess *started(const QStringList &arguments, const QString &output = {}) const;
 
     std::unique_ptr<QTemporaryDir> m_home;
 };
@@ -93,9 +94,11 @@ void DataCommandsTest::init()
     QVERIFY(m_home->isValid());
 }
 
-QProcess *DataCommandsTest::started(const QStringList &arguments) const
+QProcess *DataCommandsTest::started(const QStringList &arguments, const QString &output) const
 {
     auto *process = new QProcess;
+    if (!output.isEmpty())
+        process->setStandardOutputFile(output);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home->path());
     environment.remove(QStringLiteral("DISPLAY"));
@@ -105,9 +108,9 @@ QProcess *DataCommandsTest::started(const QStringList &arguments) const
     return process;
 }
 
-Run DataCommandsTest::velmorwick(const QStringList &arguments, const QByteArray &input) const
+Run DataCommandsTest::velmorwick(const QStringList &arguments, const QByteArray &input, const QString &output) const
 {
-    std::unique_ptr<QProcess> process(started(arguments));
+    std::unique_ptr<QProcess> process(started(arguments, output));
     process->write(input);
     process->closeWriteChannel();
     if (!process->waitForFinished(60000))
@@ -349,6 +352,14 @@ void DataCommandsTest::whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce_data()
     QTest::newRow("export of a store that is a folder") << "export" << "folder" << true << "a folder";
     QTest::newRow("export of a store over 64 MB") << "export" << "huge" << true << "larger than 64 MB";
     QTest::newRow("backup of a store over 64 MB") << "backup" << "huge" << true << "larger than 64 MB";
+}
+
+void DataCommandsTest::anExportTheOutputCannotTakeFailsAndSaysSo()
+{
+    QVERIFY(ConfFileStore(storePath()).write(taskSection(3), textKey(1), QStringLiteral("kept")).written());
+    const Run run = velmorwick({QStringLiteral("export")}, {}, QStringLiteral("/dev/full"));
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains("standard output"), run.err.constData());
 }
 
 void DataCommandsTest::whatOnlyReadsWorksOnAStoreNothingCanWrite_data()

@@ -181,6 +181,7 @@ void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce_data()
     QTest::newRow("the disk is full") << "full" << "the disk is full";
     // A file system without hard links: the bytes are written instead.
     QTest::newRow("no hard links, and the disk is full") << "no links" << "the disk is full";
+    QTest::newRow("no link across disks, and the disk is full") << "across disks" << "the disk is full";
     // A sync program carries links: snapshots never go where one points.
     QTest::newRow("the folder is a link") << "link" << "a symbolic link";
     QTest::newRow("the folder is open to others") << "open" << "not a folder of yours that only you can open";
@@ -207,8 +208,8 @@ void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce()
         fx.program().showTaskList(list);
         if (cause == QLatin1String("full"))
             filefaults::failNext(filefaults::Call::Link, ENOSPC);
-        if (cause == QLatin1String("no links")) {
-            filefaults::failNext(filefaults::Call::Link, EPERM);
+        if (cause == QLatin1String("no links") || cause == QLatin1String("across disks")) {
+            filefaults::failNext(filefaults::Call::Link, cause == QLatin1String("no links") ? EPERM : EXDEV);
             filefaults::failNext(filefaults::Call::Rename, ENOSPC);
         }
         ui::click(ui::child<QPushButton>(fx.window(QStringLiteral("frm%1").arg(list)), QStringLiteral("cmdclear")));
