@@ -126,6 +126,6 @@ private:
     // no window has shown that version yet.
     QStringList m_takenThisStep;
     // Copies that could not be read or removed: told once, not merged again.
-    QHash<QString, bool> m_copiesPassedOver;
+    QSet<QString> m_copiesPassedOver;
     bool m_keepsSnapshots = true;
 };

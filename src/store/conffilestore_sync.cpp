@@ -29,7 +29,7 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
         StoreFolder::ReadResult read = folder.read(name);
         if (read.status != StoreFolder::ReadResult::Status::Read) {
             // Told once; merged again only by a new run of the program.
-            m_copiesPassedOver.insert(name, true);
+            m_copiesPassedOver.insert(name);
             reportProblem(tr("Velmorwick could not read %1, a copy of its settings a sync program kept (%2). It "
                              "is left as it is.")
                               .arg(name, StoreFolder::reasonFor(read.error)));
@@ -89,7 +89,8 @@ bool ConfFileStore::carryOut(StoreFolder &folder, const Loaded &here, const stor
     }
     for (const storemerge::CopyFile &copy : copies) {
         folder.remove(copy.name);
-        if (folder.stampOf(copy.name).size >= 0 && !std::exchange(m_copiesPassedOver[copy.name], true)) {
+        if (folder.stampOf(copy.name).size >= 0 && !m_copiesPassedOver.contains(copy.name)) {
+            m_copiesPassedOver.insert(copy.name);
             reportProblem(tr("Velmorwick merged %1, a copy of its settings a sync program kept, but could not "
                              "remove it (%2); it will not be merged again.")
                               .arg(copy.name, StoreFolder::reasonFor(folder.error())));

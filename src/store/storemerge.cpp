@@ -109,15 +109,19 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
         merged.clockAhead = merged.clockAhead || copySaved > latest;
         // Two machines merging the same two versions choose the same one:
         // a tie goes by the time as recorded, then by the content itself.
-        const auto rank = [&](const QDateTime &at, const QList<IniDocument::Section> &content) {
+        // The content is only serialized for a tie, the rare case.
+        const auto time = [&](const QDateTime &at) { return std::make_tuple(at.isValid(), believed(at), at); };
+        const auto bytes = [](const QList<IniDocument::Section> &content) {
             IniDocument only;
             for (const IniDocument::Section &section : content) {
                 for (const IniDocument::Entry &entry : section.entries)
                     only.set(section.name, entry.key, entry.value);
             }
-            return std::make_tuple(at.isValid(), believed(at), at, only.serialize());
+            return only.serialize();
         };
-        if (copySaved.isValid() && rank(copySaved, theirs) > rank(hereSaved, mine)) {
+        const bool copyWins = time(copySaved) != time(hereSaved) ? time(copySaved) > time(hereSaved)
+                                                                 : bytes(theirs) > bytes(mine);
+        if (copySaved.isValid() && copyWins) {
             replacePart(merged.document, copy, part);
             merged.fromCopy << part.name;
             merged.hereLost = merged.hereLost || !mine.isEmpty();
