@@ -71,12 +71,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(after.status() == QSettings::NoError, "the new file parses");
         require(after.value(QStringLiteral("Task9/Text1")).toString() == QLatin1String("new"), "the new value is there");
     }
+    // Exact by form needs no copy; damaged always does. Between the two, a
+    // file the program rewrites in its own form may go uncopied only if every
+    // key it held reads back the same.
     const QStringList copies = folder.entryList({QStringLiteral("Velmorwick.conf.damaged-*")}, QDir::Files);
-    require(copies.size() == (exact ? 0 : 1), "one copy exactly when not written back the same");
-    require(reports == (exact ? 0 : 1), "the user is told once exactly then");
-    if (!exact) {
+    const bool kept = copies.size() == 1;
+    require(copies.size() <= 1, "one copy at most");
+    require(!(exact && kept), "no copy of a file written back the same");
+    require(!damaged || kept, "a copy of a damaged file");
+    require(reports == copies.size(), "the user is told once exactly when a copy is kept");
+    if (kept) {
         QFile copy(folder.filePath(copies.first()));
         require(copy.open(QIODevice::ReadOnly) && copy.readAll() == contents, "the copy is the original");
+    } else {
+        const QString originalPath = root.filePath(QStringLiteral("original-%1.conf").arg(run));
+        QFile original(originalPath);
+        require(original.open(QIODevice::WriteOnly) && original.write(contents) == contents.size(), "seed the original");
+        original.close();
+        const QSettings before(originalPath, QSettings::IniFormat);
+        const QString afterPath = root.filePath(QStringLiteral("written-%1.conf").arg(run));
+        QFile::remove(afterPath);
+        QFile::copy(path, afterPath);
+        const QSettings after(afterPath, QSettings::IniFormat);
+        for (const QString &key : before.allKeys()) {
+            if (!key.startsWith(QLatin1String("Saved/")) && key != QLatin1String("Task9/Text1"))
+                require(after.value(key) == before.value(key), "every key of an uncopied file reads back the same");
+        }
+        QFile::remove(originalPath);
     }
     return 0;
 }
