@@ -2,12 +2,11 @@
 
 #include "storemerge.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <string.h>
@@ -33,69 +32,6 @@ QString native(const QString &path)
 QString unwritableReason(const QString &path, const QString &detail)
 {
     return QObject::tr("The settings file %1 could not be written (%2).").arg(native(path), detail);
-}
-
-QString notRegularProblem(const QString &path, const QString &kind)
-{
-    return QObject::tr("The settings file %1 is %2, not an ordinary file. Velmorwick neither reads nor writes "
-                       "it: your saved lists cannot be shown, and nothing can be saved until it is replaced "
-                       "by an ordinary file.")
-        .arg(native(path), kind);
-}
-
-QString tooLargeProblem(const QString &path)
-{
-    return QObject::tr("The settings file %1 is larger than %2 MB, far more than Velmorwick ever writes, so it "
-                       "was not read: your saved lists cannot be shown, and nothing can be saved until it is "
-                       "moved away.")
-        .arg(native(path))
-        .arg(StoreFolder::sizeLimit / (1024 * 1024));
-}
-
-// What QSettings reads from a file that is not in the form the document
-// writes: the values the windows saw before, whatever the file holds.
-IniDocument readAsQSettingsDoes(const QString &path, bool *damaged)
-{
-    const QSettings settings(path, QSettings::IniFormat);
-    IniDocument document;
-    const QStringList keys = settings.allKeys(); // also finds damage in every section
-    *damaged = settings.status() == QSettings::FormatError;
-    for (const QString &key : keys) {
-        const qsizetype slash = key.indexOf(u'/');
-        const QString section = slash < 0 ? QString() : key.first(slash);
-        if (key.split(u'/').contains(QString()))
-            continue; // an empty part: nothing QSettings could look up or write back
-        document.set(section, slash < 0 ? key : key.sliced(slash + 1), settings.value(key).toString());
-    }
-    return document;
-}
-
-// Whether every line of the file that says something (no comment, no key
-// written twice, no text in another encoding) stands as it is in the form.
-bool everyLineKept(const QByteArray &file, const QByteArray &form)
-{
-    if (QString::fromUtf8(file).toUtf8() != file)
-        return false;
-    const QList<QByteArray> written = form.split('\n');
-    const QSet<QByteArray> lines(written.begin(), written.end());
-    for (QByteArray line : file.split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (!line.trimmed().isEmpty() && !lines.contains(line))
-            return false;
-    }
-    return true;
-}
-
-// Whether QSettings reads every key of both files as the same value.
-bool readBackTheSame(const QString &one, const QString &other)
-{
-    const QSettings a(one, QSettings::IniFormat);
-    const QSettings b(other, QSettings::IniFormat);
-    const QStringList keys = a.allKeys();
-    if (keys != b.allKeys() || a.status() != QSettings::NoError || b.status() != QSettings::NoError)
-        return false;
-    return std::all_of(keys.begin(), keys.end(), [&](const QString &key) { return a.value(key) == b.value(key); });
 }
 
 } // namespace
@@ -135,83 +71,6 @@ ConfFileStore::ConfFileStore(QString filePath)
 }
 
 ConfFileStore::~ConfFileStore() = default;
-
-ConfFileStore::Loaded ConfFileStore::parse(StoreFolder::ReadResult &&read) const
-{
-    Loaded loaded;
-    switch (read.status) {
-    case StoreFolder::ReadResult::Status::Missing:
-        loaded.readable = true;
-        return loaded;
-    case StoreFolder::ReadResult::Status::NotRegular:
-        loaded.problem = notRegularProblem(m_path, read.kind);
-        return loaded;
-    case StoreFolder::ReadResult::Status::TooLarge:
-        loaded.problem = tooLargeProblem(m_path);
-        return loaded;
-    case StoreFolder::ReadResult::Status::Failed:
-        loaded.problem = QObject::tr("The settings file %1 cannot be read (%2). Your saved lists cannot be shown, "
-                                     "and nothing will be saved until the file can be read again.")
-                             .arg(native(m_path), StoreFolder::reasonFor(read.error));
-        return loaded;
-    case StoreFolder::ReadResult::Status::Read:
-        break;
-    }
-    loaded = parsed(std::move(read.bytes));
-    loaded.stamp = read.stamp;
-    m_cached = loaded;
-    return loaded;
-}
-
-ConfFileStore::Loaded ConfFileStore::parsed(QByteArray bytes) const
-{
-    Loaded loaded;
-    loaded.readable = true;
-    loaded.exists = true;
-    if (std::optional<IniDocument> exact = IniDocument::parseExact(bytes)) {
-        loaded.document = std::move(*exact);
-    } else {
-        loaded.exact = false;
-        // Parsed from a copy of exactly these bytes under a name of its own:
-        // QSettings caches a file by its path, size and time stamp to the
-        // millisecond, and would hand back an older version of the store.
-        StoreFolder folder;
-        const QString copy = folder.open(m_folder, false) ? folder.writeScratch(bytes) : QString();
-        loaded.document = readAsQSettingsDoes(copy.isEmpty() ? m_path : QDir(m_folder).filePath(copy), &loaded.damaged);
-        // Blank lines, line ends and how sections are laid out mean nothing:
-        // a file whose every line the program's own form writes again, and
-        // that reads back the same key by key, is no file to keep a copy of.
-        const QByteArray form = loaded.document.serialize();
-        const QString rewritten = copy.isEmpty() ? QString() : folder.writeScratch(form);
-        loaded.exact = !loaded.damaged && !rewritten.isEmpty() && everyLineKept(bytes, form)
-                       && readBackTheSame(QDir(m_folder).filePath(copy), QDir(m_folder).filePath(rewritten));
-        for (const QString &scratch : {copy, rewritten}) {
-            if (!scratch.isEmpty())
-                folder.remove(scratch);
-        }
-        if (!loaded.exact)
-            loaded.bytes = std::move(bytes);
-    }
-    return loaded;
-}
-
-ConfFileStore::Loaded ConfFileStore::load(const StoreFolder &folder) const
-{
-    // Parsing is skipped while the file is the version read or written last.
-    if (m_cached && folder.stampOf(m_name) == m_cached->stamp)
-        return *m_cached;
-    return parse(folder.read(m_name));
-}
-
-QString ConfFileStore::read(const QString &section, const QString &key) const
-{
-    StoreFolder folder;
-    if (!folder.open(m_folder, false))
-        return {};
-    const Loaded loaded = load(folder);
-    const QString *value = loaded.document.find(section, key);
-    return value ? *value : QString();
-}
 
 void ConfFileStore::forgetSecret(const QString &section, const QString &key)
 {
@@ -388,25 +247,26 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
     return outcome(written, m_path, done);
 }
 
-bool ConfFileStore::keepCopy(StoreFolder &folder, const Loaded &loaded)
+void ConfFileStore::watch(std::function<void()> changed)
 {
-    const QByteArray digest = QCryptographicHash::hash(loaded.bytes, QCryptographicHash::Sha256);
-    if (m_keptDigests.contains(digest))
-        return true;
-    const QString aside = publishCopy(folder, loaded.bytes, QStringLiteral(".damaged"));
-    if (aside.isEmpty())
-        return false;
-    m_keptDigests.insert(digest);
-    const QString copy = native(QDir(m_folder).filePath(aside));
-    if (loaded.damaged) {
-        reportProblem(QObject::tr("The settings file %1 is damaged: some of it could not be read. A copy of it "
-                                  "was kept as %2. Velmorwick goes on with what it could read.")
-                          .arg(native(m_path), copy));
-    } else {
-        reportProblem(QObject::tr("The settings file %1 holds entries Velmorwick cannot write back exactly as "
-                                  "they are (edited by hand, or not in UTF-8). A copy of it was kept as %2 "
-                                  "before anything in it is changed.")
-                          .arg(native(m_path), copy));
+    m_changed = std::move(changed);
+    StoreFolder folder;
+    m_watch.start(folder.open(m_folder, false) ? folder.stampOf(m_name) : StoreFolder::Stamp{},
+                  [this] { checkForChanges(); });
+}
+
+void ConfFileStore::checkForChanges()
+{
+    m_watch.keepWatching();
+    StoreFolder folder;
+    if (!folder.open(m_folder, false))
+        return;
+    const QStringList names = folder.names(QFileInfo(m_name).completeBaseName());
+    if (std::any_of(names.begin(), names.end(), [this](const QString &n) { return storemerge::isConflictCopy(m_name, n); })) {
+        const ToldAfter told(*this);
+        StoreFolder locked;
+        openLocked(locked); // merges them
     }
-    return true;
+    if (m_watch.takeNews(folder.stampOf(m_name)) && m_changed)
+        m_changed();
 }

@@ -31,7 +31,6 @@ public:
     explicit ConfFileStore(QString filePath);
     ~ConfFileStore() override;
 
-    QString filePath() const { return m_path; }
     void setLockPatience(int milliseconds) override { m_lockWaitMs = milliseconds; }
     // Whether snapshots are kept before steps that take text away (they are,
     // but for a benchmark's floor).
@@ -91,10 +90,6 @@ private:
     StoreResult applyOnce(StoreFolder &folder, const QList<StoreChange> &changes, bool &replaced);
     static constexpr int writeAttempts = 5;
     bool keepCopy(StoreFolder &folder, const Loaded &loaded);
-    QString publishCopy(StoreFolder &folder, const QByteArray &bytes, const QString &suffix)
-    {
-        return m_copies.publish(folder, bytes, suffix, m_clock());
-    }
     void forgetCache() const { m_cached.reset(); }
     // Before a write that takes text away (or the step says it replaces the
     // store wholesale) and at the first save of a day, the store as it is.

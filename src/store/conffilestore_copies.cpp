@@ -1,6 +1,7 @@
 // The settings file copied whole: a consistent read, a backup and a restore.
 #include "conffilestore.h"
 
+#include "inertvariants.h"
 #include "storekeys.h"
 #include "storemerge.h"
 
@@ -57,7 +58,7 @@ QString notAStore(const QByteArray &bytes, StoreFolder &scratchFolder, const QSt
     }
     if (QString::fromUtf8(bytes).toUtf8() != bytes)
         return QObject::tr("it is not text in UTF-8");
-    const QString scratch = scratchFolder.writeScratch(bytes);
+    const QString scratch = scratchFolder.writeScratch(withInertVariants(bytes));
     if (scratch.isEmpty())
         return QObject::tr("it could not be looked at (%1)").arg(StoreFolder::reasonFor(scratchFolder.error()));
     QString why = nothing;
@@ -132,7 +133,7 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
     if (current.status != StoreFolder::ReadResult::Status::Missing) {
         if (const QString why = unreadable(m_path, current); !why.isEmpty())
             return refused(why);
-        const QString kept = publishCopy(folder, current.bytes, QStringLiteral(".before-restore"));
+        const QString kept = m_copies.publish(folder, current.bytes, QStringLiteral(".before-restore"), m_clock());
         if (kept.isEmpty()) {
             return refused(QObject::tr("The settings file %1 could not be copied aside (%2), so it was not replaced.")
                                .arg(native(m_path), StoreFolder::reasonFor(folder.error())));

@@ -1,6 +1,6 @@
 // The settings file in a folder a file-sync engine keeps in step with other
-// machines: the conflict copies it leaves are merged in, and the program
-// hears when the file changes under it.
+// machines: the conflict copies it leaves are merged in, each losing version
+// kept, in one write.
 #include "conffilestore.h"
 
 #include "storemerge.h"
@@ -68,7 +68,7 @@ bool ConfFileStore::carryOut(StoreFolder &folder, const Loaded &here, const stor
     // What lost on either side is kept whole before anything changes.
     QStringList kept;
     for (const storemerge::Plan::Keep &keep : plan.keep) {
-        const QString name = publishCopy(folder, keep.bytes, keep.kind);
+        const QString name = m_copies.publish(folder, keep.bytes, keep.kind, m_clock());
         if (name.isEmpty())
             return giveUp(tr("there was no room to keep what it would replace (%1)")
                               .arg(StoreFolder::reasonFor(folder.error())));
@@ -137,28 +137,4 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
         message += u' ' + tr("The versions that lost are kept beside the settings file, in %1.").arg(kept.join(tr(", ")));
     }
     reportProblem(message);
-}
-
-void ConfFileStore::watch(std::function<void()> changed)
-{
-    m_changed = std::move(changed);
-    StoreFolder folder;
-    m_watch.start(folder.open(m_folder, false) ? folder.stampOf(m_name) : StoreFolder::Stamp{},
-                  [this] { checkForChanges(); });
-}
-
-void ConfFileStore::checkForChanges()
-{
-    m_watch.keepWatching();
-    StoreFolder folder;
-    if (!folder.open(m_folder, false))
-        return;
-    const QStringList names = folder.names(QFileInfo(m_name).completeBaseName());
-    if (std::any_of(names.begin(), names.end(), [this](const QString &n) { return storemerge::isConflictCopy(m_name, n); })) {
-        const ToldAfter told(*this);
-        StoreFolder locked;
-        openLocked(locked); // merges them
-    }
-    if (m_watch.takeNews(folder.stampOf(m_name)) && m_changed)
-        m_changed();
 }

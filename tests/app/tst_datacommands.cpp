@@ -75,6 +75,7 @@ private slots:
     void whatOnlyReadsWorksOnAStoreNothingCanWrite_data();
     void whatOnlyReadsWorksOnAStoreNothingCanWrite();
     void aRelativeConfigHomeIsIgnored();
+    void aValueOfAnotherTypeIsReadAsTextWithoutAScreen();
     void exportsReadToKnownContentsForever_data();
     void exportsReadToKnownContentsForever();
     void importingOverADamagedPrivateListKeepsItAndSaysSo();
@@ -384,6 +385,19 @@ void DataCommandsTest::whatOnlyReadsWorksOnAStoreNothingCanWrite()
     makeWritable(folder);
     QVERIFY2(run.status == 0, run.err.constData());
     QVERIFY2(run.out.contains(said.toUtf8()), run.out.constData());
+}
+
+// A pixmap stored by another program would abort a command, which has no screen.
+void DataCommandsTest::aValueOfAnotherTypeIsReadAsTextWithoutAScreen()
+{
+    QVERIFY(QDir().mkpath(QFileInfo(storePath()).absolutePath()));
+    QFile store(storePath());
+    QVERIFY(store.open(QIODevice::WriteOnly));
+    store.write("[Task3]\nText1=kept\nText2=@Variant(\\0\\0\\0I\\0)\n");
+    store.close();
+    const Run run = velmorwick({QStringLiteral("export")});
+    QVERIFY2(run.status == 0, run.err.constData());
+    QVERIFY2(run.out.contains("kept") && run.out.contains("@Variant("), run.out.constData());
 }
 
 void DataCommandsTest::whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce()
