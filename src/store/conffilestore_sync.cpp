@@ -68,7 +68,8 @@ bool ConfFileStore::carryOut(StoreFolder &folder, const Loaded &here, const stor
     // What lost on either side is kept whole before anything changes.
     QStringList kept;
     for (const storemerge::Plan::Keep &keep : plan.keep) {
-        const QString name = m_copies.publish(folder, keep.bytes, keep.kind, m_clock());
+        const QString name = keep.file.isEmpty() ? m_copies.publish(folder, keep.bytes, keep.kind, m_clock())
+                                                 : m_copies.adopt(folder, keep.file, keep.bytes, keep.kind, m_clock());
         if (name.isEmpty())
             return giveUp(tr("there was no room to keep what it would replace (%1)")
                               .arg(StoreFolder::reasonFor(folder.error())));

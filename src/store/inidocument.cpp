@@ -133,7 +133,20 @@ void appendValue(QByteArray &out, const QString &text)
                 out += "\\x" + QByteArray::number(ch, 16);
                 escapeNextIfHexDigit = true;
             } else if (ch < 0x80) {
-                out += char(ch);
+                // A run of plain ASCII goes in at once: most of what a save writes.
+                qsizetype end = i + 1;
+                while (end < value.size() && chars[end].unicode() >= 0x20 && chars[end].unicode() < 0x80
+                       && chars[end] != u'"' && chars[end] != u'\\')
+                    ++end;
+                const qsizetype at = out.size();
+                out.resize(at + (end - i));
+                char *to = out.data() + at;
+                for (qsizetype k = i; k < end; ++k) {
+                    const char16_t plain = chars[k].unicode();
+                    needsQuotes = needsQuotes || plain == ';' || plain == ',' || plain == '=';
+                    *to++ = char(plain);
+                }
+                i = end - 1;
                 nothingPlainYet = false;
             } else {
                 qsizetype end = i + 1;

@@ -23,8 +23,14 @@ public:
     // Written like the store itself: whole, and on the disk before anything
     // is replaced; never over an existing file. The name, or nothing.
     QString publish(StoreFolder &folder, const QByteArray &bytes, const QString &kind, const QDateTime &now);
+    // A file already in the folder (a sync program's conflict copy) kept under
+    // a second name, its bytes not written again; written anew where the disk
+    // has no hard links. The file itself stays until the caller removes it.
+    QString adopt(StoreFolder &folder, const QString &file, const QByteArray &bytes, const QString &kind,
+                  const QDateTime &now);
 
 private:
+    QString name(const QString &kind, const QDateTime &now, int n) const;
     void prune(StoreFolder &folder, const QString &kind) const;
 
     QString m_storeName;

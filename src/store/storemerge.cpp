@@ -164,7 +164,13 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
 {
     Plan plan;
     plan.document = here;
+    QList<QByteArray> seen;
     for (const CopyFile &copy : copies) {
+        // A copy the same to the byte as one before it adds nothing, and the
+        // first one is kept: a sync program may leave many of one version.
+        if (seen.contains(copy.bytes))
+            continue;
+        seen << copy.bytes;
         // Only what the program itself could have written is merged; the
         // rest is kept whole, to the byte, and the user told.
         std::optional<IniDocument> theirs =
@@ -179,14 +185,14 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
         }
         if (!theirs) {
             plan.setAside << copy.name;
-            plan.keep << Plan::Keep{QStringLiteral(".conflict"), copy.bytes};
+            plan.keep << Plan::Keep{QStringLiteral(".conflict"), copy.bytes, copy.name};
             continue;
         }
         const Merged merged = merge(plan.document, *theirs, now);
         if (merged.hereLost)
             plan.keep << Plan::Keep{QStringLiteral(".merged"), plan.document.serialize()};
         if (merged.copyLost)
-            plan.keep << Plan::Keep{QStringLiteral(".conflict"), copy.bytes};
+            plan.keep << Plan::Keep{QStringLiteral(".conflict"), copy.bytes, copy.name};
         if (merged.clockAhead)
             plan.clockAhead << copy.name;
         if (!merged.fromCopy.isEmpty()) {

@@ -77,6 +77,7 @@ struct Plan
     {
         QString kind; // ".merged": a version of here's; ".conflict": a copy's
         QByteArray bytes;
+        QString file; // the copy's file when these are its bytes as they are
     };
     QList<Keep> keep;
     QStringList taken;      // "the 5-task list from NAME"

@@ -97,6 +97,10 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost()
     const QString conflict = dir.filePath(QStringLiteral("Velmorwick.sync-conflict-20261201-100001-ABCDEFG.conf"));
     putFileBytes(path, here);
     putFileBytes(conflict, copy);
+    // as a sync program leaves them: readable by others, and often one version twice
+    QFile::setPermissions(conflict, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    const QString twice = dir.filePath(QStringLiteral("Velmorwick.sync-conflict-20261201-100002-ABCDEFG.conf"));
+    QFile::copy(conflict, twice);
     ConfFileStore store(path);
     QStringList told;
     store.setProblemReporter([&](const QString &message) { told << message; });
@@ -108,7 +112,7 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost()
     // The private list goes with its own key, never with the other side's.
     const QString sealed = store.read(privateSection, sealedListKey);
     QCOMPARE(store.read(passwordSection, wrappedKeyKey), sealed.isEmpty() ? QString() : QStringLiteral("key of ") + sealed);
-    QVERIFY(!QFile::exists(conflict));
+    QVERIFY(!QFile::exists(conflict) && !QFile::exists(twice));
     const bool setAside = told.join(u' ').contains(QStringLiteral("nothing of it was merged"));
     if (!setAside && copy.contains("Rows-there"))
         QCOMPARE(store.read(keptAsideSection, QStringLiteral("Rows-there")), QStringLiteral("kept aside by there"));
@@ -119,6 +123,8 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost()
     if (!kept.isEmpty()) {
         QVERIFY2(copies.first().startsWith(QStringLiteral("Velmorwick.conf.") + kept), qPrintable(copies.first()));
         QCOMPARE(fileBytes(dir.filePath(copies.first())), kept == QLatin1String("conflict") ? copy : here);
+        QCOMPARE(QFile::permissions(dir.filePath(copies.first())) & ~QFile::ReadUser & ~QFile::WriteUser,
+                 QFile::ReadOwner | QFile::WriteOwner);
     }
     const int messages = kept == QLatin1String("damaged") ? 2 : kept.isEmpty() && merged == QStringLiteral("same") ? 0 : 1;
     QCOMPARE(told.size(), messages); // once each
