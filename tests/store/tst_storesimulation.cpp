@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <climits>
+
 using namespace storekeys;
 
 namespace {
@@ -90,6 +92,18 @@ private slots:
     void nothingSavedIsLostAndMachinesConverge();
 
 private:
+    // Runs the steps, but those skipped, each drawing from a generator of
+    // its own (so that skipping one changes no other); the first broken
+    // invariant, with the step it broke at, or nothing.
+    struct Outcome
+    {
+        int step = -1;
+        QString failure;
+        QStringList log;
+    };
+    Outcome simulate(quint32 seed, int steps, const QSet<int> &skipped, int stopAfter = INT_MAX);
+    // Fewer steps that still fail: whole chunks skipped while it fails.
+    QSet<int> shrink(quint32 seed, int steps, const Outcome &failed, QSet<int> skipped);
     QMap<QString, QByteArray> world() const;
     bool prunedByABound(const QString &file, const QMap<QString, QByteArray> &now) const;
     void engineScan(int step);
@@ -97,17 +111,18 @@ private:
     // an older one is dropped, a concurrent one is left as a conflict copy.
     void deliver(const Delivery &d, const QString &conflictName, QStringList &log);
 
-    QTemporaryDir m_root;
+    std::unique_ptr<QTemporaryDir> m_rootDir;
+    QString m_rootPath;
     std::vector<Machine> m_machines;
     QList<Delivery> m_pending;
     QRandomGenerator m_random;
-    QDateTime m_time = QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC);
+    QDateTime m_time;
 };
 
 QMap<QString, QByteArray> StoreSimulationTest::world() const
 {
     QMap<QString, QByteArray> files;
-    QDirIterator it(m_root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(m_rootPath, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         if (!path.endsWith(QStringLiteral(".lock")))
@@ -171,17 +186,80 @@ void StoreSimulationTest::deliver(const Delivery &d, const QString &conflictName
 void StoreSimulationTest::nothingSavedIsLostAndMachinesConverge()
 {
     const quint32 seed = testSeed(QRandomGenerator::global()->generate() % 100000);
-    m_random.seed(seed);
     const int steps = qEnvironmentVariableIntValue("VELMORWICK_SIM_STEPS") > 0
                           ? qEnvironmentVariableIntValue("VELMORWICK_SIM_STEPS")
                           : 1000;
-    QStringList log;
+    // VELMORWICK_SIM_ONLY=3,17,250 replays those steps alone.
+    QSet<int> skipped;
+    if (qEnvironmentVariableIsSet("VELMORWICK_SIM_ONLY")) {
+        const QStringList only = qEnvironmentVariable("VELMORWICK_SIM_ONLY").split(u',');
+        for (int step = 0; step < steps; ++step) {
+            if (!only.contains(QString::number(step)))
+                skipped << step;
+        }
+    }
+    const Outcome outcome = simulate(seed, steps, skipped);
+    if (qEnvironmentVariableIsSet("VELMORWICK_SIM_LOG") || outcome.step >= 0)
+        qInfo().noquote() << outcome.log.join(u'\n');
+    if (outcome.step < 0)
+        return;
+    const QSet<int> fewest = shrink(seed, steps, outcome, skipped);
+    QList<int> kept;
+    for (int step = 0; step <= outcome.step; ++step) {
+        if (!fewest.contains(step))
+            kept << step;
+    }
+    const Outcome shortest = simulate(seed, steps, fewest, outcome.step);
+    qInfo().noquote() << "The shortest run found:\n" + shortest.log.join(u'\n');
+    QStringList numbers;
+    for (int step : kept)
+        numbers << QString::number(step);
+    QFAIL(qPrintable(QStringLiteral("seed %1, step %2: %3\n(%4 steps fail too: VELMORWICK_SEED=%1 "
+                                    "VELMORWICK_SIM_ONLY=%5)")
+                         .arg(seed).arg(outcome.step).arg(outcome.failure).arg(kept.size()).arg(numbers.join(u','))));
+}
+
+QSet<int> StoreSimulationTest::shrink(quint32 seed, int steps, const Outcome &failed, QSet<int> skipped)
+{
+    QList<int> candidates;
+    for (int step = 0; step < failed.step; ++step) {
+        if (!skipped.contains(step))
+            candidates << step;
+    }
+    // Within a budget: a long run costs seconds each time.
+    int runs = 0;
+    for (qsizetype chunk = std::max<qsizetype>(1, candidates.size() / 2); chunk >= 1 && runs < 150; chunk /= 2) {
+        for (qsizetype from = 0; from < candidates.size() && runs < 150; from += chunk) {
+            QSet<int> trial = skipped;
+            for (qsizetype i = from; i < std::min(from + chunk, candidates.size()); ++i)
+                trial << candidates[i];
+            ++runs;
+            if (simulate(seed, steps, trial, failed.step).step >= 0) {
+                skipped = trial;
+                candidates.remove(from, std::min(chunk, candidates.size() - from));
+                from -= chunk;
+            }
+        }
+    }
+    return skipped;
+}
+
+StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int steps, const QSet<int> &skipped, int stopAfter)
+{
+    m_rootDir = std::make_unique<QTemporaryDir>();
+    m_rootPath = m_rootDir->path();
+    m_machines.clear();
+    m_pending.clear();
+    m_time = QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC);
+    m_random.seed(seed);
+    Outcome outcome;
+    QStringList &log = outcome.log;
     QList<QPair<int, QString>> told; // by which machine, in this step
     const QStringList engines{QStringLiteral("Velmorwick.sync-conflict-20261208-%1-7QXK2XN.conf"),
                               QStringLiteral("Velmorwick (conflicted copy 2026-12-08 %1).conf"),
                               QStringLiteral("Velmorwick (Ann's conflicted copy 2026-12-08 %1).conf")};
     for (int m = 0; m < 3; ++m) {
-        Machine machine{m_root.filePath(QStringLiteral("m%1/Velmorwick/Velmorwick.conf").arg(m)), {}, {}};
+        Machine machine{m_rootPath + QStringLiteral("/m%1/Velmorwick/Velmorwick.conf").arg(m), {}, {}};
         machine.store = std::make_unique<ConfFileStore>(machine.path);
         machine.store->setProblemReporter([&log, &told, m](const QString &problem) {
             log << QStringLiteral("m%1 tells: %2").arg(m).arg(problem);
@@ -200,17 +278,15 @@ void StoreSimulationTest::nothingSavedIsLostAndMachinesConverge()
     QSet<QString> savedOver;
     // The invariants, after every step; at a settled point also that the
     // machines agree and no version a user saved over came back.
-    const auto check = [&](int step, bool settles) {
+    const auto check = [&](bool settles) -> QString {
         live -= savedOver;
         // The private list always travels with its own key.
         for (const Machine &machine : m_machines) {
             const std::optional<IniDocument> held = IniDocument::parseExact(readAll(machine.path));
             const QString *sealed = held ? held->find(privateSection, sealedListKey) : nullptr;
             const QString *key = held ? held->find(passwordSection, wrappedKeyKey) : nullptr;
-            if (sealed && (!key || !sealed->endsWith(QStringLiteral(" under ") + *key))) {
-                qWarning().noquote() << log.join(u'\n');
-                QFAIL(qPrintable(QStringLiteral("seed %1, step %2: %3 beside another key").arg(seed).arg(step).arg(*sealed)));
-            }
+            if (sealed && (!key || !sealed->endsWith(QStringLiteral(" under ") + *key)))
+                return QStringLiteral("%1 beside another key").arg(*sealed);
         }
         superseded += savedOver;
         superseded.remove(QString());
@@ -227,10 +303,8 @@ void StoreSimulationTest::nothingSavedIsLostAndMachinesConverge()
                     log << QStringLiteral("it was in %1").arg(it.key());
                 }
             }
-            if (!bounded) {
-                qWarning().noquote() << log.join(u'\n');
-                QFAIL(qPrintable(QStringLiteral("seed %1, step %2: \"%3\" was lost").arg(seed).arg(step).arg(text)));
-            }
+            if (!bounded)
+                return QStringLiteral("\"%1\" was lost").arg(text);
             retired << text;
         }
         live -= retired;
@@ -243,28 +317,38 @@ void StoreSimulationTest::nothingSavedIsLostAndMachinesConverge()
         for (const auto &[machine, message] : std::exchange(told, {})) {
             const QString folder = QFileInfo(m_machines[machine].path).path() + u'/';
             for (const QRegularExpressionMatch &name : named.globalMatch(message))
-                QVERIFY2(now.contains(folder + name.captured()), qPrintable(message));
+                if (!now.contains(folder + name.captured()))
+                    return QStringLiteral("told of a copy that is not there: ") + message;
             const qsizetype made = std::count_if(now.keyBegin(), now.keyEnd(), [&](const QString &p) {
                 return p.startsWith(folder + QStringLiteral("Velmorwick.conf.")) && !before.contains(p);
             });
-            QVERIFY2(made >= counted.match(message).captured(1).toInt(), qPrintable(message));
+            if (made < counted.match(message).captured(1).toInt())
+                return QStringLiteral("told of more copies than were made: ") + message;
         }
         before = now;
         for (const Machine &machine : m_machines) {
             if (!settles)
                 break;
             const QStringList held = canonical(now.value(machine.path));
-            QCOMPARE(held, canonical(now.value(m_machines[0].path)));
+            if (held != canonical(now.value(m_machines[0].path)))
+                return QStringLiteral("the machines hold different stores once settled");
             // A version the user saved over never wins again, whatever the clocks.
             for (const QString &entry : held) {
-                if (superseded.contains(entry.section(u'=', 1)) && !restored.contains(entry.section(u'=', 1))) {
-                    qWarning().noquote() << log.join(u'\n');
-                    QFAIL(qPrintable(QStringLiteral("seed %1, step %2: %3 came back").arg(seed).arg(step).arg(entry)));
-                }
+                if (superseded.contains(entry.section(u'=', 1)) && !restored.contains(entry.section(u'=', 1)))
+                    return QStringLiteral("%1 came back").arg(entry);
             }
         }
+        return {};
     };
-    for (int step = 0; step < steps; ++step) {
+    const auto failed = [&](int step, const QString &failure) {
+        outcome.step = step;
+        outcome.failure = failure;
+        return outcome;
+    };
+    for (int step = 0; step < steps && step <= stopAfter; ++step) {
+        if (skipped.contains(step))
+            continue;
+        m_random.seed(seed ^ (quint32(step + 1) * 2654435761u));
         m_time = m_time.addMSecs(1 + m_random.bounded(3000));
         const int m = int(m_random.bounded(3));
         ConfFileStore &store = *m_machines[m].store;
@@ -279,18 +363,16 @@ void StoreSimulationTest::nothingSavedIsLostAndMachinesConverge()
                 for (Machine &machine : m_machines) {
                     m_time = m_time.addMSecs(1); // time passes, if little
                     machine.store->whileLocked([] {});
-                    check(step, false); // each merge is a step of its own
-                    if (QTest::currentTestFailed())
-                        return;
+                    if (const QString failure = check(false); !failure.isEmpty()) // each merge is a step of its own
+                        return failed(step, failure);
                 }
                 engineScan(step);
                 if (m_pending.isEmpty())
                     break;
                 for (const Delivery &d : std::exchange(m_pending, {}))
                     deliver(d, engines[0].arg(++copies), log);
-                check(step, false);
-                if (QTest::currentTestFailed())
-                    return;
+                if (const QString failure = check(false); !failure.isEmpty())
+                    return failed(step, failure);
             }
         } else if (what < 40) {
             const QString text = QStringLiteral("m%1 v%2").arg(m).arg(++version);
@@ -346,14 +428,12 @@ void StoreSimulationTest::nothingSavedIsLostAndMachinesConverge()
                 --i;
             }
         }
-        check(step, settles);
-        if (QTest::currentTestFailed())
-            return;
+        if (const QString failure = check(settles); !failure.isEmpty())
+            return failed(step, failure);
     }
 
-    if (qEnvironmentVariableIsSet("VELMORWICK_SIM_LOG"))
-        qInfo().noquote() << log.join(u'\n');
     qInfo("%d steps, %lld versions saved, %lld pruned by a bound", steps, qlonglong(version), qlonglong(retired.size()));
+    return outcome;
 }
 
 QTEST_GUILESS_MAIN(StoreSimulationTest)
