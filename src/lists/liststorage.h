@@ -49,6 +49,9 @@ public:
     // when they cannot be read with what the window holds (the private
     // list under a key set on another machine). Reports nothing.
     virtual std::optional<QList<TaskRow>> follow(int rows) { return load(rows).rows; }
+    // Whether Save can still write: not once the private list closed itself
+    // because its key changed elsewhere.
+    virtual bool canSave() const { return true; }
 };
 
 // A day list: "TextN" and "TickN" keys in the list's section.

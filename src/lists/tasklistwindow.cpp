@@ -183,7 +183,10 @@ void TaskListWindow::save()
     // keeps a snapshot of the store before it.
     const bool overOther = m_changedElsewhere;
     const QString step = overOther ? tr("saved over a version from elsewhere") : emptied ? tr("tasks emptied") : QString();
-    if (!m_kit.written(m_storage.save(saved, step), tr("The list was not saved.")))
+    const StoreResult result = m_storage.save(saved, step);
+    m_save->setEnabled(m_storage.canSave());
+    m_toldUnreadable = m_toldUnreadable || !m_storage.canSave(); // the refusal says it all
+    if (!m_kit.written(result, tr("The list was not saved.")))
         return;
     remember(saved);
     if (overOther) {
@@ -220,6 +223,17 @@ void TaskListWindow::followStore()
         } else {
             markChangedElsewhere(true); // the user's edits stay; Save writes them
         }
+    }
+    if (!now && m_storage.holdsSecrets() && !std::exchange(m_toldUnreadable, true)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_kit.boxes.inform(tr("This private list was saved elsewhere under another password, which this "
+                                      "window cannot open. Save keeps your rows aside, encrypted; then close the "
+                                      "list and open it again with the current password."),
+                                   tr("Velmorwick"));
+            },
+            Qt::QueuedConnection);
     }
     // The rows shown took their texts; no other copy of secret ones is kept.
     if (now && m_storage.holdsSecrets()) {

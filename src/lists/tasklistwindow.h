@@ -78,4 +78,5 @@ private:
     std::optional<QList<TaskRow>> m_undo;
     // Another version of the list was saved since this one was shown.
     bool m_changedElsewhere = false;
+    bool m_toldUnreadable = false; // that the list elsewhere does not open here
 };

@@ -70,6 +70,7 @@ void PrivateVault::close()
 {
     const bool held = isOpen();
     m_dataKey.wipe();
+    m_wrappedKey.clear();
     m_keepAside.clear();
     m_keptAsideNotice.clear();
     if (held)
@@ -179,7 +180,8 @@ PrivateVault::EntryResult PrivateVault::enter(const QString &password)
         return {Entry::CannotCheck, libraryMissing()};
     Key dataKey;
     Settled settling;
-    const auto wrapped = vaultformat::wrappedKey(m_store.read(passwordSection, wrappedKeyKey));
+    QString stored = m_store.read(passwordSection, wrappedKeyKey);
+    const auto wrapped = vaultformat::wrappedKey(stored);
     const sealing::CostCheck cost = wrapped ? sealing::checkCost(wrapped->cost) : sealing::CostCheck::Invalid;
     if (cost == sealing::CostCheck::TooCostly)
         return {Entry::TooCostly, {}};
@@ -226,7 +228,12 @@ PrivateVault::EntryResult PrivateVault::enter(const QString &password)
         if (!result.written())
             return {Entry::NotSaved, result.reason};
     }
+    for (const StoreChange &change : std::as_const(settling.changes)) {
+        if (change.kind == StoreChange::Kind::Write && change.section == passwordSection && change.key == wrappedKeyKey)
+            stored = change.value;
+    }
     hold(std::move(dataKey));
+    m_wrappedKey = stored;
     report(settling.notices);
     return {Entry::Opened, {}};
 }
@@ -343,7 +350,8 @@ StoreResult PrivateVault::changesToSave(const QList<TaskRow> &rows, QList<StoreC
     const QString sealed = vaultformat::sealedRows(m_dataKey, rows);
     if (sealed.isEmpty())
         return refused(tr("There was no source of randomness to encrypt it with."));
-    *changes = withKeptAside({StoreChange::write(privateSection, sealedListKey, sealed)});
+    *changes = withKeptAside({StoreChange::expect(passwordSection, wrappedKeyKey, m_wrappedKey),
+                              StoreChange::write(privateSection, sealedListKey, sealed)});
     return {};
 }
 
@@ -362,9 +370,36 @@ StoreResult PrivateVault::save(const QList<TaskRow> &rows, const QString &snapsh
     if (!snapshotStep.isEmpty())
         changes.prepend(StoreChange::snapshot(snapshotStep));
     const StoreResult result = m_store.apply(changes);
+    if (result.status == StoreResult::Status::Changed)
+        return keepAsideUnderItsKey(rows);
     if (result.written())
         saved();
     return result;
+}
+
+// The key changed while the list was open (a password changed elsewhere, a
+// restore): the rows are not sealed beside a key that cannot open them. They
+// go aside sealed under their own key, with that key wrapped as it was, so
+// the password that opened them opens them again; the list closes.
+StoreResult PrivateVault::keepAsideUnderItsKey(const QList<TaskRow> &rows)
+{
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    const QString sealed = vaultformat::sealedRows(m_dataKey, rows);
+    const StoreResult kept =
+        sealed.isEmpty() ? refused(tr("There was no source of randomness to encrypt it with."))
+                         : m_store.apply({StoreChange::write(keptAsideSection, QStringLiteral("Rows-") + stamp, sealed),
+                                          StoreChange::write(keptAsideSection, QStringLiteral("Key-") + stamp, m_wrappedKey)});
+    close();
+    const QString changed = tr("The private list's password was changed elsewhere while this list was open (on "
+                               "another computer, in another copy of Velmorwick, or by a restore), so your rows were "
+                               "not saved over the list stored under it.");
+    if (!kept.written())
+        return refused(changed + u' ' + tr("They could not be kept aside either: %1 Copy them before you close "
+                                           "this window.").arg(kept.reason));
+    return refused(changed + u' ' + tr("They are kept aside, encrypted under the password that opened them "
+                                       "(section \"%1\" of the settings). Close this list and open it again with the "
+                                       "current password.")
+                                        .arg(keptAsideSection));
 }
 
 StoreResult PrivateVault::clear()

@@ -39,6 +39,7 @@ public:
     void close() override;
     bool holdsSecrets() const override { return true; }
     std::optional<QList<TaskRow>> follow(int rows) override;
+    bool canSave() const override { return isOpen(); }
 
     bool isOpen() const { return !m_dataKey.isEmpty(); }
     // What save() would write, for a caller that writes more in the same
@@ -60,10 +61,14 @@ private:
     void plainRowsSettled(Settled &settled, const sealing::Key &dataKey, bool listIsSealed) const;
     void hold(sealing::Key key);
     QList<StoreChange> withKeptAside(QList<StoreChange> changes) const;
+    StoreResult keepAsideUnderItsKey(const QList<TaskRow> &rows);
     void report(const QStringList &notices) const;
 
     SettingsStore &m_store;
     sealing::Key m_dataKey;
+    // The stored wrapped key the data key came from: a save checks, under
+    // the lock, that it is still the one there.
+    QString m_wrappedKey;
     // A sealed list that failed authentication, copied aside in the first
     // write that would replace it, and what to tell once it is.
     QList<StoreChange> m_keepAside;

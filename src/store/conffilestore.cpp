@@ -194,11 +194,18 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
                            .arg(native(m_path)));
     }
 
+    for (const StoreChange &change : changes) {
+        const QString *held = loaded.document.find(change.section, change.key);
+        if (change.kind == StoreChange::Kind::Expect && (held ? *held : QString()) != change.value)
+            return {StoreResult::Status::Changed, QObject::tr("The settings changed meanwhile, so nothing was written.")};
+    }
     IniDocument document = loaded.document;
     bool missing = false;
     QString step;
     for (const StoreChange &change : changes) {
         switch (change.kind) {
+        case StoreChange::Kind::Expect:
+            break;
         case StoreChange::Kind::Write:
             document.set(change.section, change.key, change.value);
             break;

@@ -17,9 +17,16 @@ QString RegistryStore::read(const QString &section, const QString &key) const
 StoreResult RegistryStore::apply(const QList<StoreChange> &changes)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_organisation, m_application);
+    for (const StoreChange &change : changes) {
+        if (change.kind == StoreChange::Kind::Expect
+            && settings.value(change.section + QLatin1Char('/') + change.key).toString() != change.value)
+            return {StoreResult::Status::Changed, QObject::tr("The settings changed meanwhile, so nothing was written.")};
+    }
     bool missing = false;
     for (const StoreChange &change : changes) {
         switch (change.kind) {
+        case StoreChange::Kind::Expect:
+            break;
         case StoreChange::Kind::Write:
             settings.setValue(change.section + QLatin1Char('/') + change.key, change.value);
             break;

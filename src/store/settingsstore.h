@@ -13,7 +13,10 @@ struct StoreChange
 {
     // Snapshot: before this write, the store as it is is kept as a snapshot
     // of the step named in value (where the store keeps snapshots).
-    enum class Kind { Write, RemoveKey, RemoveSection, Snapshot };
+    // Expect: the batch is written only while section/key holds value (empty:
+    // no such key), judged under the lock; else nothing is, and the result
+    // says Changed. A check and a write no other copy can come between.
+    enum class Kind { Write, RemoveKey, RemoveSection, Snapshot, Expect };
 
     Kind kind = Kind::Write;
     QString section;
@@ -30,6 +33,10 @@ struct StoreChange
     }
     static StoreChange removeSection(const QString &section) { return {Kind::RemoveSection, section, {}, {}}; }
     static StoreChange snapshot(const QString &step) { return {Kind::Snapshot, {}, {}, step}; }
+    static StoreChange expect(const QString &section, const QString &key, const QString &value)
+    {
+        return {Kind::Expect, section, key, value};
+    }
 };
 
 struct StoreResult
@@ -39,13 +46,14 @@ struct StoreResult
         SectionMissing, // a section to remove was not there; everything else was done
         Unconfirmed,    // written, but the disk did not confirm it; reason says what it said
         Refused,        // nothing was written; reason says why in plain words
+        Changed,        // nothing was written: a value the batch expected was not there
     };
 
     Status status = Status::Done;
     QString reason;
 
     // Whether the change is in the store: whatever depends on it goes on.
-    bool written() const { return status != Status::Refused; }
+    bool written() const { return status != Status::Refused && status != Status::Changed; }
 };
 
 // The per-user settings store: sections of keys holding text.

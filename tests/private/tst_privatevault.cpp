@@ -3,6 +3,7 @@
 // list, and a sealed value that was altered.
 #include "private/passwordhash.h"
 #include "private/privatevault.h"
+#include "private/vaultformat.h"
 #include "store/conffilestore.h"
 #include "store/storefolder.h"
 #include "store/storekeys.h"
@@ -165,6 +166,8 @@ private slots:
     void anyTextRoundTripsAndNeverLiesInTheClear_data();
     void anyTextRoundTripsAndNeverLiesInTheClear();
     void aChangedPasswordOpensTheListAndTheOldOneNoLonger();
+    void rowsOfAKeyReplacedElsewhereAreKeptAsideNeverSealedBesideIt_data();
+    void rowsOfAKeyReplacedElsewhereAreKeptAsideNeverSealedBesideIt();
     void anUnfinishedChangeKeepsTheListForTheNextPassword();
     void anEarlierPlainListIsEncryptedAtTheFirstRightEntryInOneWrite_data();
     void anEarlierPlainListIsEncryptedAtTheFirstRightEntryInOneWrite();
@@ -267,6 +270,56 @@ void PrivateVaultTest::anyTextRoundTripsAndNeverLiesInTheClear()
     const LoadedList loaded = vault.load(5);
     QCOMPARE(loaded.problem, QString());
     QCOMPARE(loaded.rows, rows);
+}
+
+void PrivateVaultTest::rowsOfAKeyReplacedElsewhereAreKeptAsideNeverSealedBesideIt_data()
+{
+    QTest::addColumn<bool>("byRestore");
+    QTest::newRow("password changed in another copy") << false;
+    QTest::newRow("an older store restored") << true;
+}
+
+// One copy has the list open; the key under it changes (another copy, or a
+// restore). Its Save seals nothing beside a key that cannot open it.
+void PrivateVaultTest::rowsOfAKeyReplacedElsewhereAreKeptAsideNeverSealedBesideIt()
+{
+    QFETCH(bool, byRestore);
+    ConfFileStore store(path());
+    PrivateVault open(store), other(store);
+    QVERIFY(other.setPassword(QStringLiteral("pw1")).written());
+    QCOMPARE(other.enter(QStringLiteral("pw1")).entry, Entry::Opened);
+    const QList<TaskRow> first = rowsOf({QStringLiteral("first")}) << TaskRow{} << TaskRow{} << TaskRow{} << TaskRow{};
+    QVERIFY(other.save(first).written());
+    QByteArray backup;
+    QVERIFY(store.readWhole(&backup).written());
+    if (!byRestore)
+        QCOMPARE(open.enter(QStringLiteral("pw1")).entry, Entry::Opened);
+    QVERIFY(other.startChange().written() && other.setPassword(QStringLiteral("pw2")).written());
+    if (byRestore) {
+        QCOMPARE(open.enter(QStringLiteral("pw2")).entry, Entry::Opened);
+        QVERIFY(store.restoreFrom(backup, QStringLiteral("old.conf"), nullptr).written());
+    }
+    const QList<TaskRow> typed = rowsOf({QStringLiteral("typed")}) << TaskRow{} << TaskRow{} << TaskRow{} << TaskRow{};
+    const StoreResult saved = open.save(typed);
+    QCOMPARE(saved.status, StoreResult::Status::Refused);
+    QVERIFY2(saved.reason.contains(QStringLiteral("changed elsewhere")), qPrintable(saved.reason));
+    QVERIFY(!open.canSave());
+    // The store's own password opens its own list.
+    const QString current = byRestore ? QStringLiteral("pw1") : QStringLiteral("pw2");
+    QCOMPARE(other.enter(current).entry, Entry::Opened);
+    QCOMPARE(other.load(5).rows, first);
+    // The typed rows are aside, under the key the password that opened them unwraps.
+    QSettings settings(path(), QSettings::IniFormat);
+    settings.beginGroup(keptAsideSection);
+    const QStringList rowsKept = settings.childKeys().filter(QStringLiteral("Rows-"));
+    QCOMPARE(rowsKept.size(), 1);
+    const auto wrapped = vaultformat::wrappedKey(settings.value(QStringLiteral("Key") + rowsKept.first().mid(4)).toString());
+    QVERIFY(wrapped);
+    const sealing::Key key = vaultformat::unwrapped(
+        sealing::Key::derived(byRestore ? QStringLiteral("pw2") : QStringLiteral("pw1"), wrapped->salt, wrapped->cost), *wrapped);
+    const auto plain = vaultformat::openedRows(key, settings.value(rowsKept.first()).toString());
+    QVERIFY(plain);
+    QCOMPARE(vaultformat::decodedRows(*plain)->first().text, QStringLiteral("typed"));
 }
 
 void PrivateVaultTest::aChangedPasswordOpensTheListAndTheOldOneNoLonger()
