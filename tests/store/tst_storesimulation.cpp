@@ -341,6 +341,7 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
         return {};
     };
     const auto failed = [&](int step, const QString &failure) {
+        m_machines.clear(); // their reporters write to this run's log
         outcome.step = step;
         outcome.failure = failure;
         return outcome;
@@ -433,6 +434,7 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
     }
 
     qInfo("%d steps, %lld versions saved, %lld pruned by a bound", steps, qlonglong(version), qlonglong(retired.size()));
+    m_machines.clear();
     return outcome;
 }
 
