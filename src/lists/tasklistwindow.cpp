@@ -134,6 +134,8 @@ void TaskListWindow::formLoad()
             tickBox(row)->setChecked(true);
     }
     remember(list.rows);
+    m_save->setEnabled(m_storage.canSave());
+    m_toldUnreadable = false;
     // Told once the list is on screen, so the box has its window to return to.
     if (!list.problem.isEmpty()) {
         QMetaObject::invokeMethod(
