@@ -95,11 +95,12 @@ sanitize: deps
 
 # A minute of libFuzzer on the settings file: whatever it holds, a write goes
 # through and an original it cannot write back the same is kept; then a
-# minute on its reader and writer in memory. Each prints its runs a second.
+# minute each on its reader and writer in memory, on import files, and on the
+# private list's rows before they are sealed. Each prints its runs a second.
 fuzz: check-deps
 	cmake -S . -B $(BUILD)-fuzz -DCMAKE_CXX_COMPILER=clang++ -DVELMORWICK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD)-fuzz --target fuzz_store fuzz_inidocument fuzz_listimport -j$(JOBS)
-	@for target in fuzz_store fuzz_inidocument fuzz_listimport; do \
+	cmake --build $(BUILD)-fuzz --target fuzz_store fuzz_inidocument fuzz_listimport fuzz_sealedrows -j$(JOBS)
+	@for target in fuzz_store fuzz_inidocument fuzz_listimport fuzz_sealedrows; do \
 	  corpus=$$(mktemp -d); cp tests/fuzz/corpus/* $$corpus; \
 	  $(BUILD)-fuzz/tests/fuzz/$$target -max_total_time=60 -max_len=4096 -print_final_stats=1 $$corpus \
 	    > $(BUILD)-fuzz/$$target.log 2>&1; \

@@ -121,12 +121,17 @@ public:
                 return std::nullopt;
             value = value << 8 | *next;
         }
+        // Only the shortest form of each length: one list, one encoding.
+        if (headSize(value) != 1 + (1 << (low - 24)))
+            return std::nullopt;
         return value;
     }
     std::optional<QString> text(quint64 length)
     {
         if (length > quint64(m_end - m_at))
             return std::nullopt;
+        if (!QByteArrayView(m_bytes.constData() + m_at, qsizetype(length)).isValidUtf8())
+            return std::nullopt; // it would come back other than it was
         const QString text = QString::fromUtf8(m_bytes.constData() + m_at, qsizetype(length));
         m_at += qsizetype(length);
         return text;
@@ -168,6 +173,8 @@ std::optional<QList<TaskRow>> decodedRows(const QByteArray &bytes)
 
 QString sealedRows(const Key &dataKey, const QList<TaskRow> &rows)
 {
+    if (rows.size() > mostRows)
+        return {}; // what the reader would refuse is never written
     QByteArray plain = encode(rows);
     const QString sealed = resealed(dataKey, plain);
     sealing::wipe(plain);

@@ -506,6 +506,7 @@ void PrivateVaultTest::sealsDifferAndOpenInNoOtherRole()
     QVERIFY(session.vault.save(referenceRows).written());
     const QString list = session.store.read(privateSection, sealedListKey);
     QVERIFY(first != list); // a fresh nonce every time
+    QVERIFY(vaultformat::sealedRows(sealing::Key::random(), QList<TaskRow>(65)).isEmpty()); // more than it reads
     const QString key = session.store.read(passwordSection, wrappedKeyKey);
     const qsizetype keyAt = key.lastIndexOf(u'$') + 1;
     QVERIFY(session.store.apply({StoreChange::write(passwordSection, wrappedKeyKey, key.left(keyAt) + list.mid(2)),
