@@ -85,21 +85,22 @@ void PrivateVault::report(const QStringList &notices) const
     }
 }
 
-// Rows in the clear in the list's section. With no sealed list they are an
-// earlier version's list, sealed now; beside a sealed list they were written
-// by something else, and are kept aside (sealed too), never taken in.
-void PrivateVault::plainRowsSettled(Settled &settled, const Key &dataKey, bool listIsSealed) const
+// Rows in the clear in the list's section. In an earlier version's store
+// they are its list, sealed now; anywhere else (beside a sealed list, or a
+// key of this version's form) they were written by something else, and are
+// kept aside (sealed too), never taken in.
+void PrivateVault::plainRowsSettled(Settled &settled, const Key &dataKey, bool notAnEarlierList) const
 {
     const QList<TaskRow> rows = SectionListStorage::read(m_store, privateSection, plainRows);
     if (std::all_of(rows.begin(), rows.end(), [](const TaskRow &row) { return row == TaskRow{}; }))
         return;
     const QString sealed = vaultformat::sealedRows(dataKey, rows);
-    if (!listIsSealed) {
+    if (!notAnEarlierList) {
         settled.changes << StoreChange::write(privateSection, sealedListKey, sealed);
     } else {
         settled.changes << keptAside(QStringLiteral("Rows"), sealed);
-        settled.notices << tr("The settings file held private tasks in plain text beside your encrypted private "
-                              "list. Velmorwick did not write them there, so they were not taken into the list: "
+        settled.notices << tr("The settings file held private tasks in plain text, where this version of "
+                              "Velmorwick never writes them, so they were not taken into your private list: "
                               "they are kept aside, encrypted, in the settings (section \"%1\").")
                                .arg(keptAsideSection);
     }
@@ -113,7 +114,7 @@ void PrivateVault::plainRowsSettled(Settled &settled, const Key &dataKey, bool l
 
 // What an opened store may hold beside the list: rows in the clear, and what
 // a password change written value by value left when it stopped half-way.
-PrivateVault::Settled PrivateVault::settled(Key *dataKey)
+PrivateVault::Settled PrivateVault::settled(Key *dataKey, bool keyOfThisVersion)
 {
     Settled settled;
     const QString sealed = m_store.read(privateSection, sealedListKey);
@@ -127,7 +128,9 @@ PrivateVault::Settled PrivateVault::settled(Key *dataKey)
             sealing::wipe(*rows);
         }
     }
-    plainRowsSettled(settled, *dataKey, !sealed.isEmpty());
+    // Plain rows are an earlier version's list only in an earlier version's
+    // store: beside a key of this version's form, someone else put them there.
+    plainRowsSettled(settled, *dataKey, !sealed.isEmpty() || keyOfThisVersion);
     if (changeLeft)
         settled.changes << StoreChange::removeSection(unfinishedChangeSection);
     return settled;
@@ -191,7 +194,7 @@ PrivateVault::EntryResult PrivateVault::enter(const QString &password)
             return {Entry::CannotCheck, sealing::derivationFailure()};
         dataKey = vaultformat::unwrapped(keyOfPassword, *wrapped);
         if (!dataKey.isEmpty()) {
-            settling = settled(&dataKey);
+            settling = settled(&dataKey, wrapped->version >= 2);
             if (wrapped->version < 2) {
                 // Into the current form, with the cost it was made at.
                 settling.changes.prepend(StoreChange::write(

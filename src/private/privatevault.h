@@ -57,8 +57,8 @@ private:
         QString failure; // nothing can be written: why
     };
     Settled newDataKey(const QString &password, sealing::Key oldKey, sealing::Key *dataKey);
-    Settled settled(sealing::Key *dataKey);
-    void plainRowsSettled(Settled &settled, const sealing::Key &dataKey, bool listIsSealed) const;
+    Settled settled(sealing::Key *dataKey, bool keyOfThisVersion);
+    void plainRowsSettled(Settled &settled, const sealing::Key &dataKey, bool notAnEarlierList) const;
     void hold(sealing::Key key);
     QList<StoreChange> withKeptAside(QList<StoreChange> changes) const;
     StoreResult keepAsideUnderItsKey(const QList<TaskRow> &rows);

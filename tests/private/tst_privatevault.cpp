@@ -177,6 +177,7 @@ private slots:
     void referenceStoresOpenToTheirRowsForever();
     void sealsDifferAndOpenInNoOtherRole();
     void aCopyTakenDuringAChangeOpensNothingSavedAfterIt();
+    void plainRowsBesideASealedListAreKeptAsideNotTakenIn_data();
     void plainRowsBesideASealedListAreKeptAsideNotTakenIn();
     void aFailedDerivationIsNoWrongPasswordAndChangesNothing_data();
     void aFailedDerivationIsNoWrongPasswordAndChangesNothing();
@@ -551,12 +552,22 @@ void PrivateVaultTest::aCopyTakenDuringAChangeOpensNothingSavedAfterIt()
     QCOMPARE(later.told, QStringList());
 }
 
+void PrivateVaultTest::plainRowsBesideASealedListAreKeptAsideNotTakenIn_data()
+{
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("beside a sealed list") << false;
+    QTest::newRow("in a cleared list") << true; // a key of this version's form: no earlier list
+}
+
 void PrivateVaultTest::plainRowsBesideASealedListAreKeptAsideNotTakenIn()
 {
+    QFETCH(bool, cleared);
     {
         Session session(path());
         QVERIFY(session.vault.setPassword(QStringLiteral("pw")).written() && session.opens(QStringLiteral("pw")));
         QVERIFY(session.vault.save(referenceRows).written());
+        if (cleared)
+            QVERIFY(session.vault.clear().written());
     }
     QVERIFY(ConfFileStore(path()).apply({StoreChange::write(privateSection, textKey(1), QStringLiteral("planted")),
                                          StoreChange::write(privateSection, tickKey(1), QStringLiteral("0"))})
@@ -564,7 +575,7 @@ void PrivateVaultTest::plainRowsBesideASealedListAreKeptAsideNotTakenIn()
     for (int entry = 1; entry <= 2; ++entry) {
         Session session(path());
         QVERIFY(session.opens(QStringLiteral("pw")));
-        QCOMPARE(session.vault.load(5), (LoadedList{referenceRows, {}}));
+        QCOMPARE(session.vault.load(5), (LoadedList{cleared ? QList<TaskRow>(5) : referenceRows, {}}));
         QCOMPARE(session.told.filter(keptAsideSection).size(), entry == 1 ? 1 : 0); // told once
     }
     verifyNowhereInTheFolder({QStringLiteral("planted")});
