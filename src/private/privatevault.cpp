@@ -195,7 +195,15 @@ PrivateVault::EntryResult PrivateVault::enter(const QString &password)
         dataKey = vaultformat::unwrapped(keyOfPassword, *wrapped);
         if (!dataKey.isEmpty()) {
             settling = settled(&dataKey, wrapped->version >= 2);
-            if (wrapped->version < 2) {
+            const sealing::Cost own = sealing::programCost();
+            if (wrapped->cost.passes < own.passes || wrapped->cost.memoryKiB < own.memoryKiB) {
+                // A key wrapped cheaper than the program wraps is wrapped again at its cost.
+                const QByteArray salt = sealing::randomBytes(sealing::saltSize);
+                const Key stronger = Key::derived(password, salt, own);
+                if (!stronger.isEmpty())
+                    settling.changes.prepend(StoreChange::write(passwordSection, wrappedKeyKey,
+                                                                vaultformat::wrapped(stronger, salt, own, dataKey)));
+            } else if (wrapped->version < 2) {
                 // Into the current form, with the cost it was made at.
                 settling.changes.prepend(StoreChange::write(
                     passwordSection, wrappedKeyKey,

@@ -176,6 +176,7 @@ private slots:
     void referenceStoresOpenToTheirRowsForever_data();
     void referenceStoresOpenToTheirRowsForever();
     void sealsDifferAndOpenInNoOtherRole();
+    void aKeyWrappedCheaperIsWrappedAgainAtTheProgramsCost();
     void aCopyTakenDuringAChangeOpensNothingSavedAfterIt();
     void plainRowsBesideASealedListAreKeptAsideNotTakenIn_data();
     void plainRowsBesideASealedListAreKeptAsideNotTakenIn();
@@ -496,6 +497,25 @@ void PrivateVaultTest::referenceStoresOpenToTheirRowsForever()
         QVERIFY(session.store.read(passwordSection, wrappedKeyKey).startsWith(QStringLiteral("2$2$65536$")));
         QCOMPARE(session.store.read(taskSection(5), textKey(1)), QStringLiteral("a day task"));
     }
+}
+
+void PrivateVaultTest::aKeyWrappedCheaperIsWrappedAgainAtTheProgramsCost()
+{
+    ConfFileStore store(path());
+    PrivateVault vault(store);
+    QVERIFY(vault.setPassword(QStringLiteral("pw")).written() && vault.enter(QStringLiteral("pw")).entry == Entry::Opened);
+    QVERIFY(vault.save(referenceRows).written());
+    const auto own = vaultformat::wrappedKey(store.read(passwordSection, wrappedKeyKey));
+    const sealing::Key dataKey = vaultformat::unwrapped(sealing::Key::derived(QStringLiteral("pw"), own->salt, own->cost), *own);
+    const sealing::Cost weak{1, 8};
+    const QByteArray salt = sealing::randomBytes(sealing::saltSize);
+    QVERIFY(store.write(passwordSection, wrappedKeyKey,
+                        vaultformat::wrapped(sealing::Key::derived(QStringLiteral("pw"), salt, weak), salt, weak, dataKey))
+                .written());
+    QCOMPARE(vault.enter(QStringLiteral("pw")).entry, Entry::Opened);
+    QCOMPARE(vaultformat::wrappedKey(store.read(passwordSection, wrappedKeyKey))->cost, sealing::programCost());
+    QCOMPARE(vault.enter(QStringLiteral("pw")).entry, Entry::Opened);
+    QCOMPARE(vault.load(5).rows, referenceRows);
 }
 
 void PrivateVaultTest::sealsDifferAndOpenInNoOtherRole()
