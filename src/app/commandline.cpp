@@ -44,11 +44,14 @@ std::optional<int> handle(int argc, char *argv[])
         QStringLiteral("snapshot"),
         QCoreApplication::translate("commandline", "restore: this snapshot (see velmorwick snapshots)."),
         QStringLiteral("N"));
-    parser.addOptions({format, withPrivate, snapshot});
+    const QCommandLineOption list(
+        QStringLiteral("list"),
+        QCoreApplication::translate("commandline", "add: the list with N tasks (3, or 5 to 15)."), QStringLiteral("N"));
+    parser.addOptions({format, withPrivate, snapshot, list});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QCoreApplication::translate("commandline",
-                                                             "export, import, backup, restore or snapshots."),
-                                 QStringLiteral("[command [FILE]]"));
+                                                             "add, export, import, backup, restore or snapshots."),
+                                 QStringLiteral("[command [FILE | TEXT...]]"));
     // Qt's own options (-platform offscreen, -style Fusion ...) are left to
     // the application object, as they always were.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -84,11 +87,11 @@ std::optional<int> handle(int argc, char *argv[])
     }
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty()) {
-        if (parser.isSet(format) || parser.isSet(withPrivate) || parser.isSet(snapshot)) {
+        if (parser.isSet(format) || parser.isSet(withPrivate) || parser.isSet(snapshot) || parser.isSet(list)) {
             std::fprintf(stderr, "velmorwick: %s\n",
                          qPrintable(QCoreApplication::translate("commandline",
                                                                 "--format and --private belong to export, --snapshot "
-                                                                "to restore (see velmorwick --help)")));
+                                                                "to restore, --list to add (see velmorwick --help)")));
             return 2;
         }
         return std::nullopt;
@@ -101,12 +104,19 @@ std::optional<int> handle(int argc, char *argv[])
                                                                            "velmorwick snapshots)")));
         return 2;
     }
+    const int listTasks = parser.isSet(list) ? parser.value(list).toInt(&numbered) : 0;
+    if (!numbered || (parser.isSet(list) && listTasks < 1)) {
+        std::fprintf(stderr, "velmorwick: %s\n",
+                     qPrintable(QCoreApplication::translate("commandline", "--list takes the number of tasks of a "
+                                                                           "list: 3, or 5 to 15")));
+        return 2;
+    }
     const auto store = platform::openUserStore();
     // A damaged settings file is copied aside before a command first rewrites
     // it, as in the windows; here the user hears of it on the terminal.
     store->setProblemReporter([](const QString &problem) { std::fprintf(stderr, "velmorwick: %s\n", qPrintable(problem)); });
     return datacommands::run(arguments.first(), arguments.mid(1),
-                             {parser.value(format), parser.isSet(withPrivate), snapshotNumber},
+                             {parser.value(format), parser.isSet(withPrivate), snapshotNumber, listTasks},
                              *store, [] {
                                  return platform::readSecretLine(
                                      QCoreApplication::translate("commandline", "Password of the private list: "));

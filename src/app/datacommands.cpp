@@ -1,5 +1,6 @@
 #include "datacommands.h"
 
+#include "app/addcommand.h"
 #include "app/listexchange.h"
 #include "platform/files.h"
 #include "private/privatevault.h"
@@ -237,14 +238,19 @@ int listSnapshots(const QStringList &arguments, SettingsStore &store)
 
 bool isCommand(const QString &name)
 {
-    return QStringList{QStringLiteral("export"), QStringLiteral("import"), QStringLiteral("backup"),
-                       QStringLiteral("restore"), QStringLiteral("snapshots")}
+    return QStringList{QStringLiteral("add"),     QStringLiteral("export"),   QStringLiteral("import"),
+                       QStringLiteral("backup"),  QStringLiteral("restore"),  QStringLiteral("snapshots")}
         .contains(name);
 }
 
 QString summary()
 {
     return tr("Commands (no display needed; safe while the windows are open):\n"
+              "  add [--list N] [--] TEXT...\n"
+              "                    Each TEXT a task in the first empty rows of the N-task\n"
+              "                    list (3, or 5 to 15; without --list, the list that opens\n"
+              "                    at start), in one write: all or none. Open windows show\n"
+              "                    them. Put -- before a TEXT that starts with a dash.\n"
               "  export [--format text|json] [--private] [FILE]\n"
               "                    Every saved day list, as a checklist or JSON, to FILE or\n"
               "                    the standard output; --private adds the private list once\n"
@@ -272,6 +278,13 @@ int run(const QString &command, const QStringList &arguments, const Options &opt
         return misused(tr("--format and --private belong to export"));
     if (command != QLatin1String("restore") && options.snapshot)
         return misused(tr("--snapshot belongs to restore"));
+    if (command != QLatin1String("add") && options.list)
+        return misused(tr("--list belongs to add"));
+    if (command == QLatin1String("add")) {
+        if (arguments.isEmpty())
+            return misused(tr("add takes the text of each task to add"));
+        return addcommand::run(arguments, options.list, store);
+    }
     if (command == QLatin1String("export"))
         return exportLists(arguments, options, store, askPassword);
     if (command == QLatin1String("import"))

@@ -8,8 +8,8 @@
 
 class SettingsStore;
 
-// The commands that work on the saved data without any window: export,
-// import, backup, restore and the list of snapshots. Each takes the store's lock for what it reads
+// The commands that work on the saved data without any window: add,
+// export, import, backup, restore and the list of snapshots. Each takes the store's lock for what it reads
 // or writes, so they are safe while the program's windows are open.
 namespace datacommands {
 
@@ -18,6 +18,7 @@ struct Options
     QString format = QStringLiteral("text"); // export: "text" or "json"
     bool withPrivate = false;                // export: the private list too
     int snapshot = 0;                        // restore: this snapshot (from 1, newest first) instead of a file
+    int list = 0;                            // add: the list with this many tasks (0: the one opened at start)
 };
 
 using AskPassword = std::function<std::optional<QString>()>;

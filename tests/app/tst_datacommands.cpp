@@ -63,6 +63,9 @@ private slots:
     void init();
 
     void exportThenImportKeepsEveryTextAndTick();
+    void addFillsTheFirstEmptyRowsOrChangesNothing_data();
+    void addFillsTheFirstEmptyRowsOrChangesNothing();
+    void addsFromSeveralProcessesAtOnceAllLand();
     void textExportIsAChecklistPerSavedList();
     void aBadImportFileIsRefusedAndChangesNothing_data();
     void aBadImportFileIsRefusedAndChangesNothing();
@@ -118,6 +121,72 @@ Run DataCommandsTest::velmorwick(const QStringList &arguments, const QByteArray 
         return {};
     return {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1, process->readAllStandardOutput(),
             process->readAllStandardError()};
+}
+
+void DataCommandsTest::addFillsTheFirstEmptyRowsOrChangesNothing_data()
+{
+    QTest::addColumn<QStringList>("before"); // the 5-task list
+    QTest::addColumn<QString>("startList");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("after");
+    const QStringList gaps{QStringLiteral("a"), {}, QStringLiteral("c"), {}, {}};
+    QTest::newRow("into the gaps, in order") << gaps << QString() << QStringList{"--list", "5", "x", "y"} << 0
+                                             << QStringList{"a", "x", "c", "y", {}};
+    QTest::newRow("the list opened at start") << gaps << "5" << QStringList{"x"} << 0 << QStringList{"a", "x", "c", {}, {}};
+    QTest::newRow("no list opens at start") << gaps << "none" << QStringList{"x"} << 1 << gaps;
+    QTest::newRow("no room for all") << gaps << QString() << QStringList{"--list", "5", "x", "y", "z", "w"} << 1 << gaps;
+    QTest::newRow("a line break") << gaps << QString() << QStringList{"--list", "5", "x", "y\nz"} << 1 << gaps;
+    QTest::newRow("a control character") << gaps << QString() << QStringList{"--list", "5", "x\ty"} << 1 << gaps;
+    QTest::newRow("empty") << gaps << QString() << QStringList{"--list", "5", " "} << 1 << gaps;
+    QTest::newRow("no such list") << gaps << QString() << QStringList{"--list", "4", "x"} << 1 << gaps;
+    QTest::newRow("no text") << gaps << QString() << QStringList{"--list", "5"} << 2 << gaps;
+    QTest::newRow("a dash first") << gaps << QString() << QStringList{"--list", "5", "--", "-x"} << 0
+                                  << QStringList{"a", "-x", "c", {}, {}};
+}
+
+void DataCommandsTest::addFillsTheFirstEmptyRowsOrChangesNothing()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, startList);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, after);
+    const auto rowsOf = [](const QStringList &texts) {
+        QList<TaskRow> rows;
+        for (const QString &text : texts)
+            rows << TaskRow{text, false};
+        return rows;
+    };
+    QList<StoreChange> stored = SectionListStorage::writes(taskSection(5), rowsOf(before));
+    if (!startList.isEmpty())
+        stored << StoreChange::write(autoLoadSection, autoLoadKey, startList);
+    QVERIFY(ConfFileStore(storePath()).apply(stored).written());
+    const Run run = velmorwick(QStringList{QStringLiteral("add")} + arguments);
+    QVERIFY2(run.status == status, run.err.constData());
+    QCOMPARE(SectionListStorage::read(ConfFileStore(storePath()), taskSection(5), 5), rowsOf(after));
+}
+
+// All land, each process's tasks in its own order, wherever the lock put them.
+void DataCommandsTest::addsFromSeveralProcessesAtOnceAllLand()
+{
+    std::vector<std::unique_ptr<QProcess>> adding;
+    for (int p = 0; p < 4; ++p) {
+        adding.emplace_back(started({QStringLiteral("add"), QStringLiteral("--list"), QStringLiteral("15"),
+                                     QStringLiteral("%1 a").arg(p), QStringLiteral("%1 b").arg(p),
+                                     QStringLiteral("%1 c").arg(p)}));
+    }
+    for (const auto &process : adding)
+        QVERIFY(process->waitForFinished(60000) && process->exitCode() == 0);
+    QStringList texts;
+    for (const TaskRow &row : SectionListStorage::read(ConfFileStore(storePath()), taskSection(15), 15))
+        texts << row.text;
+    texts.removeAll(QString());
+    QCOMPARE(texts.size(), 12);
+    for (int p = 0; p < 4; ++p) {
+        QVERIFY(texts.indexOf(QStringLiteral("%1 a").arg(p)) < texts.indexOf(QStringLiteral("%1 b").arg(p)));
+        QVERIFY(texts.indexOf(QStringLiteral("%1 b").arg(p)) < texts.indexOf(QStringLiteral("%1 c").arg(p)));
+    }
 }
 
 void DataCommandsTest::exportThenImportKeepsEveryTextAndTick()

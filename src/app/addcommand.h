@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+class SettingsStore;
+
+// velmorwick add: tasks into the first empty rows of a day list, from a
+// script or a key the desktop binds, while the windows may be open.
+namespace addcommand {
+
+// Each text a task of the list with that many tasks (0: the list that opens
+// at start), in one write; all or none. Exit status as the other commands:
+// 0 done, 1 not done (a one-line reason), 2 used wrongly.
+int run(const QStringList &texts, int tasks, SettingsStore &store);
+
+// Why the text cannot be a task; nothing when it can.
+QString whyNoTask(const QString &text);
+
+} // namespace addcommand
