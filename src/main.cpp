@@ -1,18 +1,45 @@
+#include "app/addcommand.h"
 #include "app/appearance.h"
 #include "app/commandline.h"
 #include "app/program.h"
+#include "dialogs/addtaskwindow.h"
 #include "dialogs/systeminfo.h"
 #include "forms/messageboxes.h"
 #include "forms/printing.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
+#include "store/settings.h"
 
 #include <QApplication>
 
 #include <cstdio>
 
+namespace {
+
+// The entry window of `velmorwick add`: one task, then the process ends.
+int addTaskWindow(int argc, char *argv[], int tasks)
+{
+    platform::prepareEnvironment();
+    QApplication app(argc, argv);
+    applyAppearance();
+    const auto store = platform::openUserStore();
+    const int startTasks = tasks ? tasks : settings::tasksOf(settings::startList(*store));
+    AddTaskWindow window(
+        [&store](const QString &text, int listTasks) {
+            return addcommand::add({text}, listTasks, *store).failure;
+        },
+        startTasks);
+    QObject::connect(&window, &QDialog::finished, &app, &QApplication::quit);
+    window.showOnPointerScreen();
+    return app.exec() == 0 && window.result() == QDialog::Accepted ? 0 : 1;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> tasks = commandline::addWindowList(argc, argv); tasks && !platform::missingDisplay())
+        return addTaskWindow(argc, argv, *tasks);
     if (const std::optional<int> answered = commandline::handle(argc, argv))
         return *answered;
     if (const std::optional<QString> problem = platform::missingDisplay()) {

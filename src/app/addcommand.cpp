@@ -47,51 +47,68 @@ QString whyNoTask(const QString &text)
     return {};
 }
 
-int run(const QStringList &texts, int tasks, SettingsStore &store)
+Added add(const QStringList &texts, int tasks, SettingsStore &store)
 {
+    Added added;
     for (const QString &text : texts) {
-        if (const QString why = whyNoTask(text); !why.isEmpty())
-            return fail(tr("%1; nothing was added.").arg(why));
+        if (const QString why = whyNoTask(text); !why.isEmpty()) {
+            added.failure = tr("%1; nothing was added.").arg(why);
+            return added;
+        }
     }
-    if (tasks == 0) {
+    if (tasks == 0)
         tasks = settings::tasksOf(settings::startList(store));
-        if (tasks == 0)
-            return fail(tr("no list opens at start to add to; name one with --list N (3, or 5 to 15)."));
+    if (tasks == 0) {
+        added.failure = tr("no list opens at start to add to; name one with --list N (3, or 5 to 15).");
+        return added;
     }
-    if (!isDayList(tasks))
-        return fail(tr("there is no %1-task list; the lists have 3, or 5 to 15 tasks.").arg(tasks));
+    if (!isDayList(tasks)) {
+        added.failure = tr("there is no %1-task list; the lists have 3, or 5 to 15 tasks.").arg(tasks);
+        return added;
+    }
+    added.tasks = tasks;
     const QString section = storekeys::taskSection(tasks);
     for (int attempt = 0; attempt < attempts; ++attempt) {
         const QList<TaskRow> rows = SectionListStorage::read(store, section, tasks);
         QList<StoreChange> changes;
-        QList<int> filled;
-        for (int row = 0; row < tasks && filled.size() < texts.size(); ++row) {
+        added.rows.clear();
+        for (int row = 0; row < tasks && added.rows.size() < texts.size(); ++row) {
             if (!rows[row].text.isEmpty())
                 continue;
             // Written only while the row is still empty: the check and the
             // write happen under the store's lock together.
             changes << StoreChange::expect(section, storekeys::textKey(row + 1), rows[row].text)
-                    << StoreChange::write(section, storekeys::textKey(row + 1), texts[filled.size()])
+                    << StoreChange::write(section, storekeys::textKey(row + 1), texts[added.rows.size()])
                     << StoreChange::write(section, storekeys::tickKey(row + 1), storekeys::tickValue(false));
-            filled << row + 1;
+            added.rows << row + 1;
         }
-        if (filled.size() < texts.size()) {
-            return fail(tr("the %1-task list has room for %2 more; nothing was added.")
-                            .arg(tasks)
-                            .arg(filled.size()));
+        if (added.rows.size() < texts.size()) {
+            added.failure = tr("the %1-task list has room for %2 more; nothing was added.").arg(tasks).arg(added.rows.size());
+            return added;
         }
         const StoreResult result = store.apply(changes);
         if (result.status == StoreResult::Status::Changed)
             continue;
         if (!result.written())
-            return fail(tr("%1 Nothing was added.").arg(result.reason));
-        if (result.status == StoreResult::Status::Unconfirmed)
-            std::fprintf(stderr, "velmorwick: %s\n", qPrintable(result.reason));
-        for (int row : std::as_const(filled))
-            std::printf("%s\n", qPrintable(tr("Added to the %1-task list as task %2.").arg(tasks).arg(row)));
-        return 0;
+            added.failure = tr("%1 Nothing was added.").arg(result.reason);
+        else if (result.status == StoreResult::Status::Unconfirmed)
+            added.unconfirmed = result.reason;
+        return added;
     }
-    return fail(tr("the %1-task list kept changing meanwhile; nothing was added.").arg(tasks));
+    added.failure = tr("the %1-task list kept changing meanwhile; nothing was added.").arg(tasks);
+    return added;
+}
+
+int run(const QStringList &texts, int tasks, SettingsStore &store)
+{
+    const Added added = add(texts, tasks, store);
+    if (!added.failure.isEmpty())
+        return fail(added.failure);
+    if (!added.unconfirmed.isEmpty())
+        std::fprintf(stderr, "velmorwick: %s\n", qPrintable(added.unconfirmed));
+    for (int row : added.rows)
+        std::printf("%s\n", qPrintable(tr("Added to the %1-task list as task %2.").arg(added.tasks).arg(row)));
+    return 0;
 }
 
 } // namespace addcommand

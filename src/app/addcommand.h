@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
 
 class SettingsStore;
@@ -8,9 +9,19 @@ class SettingsStore;
 // script or a key the desktop binds, while the windows may be open.
 namespace addcommand {
 
+struct Added
+{
+    QString failure;  // why nothing was added; empty when all were
+    int tasks = 0;    // the list they went to
+    QList<int> rows;  // the rows they took, from 1
+    QString unconfirmed; // added, but the disk did not confirm it
+};
 // Each text a task of the list with that many tasks (0: the list that opens
-// at start), in one write; all or none. Exit status as the other commands:
-// 0 done, 1 not done (a one-line reason), 2 used wrongly.
+// at start), in one write; all or none.
+Added add(const QStringList &texts, int tasks, SettingsStore &store);
+
+// The command: exit status as the other commands, 0 done, 1 not done (a
+// one-line reason).
 int run(const QStringList &texts, int tasks, SettingsStore &store);
 
 // Why the text cannot be a task; nothing when it can.

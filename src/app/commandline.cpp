@@ -124,4 +124,16 @@ std::optional<int> handle(int argc, char *argv[])
     return std::nullopt;
 }
 
+std::optional<int> addWindowList(int argc, char *argv[])
+{
+    const QByteArrayView command = argc > 1 ? QByteArrayView(argv[1]) : QByteArrayView();
+    if (command != "add")
+        return std::nullopt;
+    if (argc == 2)
+        return 0;
+    bool number = false;
+    const int tasks = argc == 4 && QByteArrayView(argv[2]) == "--list" ? QByteArray(argv[3]).toInt(&number) : 0;
+    return number ? std::optional<int>(tasks) : std::nullopt;
+}
+
 } // namespace commandline

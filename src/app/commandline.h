@@ -12,4 +12,8 @@ namespace commandline {
 // program is to start its windows.
 std::optional<int> handle(int argc, char *argv[]);
 
+// `velmorwick add` with no text, to open the entry window: the list asked
+// for with --list (0: none asked for); nothing for any other command line.
+std::optional<int> addWindowList(int argc, char *argv[]);
+
 } // namespace commandline

@@ -62,9 +62,11 @@ private slots:
     void closingTheMainWindowAsksWhichListToOpenNextTime();
     void theStoredChoiceOpensItsListAtTheNextStart();
     void aPipeAtTheStorePathIsToldAndTheWindowComesUp();
+    void theAddWindowTakesTheKeysAndAddsOnEnterOnly_data();
+    void theAddWindowTakesTheKeysAndAddsOnEnterOnly();
 
 private:
-    void launch();
+    void launch(const QStringList &arguments = {});
     QString storePath() const { return m_home->filePath(QStringLiteral("Velmorwick/Velmorwick.conf")); }
 
     std::unique_ptr<QTemporaryDir> m_home;
@@ -84,12 +86,12 @@ void EndToEndTest::cleanup()
     }
 }
 
-void EndToEndTest::launch()
+void EndToEndTest::launch(const QStringList &arguments)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home->path());
     m_program.setProcessEnvironment(env);
-    m_program.start(QStringLiteral(VELMORWICK_BINARY), {});
+    m_program.start(QStringLiteral(VELMORWICK_BINARY), arguments);
     QVERIFY(m_program.waitForStarted());
 }
 
@@ -152,6 +154,29 @@ void EndToEndTest::aPipeAtTheStorePathIsToldAndTheWindowComesUp()
     pressKeys(message, QStringLiteral("Return"));
     QVERIFY2(!waitForWindow(QStringLiteral("Velmorwick! v3.0")).isEmpty(), "the main window did not come up");
     QVERIFY(QFileInfo(storePath()).isSymLink());
+}
+
+void EndToEndTest::theAddWindowTakesTheKeysAndAddsOnEnterOnly_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("added");
+    QTest::newRow("Enter adds and closes") << QStringLiteral("Return") << true;
+    QTest::newRow("Escape closes, adding nothing") << QStringLiteral("Escape") << false;
+}
+
+// Typed with no window activated from outside: the window has the keys itself.
+void EndToEndTest::theAddWindowTakesTheKeysAndAddsOnEnterOnly()
+{
+    QFETCH(QString, key);
+    QFETCH(bool, added);
+    launch({QStringLiteral("add"), QStringLiteral("--list"), QStringLiteral("7")});
+    QVERIFY2(!waitForWindow(QStringLiteral("Add a Task")).isEmpty(), "the entry window did not come up");
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), QStringLiteral("buy stamps")});
+    xdotool({QStringLiteral("key"), key});
+    QVERIFY(m_program.waitForFinished(10000));
+    QCOMPARE(m_program.exitCode(), added ? 0 : 1);
+    QCOMPARE(QSettings(storePath(), QSettings::IniFormat).value(QStringLiteral("Task7/Text1")).toString(),
+             added ? QStringLiteral("buy stamps") : QString());
 }
 
 XSESSION_TEST_MAIN(EndToEndTest)

@@ -1,0 +1,72 @@
+#include "addtaskwindow.h"
+
+#include <QComboBox>
+#include <QCursor>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+AddTaskWindow::AddTaskWindow(Add add, int startTasks)
+    : m_add(std::move(add))
+    , m_text(new QLineEdit(this))
+    , m_list(new QComboBox(this))
+    , m_problem(new QLabel(this))
+{
+    setObjectName(QStringLiteral("frmAddTask"));
+    setWindowTitle(tr("Add a Task"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    m_text->setObjectName(QStringLiteral("txtTask"));
+    m_text->setMinimumWidth(320);
+    m_list->setObjectName(QStringLiteral("cboList"));
+    for (int tasks : {3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15})
+        m_list->addItem(tr("%1 Tasks").arg(tasks), tasks);
+    m_list->setCurrentIndex(std::max(0, m_list->findData(startTasks ? startTasks : 5)));
+    m_problem->setObjectName(QStringLiteral("lblProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->hide();
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &AddTaskWindow::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &AddTaskWindow::reject);
+
+    auto *form = new QFormLayout(this);
+    form->addRow(tr("&Task:"), m_text);
+    form->addRow(tr("&List:"), m_list);
+    form->addRow(m_problem);
+    form->addRow(buttons);
+    form->setSizeConstraint(QLayout::SetFixedSize); // grows for a problem, never by hand
+}
+
+void AddTaskWindow::showOnPointerScreen()
+{
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    adjustSize();
+    QRect frame(QPoint(), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+    show();
+    raise();
+    activateWindow();
+    m_text->setFocus();
+}
+
+void AddTaskWindow::accept()
+{
+    const QString why = m_add(m_text->text(), m_list->currentData().toInt());
+    if (why.isEmpty()) {
+        QDialog::accept();
+        return;
+    }
+    // Said in the window, which stays with the text for another try.
+    m_problem->setText(why);
+    m_problem->show();
+    m_text->setFocus();
+}
