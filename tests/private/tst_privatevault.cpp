@@ -336,6 +336,7 @@ void PrivateVaultTest::aChangedPasswordOpensTheListAndTheOldOneNoLonger()
     QVERIFY(vault.save(rows).written());
     QCOMPARE(vault.enter(QStringLiteral("wrong")).entry, Entry::Wrong);
     QVERIFY(!vault.isOpen());
+    QVERIFY(!vault.save(rows).written()); // a locked list saves nothing
 
     QCOMPARE(vault.enter(QStringLiteral("old")).entry, Entry::Opened);
     QVERIFY(vault.startChange().written());
