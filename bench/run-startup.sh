@@ -43,6 +43,13 @@ for round in $(seq 1 "$rounds"); do
     done
 done
 
+# The window of velmorwick add (a key bound to it), in rounds with the main
+# window on the same empty store: ready to type in no later than that.
+for round in $(seq 1 "$rounds"); do
+    XDG_CONFIG_HOME=$work/empty "$launch" "$program" add >> "$work/add.program"
+    XDG_CONFIG_HOME=$work/empty "$launch" "$program" >> "$work/add.main"
+done
+
 # median low high of column $2 of file $1
 stats() { cut -d' ' -f"$2" "$1" | sort -n | awk '{v[NR]=$1} END {printf "%s %s %s", v[int((NR+1)/2)], v[1], v[NR]}'; }
 printf '%-26s %22s %22s %8s %8s\n' "start-up ($rounds rounds)" "time ms: median (range)" "VmHWM MB: median (range)" "time" "memory"
@@ -56,3 +63,8 @@ for case in empty auto15; do
         printf "%-26s %45s %7.2fx %7.2fx\n", "  Velmorwick / floor", "", pt / ft, pm / fm
     }'
 done
+set -- $(stats "$work/add.program" 1) $(stats "$work/add.main" 1)
+awk -v at="$1" -v atl="$2" -v ath="$3" -v mt="$4" 'BEGIN {
+    printf "%-26s %8.1f (%5.1f-%5.1f)\n", "Add a Task window", at, atl, ath
+    printf "%-26s %45s %7.2fx (goal 1.0x) %s\n", "  / main window", "", at / mt, at / mt <= 1.0 ? "met" : "MISSED"
+}'
