@@ -104,6 +104,9 @@ void PasswordHashTest::nothingMatchesAnEmptyStore()
 {
     QCOMPARE(passwordhash::check(QString(), QString()), Verdict::Wrong);
     QCOMPARE(passwordhash::check(QString(), QStringLiteral("x")), Verdict::Wrong);
+    // A hash of an algorithm the program does not use is never taken for its own.
+    const QString otherAlgorithm = passwordhash::hash(QStringLiteral("x")).replace(QStringLiteral("$argon2id$"), QStringLiteral("$argon2d$"));
+    QVERIFY(passwordhash::check(otherAlgorithm, QStringLiteral("x")) != Verdict::Matches);
 }
 
 void PasswordHashTest::aHashAskingForFarMoreWorkIsRefusedAtOnce_data()
