@@ -282,7 +282,8 @@ int run(const QString &command, const QStringList &arguments, const Options &opt
         return misused(tr("--list belongs to add"));
     if (command == QLatin1String("add")) {
         if (arguments.isEmpty())
-            return misused(tr("add takes the text of each task to add"));
+            return misused(tr("add takes the text of each task to add (without one it opens a window, which "
+                              "needs a display)"));
         return addcommand::run(arguments, options.list, store);
     }
     if (command == QLatin1String("export"))
