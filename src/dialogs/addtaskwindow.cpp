@@ -2,9 +2,9 @@
 
 #include <QComboBox>
 #include <QCursor>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,11 +29,19 @@ AddTaskWindow::AddTaskWindow(Add add, int startTasks)
     m_problem->setWordWrap(true);
     m_problem->hide();
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &AddTaskWindow::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &AddTaskWindow::reject);
+    // Plain buttons: a dialog button box looks up themed icons, which is
+    // most of the time this window would take to come up.
+    auto *ok = new QPushButton(tr("OK"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &AddTaskWindow::accept);
+    connect(cancel, &QPushButton::clicked, this, &AddTaskWindow::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
 
     auto *form = new QFormLayout(this);
     form->addRow(tr("&Task:"), m_text);
@@ -45,7 +53,8 @@ AddTaskWindow::AddTaskWindow(Add add, int startTasks)
 
 void AddTaskWindow::showOnPointerScreen()
 {
-    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    // The pointer is asked for only where there is more than one screen.
+    QScreen *screen = QGuiApplication::screens().size() > 1 ? QGuiApplication::screenAt(QCursor::pos()) : nullptr;
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     adjustSize();
