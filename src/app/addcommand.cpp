@@ -83,7 +83,9 @@ Added add(const QStringList &texts, int tasks, SettingsStore &store)
             added.rows << row + 1;
         }
         if (added.rows.size() < texts.size()) {
-            added.failure = tr("the %1-task list has room for %2 more; nothing was added.").arg(tasks).arg(added.rows.size());
+            added.failure = added.rows.isEmpty()
+                                ? tr("the %1-task list is full; nothing was added.").arg(tasks)
+                                : tr("the %1-task list has room for %2 more; nothing was added.").arg(tasks).arg(added.rows.size());
             return added;
         }
         const StoreResult result = store.apply(changes);

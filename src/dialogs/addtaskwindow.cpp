@@ -75,7 +75,7 @@ void AddTaskWindow::accept()
         return;
     }
     // Said in the window, which stays with the text for another try.
-    m_problem->setText(why);
+    m_problem->setText(why.left(1).toUpper() + why.mid(1)); // a sentence of its own here
     m_problem->show();
     m_text->setFocus();
 }
