@@ -23,6 +23,9 @@ int addTaskWindow(int argc, char *argv[], int tasks)
     QApplication app(argc, argv);
     applyAppearance();
     const auto store = platform::openUserStore();
+    // What the store has to say (a damaged file copied aside) goes where a
+    // command's goes: this window is one line, and gone a moment later.
+    store->setProblemReporter([](const QString &problem) { std::fprintf(stderr, "velmorwick: %s\n", qPrintable(problem)); });
     const int startTasks = tasks ? tasks : settings::tasksOf(settings::startList(*store));
     AddTaskWindow window(
         [&store](const QString &text, int listTasks) {
