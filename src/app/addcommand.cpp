@@ -7,8 +7,6 @@
 #include <QCoreApplication>
 #include <QLocale>
 
-#include <cstdio>
-
 namespace addcommand {
 
 namespace {
@@ -16,12 +14,6 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("addcommand", text);
-}
-
-int fail(const QString &reason)
-{
-    std::fprintf(stderr, "velmorwick: %s\n", qPrintable(reason));
-    return 1;
 }
 
 bool isDayList(int tasks)
@@ -32,8 +24,7 @@ bool isDayList(int tasks)
 // A few tries: another copy may fill a row between the read and the write.
 constexpr int attempts = 5;
 
-} // namespace
-
+// Why the text cannot be a task; nothing when it can.
 QString whyNoTask(const QString &text)
 {
     if (text.trimmed().isEmpty())
@@ -46,6 +37,8 @@ QString whyNoTask(const QString &text)
         return tr("a task is at most %1 characters").arg(QLocale().toString(longestTask));
     return {};
 }
+
+} // namespace
 
 Added add(const QStringList &texts, int tasks, SettingsStore &store)
 {
@@ -99,18 +92,6 @@ Added add(const QStringList &texts, int tasks, SettingsStore &store)
     }
     added.failure = tr("the %1-task list kept changing meanwhile; nothing was added.").arg(tasks);
     return added;
-}
-
-int run(const QStringList &texts, int tasks, SettingsStore &store)
-{
-    const Added added = add(texts, tasks, store);
-    if (!added.failure.isEmpty())
-        return fail(added.failure);
-    if (!added.unconfirmed.isEmpty())
-        std::fprintf(stderr, "velmorwick: %s\n", qPrintable(added.unconfirmed));
-    for (int row : added.rows)
-        std::printf("%s\n", qPrintable(tr("Added to the %1-task list as task %2.").arg(added.tasks).arg(row)));
-    return 0;
 }
 
 } // namespace addcommand

@@ -5,8 +5,8 @@
 
 class SettingsStore;
 
-// velmorwick add: tasks into the first empty rows of a day list, from a
-// script or a key the desktop binds, while the windows may be open.
+// Tasks into the first empty rows of a day list, for velmorwick add and its
+// window: from a script or a key the desktop binds, while the windows may be open.
 namespace addcommand {
 
 struct Added
@@ -19,12 +19,5 @@ struct Added
 // Each text a task of the list with that many tasks (0: the list that opens
 // at start), in one write; all or none.
 Added add(const QStringList &texts, int tasks, SettingsStore &store);
-
-// The command: exit status as the other commands, 0 done, 1 not done (a
-// one-line reason).
-int run(const QStringList &texts, int tasks, SettingsStore &store);
-
-// Why the text cannot be a task; nothing when it can.
-QString whyNoTask(const QString &text);
 
 } // namespace addcommand

@@ -96,19 +96,20 @@ std::optional<int> handle(int argc, char *argv[])
         }
         return std::nullopt;
     }
-    bool numbered = true;
-    const int snapshotNumber = parser.isSet(snapshot) ? parser.value(snapshot).toInt(&numbered) : 0;
-    if (!numbered || (parser.isSet(snapshot) && snapshotNumber < 1)) {
+    // An option's number, from 1; 0 when the option is not given.
+    const auto numberOf = [&parser](const QCommandLineOption &option) -> std::optional<int> {
+        bool numbered = true;
+        const int number = parser.isSet(option) ? parser.value(option).toInt(&numbered) : 0;
+        return numbered && (!parser.isSet(option) || number >= 1) ? std::optional<int>(number) : std::nullopt;
+    };
+    const std::optional<int> snapshotNumber = numberOf(snapshot);
+    const std::optional<int> listTasks = numberOf(list);
+    if (!snapshotNumber || !listTasks) {
         std::fprintf(stderr, "velmorwick: %s\n",
-                     qPrintable(QCoreApplication::translate("commandline", "--snapshot takes a number from 1 (see "
-                                                                           "velmorwick snapshots)")));
-        return 2;
-    }
-    const int listTasks = parser.isSet(list) ? parser.value(list).toInt(&numbered) : 0;
-    if (!numbered || (parser.isSet(list) && listTasks < 1)) {
-        std::fprintf(stderr, "velmorwick: %s\n",
-                     qPrintable(QCoreApplication::translate("commandline", "--list takes the number of tasks of a "
-                                                                           "list: 3, or 5 to 15")));
+                     qPrintable(!snapshotNumber ? QCoreApplication::translate("commandline", "--snapshot takes a number "
+                                                                              "from 1 (see velmorwick snapshots)")
+                                                : QCoreApplication::translate("commandline", "--list takes the number "
+                                                                              "of tasks of a list: 3, or 5 to 15")));
         return 2;
     }
     const auto store = platform::openUserStore();
@@ -116,7 +117,7 @@ std::optional<int> handle(int argc, char *argv[])
     // it, as in the windows; here the user hears of it on the terminal.
     store->setProblemReporter([](const QString &problem) { std::fprintf(stderr, "velmorwick: %s\n", qPrintable(problem)); });
     return datacommands::run(arguments.first(), arguments.mid(1),
-                             {parser.value(format), parser.isSet(withPrivate), snapshotNumber, listTasks},
+                             {parser.value(format), parser.isSet(withPrivate), *snapshotNumber, *listTasks},
                              *store, [] {
                                  return platform::readSecretLine(
                                      QCoreApplication::translate("commandline", "Password of the private list: "));

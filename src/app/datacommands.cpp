@@ -234,6 +234,18 @@ int listSnapshots(const QStringList &arguments, SettingsStore &store)
     return 0;
 }
 
+int addTasks(const QStringList &texts, int tasks, SettingsStore &store)
+{
+    const addcommand::Added added = addcommand::add(texts, tasks, store);
+    if (!added.failure.isEmpty())
+        return fail(added.failure);
+    if (!added.unconfirmed.isEmpty())
+        warn(added.unconfirmed);
+    for (int row : added.rows)
+        say(tr("Added to the %1-task list as task %2.").arg(added.tasks).arg(row));
+    return 0;
+}
+
 } // namespace
 
 bool isCommand(const QString &name)
@@ -284,7 +296,7 @@ int run(const QString &command, const QStringList &arguments, const Options &opt
         if (arguments.isEmpty())
             return misused(tr("add takes the text of each task to add (without one it opens a window, which "
                               "needs a display)"));
-        return addcommand::run(arguments, options.list, store);
+        return addTasks(arguments, options.list, store);
     }
     if (command == QLatin1String("export"))
         return exportLists(arguments, options, store, askPassword);

@@ -12,38 +12,40 @@ QString KeptCopies::publish(StoreFolder &folder, const QByteArray &bytes, const 
     const QString scratch = folder.writeScratch(bytes, {});
     if (scratch.isEmpty())
         return {};
-    for (int n = 1; n < 1000; ++n) {
-        const QString name = this->name(kind, now, n);
-        if (folder.publishNew(scratch, name)) {
-            if (!folder.sync())
-                break;
-            m_thisStep.insert(name);
-            prune(folder, kind);
-            return name;
-        }
-        if (folder.error() != EEXIST)
-            break;
-    }
-    folder.remove(scratch);
-    return {};
+    const QString name = placed(folder, kind, now, [&](const QString &free) { return folder.publishNew(scratch, free); });
+    if (name.isEmpty())
+        folder.remove(scratch);
+    return name;
 }
 
 QString KeptCopies::adopt(StoreFolder &folder, const QString &file, const QByteArray &bytes, const QString &kind,
-                         const QDateTime &now)
+                          const QDateTime &now)
+{
+    bool linked = false;
+    const QString name = placed(folder, kind, now, [&](const QString &free) {
+        linked = folder.linkInto(file, folder, free);
+        if (linked)
+            folder.makePrivate(free); // private like every file of the store, whatever the sync program gave it
+        return linked;
+    });
+    // A disk without hard links: the bytes are written anew.
+    return name.isEmpty() && !linked && folder.error() != EEXIST ? publish(folder, bytes, kind, now) : name;
+}
+
+QString KeptCopies::placed(StoreFolder &folder, const QString &kind, const QDateTime &now,
+                           const std::function<bool(const QString &name)> &place)
 {
     for (int n = 1; n < 1000; ++n) {
         const QString name = this->name(kind, now, n);
-        if (folder.linkInto(file, folder, name)) {
-            // Private like every file of the store, whatever the sync program gave it.
-            folder.makePrivate(name);
+        if (place(name)) {
             if (!folder.sync())
-                break;
+                return {};
             m_thisStep.insert(name);
             prune(folder, kind);
             return name;
         }
         if (folder.error() != EEXIST)
-            return publish(folder, bytes, kind, now);
+            return {};
     }
     return {};
 }

@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
+
 // Whole copies of the store kept beside it ("damaged", "merged", "conflict",
 // "before-restore"): named "<store><kind>-<UTC time to the millisecond>Z-<n>",
 // so that names are unique and sort by age, and bounded to the newest few of
@@ -30,6 +32,10 @@ public:
                   const QDateTime &now);
 
 private:
+    // Tries this kind's names for that time in turn until place() puts the
+    // copy under one; then it is synced, counted to this step, the kind pruned.
+    QString placed(StoreFolder &folder, const QString &kind, const QDateTime &now,
+                   const std::function<bool(const QString &name)> &place);
     QString name(const QString &kind, const QDateTime &now, int n) const;
     void prune(StoreFolder &folder, const QString &kind) const;
 
