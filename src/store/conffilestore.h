@@ -81,6 +81,8 @@ private:
     // Opens the store's folder and takes its lock, or says why not. To read
     // only, a folder no one can write is opened without the lock.
     StoreResult openLocked(StoreFolder &folder, bool toReadOnly = false);
+    // The work, on a store opened as openLocked() opens it and readable.
+    StoreResult whileOpen(const std::function<void()> &work, bool toReadOnly);
     // Once a run: leftovers of killed copies go, the folder is made private
     // or the user told why not.
     void tidyFolder(StoreFolder &folder);

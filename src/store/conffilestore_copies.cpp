@@ -78,23 +78,21 @@ QString notAStore(const QByteArray &bytes, StoreFolder &scratchFolder, const QSt
 
 StoreResult ConfFileStore::whileLocked(const std::function<void()> &work)
 {
-    const ToldAfter told(*this);
-    StoreFolder folder;
-    if (const StoreResult opened = openLocked(folder); !opened.written())
-        return opened;
-    // Work on a store that cannot be read would see nothing, and say so.
-    if (const Loaded loaded = load(folder); !loaded.readable)
-        return refused(loaded.problem);
-    work();
-    return {};
+    return whileOpen(work, false);
 }
 
 StoreResult ConfFileStore::whileReading(const std::function<void()> &work)
 {
+    return whileOpen(work, true);
+}
+
+StoreResult ConfFileStore::whileOpen(const std::function<void()> &work, bool toReadOnly)
+{
     const ToldAfter told(*this);
     StoreFolder folder;
-    if (const StoreResult opened = openLocked(folder, true); !opened.written())
+    if (const StoreResult opened = openLocked(folder, toReadOnly); !opened.written())
         return opened;
+    // Work on a store that cannot be read would see nothing, and say so.
     if (const Loaded loaded = load(folder); !loaded.readable)
         return refused(loaded.problem);
     work();
