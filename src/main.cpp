@@ -8,6 +8,7 @@
 #include "forms/printing.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
+#include "platform/windowsystem.h"
 #include "store/settings.h"
 
 #include <QApplication>
@@ -19,8 +20,9 @@ namespace {
 // The entry window of `velmorwick add`: one task, then the process ends.
 int addTaskWindow(int argc, char *argv[], int tasks)
 {
-    platform::prepareEnvironment();
+    auto guard = platform::prepareEnvironment();
     QApplication app(argc, argv);
+    guard.reset();
     applyAppearance();
     const auto store = platform::openUserStore();
     // What the store has to say (a damaged file copied aside) goes where a
@@ -49,8 +51,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(*problem));
         return 1;
     }
-    platform::prepareEnvironment();
+    auto guard = platform::prepareEnvironment();
     QApplication app(argc, argv);
+    guard.reset();
     // The program ends through its own commands, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     applyAppearance();

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 class ClientArea : public QWidget
@@ -120,6 +122,12 @@ void Form::setMenuBar(QMenuBar *bar)
     adjustSize();
 }
 
+void Form::addFooter(QWidget *footer)
+{
+    footer->setParent(this);
+    m_layout->addWidget(footer);
+}
+
 void Form::setClientOrigin(int leftTwips, int topTwips)
 {
     m_clientOrigin = QPoint(twips::toPixels(leftTwips), twips::toPixels(topTwips));
@@ -164,6 +172,11 @@ void Form::showEvent(QShowEvent *event)
 void Form::placeForFirstShow()
 {
     adjustSize();
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen && !fitsOn(screen->availableGeometry())) {
+        placeOnSmallScreen(screen->availableGeometry());
+        return;
+    }
     // A window manager reads the size limits when it first manages a window
     // and only then decides which title-bar buttons it draws: a window that
     // cannot be resized must say so before it is mapped, not after.
@@ -172,14 +185,45 @@ void Form::placeForFirstShow()
     if (m_clientOrigin) {
         // setGeometry() places the inner area (move() would place the frame).
         setGeometry(QRect(*m_clientOrigin, size()));
-    } else if (m_centred) {
-        const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-        if (screen) {
-            QRect area(QPoint(), size());
-            area.moveCenter(screen->geometry().center());
-            setGeometry(area);
-        }
+    } else if (m_centred && screen) {
+        QRect area(QPoint(), size());
+        area.moveCenter(screen->geometry().center());
+        setGeometry(area);
     }
+}
+
+namespace {
+// Room for the window manager's frame, which is not known before the window
+// is first shown: a title bar and the borders.
+const QSize frameRoom(16, 40);
+} // namespace
+
+bool Form::fitsOn(const QRect &available) const
+{
+    return size().width() + frameRoom.width() <= available.width()
+           && size().height() + frameRoom.height() <= available.height();
+}
+
+void Form::placeOnSmallScreen(const QRect &available)
+{
+    // The inner area keeps its size and scrolls inside a window that fits,
+    // placed with its caption in the top-left corner of the screen; Tab
+    // scrolls to the control it moves to.
+    auto *scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("scroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    delete m_layout->replaceWidget(m_client, scroller);
+    scroller->setWidget(m_client);
+    m_layout->setSizeConstraint(QLayout::SetNoConstraint);
+    const QSize room = available.size() - frameRoom;
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize wanted = size();
+    if (wanted.height() > room.height())
+        wanted.rwidth() += bar; // room for the scroll bar beside the rows
+    if (wanted.width() > room.width())
+        wanted.rheight() += bar;
+    setFixedSize(wanted.boundedTo(room));
+    move(available.topLeft());
 }
 
 void Form::focusFirstControl()

@@ -62,6 +62,9 @@ protected:
     // Windows that are not shown in the task bar: dialogs, notes.
     void setShownInTaskbar(bool shown) { m_shownInTaskbar = shown; }
     void setClientOrigin(int leftTwips, int topTwips);
+    // A strip below the inner area, outside the window's own layout; the
+    // window grows by its height while it shows.
+    void addFooter(QWidget *footer);
 
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -70,6 +73,8 @@ private:
     friend class FormRegistry; // runs the load and unload steps
 
     void placeForFirstShow();
+    bool fitsOn(const QRect &available) const;
+    void placeOnSmallScreen(const QRect &available);
     void focusFirstControl();
 
     FormHost &m_host;

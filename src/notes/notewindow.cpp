@@ -4,9 +4,14 @@
 #include "forms/controls.h"
 #include "forms/messageboxes.h"
 #include "platform/desktop.h"
+#include "store/settings.h"
+#include "store/settingsstore.h"
+
+#include <QLabel>
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -73,6 +78,35 @@ void NoteWindow::formLoad()
     m_desktop.setTopmost(this, true);
     if (m_number > 1)
         m_kit.navigation.setNoteCanOpenNext(m_number - 1, false);
+    else if (!settings::notOnTopNoticeOff(m_kit.store))
+        m_desktop.whenNotKeptAbove(this, [this](const QString &why) { showNotOnTopNotice(why); });
+}
+
+void NoteWindow::showNotOnTopNotice(const QString &why)
+{
+    auto *notice = new QWidget;
+    notice->setObjectName(QStringLiteral("fraNotOnTop"));
+    auto *text = new QLabel(tr("Notes may go behind other windows here: %1. The README's \"Wayland and scaling\" "
+                               "tells what to do.")
+                                .arg(why),
+                            notice);
+    text->setObjectName(QStringLiteral("lblNotOnTop"));
+    text->setWordWrap(true);
+    auto *off = new QPushButton(tr("&Don't show again"), notice);
+    off->setObjectName(QStringLiteral("cmdNotOnTopOff"));
+    auto *lines = new QVBoxLayout(notice);
+    lines->setContentsMargins(4, 2, 4, 4);
+    lines->addWidget(text);
+    lines->addWidget(off, 0, Qt::AlignRight);
+    notice->setFixedWidth(client()->width());
+    addFooter(notice);
+    connect(off, &QPushButton::clicked, this, [this, notice] {
+        // Gone for now either way; where the write failed, the user is told
+        // it comes back with the next first note.
+        m_kit.written(m_kit.store.apply({settings::notOnTopNoticeTurnedOff()}),
+                      tr("The notice could not be turned off for good."));
+        notice->hide();
+    });
 }
 
 void NoteWindow::openNext()

@@ -32,6 +32,7 @@ protected:
 
 private:
     void openNext();
+    void showNotOnTopNotice(const QString &why);
 
     WindowKit m_kit;
     Desktop &m_desktop;

@@ -2,11 +2,15 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QWidget;
 class SystemInfoHost;
+namespace windowsystem {
+class StartGuard;
+}
 
 // What the program asks of the desktop beyond Qt's own reach. One
 // implementation per platform; tests may hand in their own.
@@ -23,6 +27,16 @@ public:
     // Keeps a window that is about to show out of the task bar. Called at
     // every show, as some window managers forget it when a window hides.
     virtual void keepOffTaskbar(QWidget *window) = 0;
+
+    // Tells, once it is known, why the window system will not keep this
+    // window above others where the program put it (a Wayland session
+    // natively, a window manager that drops keep-above), in one line; tells
+    // nothing where it will.
+    virtual void whenNotKeptAbove(QWidget *window, std::function<void(const QString &why)> told)
+    {
+        Q_UNUSED(window);
+        Q_UNUSED(told);
+    }
 
     // Sends what the window system has queued (a window's map request) now
     // rather than when the event loop next runs.
@@ -45,7 +59,8 @@ std::optional<QString> lastPrintJobRefusal();
 std::optional<QString> missingDisplay();
 
 // Settles what has to be chosen before the application object exists, such as
-// the window system connection.
-void prepareEnvironment();
+// the window system. Keep what it returns until that object is made: a
+// window system that then cannot start ends the program with one line.
+std::unique_ptr<windowsystem::StartGuard> prepareEnvironment();
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "files.h"
 #include "secretmemory.h"
 #include "terminal.h"
+#include "windowsystem.h"
 
 #include "platform/systeminfohost.h"
 #include "store/conffilestore.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -21,6 +23,7 @@
 #include <cups/cups.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -188,6 +191,37 @@ public:
         QTimer::singleShot(0, window, ask);
         QTimer::singleShot(250, window, ask);
     }
+
+    void whenNotKeptAbove(QWidget *window, std::function<void(const QString &why)> told) override
+    {
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+            QTimer::singleShot(0, window, [told] {
+                told(QObject::tr("a Wayland session lets no program keep a window above others or place it"));
+            });
+            return;
+        }
+        // The window manager answers the request for keep-above by setting
+        // it in the window's state, or by leaving it out (weston's does).
+        QTimer::singleShot(1500, window, [window, told] {
+            const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+            xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+            const QWindow *handle = window->windowHandle();
+            if (!connection || !handle || !window->isVisible() || !(handle->flags() & Qt::WindowStaysOnTopHint))
+                return;
+            const xcb_atom_t above = atom(connection, "_NET_WM_STATE_ABOVE");
+            const auto cookie = xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()),
+                                                 atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 32);
+            xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
+            if (!reply)
+                return;
+            const auto *states = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
+            const bool kept = std::find(states, states + xcb_get_property_value_length(reply) / 4, above)
+                              != states + xcb_get_property_value_length(reply) / 4;
+            std::free(reply);
+            if (!kept)
+                told(QObject::tr("the window manager does not keep windows above others"));
+        });
+    }
 };
 
 } // namespace
@@ -240,24 +274,46 @@ std::unique_ptr<SystemInfoHost> nativeSystemInfo()
     return std::make_unique<PathSystemInfoHost>();
 }
 
-std::optional<QString> missingDisplay()
+namespace {
+
+// Qt's plugins for Wayland (libqwayland-generic.so, libqwayland-egl.so), where
+// Qt looks for them.
+bool waylandPluginInstalled()
 {
-    // A platform chosen by hand (offscreen, for one) needs no session.
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
-        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-        return std::nullopt;
-    return QStringLiteral("velmorwick needs a graphical session (DISPLAY is not set); to try it without one, "
-                          "run: xvfb-run velmorwick, or QT_QPA_PLATFORM=offscreen velmorwick");
+    QStringList folders{QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"),
+                        qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH")};
+    for (const QString &path : qEnvironmentVariable("QT_PLUGIN_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        folders << path + QStringLiteral("/platforms");
+    for (const QString &folder : folders) {
+        if (!folder.isEmpty() && !QDir(folder).entryList({QStringLiteral("libqwayland*.so")}, QDir::Files).isEmpty())
+            return true;
+    }
+    return false;
 }
 
-void prepareEnvironment()
+windowsystem::Session session()
 {
-    // A Wayland session lets no program keep its window above the others, so
-    // run on XWayland where there is one. QT_QPA_PLATFORM still decides.
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        return;
-    if (qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") && qEnvironmentVariableIsSet("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    return {.chosenByUser = qEnvironmentVariable("QT_QPA_PLATFORM"),
+            .x11 = qEnvironmentVariableIsSet("DISPLAY"),
+            .wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+                       || qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland"),
+            .waylandPlugin = waylandPluginInstalled()};
+}
+
+} // namespace
+
+std::optional<QString> missingDisplay()
+{
+    return windowsystem::choose(session()).problem;
+}
+
+std::unique_ptr<windowsystem::StartGuard> prepareEnvironment()
+{
+    const windowsystem::Session now = session();
+    const windowsystem::Choice choice = windowsystem::choose(now);
+    if (!choice.platforms.isEmpty())
+        qputenv("QT_QPA_PLATFORM", choice.platforms);
+    return std::make_unique<windowsystem::StartGuard>(qgetenv("QT_QPA_PLATFORM"), !now.chosenByUser.isEmpty());
 }
 
 namespace {

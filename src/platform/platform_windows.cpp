@@ -3,6 +3,7 @@
 #include "files.h"
 #include "secretmemory.h"
 #include "terminal.h"
+#include "windowsystem.h"
 
 #include "platform/windowsregistry.h"
 #include "store/registrystore.h"
@@ -78,7 +79,12 @@ std::unique_ptr<SystemInfoHost> nativeSystemInfo()
     return std::make_unique<WindowsSystemInfoHost>();
 }
 
-void prepareEnvironment() {}
+std::unique_ptr<windowsystem::StartGuard> prepareEnvironment()
+{
+    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+    return std::make_unique<windowsystem::StartGuard>(chosen.isEmpty() ? QByteArray("windows") : chosen,
+                                                      !chosen.isEmpty());
+}
 
 std::optional<QString> lastPrintJobRefusal()
 {

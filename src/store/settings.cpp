@@ -64,6 +64,16 @@ StoreChange reminderWritten(bool off)
     return StoreChange::write(storekeys::reminderSection, storekeys::reminderKey, off ? storekeys::reminderOff : QString());
 }
 
+bool notOnTopNoticeOff(const SettingsStore &store)
+{
+    return store.read(storekeys::noticesSection, storekeys::notOnTopKey) == storekeys::noticeOff;
+}
+
+StoreChange notOnTopNoticeTurnedOff()
+{
+    return StoreChange::write(storekeys::noticesSection, storekeys::notOnTopKey, storekeys::noticeOff);
+}
+
 bool passwordIsSet(const SettingsStore &store)
 {
     return !store.read(storekeys::passwordSection, storekeys::passwordKey).isEmpty();

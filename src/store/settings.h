@@ -24,6 +24,11 @@ int tasksOf(StartList choice);
 bool reminderOff(const SettingsStore &store);
 StoreChange reminderWritten(bool off);
 
+// Whether the user turned off the first quick note's notice that notes
+// cannot stay on top on this desktop.
+bool notOnTopNoticeOff(const SettingsStore &store);
+StoreChange notOnTopNoticeTurnedOff();
+
 // Whether a password of the private list is stored (section "Password", key
 // "Ok", not empty).
 bool passwordIsSet(const SettingsStore &store);

@@ -54,4 +54,10 @@ inline const QString reminderSection = QStringLiteral("AutoLoadWindow");
 inline const QString reminderKey = QStringLiteral("AutoLoadWindow");
 inline const QString reminderOff = QStringLiteral("NoShow");
 
+// The first quick note's notice that notes cannot stay on top here, once
+// the user has turned it off.
+inline const QString noticesSection = QStringLiteral("Notices");
+inline const QString notOnTopKey = QStringLiteral("NotesNotOnTop");
+inline const QString noticeOff = QStringLiteral("Off");
+
 } // namespace storekeys

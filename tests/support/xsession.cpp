@@ -40,7 +40,7 @@ void XSession::start()
     // Xvfb picks a free display itself and writes its number once it is ready.
     m_server = std::make_unique<QProcess>();
     m_server->start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                             QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                                             QStringLiteral("0"), qEnvironmentVariable("XSESSION_SCREEN", QStringLiteral("1024x768x24")),
                                              QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     QByteArray number;
     while (!number.contains('\n') && m_server->waitForReadyRead(20000))

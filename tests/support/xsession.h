@@ -10,7 +10,8 @@
 
 // A private X server (Xvfb) with a real window manager (openbox) for the
 // tests that need one. Start it before the QApplication exists: it points
-// DISPLAY and QT_QPA_PLATFORM at itself.
+// DISPLAY and QT_QPA_PLATFORM at itself. Its screen is 1024x768x24 unless
+// XSESSION_SCREEN says otherwise.
 class XSession
 {
 public:

@@ -1,0 +1,70 @@
+// Windows on a screen too small for them, at twice the scale, under a real
+// window manager: caption and buttons within reach, on screen.
+#include "support/programfixture.h"
+#include "support/xsession.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTest>
+
+class SmallScreenTest : public WindowManagerTest
+{
+    Q_OBJECT
+
+public:
+    explicit SmallScreenTest(const XSession &session)
+        : WindowManagerTest(session)
+    {
+    }
+
+private slots:
+    void captionAndButtonsAreOnTheScreen_data();
+    void captionAndButtonsAreOnTheScreen();
+};
+
+void SmallScreenTest::captionAndButtonsAreOnTheScreen_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("15 tasks") << QStringLiteral("frm15") << false;
+    QTest::newRow("13 tasks") << QStringLiteral("frm13") << false;
+    QTest::newRow("5 tasks, which fits as it is") << QStringLiteral("frm5") << true;
+    QTest::newRow("main window") << QStringLiteral("frmMain") << true;
+}
+
+void SmallScreenTest::captionAndButtonsAreOnTheScreen()
+{
+    QFETCH(QString, form);
+    QFETCH(bool, fits);
+    ProgramFixture fx;
+    fx.program().forms().show(form);
+    Form *window = fx.window(form);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QRect available = window->screen()->availableGeometry();
+    QTRY_VERIFY2(available.contains(window->frameGeometry()),
+                 qPrintable(QStringLiteral("the window (%1) is off the screen (%2)")
+                                .arg(QDebug::toString(window->frameGeometry()), QDebug::toString(available))));
+    QCOMPARE(window->findChild<QScrollArea *>() == nullptr, fits);
+    if (!fits)
+        QCOMPARE(window->frameGeometry().topLeft(), available.topLeft());
+
+    // Tab goes through every control; each button it reaches is on screen.
+    const QList<QAbstractButton *> buttons = window->findChildren<QAbstractButton *>();
+    int reached = 0;
+    for (int step = 0; step < 60 && reached < buttons.size(); ++step) {
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        if (auto *button = qobject_cast<QAbstractButton *>(focused)) {
+            ++reached;
+            const QRect onScreen(button->mapToGlobal(QPoint()), button->size());
+            QVERIFY2(available.contains(onScreen), qPrintable(button->objectName() + QStringLiteral(" is off screen")));
+        }
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QVERIFY(reached > 0);
+}
+
+XSESSION_TEST_MAIN(SmallScreenTest)
+#include "tst_smallscreen_wm.moc"
