@@ -6,13 +6,16 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 
 # Debian packages the build and the tests need.
+# A virtual X server with a real window manager for the ordinary test of
+# windows on a small screen.
 PACKAGES := cmake g++ make pkg-config python3 qt6-base-dev libgl-dev libsodium-dev libxcb1-dev libcups2-dev \
-            fonts-liberation fonts-dejavu-core
+            fonts-liberation fonts-dejavu-core xvfb openbox x11-utils
 # ... and what the extended suite (make check) needs on top: a real print
 # server with a PDF printer, the PDF tools to read what it printed, and a
 # virtual X server with a real window manager, and the Windows cross
-# compiler with Wine to run the Windows-only code, clang with libFuzzer, and
-# Syncthing for two machines kept in step on loopback.
+# compiler with Wine to run the Windows-only code, clang with libFuzzer,
+# Syncthing for two machines kept in step on loopback, and weston with
+# Xwayland for a Wayland desktop without a screen.
 # ... what make package needs to compute the package's dependencies and to
 # check the menu entry and the metadata.
 PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream
@@ -26,7 +29,8 @@ WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64 ninja-build autoconf autom
 # Where Qt and libsodium for Windows are built once, outside the source tree.
 export VELMORWICK_WINDOWS_CACHE ?= $(HOME)/.cache/velmorwick-windows
 CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils \
-                  xdotool imagemagick wine64 g++-mingw-w64-x86-64 clang libclang-rt-dev debootstrap syncthing
+                  xdotool imagemagick wine64 g++-mingw-w64-x86-64 clang libclang-rt-dev debootstrap syncthing \
+                  weston xwayland
 
 # The release, as the project states it; the package is named after it.
 VERSION := $(shell awk '/^project/ { print $$3 }' CMakeLists.txt)

@@ -3,6 +3,7 @@
 #include "notes/notewindow.h"
 #include "support/programfixture.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -18,6 +19,25 @@ QPushButton *newNote(Form *window)
 {
     return ui::child<QPushButton>(window, QStringLiteral("Command1"));
 }
+
+// A desktop that keeps no window above others, and says why.
+class NotOnTopDesktop final : public Desktop
+{
+public:
+    explicit NotOnTopDesktop(QString why)
+        : m_why(std::move(why))
+    {
+    }
+    void keepOffTaskbar(QWidget *) override {}
+    void whenNotKeptAbove(QWidget *, std::function<void(const QString &)> told) override
+    {
+        if (!m_why.isEmpty())
+            told(m_why);
+    }
+
+private:
+    QString m_why;
+};
 
 } // namespace
 
@@ -38,6 +58,8 @@ private slots:
     void answeringNoKeepsTheOtherNotesAndBringsBackTheMainWindow();
     void answeringYesEndsTheProgramWithTextInTheNotes();
     void aClosedNoteIsNotBroughtBackByTheChain();
+    void theFirstNoteSaysWhenNotesCannotStayOnTopUntilTurnedOff_data();
+    void theFirstNoteSaysWhenNotesCannotStayOnTopUntilTurnedOff();
 
 private:
     Form *openFirst(ProgramFixture &fx)
@@ -202,3 +224,42 @@ void NoteWindowTest::aClosedNoteIsNotBroughtBackByTheChain()
 
 QTEST_MAIN(NoteWindowTest)
 #include "tst_notewindow.moc"
+
+void NoteWindowTest::theFirstNoteSaysWhenNotesCannotStayOnTopUntilTurnedOff_data()
+{
+    QTest::addColumn<QString>("why");
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("not on top, turned off for good") << QStringLiteral("no keeping above here") << true;
+    QTest::newRow("not on top, the store refuses") << QStringLiteral("no keeping above here") << false;
+    QTest::newRow("kept on top") << QString() << true;
+}
+
+void NoteWindowTest::theFirstNoteSaysWhenNotesCannotStayOnTopUntilTurnedOff()
+{
+    QFETCH(QString, why);
+    QFETCH(bool, writable);
+    ProgramFixture fx;
+    fx.useDesktop(std::make_unique<NotOnTopDesktop>(why));
+    const auto notice = [&](int number) { return n(fx, number)->findChild<QWidget *>(QStringLiteral("fraNotOnTop")); };
+    Form *first = openFirst(fx);
+    ui::click(newNote(first));
+    QVERIFY(!notice(2));
+    if (why.isEmpty()) {
+        QVERIFY(!notice(1));
+        return;
+    }
+    QVERIFY(notice(1)->isVisible());
+    QVERIFY(ui::child<QLabel>(first, QStringLiteral("lblNotOnTop"))->text().contains(why));
+    if (!writable && !fx.testStore().makeReadOnly(true))
+        QSKIP("the store cannot be made read-only here");
+    ui::click(ui::child<QPushButton>(first, QStringLiteral("cmdNotOnTopOff")));
+    QVERIFY(!notice(1)->isVisible());
+    QCOMPARE(fx.boxes().shown().size(), writable ? 0 : 1);
+    fx.testStore().makeWritable();
+
+    fx.boxes().answerNext(false);
+    ui::close(n(fx, 2));
+    ui::close(first);
+    ui::trigger(fx.window(QStringLiteral("frmMain")), QStringLiteral("mnunote"));
+    QCOMPARE(notice(1) != nullptr, !writable);
+}

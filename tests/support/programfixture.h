@@ -51,6 +51,8 @@ public:
     QString stored(const QString &section, const QString &key) const;
     void seed(const QString &section, const QString &key, const QString &value);
 
+    // The desktop the program is handed; before program() or start().
+    void useDesktop(std::unique_ptr<Desktop> desktop) { m_desktop = std::move(desktop); }
     Program &program();
     // Starts the program as its main() does.
     Program &start();
