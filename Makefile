@@ -37,7 +37,7 @@ VERSION := $(shell awk '/^project/ { print $$3 }' CMakeLists.txt)
 # The Debian release this machine runs, by name (bookworm, trixie).
 RELEASE := $(shell . /etc/os-release && echo $$VERSION_CODENAME)
 
-.PHONY: all deps check-deps package-deps windows-deps build run test check sanitize fuzz bench package \
+.PHONY: all deps check-deps package-deps windows-deps build run test check check-wayland sanitize fuzz bench package \
         windows windows-package mutants mutant clean
 
 all: build
@@ -111,6 +111,12 @@ fuzz: check-deps
 	  status=$$?; rm -rf $$corpus; grep -v "^QSettings::" $(BUILD)-fuzz/$$target.log | grep -E "^(Done|stat::number_of_executed|stat::average_exec|==|broken)" ; \
 	  [ $$status -eq 0 ] || exit $$status; \
 	done
+
+# Only the Wayland part of the extended suite: the program on a headless
+# weston with Xwayland, and windows on a small screen at twice the scale.
+check-wayland: build
+	$(call install,weston xwayland)
+	ctest --test-dir $(BUILD) --output-on-failure -R "wayland|smallscreen"
 
 # Start-up beside a floor program of the same weight, under a private Xvfb
 # with openbox, then the store's and the password's benchmarks: ratios to
