@@ -108,7 +108,8 @@ StoreResult ConfFileStore::readWhole(QByteArray *bytes)
     StoreFolder::ReadResult current = folder.read(m_name);
     if (current.status != StoreFolder::ReadResult::Status::Missing && !unreadable(m_path, current).isEmpty())
         return refused(unreadable(m_path, current));
-    *bytes = std::move(current.bytes);
+    // A backup is a copy like the kept ones, and leaves the folder.
+    *bytes = KeptCopies::withoutBareKey(current.bytes);
     return {};
 }
 

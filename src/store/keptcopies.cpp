@@ -1,5 +1,7 @@
 #include "keptcopies.h"
 
+#include "storekeys.h"
+
 #include <cerrno>
 
 KeptCopies::KeptCopies(QString storeName)
@@ -9,7 +11,7 @@ KeptCopies::KeptCopies(QString storeName)
 
 QString KeptCopies::publish(StoreFolder &folder, const QByteArray &bytes, const QString &kind, const QDateTime &now)
 {
-    const QString scratch = folder.writeScratch(bytes, {});
+    const QString scratch = folder.writeScratch(withoutBareKey(bytes), {});
     if (scratch.isEmpty())
         return {};
     const QString name = placed(folder, kind, now, [&](const QString &free) { return folder.publishNew(scratch, free); });
@@ -21,6 +23,8 @@ QString KeptCopies::publish(StoreFolder &folder, const QByteArray &bytes, const 
 QString KeptCopies::adopt(StoreFolder &folder, const QString &file, const QByteArray &bytes, const QString &kind,
                           const QDateTime &now)
 {
+    if (withoutBareKey(bytes).size() != bytes.size())
+        return publish(folder, bytes, kind, now);
     bool linked = false;
     const QString name = placed(folder, kind, now, [&](const QString &free) {
         linked = folder.linkInto(file, folder, free);
@@ -30,6 +34,27 @@ QString KeptCopies::adopt(StoreFolder &folder, const QString &file, const QByteA
     });
     // A disk without hard links: the bytes are written anew.
     return name.isEmpty() && !linked && folder.error() != EEXIST ? publish(folder, bytes, kind, now) : name;
+}
+
+QByteArray KeptCopies::withoutBareKey(const QByteArray &bytes)
+{
+    static const QByteArray header = '[' + storekeys::unfinishedChangeSection.toLatin1() + ']';
+    if (!bytes.contains(header))
+        return bytes; // shared, not copied: a merge hands over copies of megabytes
+    QByteArray kept;
+    kept.reserve(bytes.size());
+    bool skipping = false;
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end + 1;
+        const QByteArray line = bytes.mid(start, end - start).trimmed();
+        if (line.startsWith('['))
+            skipping = line == header;
+        if (!skipping)
+            kept += bytes.mid(start, end - start);
+        start = end;
+    }
+    return kept;
 }
 
 QString KeptCopies::placed(StoreFolder &folder, const QString &kind, const QDateTime &now,

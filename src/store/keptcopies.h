@@ -13,6 +13,7 @@
 // so that names are unique and sort by age, and bounded to the newest few of
 // each kind. A copy made during a step is never pruned by that same step,
 // however many it makes: the user is told of each one, and each exists.
+// No copy holds the bare data key of a password change half done.
 class KeptCopies
 {
 public:
@@ -30,6 +31,12 @@ public:
     // has no hard links. The file itself stays until the caller removes it.
     QString adopt(StoreFolder &folder, const QString &file, const QByteArray &bytes, const QString &kind,
                   const QDateTime &now);
+
+    // The bytes of a store without the bare data key a password change
+    // keeps while it is half done (its section, to the next one), in any
+    // form the file has, damaged or not. That key opens the private list
+    // sealed beside it: a copy holding both would be the list in the clear.
+    static QByteArray withoutBareKey(const QByteArray &bytes);
 
 private:
     // Tries this kind's names for that time in turn until place() puts the

@@ -552,6 +552,23 @@ void PrivateVaultTest::aCopyTakenDuringAChangeOpensNothingSavedAfterIt()
     const QByteArray gapCopy = fileBytes(path());
     const QString gapKey = ConfFileStore(path()).read(unfinishedChangeSection, dataKeyKey);
     QVERIFY(!gapKey.isEmpty());
+    {
+        // Every copy made in the gap (a backup, a sync program's conflict
+        // copy merged and kept, the file replaced by a restore) leaves the
+        // bare key behind; only the store itself holds it, until the end.
+        ConfFileStore store(path());
+        QByteArray backup;
+        QVERIFY(store.readWhole(&backup).written());
+        QVERIFY(!backup.isEmpty() && !backup.contains(gapKey.toLatin1()));
+        putFileBytes(m_dir->filePath(QStringLiteral("Velmorwick.sync-conflict-20261208-101500-7QXK2XN.conf")),
+                     gapCopy + "[Task5]\nText1=there\n");
+        ConfFileStore(path()).read(taskSection(5), textKey(1)); // takes the copy in
+        QString keptAs;
+        QVERIFY(store.restoreFrom(backup, QStringLiteral("backup"), &keptAs).written() && !keptAs.isEmpty());
+        QCOMPARE(QDir(m_dir->path()).entryList({QStringLiteral("*conflict-2*")}, QDir::Files | QDir::Hidden).size(), 1);
+        verifyNowhereInTheFolder({gapKey});
+        putFileBytes(path(), gapCopy);
+    }
     QVERIFY(session.vault.setPassword(QStringLiteral("new")).written() && session.opens(QStringLiteral("new")));
     QVERIFY(session.vault.save(after).written());
 
