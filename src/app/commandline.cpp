@@ -47,7 +47,11 @@ std::optional<int> handle(int argc, char *argv[])
     const QCommandLineOption list(
         QStringLiteral("list"),
         QCoreApplication::translate("commandline", "add: the list with N tasks (3, or 5 to 15)."), QStringLiteral("N"));
-    parser.addOptions({format, withPrivate, snapshot, list});
+    const QCommandLineOption forgetPrivate(
+        QStringLiteral("forget-private"),
+        QCoreApplication::translate("commandline",
+                                    "snapshots: take the private list out of the copies an older password opens."));
+    parser.addOptions({format, withPrivate, snapshot, list, forgetPrivate});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QCoreApplication::translate("commandline",
                                                              "add, export, import, backup, restore or snapshots."),
@@ -87,11 +91,13 @@ std::optional<int> handle(int argc, char *argv[])
     }
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty()) {
-        if (parser.isSet(format) || parser.isSet(withPrivate) || parser.isSet(snapshot) || parser.isSet(list)) {
+        if (parser.isSet(format) || parser.isSet(withPrivate) || parser.isSet(snapshot) || parser.isSet(list)
+            || parser.isSet(forgetPrivate)) {
             std::fprintf(stderr, "velmorwick: %s\n",
                          qPrintable(QCoreApplication::translate("commandline",
                                                                 "--format and --private belong to export, --snapshot "
-                                                                "to restore, --list to add (see velmorwick --help)")));
+                                                                "to restore, --list to add, --forget-private to "
+                                                                "snapshots (see velmorwick --help)")));
             return 2;
         }
         return std::nullopt;
@@ -117,7 +123,8 @@ std::optional<int> handle(int argc, char *argv[])
     // it, as in the windows; here the user hears of it on the terminal.
     store->setProblemReporter([](const QString &problem) { std::fprintf(stderr, "velmorwick: %s\n", qPrintable(problem)); });
     return datacommands::run(arguments.first(), arguments.mid(1),
-                             {parser.value(format), parser.isSet(withPrivate), *snapshotNumber, *listTasks},
+                             {parser.value(format), parser.isSet(withPrivate), *snapshotNumber, *listTasks,
+                              parser.isSet(forgetPrivate)},
                              *store, [] {
                                  return platform::readSecretLine(
                                      QCoreApplication::translate("commandline", "Password of the private list: "));

@@ -212,10 +212,29 @@ int restore(const QStringList &arguments, const Options &options, SettingsStore 
     return 0;
 }
 
-int listSnapshots(const QStringList &arguments, SettingsStore &store)
+int forgetOlderPrivateLists(SettingsStore &store)
+{
+    int forgotten = 0;
+    const StoreResult result = store.forgetOlderPrivateCopies(&forgotten);
+    if (!result.written())
+        return fail(result.reason);
+    if (forgotten == 0)
+        say(tr("No snapshot or kept copy opens the private list with an older password."));
+    else if (forgotten == 1)
+        say(tr("The private list was taken out of 1 older copy (a snapshot or kept copy); its day lists stay."));
+    else
+        say(tr("The private list was taken out of %1 older copies (snapshots and kept copies); their day lists "
+               "stay.")
+                .arg(forgotten));
+    return 0;
+}
+
+int listSnapshots(const QStringList &arguments, const Options &options, SettingsStore &store)
 {
     if (!arguments.isEmpty())
         return misused(tr("snapshots takes no file"));
+    if (options.forgetPrivate)
+        return forgetOlderPrivateLists(store);
     // Under the lock, as every command reads: one version of the store.
     QList<SettingsStore::Snapshot> snapshots;
     const StoreResult read = store.whileReading([&] { snapshots = store.snapshots(); });
@@ -278,6 +297,10 @@ QString summary()
               "                    away (Clear List, Clear All Tasks, a save that emptied\n"
               "                    tasks, import, restore, a password change) and at the\n"
               "                    first save of a day: newest first, numbered from 1.\n"
+              "  snapshots --forget-private\n"
+              "                    Takes the private list out of the snapshots and kept\n"
+              "                    copies that an older password still opens (after a\n"
+              "                    password change); their day lists stay.\n"
               "  restore --snapshot N\n"
               "                    Puts snapshot N back; the store it replaces is kept as a\n"
               "                    snapshot in its turn, so a restore can be taken back.\n");
@@ -292,6 +315,8 @@ int run(const QString &command, const QStringList &arguments, const Options &opt
         return misused(tr("--snapshot belongs to restore"));
     if (command != QLatin1String("add") && options.list)
         return misused(tr("--list belongs to add"));
+    if (command != QLatin1String("snapshots") && options.forgetPrivate)
+        return misused(tr("--forget-private belongs to snapshots"));
     if (command == QLatin1String("add")) {
         if (arguments.isEmpty())
             return misused(tr("add takes the text of each task to add (without one it opens a window, which "
@@ -305,7 +330,7 @@ int run(const QString &command, const QStringList &arguments, const Options &opt
     if (command == QLatin1String("backup"))
         return backup(arguments, store);
     if (command == QLatin1String("snapshots"))
-        return listSnapshots(arguments, store);
+        return listSnapshots(arguments, options, store);
     return restore(arguments, options, store);
 }
 

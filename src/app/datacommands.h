@@ -19,6 +19,7 @@ struct Options
     bool withPrivate = false;                // export: the private list too
     int snapshot = 0;                        // restore: this snapshot (from 1, newest first) instead of a file
     int list = 0;                            // add: the list with this many tasks (0: the one opened at start)
+    bool forgetPrivate = false;              // snapshots: the private list out of copies of older passwords
 };
 
 using AskPassword = std::function<std::optional<QString>()>;

@@ -50,7 +50,16 @@ void PasswordCreateWindow::confirm()
     const StoreResult result = m_gate.setPassword(m_first->text());
     if (!m_kit.written(result, tr("The password was not saved.")))
         return;
-    m_kit.boxes.inform(tr("Password Set!"), tr("Velmorwick"));
+    // Copies taken before a change still open the list with the password
+    // it replaced: the user who changes a leaked one must hear of them.
+    QString set = tr("Password Set!");
+    if (const int older = m_kit.store.olderPrivateCopies(); older > 0)
+        set += QStringLiteral("\n\n")
+               + tr("Older copies of your settings (%1: snapshots and copies kept beside them) still open the "
+                    "private list with the earlier password. To take the private list out of them, run: "
+                    "velmorwick snapshots --forget-private. A backup you wrote elsewhere is yours to delete.")
+                     .arg(older);
+    m_kit.boxes.inform(set, tr("Velmorwick"));
     m_kit.navigation.showPasswordEntry();
     unload();
 }

@@ -53,6 +53,8 @@ public:
     QList<Snapshot> snapshots() const override;
     StoreResult snapshotBytes(int number, QByteArray *bytes, QString *name) const override;
     void watch(std::function<void()> changed) override;
+    int olderPrivateCopies() const override;
+    StoreResult forgetOlderPrivateCopies(int *forgotten) override;
 
 private:
     struct Loaded
@@ -98,6 +100,10 @@ private:
     void keepSnapshot(StoreFolder &folder, const IniDocument &before, const IniDocument &after, QString step,
                       const QDateTime &now);
     void checkForChanges();
+    // Each snapshot and kept copy whose private list is under a key other
+    // than the store's own now: the folder it is in, its name and bytes.
+    void forEachOlderPrivateCopy(
+        const std::function<void(StoreFolder &, const QString &, const QByteArray &)> &found) const;
     // What a write of a file comes to, for the one who asked for it.
     static StoreResult outcome(const StoreFolder::Written &written, const QString &path, StoreResult done);
 

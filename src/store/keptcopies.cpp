@@ -38,8 +38,18 @@ QString KeptCopies::adopt(StoreFolder &folder, const QString &file, const QByteA
 
 QByteArray KeptCopies::withoutBareKey(const QByteArray &bytes)
 {
-    static const QByteArray header = '[' + storekeys::unfinishedChangeSection.toLatin1() + ']';
-    if (!bytes.contains(header))
+    return withoutSections(bytes, {storekeys::unfinishedChangeSection});
+}
+
+QByteArray KeptCopies::withoutSections(const QByteArray &bytes, const QStringList &sections)
+{
+    QList<QByteArray> headers;
+    for (const QString &section : sections) {
+        headers << '[' + section.toLatin1() + ']';
+        if (!bytes.contains(headers.last()))
+            headers.removeLast();
+    }
+    if (headers.isEmpty())
         return bytes; // shared, not copied: a merge hands over copies of megabytes
     QByteArray kept;
     kept.reserve(bytes.size());
@@ -49,12 +59,20 @@ QByteArray KeptCopies::withoutBareKey(const QByteArray &bytes)
         end = end < 0 ? bytes.size() : end + 1;
         const QByteArray line = bytes.mid(start, end - start).trimmed();
         if (line.startsWith('['))
-            skipping = line == header;
+            skipping = headers.contains(line);
         if (!skipping)
             kept += bytes.mid(start, end - start);
         start = end;
     }
     return kept;
+}
+
+QStringList KeptCopies::all(const StoreFolder &folder) const
+{
+    QStringList found;
+    for (const char *kind : {".damaged-", ".merged-", ".conflict-", ".before-restore-"})
+        found << folder.names(m_storeName + QLatin1String(kind));
+    return found;
 }
 
 QString KeptCopies::placed(StoreFolder &folder, const QString &kind, const QDateTime &now,

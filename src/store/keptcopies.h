@@ -37,6 +37,10 @@ public:
     // form the file has, damaged or not. That key opens the private list
     // sealed beside it: a copy holding both would be the list in the clear.
     static QByteArray withoutBareKey(const QByteArray &bytes);
+    // The same without each of these sections.
+    static QByteArray withoutSections(const QByteArray &bytes, const QStringList &sections);
+    // Every kept copy in the folder, of every kind.
+    QStringList all(const StoreFolder &folder) const;
 
 private:
     // Tries this kind's names for that time in turn until place() puts the

@@ -132,6 +132,15 @@ public:
         QStringList differs;
     };
     virtual QList<Snapshot> snapshots() const { return {}; }
+    // Snapshots and kept copies whose private list opens with a password
+    // other than the one stored now (one changed since).
+    virtual int olderPrivateCopies() const { return 0; }
+    // Takes the private list out of each of them; their day lists stay.
+    virtual StoreResult forgetOlderPrivateCopies(int *forgotten)
+    {
+        *forgotten = 0;
+        return {};
+    }
     // The bytes of snapshot number (from 1, newest first), for a restore.
     virtual StoreResult snapshotBytes(int number, QByteArray *bytes, QString *name) const;
 

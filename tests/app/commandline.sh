@@ -8,8 +8,8 @@ failures=0
 check() { # description, expected status, actual status, condition on the output
     if [ "$2" -ne "$3" ] || [ "$4" != yes ]; then echo "FAIL: $1 (status $3)"; failures=$((failures + 1)); fi
 }
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" > out.txt 2> err.txt; echo $?; }
 cd "$(mktemp -d)"
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$PWD" "$program" "$@" > out.txt 2> err.txt; echo $?; }
 
 status=$(run --version)
 check "--version" 0 "$status" "$(grep -qx 'velmorwick [0-9.]*' out.txt && echo yes)"
@@ -23,8 +23,12 @@ status=$(run frobnicate)
 check "an unknown command" 2 "$status" "$(grep -q "Unknown command: frobnicate" err.txt && grep -q 'restore FILE' err.txt && echo yes)"
 status=$(run --private)
 check "an export option without export" 2 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && echo yes)"
+status=$(run export --forget-private)
+check "forgetting without snapshots" 2 "$status" "$(grep -q 'belongs to snapshots' err.txt && echo yes)"
+status=$(run snapshots --forget-private)
+check "nothing older to forget" 0 "$status" "$(grep -q 'No snapshot or kept copy' out.txt && echo yes)"
 status=$(run)
 check "no display" 1 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && grep -q 'graphical session' err.txt && grep -q 'xvfb-run' err.txt && echo yes)"
 
-echo "$((7 - failures)) passed, $failures failed"
+echo "$((9 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

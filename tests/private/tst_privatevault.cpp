@@ -328,6 +328,7 @@ void PrivateVaultTest::aChangedPasswordOpensTheListAndTheOldOneNoLonger()
 {
     ConfFileStore store(path());
     PrivateVault vault(store);
+    QVERIFY(store.write(taskSection(5), textKey(1), QStringLiteral("a day's task")).written());
     QVERIFY(vault.setPassword(QStringLiteral("old")).written());
     QCOMPARE(vault.enter(QStringLiteral("old")).entry, Entry::Opened);
     const QList<TaskRow> rows = rowsOf({QStringLiteral("ring the bank"), QStringLiteral("gift for Sam")}) << TaskRow{}
@@ -348,6 +349,20 @@ void PrivateVaultTest::aChangedPasswordOpensTheListAndTheOldOneNoLonger()
 
     QCOMPARE(vault.enter(QStringLiteral("old")).entry, Entry::Wrong);
     QCOMPARE(vault.enter(QStringLiteral("new")).entry, Entry::Opened);
+    QCOMPARE(vault.load(5).rows, rows);
+
+    // The snapshot the change kept still opens with the old password until
+    // the private list is taken out of it; its day lists stay.
+    const int older = store.olderPrivateCopies();
+    QVERIFY(older >= 1);
+    int forgotten = 0;
+    QVERIFY(store.forgetOlderPrivateCopies(&forgotten).written());
+    QCOMPARE(forgotten, older);
+    QCOMPARE(store.olderPrivateCopies(), 0);
+    QByteArray snapshot;
+    QString name;
+    QVERIFY(store.snapshotBytes(store.snapshots().size(), &snapshot, &name).written());
+    QVERIFY(!snapshot.contains("[Password]") && !snapshot.contains("[Priv]") && snapshot.contains("[Task5]"));
     QCOMPARE(vault.load(5).rows, rows);
 }
 
