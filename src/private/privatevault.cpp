@@ -122,7 +122,7 @@ PrivateVault::Settled PrivateVault::settled(Key *dataKey, bool keyOfThisVersion)
     if (changeLeft) {
         const Key gapKey = vaultformat::fromBareKey(m_store.read(unfinishedChangeSection, dataKeyKey));
         m_store.forgetSecret(unfinishedChangeSection, dataKeyKey);
-        auto rows = vaultformat::openedRows(*dataKey, sealed) ? std::nullopt : vaultformat::openedRows(gapKey, sealed);
+        auto rows = vaultformat::opens(*dataKey, sealed) ? std::nullopt : vaultformat::openedRows(gapKey, sealed);
         if (rows) {
             settled.changes << StoreChange::write(privateSection, sealedListKey, vaultformat::resealed(*dataKey, *rows));
             sealing::wipe(*rows);
@@ -352,7 +352,7 @@ StoreResult PrivateVault::changesToSave(const QList<TaskRow> &rows, QList<StoreC
         return refused(why);
     // Replaced unread (by an import): a list that does not open is kept.
     const QString current = m_store.read(privateSection, sealedListKey);
-    if (m_keepAside.isEmpty() && !current.isEmpty() && !vaultformat::openedRows(m_dataKey, current)) {
+    if (m_keepAside.isEmpty() && !current.isEmpty() && !vaultformat::opens(m_dataKey, current)) {
         m_keepAside = {keptAside(QStringLiteral("Sealed"), current)};
         m_keptAsideNotice = tr("The saved private list could not be read: it had been damaged or altered. It is "
                                "kept as it was in the settings (section \"%1\").")

@@ -145,6 +145,17 @@ private:
 
 } // namespace
 
+namespace {
+
+// Rows decoded so far from a list that turned out not to be one.
+void wipeRows(QList<TaskRow> &rows)
+{
+    for (TaskRow &row : rows)
+        sealing::wipeShared(row.text);
+}
+
+} // namespace
+
 std::optional<QList<TaskRow>> decodedRows(const QByteArray &bytes)
 {
     qsizetype end = bytes.size();
@@ -162,12 +173,18 @@ std::optional<QList<TaskRow>> decodedRows(const QByteArray &bytes)
         const auto length = pair && *pair == 2 ? reader.head(3) : std::nullopt;
         auto text = length ? reader.text(*length) : std::nullopt;
         const auto tick = text ? reader.byte() : std::nullopt;
-        if (!tick || (*tick != 0xF4 && *tick != 0xF5))
+        if (!tick || (*tick != 0xF4 && *tick != 0xF5)) {
+            if (text)
+                sealing::wipeShared(*text);
+            wipeRows(rows);
             return std::nullopt;
+        }
         rows << TaskRow{*std::move(text), *tick == 0xF5};
     }
-    if (!reader.atEnd())
+    if (!reader.atEnd()) {
+        wipeRows(rows);
         return std::nullopt;
+    }
     return rows;
 }
 
@@ -192,6 +209,14 @@ std::optional<QByteArray> openedRows(const Key &dataKey, const QString &sealed)
     const auto fields = fieldsOf(sealed, QStringLiteral("1"), 1);
     const auto bytes = fields ? bytes64((*fields)[0]) : std::nullopt;
     return bytes ? sealing::open(dataKey, *bytes, listContext) : std::nullopt;
+}
+
+bool opens(const Key &dataKey, const QString &sealed)
+{
+    std::optional<QByteArray> rows = openedRows(dataKey, sealed);
+    if (rows)
+        sealing::wipe(*rows);
+    return rows.has_value();
 }
 
 std::optional<WrappedKey> wrappedKey(const QString &stored)

@@ -30,6 +30,8 @@ QString sealedRows(const sealing::Key &dataKey, const QList<TaskRow> &rows);
 // The encoded rows inside a sealed list, whatever their number; nothing when
 // the value was altered, is not of this form or the key is not its key.
 std::optional<QByteArray> openedRows(const sealing::Key &dataKey, const QString &sealed);
+// Whether it opens under the key; what it opened to is wiped at once.
+bool opens(const sealing::Key &dataKey, const QString &sealed);
 // The same rows sealed under another key, without decoding them.
 QString resealed(const sealing::Key &dataKey, const QByteArray &encodedRows);
 std::optional<QList<TaskRow>> decodedRows(const QByteArray &encodedRows);

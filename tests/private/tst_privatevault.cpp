@@ -721,6 +721,10 @@ void PrivateVaultTest::theOpenListGuardsMemoryAndLeavesNoRowBehindWhenClosed()
     QCOMPARE(inMemory(masked[1]), 2);
     ui::clickTick(list->tickBox(1));
     QCOMPARE(inMemory(masked[1]), 1);
+    // Typed over and saved: what the save read from the boxes goes too.
+    list->textBox(2)->selectAll();
+    QTest::keyClicks(list->textBox(2), QStringLiteral("typed over"));
+    ui::click(ui::child<QPushButton>(list, QStringLiteral("cmdsave")));
 
     static bool guarded, anyFound;
     guarded = anyFound = false;
@@ -733,6 +737,8 @@ void PrivateVaultTest::theOpenListGuardsMemoryAndLeavesNoRowBehindWhenClosed()
     ProgramFixture::settle();
     QVERIFY(guarded);
     QVERIFY2(!anyFound, "a row of the closed private list is still in memory");
+    for (qsizetype i = 0; i < masked.size(); ++i)
+        QVERIFY2(inMemory(masked[i]) == 0, qPrintable(QStringLiteral("row %1 is in memory after the window went").arg(i / 2 + 1)));
     QVERIFY(!platform::memoryIsGuarded());
 }
 
