@@ -1,6 +1,7 @@
 ; The Windows installer (NSIS): Tarnbook for the user who runs it, no
 ; administrator rights asked, into the user's own programs folder, with a
-; Start-menu entry and an uninstaller in the user's list of programs. /S
+; Start-menu entry, an "Add a Task" shortcut with a hotkey (Ctrl+Alt+T),
+; and an uninstaller in the user's list of programs. /S
 ; runs either without a window. Installing over an earlier version upgrades
 ; it in place; uninstalling removes every file it installed and leaves the
 ; user's lists in the registry alone, as apt remove leaves the settings file.
@@ -42,6 +43,11 @@ Section "Tarnbook"
     !insertmacro InstallFiles
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Tarnbook.lnk" "$INSTDIR\velmorwick.exe" "" "$INSTDIR\velmorwick.exe" 0
+    ; A task from anywhere: Windows runs a Start-menu shortcut's hotkey
+    ; whichever program has the focus; the user can change it in the
+    ; shortcut's properties.
+    CreateShortcut "$SMPROGRAMS\Add a Task.lnk" "$INSTDIR\velmorwick.exe" "add" "$INSTDIR\velmorwick.exe" 0 \
+        SW_SHOWNORMAL CONTROL|ALT|T "Add a task to today's list"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Tarnbook"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Velmorwick"
@@ -57,6 +63,7 @@ SectionEnd
 Section "Uninstall"
     SetShellVarContext current
     Delete "$SMPROGRAMS\Tarnbook.lnk"
+    Delete "$SMPROGRAMS\Add a Task.lnk"
     !insertmacro RemoveFiles
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR" ; only when nothing else is left in it

@@ -1,6 +1,7 @@
 #!/bin/sh
 # The Windows installer under Wine, in a prefix of its own: a silent install
-# into the user's programs folder, the Start-menu entry and the uninstall
+# into the user's programs folder, the Start-menu entries (Add a Task with
+# its hotkey among them) and the uninstall
 # entry there, the installed program answering and showing its window; a
 # silent uninstall that leaves no installed file and the user's lists in the
 # registry alone; then an install again, and one over it.
@@ -32,6 +33,7 @@ local_appdata=$("$wine" cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
 programs=$("$wine" cmd /c 'echo %APPDATA%\Microsoft\Windows\Start Menu\Programs' 2>/dev/null | tr -d '\r')
 folder=$(unix "$local_appdata\\Programs\\Velmorwick")
 shortcut=$(unix "$programs\\Tarnbook.lnk")
+add_shortcut=$(unix "$programs\\Add a Task.lnk")
 
 install() {
     "$wine" "$setup" /S || fail "the installer said $?"
@@ -41,6 +43,9 @@ install() {
 echo "windows installer: silent install"
 install
 [ -f "$shortcut" ] || fail "no Start-menu entry $shortcut"
+[ -f "$add_shortcut" ] || fail "no Add a Task shortcut $add_shortcut"
+# The hotkey, in the shortcut's header (offset 64): the key T, then Ctrl (2) + Alt (4).
+[ "$(od -An -tx1 -j64 -N2 "$add_shortcut" | tr -d ' \n')" = "5406" ] || fail "Add a Task has no Ctrl+Alt+T"
 [ "$(query "$uninstall_key" DisplayName)" = "Tarnbook" ] || fail "no uninstall entry named Tarnbook"
 [ "$(query "$uninstall_key" DisplayVersion)" = "$version" ] || fail "the uninstall entry's version is not $version"
 [ "$(query "$uninstall_key" Publisher)" = "Velmorwick" ] || fail "the uninstall entry names no publisher"
@@ -57,6 +62,7 @@ echo "windows installer: silent uninstall, the user's lists kept"
 for _ in $(seq 1 300); do [ -e "$folder" ] || break; sleep 0.1; done
 [ ! -e "$folder" ] || fail "left behind: $(cd "$folder" && find . | tr '\n' ' ')"
 [ ! -e "$shortcut" ] || fail "the Start-menu entry is left"
+[ ! -e "$add_shortcut" ] || fail "the Add a Task shortcut is left"
 [ -z "$(query "$uninstall_key" DisplayName)" ] || fail "the uninstall entry is left"
 [ "$(query "$lists_key" Text1)" = "kept by the uninstaller" ] || fail "the user's lists went with it"
 echo "windows installer: nothing it installed is left, and the user's lists are still there"
