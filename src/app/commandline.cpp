@@ -54,7 +54,7 @@ std::optional<int> handle(int argc, char *argv[])
     parser.addOptions({format, withPrivate, snapshot, list, forgetPrivate});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QCoreApplication::translate("commandline",
-                                                             "add, export, import, backup, restore or snapshots."),
+                                                             "add, export, import, backup, restore, snapshots or put-back."),
                                  QStringLiteral("[command [FILE | TEXT...]]"));
     // Qt's own options (-platform offscreen, -style Fusion ...) are left to
     // the application object, as they always were.
@@ -125,10 +125,7 @@ std::optional<int> handle(int argc, char *argv[])
     return datacommands::run(arguments.first(), arguments.mid(1),
                              {parser.value(format), parser.isSet(withPrivate), *snapshotNumber, *listTasks,
                               parser.isSet(forgetPrivate)},
-                             *store, [] {
-                                 return platform::readSecretLine(
-                                     QCoreApplication::translate("commandline", "Password of the private list: "));
-                             });
+                             *store, [](const QString &prompt) { return platform::readSecretLine(prompt); });
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include "app/addcommand.h"
 #include "app/listexchange.h"
 #include "platform/files.h"
+#include "private/keptrows.h"
 #include "private/privatevault.h"
 #include "store/settings.h"
 #include "store/storekeys.h"
@@ -61,7 +62,7 @@ QString openPrivateList(PrivateVault &vault, const SettingsStore &store, const A
 {
     if (!settings::passwordIsSet(store))
         return tr("the private list has no password yet");
-    const std::optional<QString> password = askPassword();
+    const std::optional<QString> password = askPassword(tr("Password of the private list: "));
     if (!password || password->isEmpty())
         return tr("no password was given");
     const PasswordGate::EntryResult entry = vault.enter(*password);
@@ -253,6 +254,43 @@ int listSnapshots(const QStringList &arguments, const Options &options, Settings
     return 0;
 }
 
+// Rows a Save kept aside when the list's password had changed elsewhere go
+// back into the list: opened with today's password, put back with the one
+// they were typed under (today's is tried first).
+int putBack(const QStringList &arguments, SettingsStore &store, const AskPassword &askPassword)
+{
+    if (!arguments.isEmpty())
+        return misused(tr("put-back takes no file"));
+    if (keptrows::count(store) == 0) {
+        say(tr("No rows of the private list are kept aside."));
+        return 0;
+    }
+    PrivateVault vault(store);
+    vault.setProblemReporter(warn);
+    std::optional<QString> now;
+    const QString why = openPrivateList(vault, store, [&](const QString &prompt) { return now = askPassword(prompt); });
+    if (!why.isEmpty())
+        return fail(tr("The private list could not be opened: %1.").arg(why));
+    const int tasks = privateListLayout().tasks;
+    keptrows::Outcome outcome = keptrows::putBack(store, vault, *now, tasks);
+    if (outcome.failure.isEmpty() && outcome.setsLeft > 0) {
+        if (const auto then = askPassword(tr("Password the kept rows were typed under: ")); then && !then->isEmpty()) {
+            const keptrows::Outcome more = keptrows::putBack(store, vault, *then, tasks);
+            outcome = {outcome.rows + more.rows, more.setsLeft, more.failure};
+        }
+    }
+    vault.close();
+    if (!outcome.failure.isEmpty())
+        return fail(outcome.failure);
+    if (outcome.rows > 0)
+        say(tr("Put %1 row(s) back into the private list.").arg(outcome.rows));
+    if (outcome.setsLeft > 0)
+        warn(tr("%1 set(s) of rows stay kept aside: the password does not open them, or the list has not enough "
+                "empty rows for one.")
+                 .arg(outcome.setsLeft));
+    return outcome.rows > 0 || outcome.setsLeft == 0 ? 0 : 1;
+}
+
 int addTasks(const QStringList &texts, int tasks, SettingsStore &store)
 {
     const addcommand::Added added = addcommand::add(texts, tasks, store);
@@ -270,7 +308,8 @@ int addTasks(const QStringList &texts, int tasks, SettingsStore &store)
 bool isCommand(const QString &name)
 {
     return QStringList{QStringLiteral("add"),     QStringLiteral("export"),   QStringLiteral("import"),
-                       QStringLiteral("backup"),  QStringLiteral("restore"),  QStringLiteral("snapshots")}
+                       QStringLiteral("backup"),  QStringLiteral("restore"),  QStringLiteral("snapshots"),
+                       QStringLiteral("put-back")}
         .contains(name);
 }
 
@@ -301,6 +340,10 @@ QString summary()
               "                    Takes the private list out of the snapshots and kept\n"
               "                    copies that an older password still opens (after a\n"
               "                    password change); their day lists stay.\n"
+              "  put-back          Puts private rows kept aside (a Save while the password\n"
+              "                    was changed elsewhere) back into the private list's\n"
+              "                    empty rows; asks for the password now, then the one\n"
+              "                    they were typed under.\n"
               "  restore --snapshot N\n"
               "                    Puts snapshot N back; the store it replaces is kept as a\n"
               "                    snapshot in its turn, so a restore can be taken back.\n");
@@ -331,6 +374,8 @@ int run(const QString &command, const QStringList &arguments, const Options &opt
         return backup(arguments, store);
     if (command == QLatin1String("snapshots"))
         return listSnapshots(arguments, options, store);
+    if (command == QLatin1String("put-back"))
+        return putBack(arguments, store, askPassword);
     return restore(arguments, options, store);
 }
 

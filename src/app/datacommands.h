@@ -9,7 +9,7 @@
 class SettingsStore;
 
 // The commands that work on the saved data without any window: add,
-// export, import, backup, restore and the list of snapshots. Each takes the store's lock for what it reads
+// export, import, backup, restore, the list of snapshots and put-back. Each takes the store's lock for what it reads
 // or writes, so they are safe while the program's windows are open.
 namespace datacommands {
 
@@ -22,7 +22,8 @@ struct Options
     bool forgetPrivate = false;              // snapshots: the private list out of copies of older passwords
 };
 
-using AskPassword = std::function<std::optional<QString>()>;
+// Asks for a password with this prompt; nothing when none could be read.
+using AskPassword = std::function<std::optional<QString>(const QString &prompt)>;
 
 bool isCommand(const QString &name);
 // A line per command, for --help.

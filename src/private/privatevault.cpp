@@ -399,7 +399,10 @@ StoreResult PrivateVault::keepAsideUnderItsKey(const QList<TaskRow> &rows)
     const StoreResult kept =
         sealed.isEmpty() ? refused(tr("There was no source of randomness to encrypt it with."))
                          : m_store.apply({StoreChange::write(keptAsideSection, QStringLiteral("Rows-") + stamp, sealed),
-                                          StoreChange::write(keptAsideSection, QStringLiteral("Key-") + stamp, m_wrappedKey)});
+                                          StoreChange::write(keptAsideSection, QStringLiteral("Key-") + stamp, m_wrappedKey),
+                                          StoreChange::write(keptAsideSection, keptRowsKey,
+                                                             (m_store.read(keptAsideSection, keptRowsKey) + u' ' + stamp)
+                                                                 .trimmed())});
     close();
     const QString changed = tr("The private list's password was changed elsewhere while this list was open (on "
                                "another computer, in another copy of Velmorwick, or by a restore), so your rows were "
@@ -409,7 +412,7 @@ StoreResult PrivateVault::keepAsideUnderItsKey(const QList<TaskRow> &rows)
                                            "this window.").arg(kept.reason));
     return refused(changed + u' ' + tr("They are kept aside, encrypted under the password that opened them "
                                        "(section \"%1\" of the settings). Close this list and open it again with the "
-                                       "current password.")
+                                       "current password; to put those rows back into it, run: velmorwick put-back.")
                                         .arg(keptAsideSection));
 }
 

@@ -44,6 +44,8 @@ inline const QString unfinishedChangeSection = QStringLiteral("PrivChange");
 inline const QString dataKeyKey = QStringLiteral("Key");
 // Private values that failed authentication, kept as they were.
 inline const QString keptAsideSection = QStringLiteral("PrivDamaged");
+// There: the times of the sets of rows kept under their own key, in order.
+inline const QString keptRowsKey = QStringLiteral("Kept");
 
 // Which list opens at start: "none", "5", "10", "13" or "15".
 inline const QString autoLoadSection = QStringLiteral("AutoLoad");

@@ -27,8 +27,10 @@ status=$(run export --forget-private)
 check "forgetting without snapshots" 2 "$status" "$(grep -q 'belongs to snapshots' err.txt && echo yes)"
 status=$(run snapshots --forget-private)
 check "nothing older to forget" 0 "$status" "$(grep -q 'No snapshot or kept copy' out.txt && echo yes)"
+status=$(run put-back)
+check "nothing kept aside to put back" 0 "$status" "$(grep -q 'No rows of the private list are kept aside' out.txt && echo yes)"
 status=$(run)
 check "no display" 1 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && grep -q 'graphical session' err.txt && grep -q 'xvfb-run' err.txt && echo yes)"
 
-echo "$((9 - failures)) passed, $failures failed"
+echo "$((10 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

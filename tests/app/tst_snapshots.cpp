@@ -32,7 +32,7 @@ QString snapshotFolder(ProgramFixture &fx)
 int run(ProgramFixture &fx, const QStringList &command, const datacommands::Options &options = {})
 {
     return datacommands::run(command.first(), command.mid(1), options, fx.store(),
-                             [] { return std::optional<QString>(QStringLiteral("pw")); });
+                             [](const QString &) { return std::optional<QString>(QStringLiteral("pw")); });
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The private list at rest: what the settings folder holds while a password
 // is stored, password changes finished or not, an earlier version's plain
 // list, and a sealed value that was altered.
+#include "private/keptrows.h"
 #include "private/passwordhash.h"
 #include "private/privatevault.h"
 #include "private/vaultformat.h"
@@ -310,18 +311,19 @@ void PrivateVaultTest::rowsOfAKeyReplacedElsewhereAreKeptAsideNeverSealedBesideI
     const QString current = byRestore ? QStringLiteral("pw1") : QStringLiteral("pw2");
     QCOMPARE(other.enter(current).entry, Entry::Opened);
     QCOMPARE(other.load(5).rows, first);
-    // The typed rows are aside, under the key the password that opened them unwraps.
-    QSettings settings(path(), QSettings::IniFormat);
-    settings.beginGroup(keptAsideSection);
-    const QStringList rowsKept = settings.childKeys().filter(QStringLiteral("Rows-"));
-    QCOMPARE(rowsKept.size(), 1);
-    const auto wrapped = vaultformat::wrappedKey(settings.value(QStringLiteral("Key") + rowsKept.first().mid(4)).toString());
-    QVERIFY(wrapped);
-    const sealing::Key key = vaultformat::unwrapped(
-        sealing::Key::derived(byRestore ? QStringLiteral("pw2") : QStringLiteral("pw1"), wrapped->salt, wrapped->cost), *wrapped);
-    const auto plain = vaultformat::openedRows(key, settings.value(rowsKept.first()).toString());
-    QVERIFY(plain);
-    QCOMPARE(vaultformat::decodedRows(*plain)->first().text, QStringLiteral("typed"));
+    // The typed rows are aside, under the key the password that opened them
+    // unwraps, and go back into the list's empty rows with it, once.
+    const QString typedUnder = byRestore ? QStringLiteral("pw2") : QStringLiteral("pw1");
+    QCOMPARE(keptrows::count(store), 1);
+    const keptrows::Outcome wrong = keptrows::putBack(store, other, current, 5);
+    QCOMPARE(wrong.rows, 0);
+    QCOMPARE(wrong.setsLeft, 1);
+    const keptrows::Outcome back = keptrows::putBack(store, other, typedUnder, 5);
+    QCOMPARE(back.rows, 1);
+    QCOMPARE(back.setsLeft, 0);
+    QCOMPARE(keptrows::count(store), 0);
+    QCOMPARE(other.load(5).rows, QList<TaskRow>({first[0], typed[0], {}, {}, {}}));
+    QCOMPARE(QSettings(path(), QSettings::IniFormat).childGroups().contains(keptAsideSection), true);
 }
 
 void PrivateVaultTest::aChangedPasswordOpensTheListAndTheOldOneNoLonger()

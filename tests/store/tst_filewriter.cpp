@@ -94,7 +94,7 @@ Done FileWriterTest::run(Caller caller, const QString &target)
     }
     ConfFileStore store(m_storePath);
     const QString command = caller == Caller::Export ? QStringLiteral("export") : QStringLiteral("backup");
-    const int status = datacommands::run(command, {target}, {}, store, [] { return std::nullopt; });
+    const int status = datacommands::run(command, {target}, {}, store, [](const QString &) { return std::nullopt; });
     return {status == 0, false};
 }
 

@@ -107,7 +107,7 @@ void StoreFullDisk::aSaveOnANearlyFullDiskLandsWholeOrIsRefused()
         for (const QString &command : {QStringLiteral("export"), QStringLiteral("backup")}) {
             fillLeaving(freeTarget);
             const QString target = command == QLatin1String("export") ? exported : backup;
-            const int status = datacommands::run(command, {target}, {}, store, [] { return std::nullopt; });
+            const int status = datacommands::run(command, {target}, {}, store, [](const QString &) { return std::nullopt; });
             ++attempts;
             if (status != 0) {
                 ++refusals;
