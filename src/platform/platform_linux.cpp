@@ -137,11 +137,47 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
     return result;
 }
 
+// A property of a window as raw bytes; empty when there is none.
+QByteArray property(xcb_connection_t *connection, xcb_window_t window, const char *name, xcb_atom_t type)
+{
+    const auto cookie = xcb_get_property(connection, 0, window, atom(connection, name), type, 0, 256);
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
+    QByteArray value;
+    if (reply)
+        value = QByteArray(static_cast<const char *>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
+    std::free(reply);
+    return value;
+}
+
+// Weston's X window manager (weston 14) drops Xwayland, and with it every X
+// program, when a utility window that stays on top is mapped; an ordinary
+// window that stays on top it keeps.
+bool windowManagerIsWestons(xcb_connection_t *connection)
+{
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const QByteArray check = property(connection, root, "_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW);
+    if (check.size() != sizeof(xcb_window_t))
+        return false;
+    xcb_window_t manager = 0;
+    std::memcpy(&manager, check.constData(), sizeof manager);
+    return property(connection, manager, "_NET_WM_NAME", atom(connection, "UTF8_STRING")).startsWith("Weston");
+}
+
 // The window manager's keep-above state, which Qt sets from the stays-on-top
 // flag; on a window that is already shown it changes in place.
 class X11Desktop final : public Desktop
 {
 public:
+    void setTopmost(QWidget *window, bool topmost) override
+    {
+        const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+        if (topmost && connection && !window->windowHandle()
+            && (window->windowFlags() & Qt::WindowType_Mask) == Qt::Tool && windowManagerIsWestons(connection))
+            window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
+        Desktop::setTopmost(window, topmost);
+    }
+
     void flush() override
     {
         const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
