@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -121,6 +122,8 @@ void TaskListWindowTest::everySizeFitsItsRowsAndButtons()
         QVERIFY(area.contains(text) && area.contains(tick));
         QVERIFY2(previous.isNull() || text.top() > previous.bottom(), "rows overlap");
         QVERIFY2(tick.top() >= text.top() && tick.bottom() <= text.bottom(), "tick box is not beside its text");
+        const auto *number = ui::child<QLabel>(list, QStringLiteral("Label2(%1)").arg(row - 1));
+        QCOMPARE(number->text(), QStringLiteral("%1.").arg(row));
         previous = text;
     }
     for (const char *name : {"cmdprint", "cmdsave", "cmdclear"}) {
