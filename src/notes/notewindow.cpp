@@ -8,7 +8,6 @@
 #include "store/settingsstore.h"
 
 #include <QLabel>
-
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>

@@ -23,7 +23,6 @@
 #include <cups/cups.h>
 #include <xcb/xcb.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -165,7 +164,7 @@ bool windowManagerIsWestons(xcb_connection_t *connection)
 
 // The window manager's keep-above state, which Qt sets from the stays-on-top
 // flag; on a window that is already shown it changes in place.
-class X11Desktop final : public Desktop
+class LinuxDesktop final : public Desktop
 {
 public:
     void setTopmost(QWidget *window, bool topmost) override
@@ -244,16 +243,12 @@ public:
             const QWindow *handle = window->windowHandle();
             if (!connection || !handle || !window->isVisible() || !(handle->flags() & Qt::WindowStaysOnTopHint))
                 return;
+            const QByteArray state = property(connection, static_cast<xcb_window_t>(window->winId()), "_NET_WM_STATE",
+                                              XCB_ATOM_ATOM);
             const xcb_atom_t above = atom(connection, "_NET_WM_STATE_ABOVE");
-            const auto cookie = xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()),
-                                                 atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 32);
-            xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
-            if (!reply)
-                return;
-            const auto *states = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
-            const bool kept = std::find(states, states + xcb_get_property_value_length(reply) / 4, above)
-                              != states + xcb_get_property_value_length(reply) / 4;
-            std::free(reply);
+            bool kept = false;
+            for (qsizetype at = 0; at + qsizetype(sizeof above) <= state.size(); at += sizeof above)
+                kept = kept || std::memcmp(state.constData() + at, &above, sizeof above) == 0;
             if (!kept)
                 told(QObject::tr("the window manager does not keep windows above others"));
         });
@@ -264,7 +259,7 @@ public:
 
 std::unique_ptr<Desktop> nativeDesktop()
 {
-    return std::make_unique<X11Desktop>();
+    return std::make_unique<LinuxDesktop>();
 }
 
 namespace {
