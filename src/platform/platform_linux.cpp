@@ -96,7 +96,8 @@ FileContents readUserFile(const QString &path, qint64 limit)
     case StoreFolder::ReadResult::Status::NotRegular:
         return {{}, QObject::tr("%1 is %2, not an ordinary file.").arg(path, read.kind)};
     case StoreFolder::ReadResult::Status::TooLarge:
-        return {{}, QObject::tr("%1 is larger than %2 MB, far more than Velmorwick ever writes.")
+        return {{}, QObject::tr("%1 is larger than %2 MB, far more than Velmorwick ever writes, or grew while it "
+                                "was read.")
                         .arg(path)
                         .arg(limit / (1024 * 1024))};
     case StoreFolder::ReadResult::Status::Failed:
