@@ -129,15 +129,15 @@ void WaylandTest::withNoWayToOpenAWindowTheProgramSaysWhatIsMissing_data()
     QTest::addColumn<QString>("said"); // empty: it starts
     const QString plugins = qEnvironmentVariable("QT_PLUGIN_PATH");
     QTest::newRow("Wayland without Xwayland or plugin")
-        << QStringList{u"QT_PLUGIN_PATH="_qs, u"DISPLAY="_qs} << u"install Debian's xwayland, or qt6-wayland"_qs;
+        << QStringList{QStringLiteral("QT_PLUGIN_PATH="), QStringLiteral("DISPLAY=")} << QStringLiteral("install Debian's xwayland, or qt6-wayland");
     QTest::newRow("the user's plugin is missing")
-        << QStringList{u"QT_PLUGIN_PATH="_qs, u"QT_QPA_PLATFORM=wayland"_qs}
-        << u"QT_QPA_PLATFORM=wayland cannot be used here: Qt's Wayland plugin is not installed"_qs;
+        << QStringList{QStringLiteral("QT_PLUGIN_PATH="), QStringLiteral("QT_QPA_PLATFORM=wayland")}
+        << QStringLiteral("QT_QPA_PLATFORM=wayland cannot be used here: Qt's Wayland plugin is not installed");
     if (native())
-        QTest::newRow("a refused X display falls back to Wayland") << QStringList{u"DISPLAY=:99"_qs} << QString();
+        QTest::newRow("a refused X display falls back to Wayland") << QStringList{QStringLiteral("DISPLAY=:99")} << QString();
     else
         QTest::newRow("a refused X display, no plugin to fall back to")
-            << QStringList{u"QT_PLUGIN_PATH="_qs, u"DISPLAY=:99"_qs} << u"the X display :99 could not be opened"_qs;
+            << QStringList{QStringLiteral("QT_PLUGIN_PATH="), QStringLiteral("DISPLAY=:99")} << QStringLiteral("the X display :99 could not be opened");
 }
 
 void WaylandTest::withNoWayToOpenAWindowTheProgramSaysWhatIsMissing()

@@ -21,13 +21,13 @@ void WindowSystemTest::choosesX11WhereverThereIsAnXDisplay_data()
     QTest::addColumn<Session>("session");
     QTest::addColumn<QByteArray>("platforms");
     QTest::addColumn<QString>("problem"); // a part of the line, or empty for none
-    QTest::newRow("the user's choice wins") << Session{u"wayland"_qs, true, true, false} << QByteArray() << QString();
+    QTest::newRow("the user's choice wins") << Session{QStringLiteral("wayland"), true, true, false} << QByteArray() << QString();
     QTest::newRow("X11") << Session{{}, true, false, false} << QByteArray("xcb") << QString();
     QTest::newRow("Xwayland, Wayland next") << Session{{}, true, true, true} << QByteArray("xcb;wayland") << QString();
     QTest::newRow("Xwayland, no plugin") << Session{{}, true, true, false} << QByteArray("xcb") << QString();
     QTest::newRow("Wayland alone") << Session{{}, false, true, true} << QByteArray("wayland") << QString();
-    QTest::newRow("Wayland, no plugin") << Session{{}, false, true, false} << QByteArray() << u"qt6-wayland"_qs;
-    QTest::newRow("no session") << Session{} << QByteArray() << u"DISPLAY is not set"_qs;
+    QTest::newRow("Wayland, no plugin") << Session{{}, false, true, false} << QByteArray() << QStringLiteral("qt6-wayland");
+    QTest::newRow("no session") << Session{} << QByteArray() << QStringLiteral("DISPLAY is not set");
 }
 
 void WindowSystemTest::choosesX11WhereverThereIsAnXDisplay()
@@ -52,16 +52,16 @@ void WindowSystemTest::aFailedStartIsOneLineThatSaysWhy_data()
     QTest::addColumn<QStringList>("said");
     QTest::newRow("the user's plugin is missing")
         << QByteArray("wayland") << true
-        << QStringList{u"Could not find the Qt platform plugin \"wayland\" in \"\""_qs}
-        << QStringList{u"QT_QPA_PLATFORM=wayland"_qs, u"qt6-wayland"_qs};
+        << QStringList{QStringLiteral("Could not find the Qt platform plugin \"wayland\" in \"\"")}
+        << QStringList{QStringLiteral("QT_QPA_PLATFORM=wayland"), QStringLiteral("qt6-wayland")};
     QTest::newRow("X refused, Wayland missing, each said once")
         << QByteArray("xcb;wayland") << false
-        << QStringList{u"could not connect to display :9"_qs, u"could not connect to display :9"_qs,
-                       u"Could not find the Qt platform plugin \"wayland\" in \"\""_qs}
-        << QStringList{u"X display"_qs, u"; Qt's Wayland plugin"_qs};
+        << QStringList{QStringLiteral("could not connect to display :9"), QStringLiteral("could not connect to display :9"),
+                       QStringLiteral("Could not find the Qt platform plugin \"wayland\" in \"\"")}
+        << QStringList{QStringLiteral("X display"), QStringLiteral("; Qt's Wayland plugin")};
     QTest::newRow("nothing Qt said is understood")
-        << QByteArray("vnc") << true << QStringList{u"something else"_qs}
-        << QStringList{u"no window system plugin"_qs};
+        << QByteArray("vnc") << true << QStringList{QStringLiteral("something else")}
+        << QStringList{QStringLiteral("no window system plugin")};
 }
 
 void WindowSystemTest::aFailedStartIsOneLineThatSaysWhy()
@@ -73,8 +73,8 @@ void WindowSystemTest::aFailedStartIsOneLineThatSaysWhy()
     const QString line = windowsystem::startFailure(platforms, chosenByUser, warnings);
     for (const QString &part : said)
         QVERIFY2(line.contains(part), qPrintable(line));
-    QCOMPARE(line.count(u"X display"_qs), said.contains(u"X display"_qs) ? 1 : 0);
-    QCOMPARE(line.contains(u"QT_QPA_PLATFORM"_qs), chosenByUser);
+    QCOMPARE(line.count(QStringLiteral("X display")), said.contains(QStringLiteral("X display")) ? 1 : 0);
+    QCOMPARE(line.contains(QStringLiteral("QT_QPA_PLATFORM")), chosenByUser);
     QVERIFY(!line.contains(u'\n'));
 }
 
