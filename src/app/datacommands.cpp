@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "private/keptrows.h"
 #include "private/privatevault.h"
+#include "private/sealing.h"
 #include "store/settings.h"
 #include "store/storekeys.h"
 
@@ -273,9 +274,11 @@ int putBack(const QStringList &arguments, SettingsStore &store, const AskPasswor
         return fail(tr("The private list could not be opened: %1.").arg(why));
     const int tasks = privateListLayout().tasks;
     keptrows::Outcome outcome = keptrows::putBack(store, vault, *now, tasks);
+    sealing::wipeShared(*now);
     if (outcome.failure.isEmpty() && outcome.setsLeft > 0) {
-        if (const auto then = askPassword(tr("Password the kept rows were typed under: ")); then && !then->isEmpty()) {
+        if (auto then = askPassword(tr("Password the kept rows were typed under: ")); then && !then->isEmpty()) {
             const keptrows::Outcome more = keptrows::putBack(store, vault, *then, tasks);
+            sealing::wipeShared(*then);
             outcome = {outcome.rows + more.rows, more.setsLeft, more.failure};
         }
     }
@@ -283,11 +286,11 @@ int putBack(const QStringList &arguments, SettingsStore &store, const AskPasswor
     if (!outcome.failure.isEmpty())
         return fail(outcome.failure);
     if (outcome.rows > 0)
-        say(tr("Put %1 row(s) back into the private list.").arg(outcome.rows));
+        say(outcome.rows == 1 ? tr("Put 1 row back into the private list.")
+                              : tr("Put %1 rows back into the private list.").arg(outcome.rows));
     if (outcome.setsLeft > 0)
-        warn(tr("%1 set(s) of rows stay kept aside: the password does not open them, or the list has not enough "
-                "empty rows for one.")
-                 .arg(outcome.setsLeft));
+        warn(tr("Some kept rows stay aside: the password does not open them, or the list has not enough empty "
+                "rows for them."));
     return outcome.rows > 0 || outcome.setsLeft == 0 ? 0 : 1;
 }
 

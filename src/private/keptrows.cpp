@@ -71,6 +71,8 @@ Outcome putBack(SettingsStore &store, PrivateVault &vault, const QString &passwo
                 wanted << row;
         }
         if (!kept || wanted.size() > empty.size()) {
+            if (kept)
+                wipe(*kept);
             left << stamp;
             continue;
         }
