@@ -422,6 +422,7 @@ void DataCommandsTest::whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce_data()
     QTest::newRow("export of a store that is a folder") << "export" << "folder" << true << "a folder";
     QTest::newRow("export of a store over 64 MB") << "export" << "huge" << true << "larger than 64 MB";
     QTest::newRow("backup of a store over 64 MB") << "backup" << "huge" << true << "larger than 64 MB";
+    QTest::newRow("export while the lock is a pipe") << "export" << "lock pipe" << true << "lock file cannot be used";
     QTest::newRow("import of a file holding more than its size says")
         << "import" << "/proc/self/status" << false << "grew while it was read";
 }
@@ -480,11 +481,14 @@ void DataCommandsTest::whatIsNoOrdinaryFileOrNoStoreIsRefusedAtOnce()
     ConfFileStore store(storePath());
     QVERIFY(store.write(taskSection(3), textKey(1), QStringLiteral("kept")).written());
     const bool kernels = what.startsWith(u'/'); // a file of the kernel's, whose size says 0
-    const QString path = kernels ? what : atTheStore ? storePath() : file(QStringLiteral("named"));
+    const QString path = kernels                               ? what
+                         : what == QLatin1String("lock pipe") ? storePath() + QStringLiteral(".lock")
+                         : atTheStore                         ? storePath()
+                                                              : file(QStringLiteral("named"));
     if (!kernels)
         QFile::remove(path);
     if (kernels) {
-    } else if (what == QLatin1String("pipe")) {
+    } else if (what.endsWith(QLatin1String("pipe"))) {
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     } else if (what == QLatin1String("folder")) {
         QVERIFY(QDir().mkdir(path));
