@@ -178,6 +178,8 @@ void StoreMergeTest::aVersionPutInDuringAWriteIsWrittenIntoNeverOver_data()
     QTest::addColumn<int>("versionsPutIn"); // one at each of that many writes, as a sync program does it
     QTest::addColumn<bool>("written");
     QTest::newRow("once") << 1 << true;
+    QTest::newRow("at all but the last of the five tries") << 4 << true;
+    QTest::newRow("at each of the five tries") << 5 << false;
     QTest::newRow("at every try") << 1000 << false;
 }
 
