@@ -1,6 +1,7 @@
 // Start-up, the auto-load dispatch, bringing the main window back, and the
 // two commands that end the program.
 #include "app/appearance.h"
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "lists/tasklistwindow.h"
 #include "store/storekeys.h"
@@ -31,6 +32,8 @@ private slots:
     void quitAndExitEndAtOnceWithoutAnyUnload();
     void everySizeBoxIsNamedAfterTheLabelBesideIt();
     void mainWindowHasItsFixedSize();
+    void onlyAddAloneOrWithItsListOpensTheAddWindow_data();
+    void onlyAddAloneOrWithItsListOpensTheAddWindow();
 };
 
 void StartupTest::cleanup()
@@ -183,6 +186,28 @@ void StartupTest::mainWindowHasItsFixedSize()
     QCOMPARE(main->client()->size(), QSize(253, 243)); // 3795 x 3645 twips
     QCOMPARE(main->minimumSize(), main->maximumSize());
     QVERIFY(!(main->windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+void StartupTest::onlyAddAloneOrWithItsListOpensTheAddWindow_data()
+{
+    QTest::addColumn<QByteArrayList>("arguments");
+    QTest::addColumn<int>("tasks"); // -1: no window, the command line decides
+    QTest::newRow("add") << QByteArrayList{"add"} << 0;
+    QTest::newRow("add --list 10") << QByteArrayList{"add", "--list", "10"} << 10;
+    QTest::newRow("another option") << QByteArrayList{"add", "--lost", "10"} << -1;
+    QTest::newRow("a text") << QByteArrayList{"add", "milk"} << -1;
+    QTest::newRow("another command") << QByteArrayList{"export"} << -1;
+}
+
+void StartupTest::onlyAddAloneOrWithItsListOpensTheAddWindow()
+{
+    QFETCH(QByteArrayList, arguments);
+    QFETCH(int, tasks);
+    QList<char *> argv{const_cast<char *>("velmorwick")};
+    for (QByteArray &argument : arguments)
+        argv << argument.data();
+    const std::optional<int> window = commandline::addWindowList(int(argv.size()), argv.data());
+    QCOMPARE(window.value_or(-1), tasks);
 }
 
 QTEST_MAIN(StartupTest)
