@@ -29,8 +29,12 @@ status=$(run snapshots --forget-private)
 check "nothing older to forget" 0 "$status" "$(grep -q 'No snapshot or kept copy' out.txt && echo yes)"
 status=$(run put-back)
 check "nothing kept aside to put back" 0 "$status" "$(grep -q 'No rows of the private list are kept aside' out.txt && echo yes)"
+mkdir -p Velmorwick && rm -f Velmorwick/Velmorwick.conf.lock && mkfifo Velmorwick/Velmorwick.conf.lock
+status=$(run snapshots --forget-private)
+check "forgetting where the lock cannot be taken" 1 "$status" "$(grep -q 'lock file cannot be used' err.txt && echo yes)"
+rm -f Velmorwick/Velmorwick.conf.lock
 status=$(run)
 check "no display" 1 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && grep -q 'graphical session' err.txt && grep -q 'xvfb-run' err.txt && echo yes)"
 
-echo "$((10 - failures)) passed, $failures failed"
+echo "$((11 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
