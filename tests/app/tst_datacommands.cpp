@@ -228,10 +228,11 @@ void DataCommandsTest::textExportIsAChecklistPerSavedList()
                                                                                      {QStringLiteral("Buy milk"), false}}
                                                                        + QList<TaskRow>(8)))
                 .written());
-    QVERIFY(store.write(taskSection(5), textKey(1), QStringLiteral("only a text")).written());
+    // A list that holds one text, in its last row, and nothing else.
+    QVERIFY(store.write(taskSection(5), textKey(5), QStringLiteral("only a text")).written());
     const Run run = velmorwick({QStringLiteral("export")});
     QCOMPARE(run.status, 0);
-    const QString expected = QStringLiteral("Normal Day (5 tasks)\n[ ] only a text\n[ ]\n[ ]\n[ ]\n[ ]\n\n"
+    const QString expected = QStringLiteral("Normal Day (5 tasks)\n[ ]\n[ ]\n[ ]\n[ ]\n[ ] only a text\n\n"
                                             "Busy Day (10 tasks)\n[x] Call the plumber\n[ ] Buy milk\n")
                              + QStringLiteral("[ ]\n").repeated(8);
     QCOMPARE(QString::fromUtf8(run.out), expected);
