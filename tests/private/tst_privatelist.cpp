@@ -2,7 +2,10 @@
 // password, and the masked five-task list.
 #include "app/appearance.h"
 #include "lists/tasklistwindow.h"
+#include "private/keptrows.h"
 #include "private/passwordhash.h"
+#include "private/privatevault.h"
+#include "store/conffilestore.h"
 #include "store/storekeys.h"
 #include "support/fastderivation.h"
 #include "support/programfixture.h"
@@ -61,6 +64,7 @@ private slots:
     void tickAllMasksEveryRowAndClearRemovesEveryMask();
     void closingThePrivateListBringsBackTheMainWindow();
     void anAlteredSavedListOpensEmptyAndSaysSo();
+    void rowsTypedWhileAnotherCopyChangesThePasswordAreKeptAndPutBack();
 
 private:
     Form *window(ProgramFixture &fx, const char *name) { return fx.window(QString::fromLatin1(name)); }
@@ -456,6 +460,31 @@ void PrivateListTest::anAlteredSavedListOpensEmptyAndSaysSo()
     QTRY_COMPARE(fx.boxes().shown().size(), 1);
     QVERIFY(fx.boxes().texts().first().contains(QStringLiteral("damaged or altered")));
     QCOMPARE(fx.boxes().shown().first().title, QStringLiteral("Error!"));
+}
+
+// Two copies of the program on one file: this one has the list open, the
+// other changes the password. Save here keeps the rows aside, says so and
+// goes dim; put back with the old password, they join the new list.
+void PrivateListTest::rowsTypedWhileAnotherCopyChangesThePasswordAreKeptAndPutBack()
+{
+    ProgramFixture fx;
+    fx.start();
+    ui::trigger(window(fx, "frmMain"), QStringLiteral("mnupriv"));
+    TaskListWindow *list = createThenEnter(fx, QStringLiteral("pw1"));
+    QTest::keyClicks(list->textBox(1), QStringLiteral("typed here"));
+    ConfFileStore elsewhere(fx.testStore().location());
+    PrivateVault other(elsewhere);
+    QCOMPARE(other.enter(QStringLiteral("pw1")).entry, PasswordGate::Entry::Opened);
+    QVERIFY(other.startChange().written() && other.setPassword(QStringLiteral("pw2")).written());
+    auto *save = button(list, "cmdsave");
+    ui::click(save);
+    QVERIFY2(fx.boxes().shown().last().text.contains(QStringLiteral("velmorwick put-back")),
+             qPrintable(fx.boxes().shown().last().text));
+    QVERIFY(!save->isEnabled());
+    QCOMPARE(keptrows::count(elsewhere), 1);
+    QCOMPARE(other.enter(QStringLiteral("pw2")).entry, PasswordGate::Entry::Opened);
+    QCOMPARE(keptrows::putBack(elsewhere, other, QStringLiteral("pw1"), 5).rows, 1);
+    QCOMPARE(other.load(5).rows.first().text, QStringLiteral("typed here"));
 }
 
 QTEST_MAIN(PrivateListTest)
