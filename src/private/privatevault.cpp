@@ -323,7 +323,9 @@ LoadedList PrivateVault::load(int rows)
 std::optional<QList<TaskRow>> PrivateVault::follow(int rows)
 {
     const QString sealed = m_store.read(privateSection, sealedListKey);
-    if (!isOpen())
+    // Another key in place (a password changed elsewhere, a restore): what
+    // is saved there, even nothing, is no longer this window's to show.
+    if (!isOpen() || m_store.read(passwordSection, wrappedKeyKey) != m_wrappedKey)
         return std::nullopt;
     QList<TaskRow> list(rows);
     if (sealed.isEmpty())

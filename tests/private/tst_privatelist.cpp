@@ -476,6 +476,7 @@ void PrivateListTest::rowsTypedWhileAnotherCopyChangesThePasswordAreKeptAndPutBa
     PrivateVault other(elsewhere);
     QCOMPARE(other.enter(QStringLiteral("pw1")).entry, PasswordGate::Entry::Opened);
     QVERIFY(other.startChange().written() && other.setPassword(QStringLiteral("pw2")).written());
+    QTRY_VERIFY(list->windowTitle().contains(QStringLiteral("changed elsewhere")));
     auto *save = button(list, "cmdsave");
     ui::click(save);
     QVERIFY2(fx.boxes().shown().last().text.contains(QStringLiteral("velmorwick put-back")),
