@@ -5,9 +5,9 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-# Debian packages the build and the tests need.
-# A virtual X server with a real window manager for the ordinary test of
-# windows on a small screen.
+# Debian packages the build and the tests need: among them a virtual X
+# server with a real window manager, for the ordinary test of windows on a
+# small screen.
 PACKAGES := cmake g++ make pkg-config python3 qt6-base-dev libgl-dev libsodium-dev libxcb1-dev libcups2-dev \
             fonts-liberation fonts-dejavu-core xvfb openbox x11-utils
 # ... and what the extended suite (make check) needs on top: a real print
