@@ -128,6 +128,13 @@ std::optional<QString> lastPrintJobRefusal()
 
 namespace {
 
+// The program's connection to the X server; none natively on Wayland.
+xcb_connection_t *x11Connection()
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 {
     const auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
@@ -170,8 +177,7 @@ class LinuxDesktop final : public Desktop
 public:
     void setTopmost(QWidget *window, bool topmost) override
     {
-        const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+        xcb_connection_t *connection = x11Connection();
         if (topmost && connection && !window->windowHandle()
             && (window->windowFlags() & Qt::WindowType_Mask) == Qt::Tool && windowManagerIsWestons(connection))
             window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
@@ -180,8 +186,7 @@ public:
 
     void flush() override
     {
-        const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        if (xcb_connection_t *connection = x11 ? x11->connection() : nullptr)
+        if (xcb_connection_t *connection = x11Connection())
             xcb_flush(connection);
     }
 
@@ -192,8 +197,7 @@ public:
     // manager takes the message.
     void keepOffTaskbar(QWidget *window) override
     {
-        const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+        xcb_connection_t *connection = x11Connection();
         if (!connection)
             return;
         const xcb_window_t id = static_cast<xcb_window_t>(window->winId());
@@ -239,8 +243,7 @@ public:
         // The window manager answers the request for keep-above by setting
         // it in the window's state, or by leaving it out (weston's does).
         QTimer::singleShot(1500, window, [window, told] {
-            const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-            xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+            xcb_connection_t *connection = x11Connection();
             const QWindow *handle = window->windowHandle();
             if (!connection || !handle || !window->isVisible() || !(handle->flags() & Qt::WindowStaysOnTopHint))
                 return;

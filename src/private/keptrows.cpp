@@ -36,12 +36,6 @@ std::optional<QList<TaskRow>> opened(const SettingsStore &store, const QString &
     return rows;
 }
 
-void wipe(QList<TaskRow> &rows)
-{
-    for (TaskRow &row : rows)
-        sealing::wipeShared(row.text);
-}
-
 } // namespace
 
 int count(const SettingsStore &store)
@@ -72,7 +66,7 @@ Outcome putBack(SettingsStore &store, PrivateVault &vault, const QString &passwo
         }
         if (!kept || wanted.size() > empty.size()) {
             if (kept)
-                wipe(*kept);
+                vaultformat::wipeRows(*kept);
             left << stamp;
             continue;
         }
@@ -83,12 +77,12 @@ Outcome putBack(SettingsStore &store, PrivateVault &vault, const QString &passwo
                  << StoreChange::removeKey(storekeys::keptAsideSection, QStringLiteral("Key-") + stamp);
     }
     if (removals.isEmpty()) {
-        wipe(list.rows);
+        vaultformat::wipeRows(list.rows);
         return {0, int(left.size()), {}};
     }
     QList<StoreChange> changes;
     const StoreResult sealed = vault.changesToSave(list.rows, &changes);
-    wipe(list.rows);
+    vaultformat::wipeRows(list.rows);
     if (!sealed.written())
         return {0, int(all.size()), sealed.reason};
     changes << removals

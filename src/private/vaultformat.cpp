@@ -145,16 +145,11 @@ private:
 
 } // namespace
 
-namespace {
-
-// Rows decoded so far from a list that turned out not to be one.
 void wipeRows(QList<TaskRow> &rows)
 {
     for (TaskRow &row : rows)
         sealing::wipeShared(row.text);
 }
-
-} // namespace
 
 std::optional<QList<TaskRow>> decodedRows(const QByteArray &bytes)
 {

@@ -35,6 +35,8 @@ bool opens(const sealing::Key &dataKey, const QString &sealed);
 // The same rows sealed under another key, without decoding them.
 QString resealed(const sealing::Key &dataKey, const QByteArray &encodedRows);
 std::optional<QList<TaskRow>> decodedRows(const QByteArray &encodedRows);
+// Zeroes decoded rows' texts where they lie, in every copy that shares them.
+void wipeRows(QList<TaskRow> &rows);
 
 struct WrappedKey
 {

@@ -9,8 +9,7 @@ namespace {
 
 // Everything of the private list, which a copy loses when it is forgotten
 // there; its day lists stay as they are.
-const QStringList privateSections{storekeys::privateSection, storekeys::passwordSection,
-                                  storekeys::unfinishedChangeSection, storekeys::keptAsideSection};
+const QStringList privateSections = storekeys::privateListSections + QStringList{storekeys::keptAsideSection};
 
 } // namespace
 

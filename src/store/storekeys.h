@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Every section and key the program keeps, in one place.
 namespace storekeys {
@@ -44,6 +45,9 @@ inline const QString unfinishedChangeSection = QStringLiteral("PrivChange");
 inline const QString dataKeyKey = QStringLiteral("Key");
 // Private values that failed authentication, kept as they were.
 inline const QString keptAsideSection = QStringLiteral("PrivDamaged");
+// The sections that travel together as the private list: its rows, its
+// password and key, and a password change half done.
+inline const QStringList privateListSections{privateSection, passwordSection, unfinishedChangeSection};
 // There: the times of the sets of rows kept under their own key, in order.
 inline const QString keptRowsKey = QStringLiteral("Kept");
 

@@ -55,8 +55,7 @@ const QList<Part> &parts()
             if (tasks != 4)
                 list << Part{tr("the %1-task list").arg(tasks), {storekeys::taskSection(tasks)}};
         }
-        list << Part{tr("the private list and its password"),
-                     {storekeys::privateSection, storekeys::passwordSection, storekeys::unfinishedChangeSection}}
+        list << Part{tr("the private list and its password"), storekeys::privateListSections}
              << Part{tr("the list to open at start"), {storekeys::autoLoadSection}}
              << Part{tr("the reminder's switch"), {storekeys::reminderSection}};
         return list;
