@@ -5,7 +5,6 @@
 #include "private/keptrows.h"
 #include "private/passwordhash.h"
 #include "private/privatevault.h"
-#include "store/conffilestore.h"
 #include "store/storekeys.h"
 #include "support/fastderivation.h"
 #include "support/programfixture.h"
@@ -65,6 +64,7 @@ private slots:
     void closingThePrivateListBringsBackTheMainWindow();
     void anAlteredSavedListOpensEmptyAndSaysSo();
     void rowsTypedWhileAnotherCopyChangesThePasswordAreKeptAndPutBack();
+    void rowsTypedBeforeAnOlderCopyIsRestoredAreKeptAndPutBack();
 
 private:
     Form *window(ProgramFixture &fx, const char *name) { return fx.window(QString::fromLatin1(name)); }
@@ -468,11 +468,14 @@ void PrivateListTest::anAlteredSavedListOpensEmptyAndSaysSo()
 void PrivateListTest::rowsTypedWhileAnotherCopyChangesThePasswordAreKeptAndPutBack()
 {
     ProgramFixture fx;
+    if (!fx.testStore().followsChanges())
+        QSKIP("windows here do not hear of another copy's changes");
     fx.start();
     ui::trigger(window(fx, "frmMain"), QStringLiteral("mnupriv"));
     TaskListWindow *list = createThenEnter(fx, QStringLiteral("pw1"));
     QTest::keyClicks(list->textBox(1), QStringLiteral("typed here"));
-    ConfFileStore elsewhere(fx.testStore().location());
+    const auto anotherCopy = fx.testStore().anotherCopy();
+    SettingsStore &elsewhere = *anotherCopy;
     PrivateVault other(elsewhere);
     QCOMPARE(other.enter(QStringLiteral("pw1")).entry, PasswordGate::Entry::Opened);
     QVERIFY(other.startChange().written() && other.setPassword(QStringLiteral("pw2")).written());
@@ -486,6 +489,45 @@ void PrivateListTest::rowsTypedWhileAnotherCopyChangesThePasswordAreKeptAndPutBa
     QCOMPARE(other.enter(QStringLiteral("pw2")).entry, PasswordGate::Entry::Opened);
     QCOMPARE(keptrows::putBack(elsewhere, other, QStringLiteral("pw1"), 5).rows, 1);
     QCOMPARE(other.load(5).rows.first().text, QStringLiteral("typed here"));
+}
+
+// An older copy of the settings put back (a restore, or a sync engine
+// bringing in an older file) while the list is open under a newer password:
+// the rows typed under that password are kept for it.
+void PrivateListTest::rowsTypedBeforeAnOlderCopyIsRestoredAreKeptAndPutBack()
+{
+    ProgramFixture fx;
+    if (!fx.testStore().followsChanges())
+        QSKIP("windows here do not hear of another copy's changes");
+    const auto anotherCopy = fx.testStore().anotherCopy();
+    PrivateVault other(*anotherCopy);
+    QVERIFY(other.setPassword(QStringLiteral("pw1")).written());
+    QCOMPARE(other.enter(QStringLiteral("pw1")).entry, PasswordGate::Entry::Opened);
+    QVERIFY(other.save({TaskRow{QStringLiteral("older"), false}}).written());
+    QList<StoreChange> olderCopy;
+    for (const QString &section : privateListSections)
+        olderCopy << StoreChange::removeSection(section);
+    for (const QString &key : fx.testStore().keys()) {
+        const QString section = key.section(u'/', 0, 0), name = key.section(u'/', 1);
+        if (privateListSections.contains(section))
+            olderCopy << StoreChange::write(section, name, fx.testStore().readAfresh(section, name));
+    }
+    QVERIFY(other.startChange().written() && other.setPassword(QStringLiteral("pw2")).written());
+
+    TaskListWindow *list = openWithPassword(fx, QStringLiteral("pw2"));
+    QVERIFY(list);
+    QTest::keyClicks(list->textBox(2), QStringLiteral("typed here"));
+    fx.testStore().writeAsAnotherCopy(olderCopy);
+    QTRY_VERIFY(list->windowTitle().contains(QStringLiteral("changed elsewhere")));
+    ui::click(button(list, "cmdsave"));
+    QVERIFY(fx.boxes().shown().last().text.contains(QStringLiteral("velmorwick put-back")));
+    QVERIFY(!button(list, "cmdsave")->isEnabled());
+    QCOMPARE(other.enter(QStringLiteral("pw1")).entry, PasswordGate::Entry::Opened);
+    // The window's rows: the older one it was shown under pw2, and the new one.
+    QCOMPARE(keptrows::putBack(*anotherCopy, other, QStringLiteral("pw2"), 5).rows, 2);
+    const QList<TaskRow> rows = other.load(5).rows;
+    QCOMPARE(rows.at(0).text, QStringLiteral("older"));
+    QCOMPARE(rows.at(2).text, QStringLiteral("typed here"));
 }
 
 QTEST_MAIN(PrivateListTest)

@@ -33,6 +33,8 @@ public:
     // Changes written by another copy of the program (or a sync engine), and
     // whether the store's windows hear of them here (not in the registry).
     void writeAsAnotherCopy(const QList<StoreChange> &changes);
+    // The same store as another copy of the program opens it.
+    std::unique_ptr<SettingsStore> anotherCopy() const;
     bool followsChanges() const;
 
     // Makes the store (or its whole folder) refuse writes, also for root;

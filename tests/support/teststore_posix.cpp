@@ -53,6 +53,11 @@ void TestStore::writeAsAnotherCopy(const QList<StoreChange> &changes)
         qFatal("another copy could not write the store");
 }
 
+std::unique_ptr<SettingsStore> TestStore::anotherCopy() const
+{
+    return std::make_unique<ConfFileStore>(m_location);
+}
+
 bool TestStore::followsChanges() const
 {
     return true;

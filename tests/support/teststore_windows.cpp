@@ -56,6 +56,11 @@ void TestStore::writeAsAnotherCopy(const QList<StoreChange> &changes)
     RegistryStore(organisation, m_location).apply(changes);
 }
 
+std::unique_ptr<SettingsStore> TestStore::anotherCopy() const
+{
+    return std::make_unique<RegistryStore>(organisation, m_location);
+}
+
 // The registry is no file a sync engine carries; the program does not watch it.
 bool TestStore::followsChanges() const
 {
