@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace storemerge {
 
 namespace {
@@ -167,7 +169,10 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
     for (const CopyFile &copy : copies) {
         // A copy the same to the byte as one before it adds nothing, and the
         // first one is kept: a sync program may leave many of one version.
-        if (seen.contains(copy.bytes))
+        // Copies read as the same share their bytes: no need to compare them.
+        if (std::any_of(seen.cbegin(), seen.cend(), [&](const QByteArray &earlier) {
+                return earlier.constData() == copy.bytes.constData() || earlier == copy.bytes;
+            }))
             continue;
         seen << copy.bytes;
         // Only what the program itself could have written is merged; the
@@ -189,7 +194,7 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
         }
         const Merged merged = merge(plan.document, *theirs, now);
         if (merged.hereLost)
-            plan.keep << Plan::Keep{QStringLiteral(".merged"), plan.document.serialize()};
+            plan.keep << Plan::Keep{QStringLiteral(".merged"), plan.document.serialize(), {}};
         if (merged.copyLost)
             plan.keep << Plan::Keep{QStringLiteral(".conflict"), copy.bytes, copy.name};
         if (merged.clockAhead)
