@@ -52,6 +52,10 @@ public:
     // Whether Save can still write: not once the private list closed itself
     // because its key changed elsewhere.
     virtual bool canSave() const { return true; }
+    // Whether the last save met the list changed elsewhere since the window
+    // last read or wrote it, before the window heard of it, and so kept the
+    // store as a snapshot before replacing it.
+    virtual bool savedOverAnotherVersion() const { return false; }
 };
 
 // A day list: "TextN" and "TickN" keys in the list's section.
@@ -66,6 +70,7 @@ public:
     LoadedList load(int rows) override;
     StoreResult save(const QList<TaskRow> &rows, const QString &snapshotStep = {}) override;
     StoreResult clear() override;
+    bool savedOverAnotherVersion() const override { return m_savedOverAnother; }
 
     // The rows as these keys hold them; the private list reads an earlier
     // store's plain section this way.
@@ -74,6 +79,12 @@ public:
     static QList<StoreChange> writes(const QString &section, const QList<TaskRow> &rows);
 
 private:
+    void knowStored(int rows);
+
     SettingsStore &m_store;
     QString m_section;
+    // The list's keys as the window last read or wrote them: what a save
+    // may replace without keeping a snapshot first.
+    QList<StoreChange> m_known;
+    bool m_savedOverAnother = false;
 };

@@ -191,7 +191,7 @@ void TaskListWindow::save()
     if (!m_kit.written(result, tr("The list was not saved.")))
         return;
     remember(saved);
-    if (overOther) {
+    if (overOther || m_storage.savedOverAnotherVersion()) {
         m_kit.boxes.inform(tr("The version of this list saved elsewhere was kept as a snapshot before yours "
                               "replaced it (velmorwick snapshots lists it)."),
                            tr("Velmorwick"));

@@ -35,6 +35,7 @@ public:
     // Whether snapshots are kept before steps that take text away (they are,
     // but for a benchmark's floor).
     void setKeepsSnapshots(bool keeps) { m_keepsSnapshots = keeps; }
+    bool keepsSnapshots() const override { return m_keepsSnapshots; }
     // The machine's clock, in UTC; a simulation of several machines sets its own.
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // How many copies of each kind the store keeps beside it (damaged, replaced by a restore).

@@ -132,6 +132,8 @@ public:
         QStringList differs;
     };
     virtual QList<Snapshot> snapshots() const { return {}; }
+    // Whether a snapshot change keeps one (the registry keeps none).
+    virtual bool keepsSnapshots() const { return false; }
     // Snapshots and kept copies whose private list opens with a password
     // other than the one stored now (one changed since).
     virtual int olderPrivateCopies() const { return 0; }

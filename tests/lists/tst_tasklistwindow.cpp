@@ -304,6 +304,13 @@ void TaskListWindowTest::aListFollowsTheFileAndOneWithEditsKeepsThem()
     QCOMPARE(fx.boxes().shown().size(), 1);
     QVERIFY(fx.boxes().shown().first().text.contains(QStringLiteral("kept as a snapshot")));
     QCOMPARE(fx.store().snapshots().first().step, QStringLiteral("saved over a version from elsewhere"));
+    // Put in just before Save, before its notice reached the window: kept too.
+    const qsizetype snapshots = fx.store().snapshots().size();
+    fx.testStore().writeAsAnotherCopy({StoreChange::write(taskSection(7), textKey(2), QStringLiteral("just now"))});
+    ui::click(ui::child<QPushButton>(edited, QStringLiteral("cmdsave")));
+    QCOMPARE(fx.boxes().shown().size(), 2);
+    QCOMPARE(fx.store().snapshots().size(), snapshots + 1);
+    QCOMPARE(fx.store().snapshots().first().differs, QStringList{QStringLiteral("the 7-task list")});
 }
 
 QTEST_MAIN(TaskListWindowTest)

@@ -9,6 +9,7 @@
 #include "store/conffilestore.h"
 #include "store/snapshots.h"
 #include "store/storekeys.h"
+#include "store/storemerge.h"
 #include "support/seed.h"
 
 #include <QDirIterator>
@@ -31,6 +32,8 @@ struct Machine
     std::unique_ptr<ConfFileStore> store;
     QByteArray synced;       // the version the engine last sent from or put here
     QList<int> vector{0, 0, 0}; // the engine's version vector of it
+    qint64 skew = 0;            // how far its clock is off, in ms
+    bool toldOfAClockAhead = false;
 };
 
 struct Delivery
@@ -53,6 +56,26 @@ QStringList canonical(const QByteArray &store)
     }
     entries.sort();
     return entries;
+}
+
+// A merge (before to after) that took a list saved more than a day ahead of
+// the merging machine's clock tells the user once that a clock is wrong.
+QString untoldClockAhead(const QByteArray &before, const QByteArray &after, const QDateTime &clock)
+{
+    const std::optional<IniDocument> document = IniDocument::parseExact(after);
+    const QStringList was = canonical(before), is = canonical(after);
+    for (const IniDocument::Section &section : document ? document->sections() : QList<IniDocument::Section>{}) {
+        for (const IniDocument::Entry &saved : section.name == storemerge::savedSection ? section.entries : QList<IniDocument::Entry>{}) {
+            if (QDateTime::fromString(saved.value, Qt::ISODateWithMs) <= clock.addMSecs(storemerge::clockSlackMs))
+                continue;
+            const auto part = [&](const QStringList &entries) {
+                return entries.filter(QRegularExpression(u'^' + saved.key + u'/'));
+            };
+            if (part(was) != part(is))
+                return QStringLiteral("%1 was taken from a clock more than a day ahead, and nobody was told").arg(saved.key);
+        }
+    }
+    return {};
 }
 
 // Whether version vector a has seen everything b has.
@@ -261,13 +284,18 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
     for (int m = 0; m < 3; ++m) {
         Machine machine{m_rootPath + QStringLiteral("/m%1/Velmorwick/Velmorwick.conf").arg(m), {}, {}};
         machine.store = std::make_unique<ConfFileStore>(machine.path);
-        machine.store->setProblemReporter([&log, &told, m](const QString &problem) {
+        machine.store->setProblemReporter([this, &log, &told, m](const QString &problem) {
             log << QStringLiteral("m%1 tells: %2").arg(m).arg(problem);
             told << qMakePair(m, problem);
+            if (problem.contains(QStringLiteral("clock is more than a day ahead")))
+                m_machines[m].toldOfAClockAhead = true;
         });
-        const qint64 skew = m == 2 ? qint64(m_random.bounded(4 * 86400)) * 1000 - 2 * 86400 * 1000 : 0;
+        // m0's clock is right, m1's off by less than a day, m2's by one to two days.
+        const qint64 day = 86400 * 1000, off = qint64(m_random.bounded(day)) * (m_random.bounded(2) ? 1 : -1);
+        const qint64 skew = m == 0 ? 0 : m == 1 ? off : off + (off < 0 ? -day : day);
         log << QStringLiteral("m%1 clock %2 s off").arg(m).arg(skew / 1000);
         machine.store->setClock([this, skew] { return m_time.addMSecs(skew); });
+        machine.skew = skew;
         m_machines.push_back(std::move(machine));
     }
 
@@ -340,6 +368,13 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
         }
         return {};
     };
+    // Opens the store as a window does: what the engine left is merged.
+    const auto merge = [&](Machine &machine) -> QString {
+        const QByteArray before = readAll(machine.path);
+        machine.store->whileLocked([] {});
+        return machine.toldOfAClockAhead ? QString()
+                                         : untoldClockAhead(before, readAll(machine.path), m_time.addMSecs(machine.skew));
+    };
     const auto failed = [&](int step, const QString &failure) {
         m_machines.clear(); // their reporters write to this run's log
         outcome.step = step;
@@ -363,7 +398,8 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             for (int round = 0; round < 30; ++round) {
                 for (Machine &machine : m_machines) {
                     m_time = m_time.addMSecs(1); // time passes, if little
-                    machine.store->whileLocked([] {});
+                    if (const QString untold = merge(machine); !untold.isEmpty())
+                        return failed(step, untold);
                     if (const QString failure = check(false); !failure.isEmpty()) // each merge is a step of its own
                         return failed(step, failure);
                 }
@@ -418,7 +454,8 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
                          StoreChange::write(privateSection, sealedListKey, sealed)});
         } else if (what < 65) {
             log << QStringLiteral("%1: m%2 opens a window").arg(step).arg(m);
-            store.whileLocked([] {}); // merges what the engine left
+            if (const QString untold = merge(m_machines[m]); !untold.isEmpty())
+                return failed(step, untold);
         } else {
             engineScan(step);
             for (qsizetype i = 0; i < m_pending.size(); ++i) {
