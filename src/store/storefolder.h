@@ -133,7 +133,7 @@ private:
 // Tests fail the file layer's system calls here, as the system would: the
 // next call of that kind returns -1 with the error number given.
 namespace filefaults {
-enum class Call { Open, Write, Sync, ReadBack, Rename, FolderSync, Link };
+enum class Call { Open, Write, Sync, ReadBack, Rename, FolderSync, Link, Lock };
 void failNext(Call call, int error);
 // Runs once, when the next scratch file is on the disk and about to take a
 // name's place: where another program may put its own version first.

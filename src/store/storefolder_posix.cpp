@@ -24,7 +24,7 @@
 namespace filefaults {
 
 namespace {
-std::array<int, 7> pending{};
+std::array<int, 8> pending{};
 std::function<void()> scratchWritten;
 } // namespace
 
@@ -276,7 +276,7 @@ bool StoreFolder::lock(const QString &lockName, int waitMs)
         return false;
     }
     const QDeadlineTimer deadline(waitMs);
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    while (failsNow(Call::Lock) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) {
             m_error = errno == EINTR ? EWOULDBLOCK : errno;
             ::close(fd);

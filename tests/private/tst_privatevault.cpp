@@ -278,8 +278,10 @@ void PrivateVaultTest::anyTextRoundTripsAndNeverLiesInTheClear()
 void PrivateVaultTest::rowsOfAKeyReplacedElsewhereAreKeptAsideNeverSealedBesideIt_data()
 {
     QTest::addColumn<bool>("byRestore");
-    QTest::newRow("password changed in another copy") << false;
-    QTest::newRow("an older store restored") << true;
+    QTest::addColumn<bool>("diskFull");
+    QTest::newRow("password changed in another copy") << false << false;
+    QTest::newRow("an older store restored") << true << false;
+    QTest::newRow("and the disk refuses the rows kept aside") << false << true;
 }
 
 // One copy has the list open; the key under it changes (another copy, or a
@@ -287,6 +289,7 @@ void PrivateVaultTest::rowsOfAKeyReplacedElsewhereAreKeptAsideNeverSealedBesideI
 void PrivateVaultTest::rowsOfAKeyReplacedElsewhereAreKeptAsideNeverSealedBesideIt()
 {
     QFETCH(bool, byRestore);
+    QFETCH(bool, diskFull);
     ConfFileStore store(path());
     PrivateVault open(store), other(store);
     QVERIFY(other.setPassword(QStringLiteral("pw1")).written());
@@ -303,10 +306,15 @@ void PrivateVaultTest::rowsOfAKeyReplacedElsewhereAreKeptAsideNeverSealedBesideI
         QVERIFY(store.restoreFrom(backup, QStringLiteral("old.conf"), nullptr).written());
     }
     const QList<TaskRow> typed = rowsOf({QStringLiteral("typed")}) << TaskRow{} << TaskRow{} << TaskRow{} << TaskRow{};
+    if (diskFull)
+        filefaults::failNext(filefaults::Call::Write, ENOSPC);
     const StoreResult saved = open.save(typed);
     QCOMPARE(saved.status, StoreResult::Status::Refused);
     QVERIFY2(saved.reason.contains(QStringLiteral("changed elsewhere")), qPrintable(saved.reason));
     QVERIFY(!open.canSave());
+    QCOMPARE(saved.reason.contains(QStringLiteral("could not be kept aside either")), diskFull);
+    if (diskFull)
+        return;
     // The store's own password opens its own list.
     const QString current = byRestore ? QStringLiteral("pw1") : QStringLiteral("pw2");
     QCOMPARE(other.enter(current).entry, Entry::Opened);

@@ -334,6 +334,7 @@ void ConfFileStoreTest::damagedFileIsKeptAsideAndTheUserToldOnce()
     QCOMPARE(copies.size(), 1);
     const QString copy = QFileInfo(m_path).dir().filePath(copies.first());
     QVERIFY2(m_reports.first().contains(QDir::toNativeSeparators(copy)), qPrintable(m_reports.first()));
+    QVERIFY2(m_reports.first().contains(QStringLiteral("is damaged")), qPrintable(m_reports.first()));
     QCOMPARE(fileBytes(copy), damaged);
     QCOMPARE(mode(copy), 0600);
 

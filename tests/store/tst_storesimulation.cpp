@@ -2,10 +2,12 @@
 // driven through the real store code: saves, clears, restores and failed
 // file operations at random, clocks skewed by up to two days, folders that
 // appear late, versions delivered by rename or as each engine's conflict
-// copy after random delays. After every step no version a user saved is
+// copy after random delays, a window on each machine that follows the
+// store. After every step no version a user saved is
 // lost: it is in a store, a kept copy, a snapshot or on its way, unless the
 // user saved over it, or a bound pruned the copy that held it. Once the
-// engine settles, every machine holds the same store.
+// engine settles, every machine holds the same store; and whenever the user
+// looks, each window shows what its store holds, once its notices came.
 #include "store/conffilestore.h"
 #include "store/snapshots.h"
 #include "store/storekeys.h"
@@ -34,6 +36,7 @@ struct Machine
     QList<int> vector{0, 0, 0}; // the engine's version vector of it
     qint64 skew = 0;            // how far its clock is off, in ms
     bool toldOfAClockAhead = false;
+    QString shown; // row 1 of the 5-task list in its window, as the store's notices left it
 };
 
 struct Delivery
@@ -92,6 +95,14 @@ QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a store file holds under a key, as another process reads it.
+QString held(const QString &path, const QString &section, const QString &key)
+{
+    const std::optional<IniDocument> document = IniDocument::parseExact(readAll(path));
+    const QString *value = document ? document->find(section, key) : nullptr;
+    return value ? *value : QString();
 }
 
 // How a sync program puts a version in: a new file renamed over the old.
@@ -281,23 +292,42 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
     const QStringList engines{QStringLiteral("Velmorwick.sync-conflict-20261208-%1-7QXK2XN.conf"),
                               QStringLiteral("Velmorwick (conflicted copy 2026-12-08 %1).conf"),
                               QStringLiteral("Velmorwick (Ann's conflicted copy 2026-12-08 %1).conf")};
-    for (int m = 0; m < 3; ++m) {
-        Machine machine{m_rootPath + QStringLiteral("/m%1/Velmorwick/Velmorwick.conf").arg(m), {}, {}};
-        machine.store = std::make_unique<ConfFileStore>(machine.path);
-        machine.store->setProblemReporter([this, &log, &told, m](const QString &problem) {
+    // The program on machine m, or one of its commands.
+    const auto program = [this, &log, &told](int m) {
+        auto store = std::make_unique<ConfFileStore>(m_machines[m].path);
+        store->setProblemReporter([this, &log, &told, m](const QString &problem) {
             log << QStringLiteral("m%1 tells: %2").arg(m).arg(problem);
             told << qMakePair(m, problem);
             if (problem.contains(QStringLiteral("clock is more than a day ahead")))
                 m_machines[m].toldOfAClockAhead = true;
         });
+        store->setClock([this, skew = m_machines[m].skew] { return m_time.addMSecs(skew); });
+        return store;
+    };
+    const QString windowList = taskSection(5);
+    for (int m = 0; m < 3; ++m) {
         // m0's clock is right, m1's off by less than a day, m2's by one to two days.
         const qint64 day = 86400 * 1000, off = qint64(m_random.bounded(day)) * (m_random.bounded(2) ? 1 : -1);
-        const qint64 skew = m == 0 ? 0 : m == 1 ? off : off + (off < 0 ? -day : day);
-        log << QStringLiteral("m%1 clock %2 s off").arg(m).arg(skew / 1000);
-        machine.store->setClock([this, skew] { return m_time.addMSecs(skew); });
-        machine.skew = skew;
-        m_machines.push_back(std::move(machine));
+        m_machines.push_back(Machine{m_rootPath + QStringLiteral("/m%1/Velmorwick/Velmorwick.conf").arg(m), {}, {}});
+        m_machines[m].skew = m == 0 ? 0 : m == 1 ? off : off + (off < 0 ? -day : day);
+        log << QStringLiteral("m%1 clock %2 s off").arg(m).arg(m_machines[m].skew / 1000);
+        m_machines[m].store = program(m);
+        m_machines[m].store->watch([this, m, windowList] {
+            m_machines[m].shown = m_machines[m].store->read(windowList, textKey(1));
+        });
     }
+    // Once the store's notices have come, a window shows what its store holds.
+    const auto windowsTold = [&]() -> QString {
+        for (int m = 0; m < 3; ++m) {
+            const auto agrees = [&] { return m_machines[m].shown == held(m_machines[m].path, windowList, textKey(1)); };
+            if (!QTest::qWaitFor(agrees, 3000)) {
+                return QStringLiteral("the window on m%1 shows \"%2\" while its store holds \"%3\": it was not told")
+                    .arg(m)
+                    .arg(m_machines[m].shown, held(m_machines[m].path, windowList, textKey(1)));
+            }
+        }
+        return {};
+    };
 
     QSet<QString> live, retired, superseded, restored;
     int version = 0;
@@ -411,6 +441,8 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
                 if (const QString failure = check(false); !failure.isEmpty())
                     return failed(step, failure);
             }
+            if (const QString untold = windowsTold(); !untold.isEmpty())
+                return failed(step, untold);
         } else if (what < 40) {
             const QString text = QStringLiteral("m%1 v%2").arg(m).arg(++version);
             const QString shown = store.read(list, textKey(1));
@@ -427,13 +459,17 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
         } else if (what < 48) {
             log << QStringLiteral("%1: m%2 clears %3").arg(step).arg(m).arg(list);
             store.apply({StoreChange::removeSection(list), StoreChange::snapshot(QStringLiteral("Clear List"))});
+        } else if (what < 50) {
+            log << QStringLiteral("%1: the user looks at the windows").arg(step);
+            if (const QString untold = windowsTold(); !untold.isEmpty())
+                return failed(step, untold);
         } else if (what < 53) {
             QByteArray bytes;
             QString name;
             const int number = 1 + int(m_random.bounded(3));
             if (store.snapshotBytes(number, &bytes, &name).written()) {
                 log << QStringLiteral("%1: m%2 restores snapshot %3").arg(step).arg(m).arg(number);
-                if (store.restoreFrom(bytes, name, nullptr).written()) {
+                if (program(m)->restoreFrom(bytes, name, nullptr).written()) { // a command, beside the windows
                     // The user brought them back: on this machine, and on the
                     // others too, beside what they saved meanwhile.
                     for (const QString &entry : canonical(bytes))
@@ -466,6 +502,8 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
                 --i;
             }
         }
+        if (what < 48 && list == windowList)
+            m_machines[m].shown = held(m_machines[m].path, windowList, textKey(1)); // the window saved or cleared it
         if (const QString failure = check(settles); !failure.isEmpty())
             return failed(step, failure);
     }
