@@ -86,7 +86,8 @@ Outcome putBack(SettingsStore &store, PrivateVault &vault, const QString &passwo
     if (!sealed.written())
         return {0, int(all.size()), sealed.reason};
     changes << removals
-            << StoreChange::write(storekeys::keptAsideSection, storekeys::keptRowsKey, left.join(u' '));
+            << StoreChange::write(storekeys::keptAsideSection, storekeys::keptRowsKey, left.join(u' '))
+            << StoreChange::snapshot(tr("kept rows put back"));
     const StoreResult result = store.apply(changes);
     if (result.status == StoreResult::Status::Changed)
         return {0, int(all.size()), tr("The private list's password was changed elsewhere meanwhile; open it "
