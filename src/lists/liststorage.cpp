@@ -18,12 +18,18 @@ QString tooLongRow(const QList<TaskRow> &rows)
     return {};
 }
 
-QList<TaskRow> SectionListStorage::read(const SettingsStore &store, const QString &section, int rows)
+QList<TaskRow> SectionListStorage::read(const SettingsStore &store, const QString &section, int rows,
+                                        QList<StoreChange> *asRead)
 {
     QList<TaskRow> list;
     for (int row = 1; row <= rows; ++row) {
-        list << TaskRow{store.read(section, storekeys::textKey(row)),
-                        storekeys::isTicked(store.read(section, storekeys::tickKey(row)))};
+        const QString text = store.read(section, storekeys::textKey(row));
+        const QString tick = store.read(section, storekeys::tickKey(row));
+        list << TaskRow{text, storekeys::isTicked(tick)};
+        if (asRead) {
+            *asRead << StoreChange::expect(section, storekeys::textKey(row), text)
+                    << StoreChange::expect(section, storekeys::tickKey(row), tick);
+        }
     }
     return list;
 }
@@ -40,16 +46,20 @@ QList<StoreChange> SectionListStorage::writes(const QString &section, const QLis
 
 LoadedList SectionListStorage::load(int rows)
 {
-    knowStored(rows);
-    return {read(m_store, m_section, rows), {}};
+    // Each key read once: what a save expects to replace is what is shown.
+    m_known.clear();
+    return {read(m_store, m_section, rows, &m_known), {}};
 }
 
-void SectionListStorage::knowStored(int rows)
+// What the window shows once the changes are in the store.
+void SectionListStorage::knowWritten(QList<StoreChange> changes)
 {
     m_known.clear();
-    for (int row = 1; row <= rows; ++row) {
-        for (const QString &key : {storekeys::textKey(row), storekeys::tickKey(row)})
-            m_known << StoreChange::expect(m_section, key, m_store.read(m_section, key));
+    for (StoreChange &change : changes) {
+        if (change.kind == StoreChange::Kind::Write) {
+            change.kind = StoreChange::Kind::Expect;
+            m_known << change;
+        }
     }
 }
 
@@ -72,7 +82,7 @@ StoreResult SectionListStorage::save(const QList<TaskRow> &rows, const QString &
         result = m_store.apply(changes);
     }
     if (result.written())
-        knowStored(int(rows.size()));
+        knowWritten(changes);
     return result;
 }
 
@@ -80,7 +90,9 @@ StoreResult SectionListStorage::clear()
 {
     const StoreResult result = m_store.apply({StoreChange::snapshot(QCoreApplication::translate("ListStorage", "Clear List")),
                                               StoreChange::removeSection(m_section)});
-    if (result.written())
-        knowStored(int(m_known.size() / 2));
+    if (result.written()) {
+        for (StoreChange &known : m_known)
+            known.value.clear(); // none of its keys is there
+    }
     return result;
 }

@@ -74,12 +74,14 @@ public:
 
     // The rows as these keys hold them; the private list reads an earlier
     // store's plain section this way.
-    static QList<TaskRow> read(const SettingsStore &store, const QString &section, int rows);
+    // asRead: the value of every key as read.
+    static QList<TaskRow> read(const SettingsStore &store, const QString &section, int rows,
+                               QList<StoreChange> *asRead = nullptr);
     // Texts first, then ticks.
     static QList<StoreChange> writes(const QString &section, const QList<TaskRow> &rows);
 
 private:
-    void knowStored(int rows);
+    void knowWritten(QList<StoreChange> changes);
 
     SettingsStore &m_store;
     QString m_section;
