@@ -33,8 +33,10 @@ mkdir -p Velmorwick && rm -f Velmorwick/Velmorwick.conf.lock && mkfifo Velmorwic
 status=$(run snapshots --forget-private)
 check "forgetting where the lock cannot be taken" 1 "$status" "$(grep -q 'lock file cannot be used' err.txt && echo yes)"
 rm -f Velmorwick/Velmorwick.conf.lock
+status=$(run add milk --list 5)
+check "add says what it added, and nothing else" 0 "$status" "$(grep -qx 'Added to the 5-task list as task 1.' out.txt && [ ! -s err.txt ] && echo yes)"
 status=$(run)
 check "no display" 1 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && grep -q 'graphical session' err.txt && grep -q 'xvfb-run' err.txt && echo yes)"
 
-echo "$((11 - failures)) passed, $failures failed"
+echo "$((12 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

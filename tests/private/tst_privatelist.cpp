@@ -63,8 +63,8 @@ private slots:
     void tickAllMasksEveryRowAndClearRemovesEveryMask();
     void closingThePrivateListBringsBackTheMainWindow();
     void anAlteredSavedListOpensEmptyAndSaysSo();
-    void rowsTypedWhileAnotherCopyChangesThePasswordAreKeptAndPutBack();
-    void rowsTypedBeforeAnOlderCopyIsRestoredAreKeptAndPutBack();
+    void rowsTypedWhileTheKeyChangesElsewhereAreKeptAndPutBack_data();
+    void rowsTypedWhileTheKeyChangesElsewhereAreKeptAndPutBack();
 
 private:
     Form *window(ProgramFixture &fx, const char *name) { return fx.window(QString::fromLatin1(name)); }
@@ -462,40 +462,21 @@ void PrivateListTest::anAlteredSavedListOpensEmptyAndSaysSo()
     QCOMPARE(fx.boxes().shown().first().title, QStringLiteral("Error!"));
 }
 
-// Two copies of the program on one file: this one has the list open, the
-// other changes the password. Save here keeps the rows aside, says so and
-// goes dim; put back with the old password, they join the new list.
-void PrivateListTest::rowsTypedWhileAnotherCopyChangesThePasswordAreKeptAndPutBack()
+void PrivateListTest::rowsTypedWhileTheKeyChangesElsewhereAreKeptAndPutBack_data()
 {
-    ProgramFixture fx;
-    if (!fx.testStore().followsChanges())
-        QSKIP("windows here do not hear of another copy's changes");
-    fx.start();
-    ui::trigger(window(fx, "frmMain"), QStringLiteral("mnupriv"));
-    TaskListWindow *list = createThenEnter(fx, QStringLiteral("pw1"));
-    QTest::keyClicks(list->textBox(1), QStringLiteral("typed here"));
-    const auto anotherCopy = fx.testStore().anotherCopy();
-    SettingsStore &elsewhere = *anotherCopy;
-    PrivateVault other(elsewhere);
-    QCOMPARE(other.enter(QStringLiteral("pw1")).entry, PasswordGate::Entry::Opened);
-    QVERIFY(other.startChange().written() && other.setPassword(QStringLiteral("pw2")).written());
-    QTRY_VERIFY(list->windowTitle().contains(QStringLiteral("changed elsewhere")));
-    auto *save = button(list, "cmdsave");
-    ui::click(save);
-    QVERIFY2(fx.boxes().shown().last().text.contains(QStringLiteral("velmorwick put-back")),
-             qPrintable(fx.boxes().shown().last().text));
-    QVERIFY(!save->isEnabled());
-    QCOMPARE(keptrows::count(elsewhere), 1);
-    QCOMPARE(other.enter(QStringLiteral("pw2")).entry, PasswordGate::Entry::Opened);
-    QCOMPARE(keptrows::putBack(elsewhere, other, QStringLiteral("pw1"), 5).rows, 1);
-    QCOMPARE(other.load(5).rows.first().text, QStringLiteral("typed here"));
+    QTest::addColumn<bool>("byRestore");
+    QTest::newRow("another copy changes the password") << false;
+    QTest::newRow("an older copy of the settings is put back") << true;
 }
 
-// An older copy of the settings put back (a restore, or a sync engine
-// bringing in an older file) while the list is open under a newer password:
-// the rows typed under that password are kept for it.
-void PrivateListTest::rowsTypedBeforeAnOlderCopyIsRestoredAreKeptAndPutBack()
+// Two copies of the program on one file: this one has the list open, the
+// other changes the password, or puts back an older copy of the settings (a
+// restore, or a sync engine bringing an older file). Save keeps the rows
+// aside, says so and goes dim; put back with the password they were typed
+// under, they join the list there is.
+void PrivateListTest::rowsTypedWhileTheKeyChangesElsewhereAreKeptAndPutBack()
 {
+    QFETCH(bool, byRestore);
     ProgramFixture fx;
     if (!fx.testStore().followsChanges())
         QSKIP("windows here do not hear of another copy's changes");
@@ -512,19 +493,27 @@ void PrivateListTest::rowsTypedBeforeAnOlderCopyIsRestoredAreKeptAndPutBack()
         if (privateListSections.contains(section))
             olderCopy << StoreChange::write(section, name, fx.testStore().readAfresh(section, name));
     }
-    QVERIFY(other.startChange().written() && other.setPassword(QStringLiteral("pw2")).written());
+    const auto changePassword = [&] {
+        return other.startChange().written() && other.setPassword(QStringLiteral("pw2")).written();
+    };
+    QVERIFY(!byRestore || changePassword());
 
-    TaskListWindow *list = openWithPassword(fx, QStringLiteral("pw2"));
+    TaskListWindow *list = openWithPassword(fx, byRestore ? QStringLiteral("pw2") : QStringLiteral("pw1"));
     QVERIFY(list);
     QTest::keyClicks(list->textBox(2), QStringLiteral("typed here"));
-    fx.testStore().writeAsAnotherCopy(olderCopy);
+    if (byRestore)
+        fx.testStore().writeAsAnotherCopy(olderCopy);
+    else
+        QVERIFY(changePassword());
     QTRY_VERIFY(list->windowTitle().contains(QStringLiteral("changed elsewhere")));
     ui::click(button(list, "cmdsave"));
-    QVERIFY(fx.boxes().shown().last().text.contains(QStringLiteral("velmorwick put-back")));
+    QVERIFY2(fx.boxes().shown().last().text.contains(QStringLiteral("velmorwick put-back")),
+             qPrintable(fx.boxes().shown().last().text));
     QVERIFY(!button(list, "cmdsave")->isEnabled());
-    QCOMPARE(other.enter(QStringLiteral("pw1")).entry, PasswordGate::Entry::Opened);
-    // The window's rows: the older one it was shown under pw2, and the new one.
-    QCOMPARE(keptrows::putBack(*anotherCopy, other, QStringLiteral("pw2"), 5).rows, 2);
+    QCOMPARE(keptrows::count(*anotherCopy), 1);
+    QCOMPARE(other.enter(byRestore ? QStringLiteral("pw1") : QStringLiteral("pw2")).entry, PasswordGate::Entry::Opened);
+    // The window's rows: the older one it showed, and the one typed.
+    QCOMPARE(keptrows::putBack(*anotherCopy, other, byRestore ? QStringLiteral("pw2") : QStringLiteral("pw1"), 5).rows, 2);
     const QList<TaskRow> rows = other.load(5).rows;
     QCOMPARE(rows.at(0).text, QStringLiteral("older"));
     QCOMPARE(rows.at(2).text, QStringLiteral("typed here"));
