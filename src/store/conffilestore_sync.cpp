@@ -114,8 +114,8 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
     for (const QString &copy : plan.clockAhead) {
         if (!std::exchange(m_clockAheadTold, true)) {
             reportProblem(tr("%1, a copy of Velmorwick's settings a sync program kept, was saved on a computer "
-                             "whose clock is more than a day ahead. Its lists were counted as saved now; please set "
-                             "that computer's clock.")
+                             "whose clock is more than a day ahead. Lists you change here from now on still count as "
+                             "saved after it; please set that computer's clock.")
                               .arg(copy));
         }
     }

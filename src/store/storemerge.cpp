@@ -95,7 +95,6 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
 {
     Merged merged{here, {}, false, false, false};
     const QDateTime latest = now.addMSecs(clockSlackMs);
-    const auto believed = [&](const QDateTime &at) { return at > latest ? now : at; };
     for (const Part &part : parts()) {
         const auto mine = contentOf(here, part);
         const auto theirs = contentOf(copy, part);
@@ -108,10 +107,12 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
             continue;
         }
         merged.clockAhead = merged.clockAhead || copySaved > latest;
-        // Two machines merging the same two versions choose the same one:
-        // a tie goes by the time as recorded, then by the content itself.
-        // The content is only serialized for a tie, the rare case.
-        const auto time = [&](const QDateTime &at) { return std::make_tuple(at.isValid(), believed(at), at); };
+        // Two machines merging the same two versions choose the same one,
+        // whatever their clocks: by the times as recorded (a time judged by
+        // the merging machine's clock would part machines whose clocks
+        // differ for good), a tie by the content itself. The content is only
+        // serialized for a tie, the rare case.
+        const auto time = [&](const QDateTime &at) { return std::make_tuple(at.isValid(), at); };
         const auto bytes = [](const QList<IniDocument::Section> &content) {
             IniDocument only;
             for (const IniDocument::Section &section : content) {

@@ -45,7 +45,8 @@ QDateTime savedAt(const IniDocument &document, const Part &part);
 void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now);
 
 // A time of saving more than this far ahead of the merging machine's clock
-// comes from a clock that is wrong; it counts as now.
+// comes from a clock that is wrong; the user is told. It still decides as
+// recorded: the times above keep every edit made since ahead of it.
 constexpr qint64 clockSlackMs = 24 * 60 * 60 * 1000;
 
 struct Merged

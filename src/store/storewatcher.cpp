@@ -41,12 +41,17 @@ void StoreWatcher::keepWatching()
     QString folder = m_folder;
     while (!QFileInfo(folder).isDir() && QFileInfo(folder).absolutePath() != folder)
         folder = QFileInfo(folder).absolutePath();
+    bool moved = false;
     for (const QString &watched : m_watcher->directories()) {
         if (watched != folder)
-            m_watcher->removePath(watched);
+            moved = m_watcher->removePath(watched);
     }
     if (!m_watcher->directories().contains(folder))
         m_watcher->addPath(folder);
+    // What came into the folder before its watch did (a sync program made
+    // it and put the store in) is heard of by nothing else.
+    if (moved)
+        m_settle->start();
 }
 
 void StoreWatcher::wrote(const StoreFolder::Stamp &replaced, const StoreFolder::Stamp &written)

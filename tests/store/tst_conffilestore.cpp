@@ -257,6 +257,7 @@ void ConfFileStoreTest::aChangeElsewhereIsToldWhateverThisCopyDoesMeanwhile_data
     QTest::newRow("a read") << "read" << false;
     QTest::newRow("a save of another list") << "save" << false;
     QTest::newRow("the folder made later") << "" << true;
+    QTest::newRow("the folder made later, then a save here") << "save" << true;
 }
 
 void ConfFileStoreTest::aChangeElsewhereIsToldWhateverThisCopyDoesMeanwhile()

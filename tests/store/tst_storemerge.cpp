@@ -74,12 +74,12 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data()
                                                      << "conflict";
     QTest::newRow("neither records a time") << version("here", {}) << version("there", {}) << "here" << "conflict";
     QTest::newRow("the same on both") << version("same", early) << version("same", late) << "same" << "";
-    // A clock days ahead counts as now: here, saved a moment ahead, still wins.
+    // A clock days ahead is told, and decides as recorded, as on every machine.
     const auto fromNow = [](qint64 secs) {
         return QDateTime::currentDateTimeUtc().addSecs(secs).toString(Qt::ISODateWithMs);
     };
     QTest::newRow("a copy from a clock days ahead") << version("here", fromNow(3600)) << version("there", fromNow(5 * 86400))
-                                                   << "here" << "conflict";
+                                                   << "there" << "merged";
     QTest::newRow("the private list and its key, from there")
         << version({}, early, QStringLiteral("sealed here")) << version({}, late, QStringLiteral("sealed there"))
         << QString() << "merged";

@@ -308,7 +308,8 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
     for (int m = 0; m < 3; ++m) {
         // m0's clock is right, m1's off by less than a day, m2's by one to two days.
         const qint64 day = 86400 * 1000, off = qint64(m_random.bounded(day)) * (m_random.bounded(2) ? 1 : -1);
-        m_machines.push_back(Machine{m_rootPath + QStringLiteral("/m%1/Velmorwick/Velmorwick.conf").arg(m), {}, {}});
+        m_machines.emplace_back();
+        m_machines[m].path = m_rootPath + QStringLiteral("/m%1/Velmorwick/Velmorwick.conf").arg(m);
         m_machines[m].skew = m == 0 ? 0 : m == 1 ? off : off + (off < 0 ? -day : day);
         log << QStringLiteral("m%1 clock %2 s off").arg(m).arg(m_machines[m].skew / 1000);
         m_machines[m].store = program(m);
