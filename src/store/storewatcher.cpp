@@ -44,7 +44,7 @@ void StoreWatcher::keepWatching()
     bool moved = false;
     for (const QString &watched : m_watcher->directories()) {
         if (watched != folder)
-            moved = m_watcher->removePath(watched);
+            moved = m_watcher->removePath(watched) || moved;
     }
     if (!m_watcher->directories().contains(folder))
         m_watcher->addPath(folder);
