@@ -65,18 +65,13 @@ QStringList canonical(const QByteArray &store)
 // the merging machine's clock tells the user once that a clock is wrong.
 QString untoldClockAhead(const QByteArray &before, const QByteArray &after, const QDateTime &clock)
 {
-    const std::optional<IniDocument> document = IniDocument::parseExact(after);
     const QStringList was = canonical(before), is = canonical(after);
-    for (const IniDocument::Section &section : document ? document->sections() : QList<IniDocument::Section>{}) {
-        for (const IniDocument::Entry &saved : section.name == storemerge::savedSection ? section.entries : QList<IniDocument::Entry>{}) {
-            if (QDateTime::fromString(saved.value, Qt::ISODateWithMs) <= clock.addMSecs(storemerge::clockSlackMs))
-                continue;
-            const auto part = [&](const QStringList &entries) {
-                return entries.filter(QRegularExpression(u'^' + saved.key + u'/'));
-            };
-            if (part(was) != part(is))
-                return QStringLiteral("%1 was taken from a clock more than a day ahead, and nobody was told").arg(saved.key);
-        }
+    for (const QString &saved : is.filter(QRegularExpression(u'^' + storemerge::savedSection + u'/'))) {
+        const QString name = saved.section(u'=', 0, 0).section(u'/', 1);
+        const QRegularExpression part(u'^' + name + u'/');
+        if (QDateTime::fromString(saved.section(u'=', 1), Qt::ISODateWithMs) > clock.addMSecs(storemerge::clockSlackMs)
+            && was.filter(part) != is.filter(part))
+            return QStringLiteral("%1 was taken from a clock more than a day ahead, and nobody was told").arg(name);
     }
     return {};
 }
