@@ -15,7 +15,8 @@ PACKAGES := cmake g++ make pkg-config python3 qt6-base-dev libgl-dev libsodium-d
 # virtual X server with a real window manager, and the Windows cross
 # compiler with Wine to run the Windows-only code, clang with libFuzzer,
 # Syncthing for two machines kept in step on loopback, and weston with
-# Xwayland for a Wayland desktop without a screen.
+# Xwayland for a Wayland desktop without a screen, and xclip to read what a
+# window put on the clipboard (Qt reads it once per process).
 # ... what make package needs to compute the package's dependencies and to
 # check the menu entry and the metadata.
 PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream
@@ -30,7 +31,7 @@ WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64 ninja-build autoconf autom
 export VELMORWICK_WINDOWS_CACHE ?= $(HOME)/.cache/velmorwick-windows
 CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils \
                   xdotool imagemagick wine64 g++-mingw-w64-x86-64 clang libclang-rt-dev debootstrap syncthing \
-                  weston xwayland
+                  weston xwayland xclip
 
 # The release, as the project states it; the package is named after it.
 VERSION := $(shell awk '/^project/ { print $$3 }' CMakeLists.txt)
