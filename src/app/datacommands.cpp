@@ -324,6 +324,7 @@ QString summary()
               "                    list (3, or 5 to 15; without --list, the list that opens\n"
               "                    at start), in one write: all or none. Open windows show\n"
               "                    them. Put -- before a TEXT that starts with a dash.\n"
+              "  add [--list N]    Without a TEXT, on a display: the Add a Task window.\n"
               "  export [--format text|json] [--private] [FILE]\n"
               "                    Every saved day list, as a checklist or JSON, to FILE or\n"
               "                    the standard output; --private adds the private list once\n"
