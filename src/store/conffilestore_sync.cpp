@@ -95,7 +95,7 @@ bool ConfFileStore::carryOut(StoreFolder &folder, const Loaded &here, const stor
             return giveUp(StoreFolder::reasonFor(written.error));
     }
     for (const storemerge::CopyFile &copy : copies) {
-        folder.remove(copy.name);
+        folder.removeFreeingLater(copy.name);
         if (folder.stampOf(copy.name).size >= 0 && !m_copiesPassedOver.contains(copy.name)) {
             m_copiesPassedOver.insert(copy.name);
             reportProblem(tr("Velmorwick merged %1, a copy of its settings a sync program kept, but could not "

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QThread>
+#include <QThreadPool>
 
 #include <QDir>
 #include <QFileInfo>
@@ -159,6 +160,12 @@ StoreFolder::~StoreFolder()
         ::close(m_lockFd);
     if (m_fd >= 0)
         ::close(m_fd);
+    if (!m_freeing.empty()) {
+        QThreadPool::globalInstance()->start([freeing = std::move(m_freeing)] {
+            for (const int fd : freeing)
+                ::close(fd);
+        });
+    }
 }
 
 bool StoreFolder::open(const QString &path, bool create)
@@ -395,6 +402,20 @@ bool StoreFolder::publishNew(const QString &scratch, const QString &name)
 void StoreFolder::remove(const QString &name)
 {
     ::unlinkat(m_fd, encoded(name).constData(), 0);
+}
+
+void StoreFolder::removeFreeingLater(const QString &name)
+{
+    // A file still open when its name goes keeps its blocks until closed.
+    // Open descriptors are few: past that, the blocks are freed at once.
+    constexpr std::size_t mostHeld = 256;
+    const int fd = m_freeing.size() < mostHeld
+                       ? ::openat(m_fd, encoded(name).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
+                       : -1;
+    if (::unlinkat(m_fd, encoded(name).constData(), 0) != 0)
+        m_error = errno;
+    if (fd >= 0)
+        m_freeing.push_back(fd);
 }
 
 bool StoreFolder::sync()

@@ -10,7 +10,7 @@
 //  - merging 100 conflict copies a sync program left of a 6 MB store (older
 //    versions, each kept as it was) against one list save on that store, and
 //    against that save plus the floor of any merge: reading every copy once
-//    and removing it, in plain system calls.
+//    and removing it, in plain system calls, its disk space freed after.
 // Prints each ratio with its goal; exits 1 when one misses its goal by more
 // than half again (the disk's noise stays well inside that).
 #include "store/conffilestore.h"
@@ -21,10 +21,12 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -207,15 +209,19 @@ int main(int argc, char *argv[])
             }
             return names;
         };
-        // The floor no merge goes below: every copy read once and removed.
-        const auto readAndRemove = [](const QStringList &names) {
+        // The floor no merge goes below: every copy read once and removed,
+        // its disk space freed after (closed once the time is taken), as the
+        // merge frees it after its lock.
+        std::vector<int> removedOpen;
+        const auto readAndRemove = [&](const QStringList &names) {
             std::vector<char> chunk(1 << 16);
             for (const QString &name : names) {
                 const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY);
                 while (fd >= 0 && ::read(fd, chunk.data(), chunk.size()) > 0) {
                 }
-                if (fd < 0 || ::close(fd) != 0 || ::unlink(QFile::encodeName(name).constData()) != 0)
+                if (fd < 0 || ::unlink(QFile::encodeName(name).constData()) != 0)
                     std::abort();
+                removedOpen.push_back(fd);
             }
         };
         std::vector<double> merge, save, raw;
@@ -224,8 +230,11 @@ int main(int argc, char *argv[])
             save.push_back(timed([&] { store.apply(list); }));
             const QStringList rawCopies = leaveCopies(rawFolder, round);
             raw.push_back(timed([&] { readAndRemove(rawCopies); }));
+            for (const int fd : std::exchange(removedOpen, {}))
+                ::close(fd);
             leaveCopies(folder, round);
             merge.push_back(timed([&] { store.whileLocked([] {}); }));
+            QThreadPool::globalInstance()->waitForDone();
             for (const QString &kept : QDir(folder).entryList({QStringLiteral("Velmorwick.conf.*")}, QDir::Files))
                 QFile::remove(folder + u'/' + kept);
         }
