@@ -160,12 +160,16 @@ StoreFolder::~StoreFolder()
         ::close(m_lockFd);
     if (m_fd >= 0)
         ::close(m_fd);
-    if (!m_freeing.empty()) {
-        QThreadPool::globalInstance()->start([freeing = std::move(m_freeing)] {
-            for (const int fd : freeing)
-                ::close(fd);
-        });
-    }
+    if (m_freeing.empty())
+        return;
+    const auto freeAll = [freeing = std::move(m_freeing)] {
+        for (const int fd : freeing)
+            ::close(fd);
+    };
+    if (QThreadPool *pool = QThreadPool::globalInstance())
+        pool->start(freeAll);
+    else
+        freeAll(); // the program is ending: no thread to hand them to
 }
 
 bool StoreFolder::open(const QString &path, bool create)
