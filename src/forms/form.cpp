@@ -10,10 +10,13 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 class ClientArea : public QWidget
 {
@@ -22,6 +25,9 @@ public:
 
     QColor colour = Qt::white;
     QPixmap picture;
+    // Where this area lies in the picture: a part split off below the rest
+    // goes on painting it from there.
+    int pictureTop = 0;
     // A picture from the resources, decoded when first painted (a hidden
     // window never needs it) and shared by every window that shows it.
     QString picturePath;
@@ -37,7 +43,7 @@ protected:
             QPixmapCache::insert(key, picture);
         }
         if (!picture.isNull())
-            painter.drawPixmap(0, 0, picture);
+            painter.drawPixmap(0, -pictureTop, picture);
     }
 };
 
@@ -222,8 +228,50 @@ void Form::placeOnSmallScreen(const QRect &available)
         wanted.rwidth() += bar; // room for the scroll bar beside the rows
     if (wanted.width() > room.width())
         wanted.rheight() += bar;
+    if (wanted.height() > room.height())
+        pinFootButtons(scroller);
     setFixedSize(wanted.boundedTo(room));
     move(available.topLeft());
+}
+
+void Form::pinFootButtons(QScrollArea *scroller)
+{
+    // The buttons below every other control stay in view under the rows that
+    // scroll, as they were: same places, same look, same order of keys.
+    const QList<QWidget *> controls = m_client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    int aboveFoot = -1;
+    for (const QWidget *control : controls) {
+        if (control->isVisibleTo(m_client) && !qobject_cast<const QPushButton *>(control))
+            aboveFoot = std::max(aboveFoot, control->geometry().bottom());
+    }
+    QList<QWidget *> foot;
+    for (QWidget *control : controls) {
+        if (control->isVisibleTo(m_client) && qobject_cast<QPushButton *>(control) && control->y() > aboveFoot)
+            foot << control;
+    }
+    if (foot.isEmpty())
+        return;
+    QList<QWidget *> keyOrder;
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        keyOrder << w;
+    const int top = aboveFoot + 1;
+    auto *footer = new ClientArea(this);
+    footer->setObjectName(QStringLiteral("pinnedFoot"));
+    footer->colour = m_client->colour;
+    footer->picture = m_client->picture;
+    footer->picturePath = m_client->picturePath;
+    footer->pictureTop = top;
+    footer->setFixedHeight(m_client->height() - top);
+    for (QWidget *button : foot) {
+        const QPoint at = button->pos() - QPoint(0, top);
+        button->setParent(footer);
+        button->move(at);
+        button->show();
+    }
+    m_client->setFixedSize(m_client->width(), top);
+    m_layout->insertWidget(m_layout->indexOf(scroller) + 1, footer);
+    for (qsizetype i = 1; i < keyOrder.size(); ++i)
+        setTabOrder(keyOrder[i - 1], keyOrder[i]);
 }
 
 void Form::focusFirstControl()

@@ -9,6 +9,7 @@
 class ClientArea;
 class FormHost;
 class QMenuBar;
+class QScrollArea;
 class QVBoxLayout;
 
 // A window of the program. Every window follows one lifecycle, kept by the
@@ -75,6 +76,7 @@ private:
     void placeForFirstShow();
     bool fitsOn(const QRect &available) const;
     void placeOnSmallScreen(const QRect &available);
+    void pinFootButtons(QScrollArea *scroller);
     void focusFirstControl();
 
     FormHost &m_host;

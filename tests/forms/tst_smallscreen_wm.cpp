@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
@@ -49,6 +50,14 @@ void SmallScreenTest::captionAndButtonsAreOnTheScreen()
     QCOMPARE(window->findChild<QScrollArea *>() == nullptr, fits);
     if (!fits)
         QCOMPARE(window->frameGeometry().topLeft(), available.topLeft());
+    const auto onScreen = [&](const QWidget *control) {
+        return available.contains(QRect(control->mapToGlobal(QPoint()), control->size()));
+    };
+    // The buttons at the foot are there from the start, below the rows that scroll.
+    for (const QString &foot : {QStringLiteral("cmdprint"), QStringLiteral("cmdsave"), QStringLiteral("cmdclear")}) {
+        if (const auto *button = window->findChild<QPushButton *>(foot))
+            QVERIFY2(onScreen(button), qPrintable(foot + QStringLiteral(" is off screen")));
+    }
 
     // Tab goes through every control; each button it reaches is on screen.
     const QList<QAbstractButton *> buttons = window->findChildren<QAbstractButton *>();
@@ -58,8 +67,7 @@ void SmallScreenTest::captionAndButtonsAreOnTheScreen()
         QVERIFY(focused);
         if (auto *button = qobject_cast<QAbstractButton *>(focused)) {
             ++reached;
-            const QRect onScreen(button->mapToGlobal(QPoint()), button->size());
-            QVERIFY2(available.contains(onScreen), qPrintable(button->objectName() + QStringLiteral(" is off screen")));
+            QVERIFY2(onScreen(button), qPrintable(button->objectName() + QStringLiteral(" is off screen")));
         }
         QTest::keyClick(focused, Qt::Key_Tab);
     }
