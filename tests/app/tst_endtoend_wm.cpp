@@ -191,6 +191,7 @@ void EndToEndTest::theAddWindowTakesTheKeysAndAddsOnEnterOnly()
     if (!added)
         return;
     // What the open window shows in its second row, copied out of it.
+    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty(), "xclip is not installed (make check-deps)");
     pressKeys(list, QStringLiteral("Tab")); // from the first row, where the list opens
     // Read by a process of its own each time: Qt here keeps what it read first.
     const auto copied = [&] {
