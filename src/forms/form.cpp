@@ -270,6 +270,7 @@ void Form::pinFootButtons(QScrollArea *scroller)
     }
     m_client->setFixedSize(m_client->width(), top);
     m_layout->insertWidget(m_layout->indexOf(scroller) + 1, footer);
+    // A widget given a new parent may leave its place in the key order.
     for (qsizetype i = 1; i < keyOrder.size(); ++i)
         setTabOrder(keyOrder[i - 1], keyOrder[i]);
 }

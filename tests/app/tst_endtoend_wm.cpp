@@ -67,6 +67,9 @@ private slots:
 
 private:
     void launch(const QStringList &arguments = {});
+    // Started with this list chosen to open at start, one task in it: the
+    // list window's id once it is up.
+    QString launchWithListOpen(int tasks, const QString &caption);
     QString storePath() const { return m_home->filePath(QStringLiteral("Velmorwick/Velmorwick.conf")); }
 
     std::unique_ptr<QTemporaryDir> m_home;
@@ -93,6 +96,17 @@ void EndToEndTest::launch(const QStringList &arguments)
     m_program.setProcessEnvironment(env);
     m_program.start(QStringLiteral(VELMORWICK_BINARY), arguments);
     QVERIFY(m_program.waitForStarted());
+}
+
+QString EndToEndTest::launchWithListOpen(int tasks, const QString &caption)
+{
+    {
+        QSettings seed(storePath(), QSettings::IniFormat);
+        seed.setValue(QStringLiteral("AutoLoad/AutoLoad"), QString::number(tasks));
+        seed.setValue(QStringLiteral("Task%1/Text1").arg(tasks), QStringLiteral("water the ferns"));
+    }
+    launch();
+    return waitForWindow(caption);
 }
 
 void EndToEndTest::quitEndsWithStatusZeroAndWritesNothing()
@@ -127,13 +141,7 @@ void EndToEndTest::closingTheMainWindowAsksWhichListToOpenNextTime()
 
 void EndToEndTest::theStoredChoiceOpensItsListAtTheNextStart()
 {
-    {
-        QSettings seed(storePath(), QSettings::IniFormat);
-        seed.setValue(QStringLiteral("AutoLoad/AutoLoad"), QStringLiteral("5"));
-        seed.setValue(QStringLiteral("Task5/Text1"), QStringLiteral("water the ferns"));
-    }
-    launch();
-    const QString list = waitForWindow(QStringLiteral("Tarnbook! Normal Day"));
+    const QString list = launchWithListOpen(5, QStringLiteral("Tarnbook! Normal Day"));
     QVERIFY2(!list.isEmpty(), "the 5-task list did not open at start");
     QVERIFY(waitForWindow(QStringLiteral("Velmorwick! v3.0")).isEmpty());
     // Closing the list brings the main window back.
@@ -170,13 +178,7 @@ void EndToEndTest::theAddWindowTakesTheKeysAndAddsOnEnterOnly()
 {
     QFETCH(QString, key);
     QFETCH(bool, added);
-    {
-        QSettings seed(storePath(), QSettings::IniFormat);
-        seed.setValue(QStringLiteral("AutoLoad/AutoLoad"), QStringLiteral("10"));
-        seed.setValue(QStringLiteral("Task10/Text1"), QStringLiteral("call the plumber"));
-    }
-    launch();
-    const QString list = waitForWindow(QStringLiteral("Tarnbook! Busy Day"));
+    const QString list = launchWithListOpen(10, QStringLiteral("Tarnbook! Busy Day"));
     QVERIFY2(!list.isEmpty(), "the 10-task list did not open at start");
     QProcess add;
     add.setProcessEnvironment(m_program.processEnvironment());
