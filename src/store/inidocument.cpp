@@ -3,6 +3,8 @@
 #include <QSet>
 #include <QStringEncoder>
 
+#include <cstring>
+
 namespace {
 
 constexpr char hexDigits[] = "0123456789ABCDEF";
@@ -133,19 +135,40 @@ void appendValue(QByteArray &out, const QString &text)
                 out += "\\x" + QByteArray::number(ch, 16);
                 escapeNextIfHexDigit = true;
             } else if (ch < 0x80) {
-                // A run of plain ASCII goes in at once: most of what a save writes.
-                qsizetype end = i + 1;
-                while (end < value.size() && chars[end].unicode() >= 0x20 && chars[end].unicode() < 0x80
-                       && chars[end] != u'"' && chars[end] != u'\\')
-                    ++end;
+                // A run of plain ASCII goes in at once, in one pass: most of
+                // what a save writes.
                 const qsizetype at = out.size();
-                out.resize(at + (end - i));
-                char *to = out.data() + at;
-                for (qsizetype k = i; k < end; ++k) {
-                    const char16_t plain = chars[k].unicode();
-                    needsQuotes = needsQuotes || plain == ';' || plain == ',' || plain == '=';
+                out.resize(at + (value.size() - i)); // room for the longest run
+                char *const first = out.data() + at;
+                char *to = first;
+                qsizetype end = i;
+                // Sixteen at a time while all are plain, in loops without an
+                // early exit the compiler turns into vector instructions.
+                constexpr qsizetype block = 16;
+                for (; end + block <= value.size(); end += block, to += block) {
+                    unsigned stop = 0;
+                    unsigned quotes = 0;
+                    char narrow[block]; // not written to `out` directly, which could alias `chars`
+                    for (qsizetype k = 0; k < block; ++k) {
+                        const char16_t plain = chars[end + k].unicode();
+                        stop |= unsigned(char16_t(plain - 0x20) >= 0x60) | unsigned(plain == u'"')
+                                | unsigned(plain == u'\\');
+                        quotes |= unsigned(plain == ';') | unsigned(plain == ',') | unsigned(plain == '=');
+                        narrow[k] = char(plain);
+                    }
+                    if (stop)
+                        break;
+                    needsQuotes |= quotes != 0;
+                    std::memcpy(to, narrow, block);
+                }
+                for (; end < value.size(); ++end) {
+                    const char16_t plain = chars[end].unicode();
+                    if (plain < 0x20 || plain >= 0x80 || plain == u'"' || plain == u'\\')
+                        break;
+                    needsQuotes |= plain == ';' || plain == ',' || plain == '=';
                     *to++ = char(plain);
                 }
+                out.truncate(at + (to - first));
                 i = end - 1;
                 nothingPlainYet = false;
             } else {
@@ -170,8 +193,9 @@ std::optional<QString> readValue(QByteArrayView raw)
 {
     if (raw.size() >= 2 && raw.front() == '"' && raw.back() == '"')
         raw = raw.sliced(1, raw.size() - 2);
-    QString text;
-    text.reserve(raw.size());
+    // Decoded straight into its place: never more UTF-16 units than bytes.
+    QString text(raw.size(), Qt::Uninitialized);
+    QChar *to = text.data();
     // One decoder for the whole value, as QSettings reads it: a byte-order
     // mark before any other plain character is dropped.
     QStringDecoder fromUtf8(QStringDecoder::Utf8);
@@ -179,10 +203,9 @@ std::optional<QString> readValue(QByteArrayView raw)
     while (i < raw.size()) {
         const char ch = raw[i];
         if (ch != '\\') {
-            qsizetype end = i + 1;
-            while (end < raw.size() && raw[end] != '\\')
-                ++end;
-            text += fromUtf8(raw.sliced(i, end - i));
+            const qsizetype escape = raw.indexOf('\\', i + 1);
+            const qsizetype end = escape < 0 ? raw.size() : escape;
+            to = fromUtf8.appendToBuffer(to, raw.sliced(i, end - i));
             if (fromUtf8.hasError())
                 return std::nullopt;
             i = end;
@@ -192,16 +215,16 @@ std::optional<QString> readValue(QByteArrayView raw)
             return std::nullopt;
         const char code = raw[i++];
         switch (code) {
-        case 'a': text += u'\a'; break;
-        case 'b': text += u'\b'; break;
-        case 'f': text += u'\f'; break;
-        case 'n': text += u'\n'; break;
-        case 'r': text += u'\r'; break;
-        case 't': text += u'\t'; break;
-        case 'v': text += u'\v'; break;
-        case '"': text += u'"'; break;
-        case '\\': text += u'\\'; break;
-        case '0': text += QChar(u'\0'); break;
+        case 'a': *to++ = u'\a'; break;
+        case 'b': *to++ = u'\b'; break;
+        case 'f': *to++ = u'\f'; break;
+        case 'n': *to++ = u'\n'; break;
+        case 'r': *to++ = u'\r'; break;
+        case 't': *to++ = u'\t'; break;
+        case 'v': *to++ = u'\v'; break;
+        case '"': *to++ = u'"'; break;
+        case '\\': *to++ = u'\\'; break;
+        case '0': *to++ = QChar(u'\0'); break;
         case 'x': {
             char16_t value = 0;
             const qsizetype first = i;
@@ -209,13 +232,14 @@ std::optional<QString> readValue(QByteArrayView raw)
                 value = char16_t(value * 16 + hexValue(raw[i++]));
             if (i == first)
                 return std::nullopt;
-            text += QChar(value);
+            *to++ = QChar(value);
             break;
         }
         default:
             return std::nullopt;
         }
     }
+    text.truncate(to - text.constData());
     if (text.startsWith(QLatin1String("@@")))
         return text.sliced(1);
     if (text.startsWith(QLatin1String("@String(")) && text.endsWith(u')'))
@@ -223,6 +247,45 @@ std::optional<QString> readValue(QByteArrayView raw)
     if (text.startsWith(u'@'))
         return std::nullopt; // another type, read as QSettings reads it
     return text;
+}
+
+// The file as serialize() writes it, line by line into `out`; after each
+// line `afterLine` may look at `out`, empty it, or stop the writing.
+template<typename AfterLine>
+bool writeLines(const QList<IniDocument::Section> &sections, QByteArray &out, AfterLine afterLine)
+{
+    bool first = true;
+    for (const IniDocument::Section &s : sections) {
+        if (s.entries.isEmpty())
+            continue;
+        if (!first) {
+            out += '\n';
+            if (!afterLine(out))
+                return false;
+        }
+        first = false;
+        if (s.name.isEmpty()) {
+            out += "[General]";
+        } else if (s.name.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) {
+            out += "[%General]";
+        } else {
+            out += '[';
+            appendName(out, s.name);
+            out += ']';
+        }
+        out += '\n';
+        if (!afterLine(out))
+            return false;
+        for (const IniDocument::Entry &entry : s.entries) {
+            appendName(out, entry.key);
+            out += '=';
+            appendValue(out, entry.value);
+            out += '\n';
+            if (!afterLine(out))
+                return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -282,30 +345,7 @@ bool IniDocument::removeSection(const QString &name)
 QByteArray IniDocument::serialize() const
 {
     QByteArray out;
-    bool first = true;
-    for (const Section &s : m_sections) {
-        if (s.entries.isEmpty())
-            continue;
-        if (!first)
-            out += '\n';
-        first = false;
-        if (s.name.isEmpty()) {
-            out += "[General]";
-        } else if (s.name.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) {
-            out += "[%General]";
-        } else {
-            out += '[';
-            appendName(out, s.name);
-            out += ']';
-        }
-        out += '\n';
-        for (const Entry &entry : s.entries) {
-            appendName(out, entry.key);
-            out += '=';
-            appendValue(out, entry.value);
-            out += '\n';
-        }
-    }
+    writeLines(m_sections, out, [](QByteArray &) { return true; });
     return out;
 }
 
@@ -360,8 +400,17 @@ std::optional<IniDocument> IniDocument::parseExact(QByteArrayView bytes)
         seenKeys.insert(*key);
         current->entries.append({*key, *value});
     }
-    // Only what serialize() gives back byte for byte counts as read exactly.
-    if (doc.serialize() != bytes)
+    // Only what serialize() gives back byte for byte counts as read exactly:
+    // compared a line at a time, with no second copy of a file of megabytes.
+    QByteArray line;
+    qsizetype at = 0;
+    const bool same = writeLines(doc.m_sections, line, [&](QByteArray &written) {
+        const bool matches = bytes.sliced(at).startsWith(written);
+        at += written.size();
+        written.truncate(0);
+        return matches;
+    });
+    if (!same || at != bytes.size())
         return std::nullopt;
     return doc;
 }

@@ -176,10 +176,9 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
             }))
             continue;
         seen << copy.bytes;
-        // Only what the program itself could have written is merged; the
-        // rest is kept whole, to the byte, and the user told.
-        std::optional<IniDocument> theirs =
-            QString::fromUtf8(copy.bytes).toUtf8() == copy.bytes ? IniDocument::parseExact(copy.bytes) : std::nullopt;
+        // Only what the program itself could have written (UTF-8 among it)
+        // is merged; the rest is kept whole, to the byte, and the user told.
+        std::optional<IniDocument> theirs = IniDocument::parseExact(copy.bytes);
         if (theirs) {
             for (const IniDocument::Section &section : theirs->sections()) {
                 if (!isKnownSection(section.name))

@@ -26,7 +26,7 @@ QString randomText(QRandomGenerator &random, int length, bool name)
     QString text;
     while (text.size() < length) {
         char32_t c = 0;
-        switch (random.bounded(name ? 3 : 8)) {
+        switch (random.bounded(name ? 3 : 9)) {
         case 0: c = u'a' + random.bounded(26); break;
         case 1: c = name ? marks.at(random.bounded(8)).unicode() : marks.at(random.bounded(int(marks.size()))).unicode(); break;
         case 2: c = 0x80 + random.bounded(0x700); break;
@@ -34,7 +34,11 @@ QString randomText(QRandomGenerator &random, int length, bool name)
         case 4: c = random.bounded(2) ? 0xFEFF : 0xFFFE; break;
         case 5: c = 0x10000 + random.bounded(0x110000 - 0x10000); break; // every plane
         case 6: c = 0xE000 + random.bounded(0x2000); break;
-        default: c = u'0' + random.bounded(10); break; // after an escape, the digits matter
+        case 7: c = u'0' + random.bounded(10); break; // after an escape, the digits matter
+        default: // a long run of mostly plain text, written many characters at a time
+            for (int n = random.bounded(16, 40); n > 0; --n)
+                text += QChar(random.bounded(8) ? u" ;,=az"[random.bounded(6)] : u"\"\\\x1f\x7f\x80"[random.bounded(5)]);
+            continue;
         }
         text += QChar::fromUcs4(c); // not QString::fromUcs4, which drops U+FEFF as a byte-order mark
     }

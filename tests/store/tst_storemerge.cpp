@@ -88,6 +88,11 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data()
                                             << "here" << "conflict";
     QTest::newRow("a copy not in UTF-8") << version("here", early) << version("there", late).replace("there", "th\xe9re")
                                          << "here" << "conflict";
+    QTest::newRow("a copy another program wrote")
+        << version("here", early) << version(QStringLiteral("there\x1f"), late).replace("\\x1f", "\\x1F") << "here"
+        << "conflict";
+    QTest::newRow("a copy with more after its lists")
+        << version("here", early) << version("there", late) + "\n[Task6]\n" << "here" << "conflict";
     QTest::newRow("a copy with a section the program does not know")
         << version("here", early) << "[Unknown]\nA=1\n\n" + version("there", late) << "here" << "conflict";
 }
