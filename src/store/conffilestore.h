@@ -80,7 +80,8 @@ private:
     // copies and tells; true when a sync program replaced the store meanwhile.
     bool carryOut(StoreFolder &folder, const Loaded &here, const storemerge::Plan &plan,
                   const QList<storemerge::CopyFile> &copies);
-    void tellMerged(const storemerge::Plan &plan, const QStringList &kept);
+    // kept: the versions that lost; keptAside: the copies set aside, by their new names.
+    void tellMerged(const storemerge::Plan &plan, const QStringList &kept, const QStringList &keptAside);
     // Opens the store's folder and takes its lock, or says why not. To read
     // only, a folder no one can write is opened without the lock.
     StoreResult openLocked(StoreFolder &folder, bool toReadOnly = false);

@@ -18,6 +18,16 @@ QString tr(const char *text)
     return QCoreApplication::translate("ConfFileStore", text);
 }
 
+// The first few names, then how many more: a box of hundreds no one reads.
+QString aFew(QStringList names)
+{
+    constexpr qsizetype shown = 3;
+    if (names.size() > shown)
+        names = names.first(shown) << QCoreApplication::translate("ConfFileStore", "%n more", nullptr,
+                                                                  int(names.size() - shown));
+    return names.join(tr(", "));
+}
+
 } // namespace
 
 void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
@@ -73,13 +83,14 @@ bool ConfFileStore::carryOut(StoreFolder &folder, const Loaded &here, const stor
     }
     // What lost on either side is kept whole before anything changes.
     QStringList kept;
+    QStringList keptAside;
     for (const storemerge::Plan::Keep &keep : plan.keep) {
         const QString name = keep.file.isEmpty() ? m_copies.publish(folder, keep.bytes, keep.kind, m_clock())
                                                  : m_copies.adopt(folder, keep.file, keep.bytes, keep.kind, m_clock());
         if (name.isEmpty())
             return giveUp(tr("there was no room to keep what it would replace (%1)")
                               .arg(StoreFolder::reasonFor(folder.error())));
-        kept << name;
+        (plan.setAside.contains(keep.file) ? keptAside : kept) << name;
     }
     if (plan.changed) {
         // A file edited by hand is kept as it was before the merge writes it
@@ -105,11 +116,11 @@ bool ConfFileStore::carryOut(StoreFolder &folder, const Loaded &here, const stor
     }
     folder.sync();
     m_takenThisStep << plan.takenParts;
-    tellMerged(plan, kept);
+    tellMerged(plan, kept, keptAside);
     return false;
 }
 
-void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &kept)
+void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &kept, const QStringList &keptAside)
 {
     for (const QString &copy : plan.clockAhead) {
         if (!std::exchange(m_clockAheadTold, true)) {
@@ -119,14 +130,21 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
                               .arg(copy));
         }
     }
-    if (!plan.setAside.isEmpty()) {
+    const QString folder = QDir::toNativeSeparators(m_folder);
+    if (plan.setAside.size() == 1) {
         reportProblem(tr("%1 looked like a copy of Velmorwick's settings that a sync program kept, but it holds "
                          "something else or is damaged, so nothing of it was merged. It is kept whole beside the "
-                         "settings file, in %2.")
-                          .arg(plan.setAside.join(tr(", ")), QDir::toNativeSeparators(m_folder)));
+                         "settings file, in %2, as %3.")
+                          .arg(plan.setAside.first(), folder, keptAside.first()));
+    } else if (!plan.setAside.isEmpty()) {
+        reportProblem(tr("%1 files looked like copies of Velmorwick's settings that a sync program kept, but hold "
+                         "something else or are damaged, so nothing of them was merged. They are kept whole beside "
+                         "the settings file, in %2, as %3.")
+                          .arg(plan.setAside.size())
+                          .arg(folder, aFew(keptAside)));
     }
     QStringList taken = plan.taken;
-    if (taken.isEmpty() && kept.size() == plan.setAside.size())
+    if (taken.isEmpty() && kept.isEmpty())
         return;
     QString message = tr("Lists were saved on two computers at once, and the sync program kept both versions. "
                          "Velmorwick merged them, each list as it was saved last");
@@ -139,7 +157,7 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
     if (kept.size() > named) {
         message += u' ' + tr("The %1 versions that lost are kept beside the settings file, in %2.")
                               .arg(kept.size())
-                              .arg(QDir::toNativeSeparators(m_folder));
+                              .arg(folder);
     } else if (!kept.isEmpty()) {
         message += u' ' + tr("The versions that lost are kept beside the settings file, in %1.").arg(kept.join(tr(", ")));
     }

@@ -133,6 +133,7 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost()
     QCOMPARE(copies.size(), kept.isEmpty() ? 0 : 1);
     if (!kept.isEmpty()) {
         QVERIFY2(copies.first().startsWith(QStringLiteral("Velmorwick.conf.") + kept), qPrintable(copies.first()));
+        QVERIFY(told.join(u' ').contains(copies.first())); // by the name it is kept under
         QCOMPARE(fileBytes(dir.filePath(copies.first())), kept == QLatin1String("conflict") ? copy : here);
         QCOMPARE(QFile::permissions(dir.filePath(copies.first())) & ~QFile::ReadUser & ~QFile::WriteUser,
                  QFile::ReadOwner | QFile::WriteOwner);
