@@ -18,14 +18,16 @@ QString tr(const char *text)
     return QCoreApplication::translate("ConfFileStore", text);
 }
 
-// The first few names, then how many more: a box of hundreds no one reads.
-QString aFew(QStringList names)
+// A few are named in a box; more would make a box no one reads.
+constexpr qsizetype namedInABox = 3;
+
+// The first few names, then `more` counting the rest.
+QStringList firstFew(QStringList names, const char *more)
 {
-    constexpr qsizetype shown = 3;
-    if (names.size() > shown)
-        names = names.first(shown) << QCoreApplication::translate("ConfFileStore", "%n more", nullptr,
-                                                                  int(names.size() - shown));
-    return names.join(tr(", "));
+    if (names.size() > namedInABox)
+        names = names.first(namedInABox) << QCoreApplication::translate("ConfFileStore", more, nullptr,
+                                                                        int(names.size() - namedInABox));
+    return names;
 }
 
 } // namespace
@@ -141,20 +143,16 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
                          "something else or are damaged, so nothing of them was merged. They are kept whole beside "
                          "the settings file, in %2, as %3.")
                           .arg(plan.setAside.size())
-                          .arg(folder, aFew(keptAside)));
+                          .arg(folder, firstFew(keptAside, QT_TRANSLATE_NOOP("ConfFileStore", "%n more"))
+                                           .join(tr(", "))));
     }
-    QStringList taken = plan.taken;
-    if (taken.isEmpty() && kept.isEmpty())
+    if (plan.taken.isEmpty() && kept.isEmpty())
         return;
     QString message = tr("Lists were saved on two computers at once, and the sync program kept both versions. "
                          "Velmorwick merged them, each list as it was saved last");
-    // A few are named; more would make a box no one reads.
-    constexpr qsizetype named = 3;
-    if (taken.size() > named)
-        taken = taken.first(named) << QCoreApplication::translate("ConfFileStore", "%n more copies", nullptr,
-                                                                  int(taken.size() - named));
+    const QStringList taken = firstFew(plan.taken, QT_TRANSLATE_NOOP("ConfFileStore", "%n more copies"));
     message += taken.isEmpty() ? tr(": every list here was the later one.") : tr(": %1.").arg(taken.join(tr("; ")));
-    if (kept.size() > named) {
+    if (kept.size() > namedInABox) {
         message += u' ' + tr("The %1 versions that lost are kept beside the settings file, in %2.")
                               .arg(kept.size())
                               .arg(folder);

@@ -78,6 +78,20 @@ std::optional<QString> readName(QByteArrayView raw)
     return name;
 }
 
+// Ends a run of plain text, written as it is: anything but printable ASCII,
+// and the quote and the backslash. 1 or 0, bitwise, so that loops over it
+// vectorize.
+unsigned endsPlainRun(char16_t ch)
+{
+    return unsigned(char16_t(ch - 0x20) >= 0x60) | unsigned(ch == u'"') | unsigned(ch == u'\\');
+}
+
+// A value holding one of these is written in quotes. 1 or 0.
+unsigned asksForQuotes(char16_t ch)
+{
+    return unsigned(ch == u';') | unsigned(ch == u',') | unsigned(ch == u'=');
+}
+
 // A text as QSettings writes a string value: C-style escapes for control
 // characters, quotes around it when it holds ; , = or starts or ends with a
 // blank, UTF-8 for the rest.
@@ -104,8 +118,7 @@ void appendValue(QByteArray &out, const QString &text)
         // plain character (escapes do not count) and keeps every later one.
         // A later one is written as it is, as QSettings writes it; that
         // first one is escaped, so it survives.
-        if (ch == ';' || ch == ',' || ch == '=')
-            needsQuotes = true;
+        needsQuotes = needsQuotes || asksForQuotes(ch) != 0;
         // A hex escape takes every hex digit after it, so one that follows
         // is escaped too.
         if (escapeNextIfHexDigit && isHexDigit(ch)) {
@@ -146,14 +159,13 @@ void appendValue(QByteArray &out, const QString &text)
                 // early exit the compiler turns into vector instructions.
                 constexpr qsizetype block = 16;
                 for (; end + block <= value.size(); end += block, to += block) {
-                    unsigned stop = 0;
+                    unsigned stop = 0; // not bool: bool's |= spoils the vector code
                     unsigned quotes = 0;
                     char narrow[block]; // not written to `out` directly, which could alias `chars`
                     for (qsizetype k = 0; k < block; ++k) {
                         const char16_t plain = chars[end + k].unicode();
-                        stop |= unsigned(char16_t(plain - 0x20) >= 0x60) | unsigned(plain == u'"')
-                                | unsigned(plain == u'\\');
-                        quotes |= unsigned(plain == ';') | unsigned(plain == ',') | unsigned(plain == '=');
+                        stop |= endsPlainRun(plain);
+                        quotes |= asksForQuotes(plain);
                         narrow[k] = char(plain);
                     }
                     if (stop)
@@ -163,9 +175,9 @@ void appendValue(QByteArray &out, const QString &text)
                 }
                 for (; end < value.size(); ++end) {
                     const char16_t plain = chars[end].unicode();
-                    if (plain < 0x20 || plain >= 0x80 || plain == u'"' || plain == u'\\')
+                    if (endsPlainRun(plain))
                         break;
-                    needsQuotes |= plain == ';' || plain == ',' || plain == '=';
+                    needsQuotes |= asksForQuotes(plain) != 0;
                     *to++ = char(plain);
                 }
                 out.truncate(at + (to - first));
