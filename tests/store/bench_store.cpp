@@ -213,11 +213,13 @@ int main(int argc, char *argv[])
         // its disk space freed after (closed once the time is taken), as the
         // merge frees it after its lock.
         std::vector<int> removedOpen;
+        // Each is read whole in one call into memory already in use: smaller
+        // reads cost a system call each (64 KB at a time: a third slower).
         const auto readAndRemove = [&](const QStringList &names) {
-            std::vector<char> chunk(1 << 16);
+            std::vector<char> whole(size_t(older.size()) + 1);
             for (const QString &name : names) {
                 const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY);
-                while (fd >= 0 && ::read(fd, chunk.data(), chunk.size()) > 0) {
+                while (fd >= 0 && ::read(fd, whole.data(), whole.size()) > 0) {
                 }
                 if (fd < 0 || ::unlink(QFile::encodeName(name).constData()) != 0)
                     std::abort();
