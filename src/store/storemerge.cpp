@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -167,6 +168,7 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
     Plan plan;
     plan.document = here;
     QList<QByteArray> seen;
+    QHash<QString, QString> cameFrom; // part name -> the copy whose version of it stands
     for (const CopyFile &copy : copies) {
         // A copy the same to the byte as one before it adds nothing, and the
         // first one is kept: a sync program may leave many of one version.
@@ -199,12 +201,23 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
             plan.keep << Plan::Keep{QStringLiteral(".conflict"), copy.bytes, copy.name};
         if (merged.clockAhead)
             plan.clockAhead << copy.name;
-        if (!merged.fromCopy.isEmpty()) {
-            plan.taken << tr("%1 from %2").arg(merged.fromCopy.join(tr(", ")), copy.name);
-            plan.takenParts << merged.fromCopy;
-        }
+        for (const QString &part : merged.fromCopy)
+            cameFrom.insert(part, copy.name);
         plan.changed = plan.changed || !(merged.document == plan.document);
         plan.document = merged.document;
+    }
+    // A part is told as taken from the copy that won last: one taken from an
+    // earlier copy and then beaten by a later one is among what lost.
+    for (const CopyFile &copy : copies) {
+        QStringList fromThis;
+        for (const Part &part : parts()) {
+            if (cameFrom.value(part.name) == copy.name)
+                fromThis << part.name;
+        }
+        if (!fromThis.isEmpty()) {
+            plan.taken << tr("%1 from %2").arg(fromThis.join(tr(", ")), copy.name);
+            plan.takenParts << fromThis;
+        }
     }
     return plan;
 }

@@ -46,6 +46,7 @@ private slots:
     void theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data();
     void theLaterSavedVersionOfEachPartWinsAndNothingIsLost();
     void anEditWinsOverWhatItReplacedWhateverTheClocks();
+    void onlyTheCopyWhoseVersionStandsIsToldAsTaken();
     void onlyConflictCopiesOfTheStoreAreTakenIn_data();
     void onlyConflictCopiesOfTheStoreAreTakenIn();
     void aVersionPutInDuringAWriteIsWrittenIntoNeverOver_data();
@@ -155,6 +156,21 @@ void StoreMergeTest::anEditWinsOverWhatItReplacedWhateverTheClocks()
     QCOMPARE(*storemerge::merge(edited, ahead, now).document.find(taskSection(5), textKey(1)), QStringLiteral("edited here"));
     QCOMPARE(*storemerge::merge(ahead, edited, now).document.find(taskSection(5), textKey(1)), QStringLiteral("edited here"));
     QVERIFY(storemerge::merge(edited, ahead, now).clockAhead);
+}
+
+void StoreMergeTest::onlyTheCopyWhoseVersionStandsIsToldAsTaken()
+{
+    // Each copy saved later than the one before: all but the last lost.
+    QList<storemerge::CopyFile> copies;
+    for (int second = 1; second <= 3; ++second)
+        copies << storemerge::CopyFile{QStringLiteral("copy %1").arg(second),
+                                       version(QStringLiteral("there %1").arg(second),
+                                               QStringLiteral("2026-12-01T10:00:0%1.000Z").arg(second))};
+    const storemerge::Plan plan = storemerge::plan(*IniDocument::parseExact(version("here", {})), copies,
+                                                   QDateTime::currentDateTimeUtc());
+    QCOMPARE(*plan.document.find(taskSection(5), textKey(1)), QStringLiteral("there 3"));
+    QCOMPARE(plan.taken, QStringList{QStringLiteral("the 5-task list from copy 3")});
+    QCOMPARE(plan.keep.size(), 3); // here's, then copy 1's and copy 2's as merged in turn
 }
 
 void StoreMergeTest::onlyConflictCopiesOfTheStoreAreTakenIn_data()
