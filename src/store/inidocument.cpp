@@ -113,12 +113,6 @@ void appendValue(QByteArray &out, const QString &text)
     const QChar *chars = value.unicode();
     for (qsizetype i = 0; i < value.size(); ++i) {
         const char16_t ch = chars[i].unicode();
-        // QSettings' reader decodes a value's plain text with one UTF-8
-        // decoder, which drops a byte-order mark that comes before any other
-        // plain character (escapes do not count) and keeps every later one.
-        // A later one is written as it is, as QSettings writes it; that
-        // first one is escaped, so it survives.
-        needsQuotes = needsQuotes || asksForQuotes(ch) != 0;
         // A hex escape takes every hex digit after it, so one that follows
         // is escaped too.
         if (escapeNextIfHexDigit && isHexDigit(ch)) {
@@ -144,12 +138,18 @@ void appendValue(QByteArray &out, const QString &text)
             out += char(ch);
             break;
         default:
+            // QSettings' reader decodes a value's plain text with one UTF-8
+            // decoder, which drops a byte-order mark that comes before any
+            // other plain character (escapes do not count) and keeps every
+            // later one. A later one is written as it is, as QSettings writes
+            // it; that first one is escaped, so it survives.
             if (ch <= 0x1F || (ch == 0xFEFF && nothingPlainYet)) {
                 out += "\\x" + QByteArray::number(ch, 16);
                 escapeNextIfHexDigit = true;
             } else if (ch < 0x80) {
                 // A run of plain ASCII goes in at once, in one pass: most of
-                // what a save writes.
+                // what a save writes. ; , and = are plain, so only a run
+                // asks for quotes.
                 const qsizetype at = out.size();
                 out.resize(at + (value.size() - i)); // room for the longest run
                 char *const first = out.data() + at;
