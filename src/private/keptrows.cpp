@@ -74,7 +74,8 @@ Outcome putBack(SettingsStore &store, PrivateVault &vault, const QString &passwo
             list.rows[empty[i]] = wanted[i];
         placed += int(wanted.size());
         removals << StoreChange::removeKey(storekeys::keptAsideSection, QStringLiteral("Rows-") + stamp)
-                 << StoreChange::removeKey(storekeys::keptAsideSection, QStringLiteral("Key-") + stamp);
+                 << StoreChange::removeKey(storekeys::keptAsideSection, QStringLiteral("Key-") + stamp)
+                 << StoreChange::removeWord(storekeys::keptAsideSection, storekeys::keptRowsKey, stamp);
     }
     if (removals.isEmpty()) {
         vaultformat::wipeRows(list.rows);
@@ -86,7 +87,6 @@ Outcome putBack(SettingsStore &store, PrivateVault &vault, const QString &passwo
     if (!sealed.written())
         return {0, int(all.size()), sealed.reason};
     changes << removals
-            << StoreChange::write(storekeys::keptAsideSection, storekeys::keptRowsKey, left.join(u' '))
             << StoreChange::snapshot(tr("kept rows put back"));
     const StoreResult result = store.apply(changes);
     if (result.status == StoreResult::Status::Changed)

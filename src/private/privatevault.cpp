@@ -402,9 +402,7 @@ StoreResult PrivateVault::keepAsideUnderItsKey(const QList<TaskRow> &rows)
         sealed.isEmpty() ? refused(tr("There was no source of randomness to encrypt it with."))
                          : m_store.apply({StoreChange::write(keptAsideSection, QStringLiteral("Rows-") + stamp, sealed),
                                           StoreChange::write(keptAsideSection, QStringLiteral("Key-") + stamp, m_wrappedKey),
-                                          StoreChange::write(keptAsideSection, keptRowsKey,
-                                                             (m_store.read(keptAsideSection, keptRowsKey) + u' ' + stamp)
-                                                                 .trimmed())});
+                                          StoreChange::addWord(keptAsideSection, keptRowsKey, stamp)});
     close();
     const QString changed = tr("The private list's password was changed elsewhere while this list was open (on "
                                "another computer, in another copy of Velmorwick, or by a restore), so your rows were "

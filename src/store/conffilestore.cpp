@@ -195,6 +195,8 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
     }
 
     for (const StoreChange &change : changes) {
+        if (change.outsideSchema())
+            return refusedAsUnknown(change);
         const QString *held = loaded.document.find(change.section, change.key);
         if (change.kind == StoreChange::Kind::Expect && (held ? *held : QString()) != change.value)
             return {StoreResult::Status::Changed, QObject::tr("The settings changed meanwhile, so nothing was written.")};
@@ -212,6 +214,12 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
         case StoreChange::Kind::RemoveKey:
             document.removeKey(change.section, change.key);
             break;
+        case StoreChange::Kind::AddWord:
+        case StoreChange::Kind::RemoveWord: {
+            const QString *held = document.find(change.section, change.key);
+            document.set(change.section, change.key, change.wordsAfter(held ? *held : QString()));
+            break;
+        }
         case StoreChange::Kind::RemoveSection:
             missing = !document.removeSection(change.section) || missing;
             break;

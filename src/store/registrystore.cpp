@@ -18,6 +18,8 @@ StoreResult RegistryStore::apply(const QList<StoreChange> &changes)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_organisation, m_application);
     for (const StoreChange &change : changes) {
+        if (change.outsideSchema())
+            return refusedAsUnknown(change);
         if (change.kind == StoreChange::Kind::Expect
             && settings.value(change.section + QLatin1Char('/') + change.key).toString() != change.value)
             return {StoreResult::Status::Changed, QObject::tr("The settings changed meanwhile, so nothing was written.")};
@@ -33,6 +35,12 @@ StoreResult RegistryStore::apply(const QList<StoreChange> &changes)
         case StoreChange::Kind::RemoveKey:
             settings.remove(change.section + QLatin1Char('/') + change.key);
             break;
+        case StoreChange::Kind::AddWord:
+        case StoreChange::Kind::RemoveWord: {
+            const QString name = change.section + QLatin1Char('/') + change.key;
+            settings.setValue(name, change.wordsAfter(settings.value(name).toString()));
+            break;
+        }
         case StoreChange::Kind::RemoveSection:
             missing = missing || !settings.childGroups().contains(change.section);
             settings.remove(change.section);

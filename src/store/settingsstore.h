@@ -16,7 +16,9 @@ struct StoreChange
     // Expect: the batch is written only while section/key holds value (empty:
     // no such key), judged under the lock; else nothing is, and the result
     // says Changed. A check and a write no other copy can come between.
-    enum class Kind { Write, RemoveKey, RemoveSection, Snapshot, Expect };
+    // AddWord, RemoveWord: value is one word added to, or taken from, a list
+    // of words separated by spaces, as the store holds it under the lock.
+    enum class Kind { Write, RemoveKey, RemoveSection, Snapshot, Expect, AddWord, RemoveWord };
 
     Kind kind = Kind::Write;
     QString section;
@@ -32,6 +34,18 @@ struct StoreChange
         return {Kind::RemoveKey, section, key, {}};
     }
     static StoreChange removeSection(const QString &section) { return {Kind::RemoveSection, section, {}, {}}; }
+    static StoreChange addWord(const QString &section, const QString &key, const QString &word)
+    {
+        return {Kind::AddWord, section, key, word};
+    }
+    static StoreChange removeWord(const QString &section, const QString &key, const QString &word)
+    {
+        return {Kind::RemoveWord, section, key, word};
+    }
+    // The list of words `held` after this change (AddWord or RemoveWord).
+    QString wordsAfter(const QString &held) const;
+    // Whether the change touches a section or key outside the store's schema.
+    bool outsideSchema() const;
     static StoreChange snapshot(const QString &step) { return {Kind::Snapshot, {}, {}, step}; }
     static StoreChange expect(const QString &section, const QString &key, const QString &value)
     {
@@ -151,6 +165,9 @@ public:
     void setProblemReporter(std::function<void(const QString &)> reporter) { m_reporter = std::move(reporter); }
 
 protected:
+    // A change to a section or key the store's schema does not name: a fault
+    // of the program's, refused before anything is written.
+    static StoreResult refusedAsUnknown(const StoreChange &change);
     void reportProblem(const QString &message) const
     {
         if (m_holding > 0)

@@ -1,6 +1,7 @@
 #include "storemerge.h"
 
 #include "storekeys.h"
+#include "storeschema.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -48,19 +49,38 @@ void replacePart(IniDocument &document, const IniDocument &from, const Part &par
         document.set(savedSection, part.sections.first(), *time);
 }
 
+// "the 5-task list": a day list's text names its size.
+QString about(const storeschema::Section &section)
+{
+    const QString text = tr(section.about);
+    return text.contains(QLatin1String("%1")) ? text.arg(QString(section.name).remove(QStringLiteral("Task"))) : text;
+}
+
+// Two lists of words as one, each word once, in the order first seen.
+QString unionOfWords(const QString &mine, const QString &theirs)
+{
+    QStringList words = mine.split(u' ', Qt::SkipEmptyParts);
+    for (const QString &word : theirs.split(u' ', Qt::SkipEmptyParts)) {
+        if (!words.contains(word))
+            words << word;
+    }
+    return words.join(u' ');
+}
+
 } // namespace
 
 const QList<Part> &parts()
 {
     static const QList<Part> all = [] {
         QList<Part> list;
-        for (int tasks = 3; tasks <= 15; ++tasks) {
-            if (tasks != 4)
-                list << Part{tr("the %1-task list").arg(tasks), {storekeys::taskSection(tasks)}};
+        for (const storeschema::Section &section : storeschema::sections()) {
+            if (section.rule != storeschema::Rule::LaterSavedWins)
+                continue;
+            if (!list.isEmpty() && list.last().sections.first() == section.part)
+                list.last().sections << section.name;
+            else
+                list << Part{about(section), {section.name}};
         }
-        list << Part{tr("the private list and its password"), storekeys::privateListSections}
-             << Part{tr("the list to open at start"), {storekeys::autoLoadSection}}
-             << Part{tr("the reminder's switch"), {storekeys::reminderSection}};
         return list;
     }();
     return all;
@@ -137,10 +157,13 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
     for (const IniDocument::Section &section : copy.sections()) {
         if (partOf(section.name) || section.name == savedSection)
             continue;
+        const bool joined = storeschema::find(section.name) && storeschema::find(section.name)->rule == storeschema::Rule::Union;
         for (const IniDocument::Entry &entry : section.entries) {
             const QString *mine = here.find(section.name, entry.key);
             if (!mine)
                 merged.document.set(section.name, entry.key, entry.value);
+            else if (joined && entry.key == storeschema::keptListKey)
+                merged.document.set(section.name, entry.key, unionOfWords(*mine, entry.value));
             else if (*mine != entry.value)
                 merged.copyLost = true;
         }
@@ -160,7 +183,7 @@ QStringList differingParts(const IniDocument &a, const IniDocument &b)
 
 bool isKnownSection(const QString &section)
 {
-    return partOf(section) || section == savedSection || section == storekeys::keptAsideSection;
+    return storeschema::find(section) != nullptr;
 }
 
 Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTime &now)

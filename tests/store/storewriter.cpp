@@ -28,7 +28,7 @@ static QList<StoreChange> round(const QString &section, int i)
 // records its number, so a reader knows exactly what the file must hold.
 QList<StoreChange> cycleRound(int i)
 {
-    QList<StoreChange> changes{StoreChange::write(QStringLiteral("Round"), QStringLiteral("Id"), QString::number(i))};
+    QList<StoreChange> changes{StoreChange::write(QStringLiteral("Saved"), QStringLiteral("Round"), QString::number(i))};
     if (i % 3 == 0) {
         changes << round(QStringLiteral("Task15"), i);
     } else if (i % 3 == 1) {

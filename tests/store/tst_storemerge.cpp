@@ -29,6 +29,7 @@ QByteArray version(const QString &text, const QString &savedAt, const QString &p
     document.set(taskSection(9), textKey(1), QStringLiteral("the same on both"));
     // A value kept aside on one machine is kept on every machine.
     document.set(keptAsideSection, QStringLiteral("Rows-") + text, QStringLiteral("kept aside by ") + text);
+    document.set(keptAsideSection, keptRowsKey, text); // every set listed, from either machine
     if (!savedAt.isEmpty()) {
         document.set(storemerge::savedSection, taskSection(5), savedAt);
         document.set(storemerge::savedSection, privateSection, savedAt);
@@ -85,6 +86,13 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data()
         << version({}, early, QStringLiteral("sealed here")) << version({}, late, QStringLiteral("sealed there"))
         << QString() << "merged";
     // Nothing of a copy the program could not have written is merged: it is kept whole.
+    QTest::newRow("a copy where the notes' notice was turned off")
+        << version("here", early) << [&] {
+               IniDocument there = *IniDocument::parseExact(version("there", late));
+               there.set(noticesSection, notOnTopKey, noticeOff);
+               there.set(storemerge::savedSection, noticesSection, late);
+               return there.serialize();
+           }() << "there" << "merged";
     QTest::newRow("a copy of random bytes") << version("here", early) << QByteArray("\x93\x01[Task5]\nText1=junk\xff", 19)
                                             << "here" << "conflict";
     QTest::newRow("a copy not in UTF-8") << version("here", early) << version("there", late).replace("there", "th\xe9re")
@@ -126,8 +134,10 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost()
     QCOMPARE(store.read(passwordSection, wrappedKeyKey), sealed.isEmpty() ? QString() : QStringLiteral("key of ") + sealed);
     QVERIFY(!QFile::exists(conflict) && !QFile::exists(twice));
     const bool setAside = told.join(u' ').contains(QStringLiteral("nothing of it was merged"));
-    if (!setAside && copy.contains("Rows-there"))
+    if (!setAside && copy.contains("Rows-there")) {
         QCOMPARE(store.read(keptAsideSection, QStringLiteral("Rows-there")), QStringLiteral("kept aside by there"));
+        QVERIFY(store.read(keptAsideSection, keptRowsKey).split(u' ').contains(QStringLiteral("there")));
+    }
     QCOMPARE(told.join(u' ').contains(QStringLiteral("versions that lost are kept beside")),
              !setAside && (kept == QLatin1String("conflict") || kept == QLatin1String("merged")));
     const QStringList copies = QDir(dir.path()).entryList({QStringLiteral("Velmorwick.conf.*-*")}, QDir::Files);

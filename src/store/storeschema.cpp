@@ -1,0 +1,66 @@
+#include "storeschema.h"
+
+#include "storekeys.h"
+
+#include <QCoreApplication>
+
+namespace storeschema {
+
+namespace {
+
+// A list's rows: "Text1", "Tick1", ... (a row past the list's size is kept
+// as it is, never shown).
+const QStringList rowKeys{QStringLiteral("Text*"), QStringLiteral("Tick*")};
+
+} // namespace
+
+const QList<Section> &sections()
+{
+    using namespace storekeys;
+    static const QList<Section> all = [] {
+        QList<Section> list;
+        for (int tasks = 3; tasks <= 15; ++tasks) {
+            if (tasks != 4)
+                list << Section{taskSection(tasks), taskSection(tasks), QT_TRANSLATE_NOOP("storemerge", "the %1-task list"),
+                                Rule::LaterSavedWins, rowKeys};
+        }
+        const char *privateList = QT_TRANSLATE_NOOP("storemerge", "the private list and its password");
+        // An earlier version kept the private list's rows in the clear, as a
+        // day list's: they are read once and taken into the sealed list.
+        list << Section{privateSection, privateSection, privateList, Rule::LaterSavedWins,
+                        QStringList{sealedListKey} + rowKeys}
+             << Section{passwordSection, privateSection, privateList, Rule::LaterSavedWins, {passwordKey, wrappedKeyKey}}
+             << Section{unfinishedChangeSection, privateSection, privateList, Rule::LaterSavedWins, {dataKeyKey}}
+             << Section{autoLoadSection, autoLoadSection, QT_TRANSLATE_NOOP("storemerge", "the list to open at start"),
+                        Rule::LaterSavedWins, {autoLoadKey}}
+             << Section{reminderSection, reminderSection, QT_TRANSLATE_NOOP("storemerge", "the reminder's switch"),
+                        Rule::LaterSavedWins, {reminderKey}}
+             << Section{noticesSection, noticesSection, QT_TRANSLATE_NOOP("storemerge", "the quick notes' notice"),
+                        Rule::LaterSavedWins, {notOnTopKey}}
+             << Section{QStringLiteral("Saved"), {}, nullptr, Rule::Stamps, {QStringLiteral("*")}}
+             << Section{keptAsideSection, {}, nullptr, Rule::Union,
+                        {keptListKey, QStringLiteral("Rows-*"), QStringLiteral("Key-*"), QStringLiteral("Sealed-*")}};
+        return list;
+    }();
+    return all;
+}
+
+const Section *find(const QString &section)
+{
+    for (const Section &entry : sections()) {
+        if (entry.name == section)
+            return &entry;
+    }
+    return nullptr;
+}
+
+bool holdsKey(const Section &section, const QString &key)
+{
+    for (const QString &pattern : section.keys) {
+        if (pattern.endsWith(u'*') ? key.startsWith(pattern.chopped(1)) : key == pattern)
+            return true;
+    }
+    return false;
+}
+
+} // namespace storeschema

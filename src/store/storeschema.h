@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Every section the program keeps in its store, in one table: which part of
+// the store it belongs to, and how two machines' versions of it become one.
+// The merge, the kept copies, backup, export and every write ask this table;
+// a write to a section outside it is refused, so a new setting cannot be
+// stored before it is given a part here.
+namespace storeschema {
+
+enum class Rule {
+    LaterSavedWins, // a part: the version saved later wins, all its sections together
+    Stamps,         // the times of saving: each goes with its part
+    Union,          // values kept aside: every key of either version is kept; a list of words is joined
+};
+
+struct Section
+{
+    QString name;
+    QString part;       // the part's first section, which names its time of saving
+    const char *about;  // the part for the user: "the 5-task list"
+    Rule rule;
+    QStringList keys;   // the keys it holds; a trailing '*' stands for any ending
+};
+
+const QList<Section> &sections();
+const Section *find(const QString &section);
+// Whether a key belongs to the section as the table names it.
+bool holdsKey(const Section &section, const QString &key);
+
+// In the section of values kept aside: a list of words, merged as a union.
+inline const QString keptListKey = QStringLiteral("Kept");
+
+} // namespace storeschema
