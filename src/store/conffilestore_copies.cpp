@@ -2,12 +2,12 @@
 #include "conffilestore.h"
 
 #include "inertvariants.h"
+#include "qsettingsreading.h"
 #include "storekeys.h"
 #include "storemerge.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 
@@ -44,7 +44,7 @@ QString unreadable(const QString &file, const StoreFolder::ReadResult &read)
 // Why the bytes are no settings file of this program, in words; nothing when
 // they are: text QSettings reads without damage, holding at least one of the
 // program's sections.
-QString notAStore(const QByteArray &bytes, StoreFolder &scratchFolder, const QString &scratchPath)
+QString notAStore(const QByteArray &bytes)
 {
     const QString nothing = QObject::tr("it holds no settings of Velmorwick");
     if (bytes.trimmed().isEmpty())
@@ -58,20 +58,14 @@ QString notAStore(const QByteArray &bytes, StoreFolder &scratchFolder, const QSt
     }
     if (QString::fromUtf8(bytes).toUtf8() != bytes)
         return QObject::tr("it is not text in UTF-8");
-    const QString scratch = scratchFolder.writeScratch(withInertVariants(bytes));
-    if (scratch.isEmpty())
-        return QObject::tr("it could not be looked at (%1)").arg(StoreFolder::reasonFor(scratchFolder.error()));
-    QString why = nothing;
-    {
-        const QSettings settings(QDir(scratchPath).filePath(scratch), QSettings::IniFormat);
-        const QStringList groups = settings.childGroups();
-        if (settings.status() != QSettings::NoError)
-            why = QObject::tr("it is damaged");
-        else if (std::any_of(groups.begin(), groups.end(), storemerge::isKnownSection))
-            why.clear();
+    const QSettingsReading reading = readAsQSettingsDoes(withInertVariants(bytes));
+    if (reading.damaged)
+        return QObject::tr("it is damaged");
+    for (const IniDocument::Section &section : reading.document.sections()) {
+        if (storemerge::isKnownSection(section.name))
+            return {};
     }
-    scratchFolder.remove(scratch);
-    return why;
+    return nothing;
 }
 
 } // namespace
@@ -124,7 +118,7 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
     StoreFolder folder;
     if (const StoreResult opened = openLocked(folder); !opened.written())
         return opened;
-    if (const QString why = notAStore(bytes, folder, m_folder); !why.isEmpty()) {
+    if (const QString why = notAStore(bytes); !why.isEmpty()) {
         return refused(QObject::tr("%1 is not a settings file of Velmorwick (%2); the store was left as it was.")
                            .arg(native(from), why));
     }

@@ -3,10 +3,10 @@
 #include "conffilestore.h"
 
 #include "inertvariants.h"
+#include "qsettingsreading.h"
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QSettings>
 
 #include <algorithm>
 
@@ -34,24 +34,6 @@ QString tooLargeProblem(const QString &path)
         .arg(StoreFolder::sizeLimit / (1024 * 1024));
 }
 
-// What QSettings reads from a file that is not in the form the document
-// writes: the values the windows saw before, whatever the file holds.
-IniDocument readAsQSettingsDoes(const QString &path, bool *damaged)
-{
-    const QSettings settings(path, QSettings::IniFormat);
-    IniDocument document;
-    const QStringList keys = settings.allKeys(); // also finds damage in every section
-    *damaged = settings.status() == QSettings::FormatError;
-    for (const QString &key : keys) {
-        const qsizetype slash = key.indexOf(u'/');
-        const QString section = slash < 0 ? QString() : key.first(slash);
-        if (key.split(u'/').contains(QString()))
-            continue; // an empty part: nothing QSettings could look up or write back
-        document.set(section, slash < 0 ? key : key.sliced(slash + 1), settings.value(key).toString());
-    }
-    return document;
-}
-
 // Whether every line of the file that says something (no comment, no key
 // written twice, no text in another encoding) stands as it is in the form.
 bool everyLineKept(const QByteArray &file, const QByteArray &form)
@@ -67,17 +49,6 @@ bool everyLineKept(const QByteArray &file, const QByteArray &form)
             return false;
     }
     return true;
-}
-
-// Whether QSettings reads every key of both files as the same value.
-bool readBackTheSame(const QString &one, const QString &other)
-{
-    const QSettings a(one, QSettings::IniFormat);
-    const QSettings b(other, QSettings::IniFormat);
-    const QStringList keys = a.allKeys();
-    if (keys != b.allKeys() || a.status() != QSettings::NoError || b.status() != QSettings::NoError)
-        return false;
-    return std::all_of(keys.begin(), keys.end(), [&](const QString &key) { return a.value(key) == b.value(key); });
 }
 
 } // namespace
@@ -117,28 +88,18 @@ ConfFileStore::Loaded ConfFileStore::parsed(QByteArray bytes) const
     if (std::optional<IniDocument> exact = IniDocument::parseExact(bytes)) {
         loaded.document = std::move(*exact);
     } else {
-        loaded.exact = false;
-        // Parsed from a copy of exactly these bytes under a name of its own:
-        // QSettings caches a file by its path, size and time stamp to the
-        // millisecond, and would hand back an older version of the store.
-        StoreFolder folder;
-        const QByteArray inert = withInertVariants(bytes);
-        const QString copy = folder.open(m_folder, false) ? folder.writeScratch(inert) : QString();
-        if (!copy.isEmpty() || inert == bytes)
-            loaded.document = readAsQSettingsDoes(copy.isEmpty() ? m_path : QDir(m_folder).filePath(copy), &loaded.damaged);
-        else
-            loaded.damaged = true; // no safe copy to read this one from
+        // Read as QSettings reads it, in memory: the values the windows saw
+        // before, whatever the file holds. Nothing is written to read it.
+        const QSettingsReading reading = readAsQSettingsDoes(withInertVariants(bytes));
+        loaded.document = reading.document;
+        loaded.damaged = reading.damaged;
         // Blank lines, line ends and how sections are laid out mean nothing:
         // a file whose every line the program's own form writes again, and
         // that reads back the same key by key, is no file to keep a copy of.
         const QByteArray form = loaded.document.serialize();
-        const QString rewritten = copy.isEmpty() ? QString() : folder.writeScratch(form);
-        loaded.exact = !loaded.damaged && !rewritten.isEmpty() && everyLineKept(bytes, form)
-                       && readBackTheSame(QDir(m_folder).filePath(copy), QDir(m_folder).filePath(rewritten));
-        for (const QString &scratch : {copy, rewritten}) {
-            if (!scratch.isEmpty())
-                folder.remove(scratch);
-        }
+        const QSettingsReading again = readAsQSettingsDoes(form);
+        loaded.exact = !loaded.damaged && everyLineKept(bytes, form) && !again.damaged
+                       && again.document == loaded.document;
         if (!loaded.exact)
             loaded.bytes = std::move(bytes);
     }

@@ -1,5 +1,7 @@
 #include "inertvariants.h"
 
+#include <QList>
+
 namespace {
 
 // Reads one character of a value as QSettings unescapes it, from `at`:
@@ -66,26 +68,30 @@ struct Reader
 
 QByteArray withInertVariants(QByteArray bytes)
 {
+    // Where an '@' goes in, found first and put in at once: a file of many
+    // such values is changed in one pass, not once a value.
+    QList<qsizetype> doubled;
     qsizetype at = 0;
     while (at < bytes.size()) {
-        const qsizetype end = bytes.indexOf('\n', at) < 0 ? bytes.size() : bytes.indexOf('\n', at);
-        const qsizetype equals = bytes.indexOf('=', at);
+        qsizetype end = bytes.indexOf('\n', at);
+        if (end < 0)
+            end = bytes.size();
         const char first = bytes[at];
-        if (first == '[' || first == ';' || first == '#' || equals < 0 || equals > end) {
+        // Only within the line: a file of lines without one is read once.
+        const qsizetype equals = QByteArrayView(bytes).sliced(at, end - at).indexOf('=');
+        if (first == '[' || first == ';' || first == '#' || equals < 0) {
             at = end + 1;
             continue;
         }
         // Each element of the value (a comma outside quotes starts the next).
-        Reader reader{bytes, equals + 1};
+        Reader reader{bytes, at + equals + 1};
         while (true) {
             reader.skipSilent(true);
             const qsizetype start = reader.at;
             if (reader.takeAt()) {
                 reader.skipSilent(false);
-                if (!reader.takeAt()) {
-                    bytes.insert(start, '@');
-                    reader.at += 1;
-                }
+                if (!reader.takeAt())
+                    doubled << start;
             }
             while (!reader.atEnd() && (reader.quoted || bytes[reader.at] != ',')) {
                 if (bytes[reader.at] == '\\' && reader.at + 1 < bytes.size())
@@ -99,5 +105,16 @@ QByteArray withInertVariants(QByteArray bytes)
         }
         at = reader.at + 1;
     }
-    return bytes;
+    if (doubled.isEmpty())
+        return bytes;
+    QByteArray inert;
+    inert.reserve(bytes.size() + doubled.size());
+    qsizetype from = 0;
+    for (const qsizetype position : std::as_const(doubled)) {
+        inert.append(QByteArrayView(bytes).sliced(from, position - from));
+        inert.append('@');
+        from = position;
+    }
+    inert.append(QByteArrayView(bytes).sliced(from));
+    return inert;
 }

@@ -302,43 +302,68 @@ bool writeLines(const QList<IniDocument::Section> &sections, QByteArray &out, Af
 
 } // namespace
 
-const QString *IniDocument::find(const QString &section, const QString &key) const
+const IniDocument::Index &IniDocument::index() const
 {
-    for (const Section &s : m_sections) {
-        if (s.name != section)
-            continue;
-        for (const Entry &entry : s.entries) {
-            if (entry.key == key)
-                return &entry.value;
+    if (!m_index) {
+        Index built;
+        built.sections.reserve(m_sections.size());
+        for (qsizetype s = m_sections.size() - 1; s >= 0; --s) {
+            built.sections.insert(m_sections[s].name, s); // the first of a name is the one found
+            const QList<Entry> &entries = m_sections[s].entries;
+            if (entries.size() <= searchedUpTo)
+                continue;
+            QHash<QString, qsizetype> &keys = built.keys[s];
+            keys.reserve(entries.size());
+            for (qsizetype e = entries.size() - 1; e >= 0; --e)
+                keys.insert(entries[e].key, e);
         }
-        return nullptr;
+        m_index = std::move(built);
     }
-    return nullptr;
+    return *m_index;
 }
 
-IniDocument::Section *IniDocument::section(const QString &name)
+qsizetype IniDocument::keyAt(qsizetype section, const QString &key) const
 {
-    for (Section &s : m_sections) {
-        if (s.name == name)
-            return &s;
+    const QList<Entry> &entries = m_sections[section].entries;
+    if (entries.size() > searchedUpTo)
+        return m_index->keys[section].value(key, -1);
+    for (qsizetype e = 0; e < entries.size(); ++e) {
+        if (entries[e].key == key)
+            return e;
     }
-    return nullptr;
+    return -1;
+}
+
+const QString *IniDocument::find(const QString &section, const QString &key) const
+{
+    const qsizetype s = index().sections.value(section, -1);
+    const qsizetype e = s < 0 ? -1 : keyAt(s, key);
+    return e < 0 ? nullptr : &m_sections[s].entries[e].value;
 }
 
 void IniDocument::set(const QString &sectionName, const QString &key, const QString &value)
 {
-    Section *s = section(sectionName);
-    if (!s) {
+    index();
+    qsizetype s = m_index->sections.value(sectionName, -1);
+    if (s < 0) {
+        s = m_sections.size();
         m_sections.append({sectionName, {}});
-        s = &m_sections.last();
+        m_index->sections.insert(sectionName, s);
     }
-    for (Entry &entry : s->entries) {
-        if (entry.key == key) {
-            entry.value = value;
-            return;
-        }
+    QList<Entry> &entries = m_sections[s].entries;
+    const qsizetype e = keyAt(s, key);
+    if (e >= 0) {
+        entries[e].value = value;
+        return;
     }
-    s->entries.append({key, value});
+    entries.append({key, value});
+    if (entries.size() == searchedUpTo + 1) {
+        QHash<QString, qsizetype> &keys = m_index->keys[s];
+        for (qsizetype k = 0; k < entries.size(); ++k)
+            keys.insert(entries[k].key, k);
+    } else if (entries.size() > searchedUpTo + 1) {
+        m_index->keys[s].insert(key, entries.size() - 1);
+    }
 }
 
 void IniDocument::removeKey(const QString &section, const QString &key)
@@ -347,10 +372,12 @@ void IniDocument::removeKey(const QString &section, const QString &key)
         if (s.name == section)
             s.entries.removeIf([&](const Entry &e) { return e.key == key; });
     }
+    m_index.reset();
 }
 
 bool IniDocument::removeSection(const QString &name)
 {
+    m_index.reset();
     return m_sections.removeIf([&](const Section &s) { return s.name == name && !s.entries.isEmpty(); }) > 0;
 }
 
@@ -371,8 +398,10 @@ std::optional<IniDocument> IniDocument::parseExact(QByteArrayView bytes)
     bytes = withoutByteOrderMark(bytes);
     IniDocument doc;
     Section *current = nullptr;
-    QSet<QString> seenSections;
-    QSet<QString> seenKeys;
+    // The index is built as the file is read: a section named twice is no
+    // file the program writes.
+    doc.m_index.emplace();
+
     qsizetype pos = 0;
     while (pos < bytes.size()) {
         qsizetype end = bytes.indexOf('\n', pos);
@@ -394,10 +423,9 @@ std::optional<IniDocument> IniDocument::parseExact(QByteArrayView bytes)
             else
                 name = readName(raw);
             // A '/' in a section's name is written as a key's prefix instead.
-            if (!name || name->contains(u'/') || seenSections.contains(*name))
+            if (!name || name->contains(u'/') || doc.m_index->sections.contains(*name))
                 return std::nullopt;
-            seenSections.insert(*name);
-            seenKeys.clear();
+            doc.m_index->sections.insert(*name, doc.m_sections.size());
             doc.m_sections.append({*name, {}});
             current = &doc.m_sections.last();
             continue;
@@ -407,10 +435,28 @@ std::optional<IniDocument> IniDocument::parseExact(QByteArrayView bytes)
             return std::nullopt;
         std::optional<QString> key = readName(line.first(equals));
         std::optional<QString> value = readValue(line.sliced(equals + 1));
-        if (!key || !value || seenKeys.contains(*key))
+        if (!key || !value)
             return std::nullopt;
-        seenKeys.insert(*key);
+        // A few keys are compared; past that, the index tells.
+        const qsizetype position = doc.m_sections.size() - 1;
+        if (current->entries.size() < searchedUpTo) {
+            for (const Entry &entry : std::as_const(current->entries)) {
+                if (entry.key == *key)
+                    return std::nullopt;
+            }
+        } else {
+            QHash<QString, qsizetype> &keys = doc.m_index->keys[position];
+            for (qsizetype e = keys.size(); e < current->entries.size(); ++e)
+                keys.insert(current->entries[e].key, e);
+            if (keys.contains(*key))
+                return std::nullopt;
+        }
         current->entries.append({*key, *value});
+    }
+    for (auto keys = doc.m_index->keys.begin(); keys != doc.m_index->keys.end(); ++keys) {
+        const QList<Entry> &entries = doc.m_sections[keys.key()].entries;
+        for (qsizetype e = keys->size(); e < entries.size(); ++e)
+            keys->insert(entries[e].key, e); // the last key read
     }
     // Only what serialize() gives back byte for byte counts as read exactly:
     // compared a line at a time, with no second copy of a file of megabytes.

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -34,7 +35,7 @@ public:
     bool removeSection(const QString &section);
 
     const QList<Section> &sections() const { return m_sections; }
-    bool operator==(const IniDocument &) const = default;
+    bool operator==(const IniDocument &other) const { return m_sections == other.m_sections; }
 
     // The bytes QSettings' INI format gives these texts: every store written
     // this way reads back through QSettings with the same values.
@@ -50,6 +51,19 @@ public:
     static QByteArrayView withoutByteOrderMark(QByteArrayView bytes);
 
 private:
-    Section *section(const QString &name);
+    // Where each section is, and each key of a section of many, so that a
+    // store of many sections or keys (one written by another program) is
+    // read in linear time. Built when first asked for; a removal has it
+    // built again. A section of few keys is searched: cheaper than a table.
+    struct Index
+    {
+        QHash<QString, qsizetype> sections;
+        QHash<qsizetype, QHash<QString, qsizetype>> keys; // by section, where it has many
+    };
+    static constexpr qsizetype searchedUpTo = 16;
+    const Index &index() const;
+    qsizetype keyAt(qsizetype section, const QString &key) const;
+
     QList<Section> m_sections;
+    mutable std::optional<Index> m_index;
 };

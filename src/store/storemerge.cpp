@@ -107,7 +107,10 @@ void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now)
         if (contentOf(after, part) == contentOf(before, part))
             continue;
         const QDateTime previous = savedAt(before, part);
-        const QDateTime at = previous.isValid() && previous.addMSecs(1) > now ? previous.addMSecs(1) : now;
+        // The last time the stamp's form can hold: one more millisecond
+        // would be the year 10000, written as nothing, read as never saved.
+        static const QDateTime last(QDate(9999, 12, 31), QTime(23, 59, 59, 999), Qt::UTC);
+        const QDateTime at = std::min(previous.isValid() && previous.addMSecs(1) > now ? previous.addMSecs(1) : now, last);
         after.set(savedSection, part.sections.first(), at.toUTC().toString(Qt::ISODateWithMs));
     }
 }

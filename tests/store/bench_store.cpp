@@ -10,10 +10,15 @@
 //  - merging 100 conflict copies a sync program left of a 6 MB store (older
 //    versions, each kept as it was) against one list save on that store, and
 //    against that save plus the floor of any merge: reading every copy once
-//    and removing it, in plain system calls, its disk space freed after.
+//    and removing it, in plain system calls, its disk space freed after;
+//  - the first read of three stores not in the program's own form (1 MB of
+//    values beginning with '@', 80,000 sections, 4 MB of lines without '=')
+//    against the first read of a store of the same size and keys in that form.
 // Prints each ratio with its goal; exits 1 when one misses its goal by more
 // than half again (the disk's noise stays well inside that).
 #include "store/conffilestore.h"
+#include "store/inertvariants.h"
+#include "store/qsettingsreading.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -246,6 +251,47 @@ int main(int argc, char *argv[])
         outcomes.push_back({"100 copies merged into 6 MB / one list save", median(merge) / median(save), 3.0});
         outcomes.push_back({"100 copies merged into 6 MB / one list save + reading and removing them raw",
                             median(merge) / (median(save) + median(raw)), 1.5});
+    }
+
+    { // Stores another program wrote, read for the first time
+        const auto firstRead = [&](const QByteArray &bytes, const QString &name) {
+            const QString path = dir.filePath(QStringLiteral("odd/%1/Velmorwick.conf").arg(name));
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+                std::abort();
+            file.close();
+            std::vector<double> times;
+            for (int round = 0; round < 3; ++round)
+                times.push_back(timed([&] { ConfFileStore(path).read(QStringLiteral("Task5"), QStringLiteral("Text1")); }));
+            return median(times);
+        };
+        // The same sections and keys in the program's own form, with long
+        // rows of one list to the same size.
+        const auto ownForm = [](const QByteArray &odd) {
+            QByteArray bytes = readAsQSettingsDoes(withInertVariants(odd)).document.serialize();
+            bytes += "\n[Task14]\n";
+            for (int row = 1; bytes.size() < odd.size(); ++row)
+                bytes += "Text" + QByteArray::number(row) + '=' + QByteArray(200, 't') + '\n';
+            return bytes;
+        };
+        QByteArray variants("[Task5]\n"), sections, pretty;
+        for (int n = 0; variants.size() < 1024 * 1024; ++n)
+            variants += "Text" + QByteArray::number(n) + "=@x" + QByteArray::number(n) + '\n';
+        for (int n = 0; n < 80000; ++n)
+            sections += "[S" + QByteArray::number(n) + "]\nk=v\n";
+        while (pretty.size() < 4 * 1024 * 1024)
+            pretty += "    {\n        \"text\": \"a task\",\n        \"done\": false\n    },\n";
+        for (const auto &[what, bytes] : {std::pair{"1 MB of values beginning with @", variants},
+                                          std::pair{"80,000 sections", sections},
+                                          std::pair{"4 MB of lines without =", pretty}}) {
+            const double odd = firstRead(bytes, QString::fromLatin1(what).left(2));
+            const double own = firstRead(ownForm(bytes), QStringLiteral("own") + QString::fromLatin1(what).left(2));
+            std::printf("store: first read of a store of %s: %.1f ms; of one of its size and keys in the program's form: "
+                        "%.1f ms\n", what, odd / 1e6, own / 1e6);
+            outcomes.push_back({what, odd / own, 5.0});
+            outcomes.push_back({what, odd / 0.5e9, 1.0}); // never past half a second
+        }
     }
 
     bool missed = false;

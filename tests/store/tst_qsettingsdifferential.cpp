@@ -1,8 +1,12 @@
 // The settings file's own writer and reader against QSettings, on random
 // files: what either writes, the other reads with every value the same, and
 // a file QSettings writes (and reads back itself) counts as exact, so it is
-// never copied aside as hand-edited.
+// never copied aside as hand-edited. And on random text in the form's
+// alphabet (as a hand or another program may leave it), the store's own
+// reading of a file it did not write finds what QSettings finds.
+#include "store/inertvariants.h"
 #include "store/inidocument.h"
+#include "store/qsettingsreading.h"
 #include "support/filebytes.h"
 #include "support/seed.h"
 
@@ -70,6 +74,27 @@ QList<Value> randomValues(QRandomGenerator &random)
     return values;
 }
 
+// Text made of what the INI form gives meaning to, and a little else.
+QByteArray randomFile(QRandomGenerator &random)
+{
+    static const QList<QByteArray> pieces{"[", "]", "=", ";", "\"", "\\", ",", " ", "\t", "\n", "\r", "\r\n", "%",
+                                          "%U", "%4", "1", "F", "x", "a", "Task5", "Text1", "@", "@@", "/", "#", "?",
+                                          "'", "\xc3\xa9", "\xef\xbb\xbf", "\xff", "general", "%General", "\x00"};
+    const auto some = [&](int most) {
+        QByteArray text;
+        for (int n = random.bounded(most); n > 0; --n)
+            text += pieces[random.bounded(int(pieces.size()))];
+        return text;
+    };
+    QByteArray bytes = random.bounded(8) ? QByteArray() : QByteArray("\xef\xbb\xbf");
+    for (int line = random.bounded(1, 8); line > 0; --line) {
+        const int kind = random.bounded(10);
+        bytes += kind == 0 ? '[' + some(4) + ']' : kind < 8 ? "Text" + some(3) + '=' + some(8) : some(6);
+        bytes += random.bounded(6) ? "\n" : "\r\n";
+    }
+    return bytes;
+}
+
 QString path(const Value &value)
 {
     return value.section.isEmpty() ? value.key : value.section + u'/' + value.key;
@@ -83,6 +108,7 @@ class QSettingsDifferentialTest : public QObject
 
 private slots:
     void eachReadsWhatTheOtherWrites();
+    void readsWhatQSettingsReadsFromAnyFile();
 };
 
 void QSettingsDifferentialTest::eachReadsWhatTheOtherWrites()
@@ -130,6 +156,32 @@ void QSettingsDifferentialTest::eachReadsWhatTheOtherWrites()
         QVERIFY(IniDocument::parseExact(document.serialize()) == document);
     }
     qInfo("400 random files each way; %d of the files QSettings wrote read as exact", exactFiles);
+}
+
+void QSettingsDifferentialTest::readsWhatQSettingsReadsFromAnyFile()
+{
+    QRandomGenerator random(testSeed(25));
+    QTemporaryDir dir;
+    int damaged = 0;
+    for (int round = 0; round < 3000; ++round) {
+        const QByteArray bytes = withInertVariants(randomFile(random));
+        const QString file = dir.filePath(QStringLiteral("any-%1.ini").arg(round));
+        putFileBytes(file, bytes);
+        const QSettings settings(file, QSettings::IniFormat);
+        IniDocument expected;
+        for (const QString &key : settings.allKeys()) {
+            if (key.split(u'/').contains(QString()))
+                continue;
+            const qsizetype slash = key.indexOf(u'/');
+            expected.set(slash < 0 ? QString() : key.first(slash), slash < 0 ? key : key.sliced(slash + 1),
+                         settings.value(key).toString());
+        }
+        const QSettingsReading mine = readAsQSettingsDoes(bytes);
+        QVERIFY2(mine.document == expected, bytes.toHex(' ').constData());
+        QVERIFY2(mine.damaged == (settings.status() == QSettings::FormatError), bytes.toHex(' ').constData());
+        damaged += mine.damaged ? 1 : 0;
+    }
+    qInfo("3000 random files read alike; %d of them damaged", damaged);
 }
 
 QTEST_GUILESS_MAIN(QSettingsDifferentialTest)

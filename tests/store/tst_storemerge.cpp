@@ -166,6 +166,12 @@ void StoreMergeTest::anEditWinsOverWhatItReplacedWhateverTheClocks()
     QCOMPARE(*storemerge::merge(edited, ahead, now).document.find(taskSection(5), textKey(1)), QStringLiteral("edited here"));
     QCOMPARE(*storemerge::merge(ahead, edited, now).document.find(taskSection(5), textKey(1)), QStringLiteral("edited here"));
     QVERIFY(storemerge::merge(edited, ahead, now).clockAhead);
+    // At the last time a stamp can hold, an edit still records one.
+    IniDocument last = *IniDocument::parseExact(version("the last", QStringLiteral("9999-12-31T23:59:59.999Z")));
+    edited = last;
+    edited.set(taskSection(5), textKey(1), QStringLiteral("after it"));
+    storemerge::stamp(edited, last, now);
+    QVERIFY(storemerge::savedAt(edited, *storemerge::partOf(taskSection(5))).isValid());
 }
 
 void StoreMergeTest::onlyTheCopyWhoseVersionStandsIsToldAsTaken()
