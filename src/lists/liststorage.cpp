@@ -63,22 +63,25 @@ void SectionListStorage::knowWritten(QList<StoreChange> changes)
     }
 }
 
-StoreResult SectionListStorage::save(const QList<TaskRow> &rows, const QString &snapshotStep)
+StoreResult SectionListStorage::save(const QList<TaskRow> &rows, const QString &snapshotStep, bool overAnother)
 {
     if (const QString why = tooLongRow(rows); !why.isEmpty())
         return {StoreResult::Status::Refused, why};
     m_savedOverAnother = false;
     QList<StoreChange> changes = writes(m_section, rows);
     if (!snapshotStep.isEmpty())
-        changes.prepend(StoreChange::snapshot(snapshotStep));
+        changes.prepend(overAnother ? StoreChange::keepFirst(snapshotStep) : StoreChange::snapshot(snapshotStep));
     // A version put in since the window last looked, which its notice has
     // not brought to the window yet, is kept before it is replaced.
     const bool guarded = snapshotStep.isEmpty() && m_store.keepsSnapshots();
     StoreResult result = m_store.apply(guarded ? m_known + changes : changes);
     if (guarded && result.status == StoreResult::Status::Changed) {
-        m_savedOverAnother = true;
-        changes.prepend(StoreChange::snapshot(
-            QCoreApplication::translate("ListStorage", "saved over a version from elsewhere")));
+        // The program's own step (Clear All Tasks) changed it: nothing from
+        // elsewhere to keep. Any other hand's version is kept first.
+        m_savedOverAnother = !m_store.lastChangedHere(m_section);
+        if (m_savedOverAnother)
+            changes.prepend(StoreChange::keepFirst(
+                QCoreApplication::translate("ListStorage", "saved over a version from elsewhere")));
         result = m_store.apply(changes);
     }
     if (result.written())

@@ -37,8 +37,10 @@ public:
     // Exactly `rows` rows; a row never saved is empty and unticked.
     virtual LoadedList load(int rows) = 0;
     // The rows reach the disk together or not at all. A save that takes
-    // text away names itself as the step a snapshot is kept before.
-    virtual StoreResult save(const QList<TaskRow> &rows, const QString &snapshotStep = {}) = 0;
+    // text away names itself as the step a snapshot is kept before; one over
+    // a version from elsewhere (overAnother) has that version kept whatever
+    // it takes, or is refused.
+    virtual StoreResult save(const QList<TaskRow> &rows, const QString &snapshotStep = {}, bool overAnother = false) = 0;
     // A snapshot of the store is kept first.
     virtual StoreResult clear() = 0;
     // The window is gone: forget whatever was held for it.
@@ -68,7 +70,7 @@ public:
     {
     }
     LoadedList load(int rows) override;
-    StoreResult save(const QList<TaskRow> &rows, const QString &snapshotStep = {}) override;
+    StoreResult save(const QList<TaskRow> &rows, const QString &snapshotStep = {}, bool overAnother = false) override;
     StoreResult clear() override;
     bool savedOverAnotherVersion() const override { return m_savedOverAnother; }
 

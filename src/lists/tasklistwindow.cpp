@@ -185,15 +185,19 @@ void TaskListWindow::save()
     // keeps a snapshot of the store before it.
     const bool overOther = m_changedElsewhere;
     const QString step = overOther ? tr("saved over a version from elsewhere") : emptied ? tr("tasks emptied") : QString();
-    const StoreResult result = m_storage.save(saved, step);
+    const StoreResult result = m_storage.save(saved, step, overOther);
     m_save->setEnabled(m_storage.canSave());
     m_toldUnreadable = m_toldUnreadable || !m_storage.canSave(); // the refusal says it all
     if (!m_kit.written(result, tr("The list was not saved.")))
         return;
     remember(saved);
-    if (overOther || m_storage.savedOverAnotherVersion()) {
-        m_kit.boxes.inform(tr("The version of this list saved elsewhere was kept as a snapshot before yours "
-                              "replaced it (velmorwick snapshots lists it)."),
+    // Told from what the store says it kept, never more.
+    if ((overOther || m_storage.savedOverAnotherVersion()) && !result.keptAs.isEmpty()) {
+        m_kit.boxes.inform(result.keptAsCopy
+                               ? tr("The version of this list saved elsewhere was kept beside the settings file, as "
+                                    "%1, before yours replaced it.").arg(result.keptAs)
+                               : tr("The version of this list saved elsewhere was kept as a snapshot before yours "
+                                    "replaced it (velmorwick snapshots lists it)."),
                            tr("Velmorwick"));
     }
 }

@@ -298,6 +298,7 @@ LoadedList PrivateVault::load(int rows)
 {
     LoadedList list{QList<TaskRow>(rows), {}};
     const QString sealed = m_store.read(privateSection, sealedListKey);
+    m_knownSealed = sealed;
     if (sealed.isEmpty())
         return list;
     if (!isOpen()) {
@@ -327,6 +328,7 @@ std::optional<QList<TaskRow>> PrivateVault::follow(int rows)
     // is saved there, even nothing, is no longer this window's to show.
     if (!isOpen() || m_store.read(passwordSection, wrappedKeyKey) != m_wrappedKey)
         return std::nullopt;
+    m_knownSealed = sealed;
     QList<TaskRow> list(rows);
     if (sealed.isEmpty())
         return list;
@@ -375,18 +377,36 @@ void PrivateVault::saved()
         report({std::exchange(m_keptAsideNotice, QString())});
 }
 
-StoreResult PrivateVault::save(const QList<TaskRow> &rows, const QString &snapshotStep)
+StoreResult PrivateVault::save(const QList<TaskRow> &rows, const QString &snapshotStep, bool overAnother)
 {
+    m_savedOverAnother = false;
     QList<StoreChange> changes;
     if (const StoreResult sealed = changesToSave(rows, &changes); !sealed.written())
         return sealed;
     if (!snapshotStep.isEmpty())
-        changes.prepend(StoreChange::snapshot(snapshotStep));
-    const StoreResult result = m_store.apply(changes);
+        changes.prepend(overAnother ? StoreChange::keepFirst(snapshotStep) : StoreChange::snapshot(snapshotStep));
+    // A version saved under the same key since the window last looked, which
+    // its notice has not brought yet, is kept before it is replaced.
+    const bool guarded = snapshotStep.isEmpty() && m_store.keepsSnapshots();
+    const StoreChange known = StoreChange::expect(privateSection, sealedListKey, m_knownSealed);
+    StoreResult result = m_store.apply(guarded ? QList<StoreChange>{known} + changes : changes);
+    if (result.status == StoreResult::Status::Changed && guarded
+        && m_store.read(passwordSection, wrappedKeyKey) == m_wrappedKey) {
+        m_savedOverAnother = !m_store.lastChangedHere(privateSection);
+        if (m_savedOverAnother)
+            changes.prepend(StoreChange::keepFirst(tr("saved over a version from elsewhere")));
+        result = m_store.apply(changes);
+    }
     if (result.status == StoreResult::Status::Changed)
         return keepAsideUnderItsKey(rows);
-    if (result.written())
+    if (result.written()) {
+        for (const StoreChange &change : std::as_const(changes)) {
+            if (change.kind == StoreChange::Kind::Write && change.section == privateSection
+                && change.key == sealedListKey)
+                m_knownSealed = change.value;
+        }
         saved();
+    }
     return result;
 }
 

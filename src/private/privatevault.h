@@ -34,7 +34,8 @@ public:
     StoreResult setPassword(const QString &password) override;
 
     LoadedList load(int rows) override;
-    StoreResult save(const QList<TaskRow> &rows, const QString &snapshotStep = {}) override;
+    StoreResult save(const QList<TaskRow> &rows, const QString &snapshotStep = {}, bool overAnother = false) override;
+    bool savedOverAnotherVersion() const override { return m_savedOverAnother; }
     StoreResult clear() override;
     void close() override;
     bool holdsSecrets() const override { return true; }
@@ -69,6 +70,10 @@ private:
     // The stored wrapped key the data key came from: a save checks, under
     // the lock, that it is still the one there.
     QString m_wrappedKey;
+    // The sealed list as this window last read or wrote it: what a save may
+    // replace without keeping it first.
+    QString m_knownSealed;
+    bool m_savedOverAnother = false;
     // A sealed list that failed authentication, copied aside in the first
     // write that would replace it, and what to tell once it is.
     QList<StoreChange> m_keepAside;

@@ -204,6 +204,7 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
     IniDocument document = loaded.document;
     bool missing = false;
     QString step;
+    bool mustKeep = false;
     for (const StoreChange &change : changes) {
         switch (change.kind) {
         case StoreChange::Kind::Expect:
@@ -225,10 +226,11 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
             break;
         case StoreChange::Kind::Snapshot:
             step = change.value;
+            mustKeep = mustKeep || change.mustKeep;
             break;
         }
     }
-    const StoreResult done{missing ? StoreResult::Status::SectionMissing : StoreResult::Status::Done, {}};
+    StoreResult done{missing ? StoreResult::Status::SectionMissing : StoreResult::Status::Done, {}};
     // Every part of the store the batch changed records when: two machines'
     // versions are merged part by part, the later saved winning.
     const QDateTime now = m_clock();
@@ -236,10 +238,17 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
     if (loaded.exists && loaded.exact && document == loaded.document)
         return done; // nothing to change, e.g. removing a section that was never there
     for (const QString &part : storemerge::differingParts(loaded.document, document)) {
-        if (step.isEmpty() && m_takenThisStep.contains(part))
-            step = QObject::tr("saved over a version from elsewhere");
+        if (m_takenThisStep.contains(part)) {
+            if (step.isEmpty())
+                step = QObject::tr("saved over a version from elsewhere");
+            mustKeep = true;
+        }
     }
-    keepSnapshot(folder, loaded.document, document, step, now);
+    const StoreResult kept = keepBefore(folder, loaded, document, step, mustKeep, now);
+    if (!kept.written())
+        return kept;
+    done.keptAs = kept.keptAs;
+    done.keptAsCopy = kept.keptAsCopy;
 
     QByteArray bytes = document.serialize();
     if (bytes.size() > StoreFolder::sizeLimit) {
@@ -256,10 +265,45 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
         now.readable = now.exists = true;
         now.document = std::move(document);
         now.stamp = written.stamp;
+        for (const storemerge::Part &part : storemerge::parts()) {
+            const QString *stamp = now.document.find(storemerge::savedSection, part.sections.first());
+            if (stamp && (!loaded.document.find(storemerge::savedSection, part.sections.first())
+                          || *loaded.document.find(storemerge::savedSection, part.sections.first()) != *stamp))
+                m_stampsWrittenHere.insert(part.sections.first(), *stamp);
+        }
         m_cached = std::move(now);
         m_watch.wrote(loaded.stamp, written.stamp);
     }
     return outcome(written, m_path, done);
+}
+
+StoreResult ConfFileStore::keepBefore(StoreFolder &folder, const Loaded &loaded, const IniDocument &after,
+                                      const QString &step, bool mustKeep, const QDateTime &now)
+{
+    QString whyNot;
+    StoreResult kept;
+    kept.keptAs = keepSnapshot(folder, loaded.document, after, step, now, &whyNot);
+    if (!mustKeep || !kept.keptAs.isEmpty() || !loaded.exists || !m_keepsSnapshots)
+        return kept;
+    // The other version is kept beside the store instead (without a
+    // half-done password change's key, as every kept copy).
+    const QString copy = m_copies.publish(folder, loaded.exact ? loaded.document.serialize() : loaded.bytes,
+                                          QStringLiteral(".saved-over"), now);
+    if (copy.isEmpty()) {
+        return refused(QObject::tr("The version saved elsewhere could not be kept first, as a snapshot (%1) or "
+                                   "beside the settings file (%2), so nothing was written.")
+                           .arg(whyNot, StoreFolder::reasonFor(folder.error())));
+    }
+    kept.keptAs = native(QDir(m_folder).filePath(copy));
+    kept.keptAsCopy = true;
+    return kept;
+}
+
+bool ConfFileStore::lastChangedHere(const QString &section) const
+{
+    const storemerge::Part *part = storemerge::partOf(section);
+    const QString stamp = part ? read(storemerge::savedSection, part->sections.first()) : QString();
+    return !stamp.isEmpty() && m_stampsWrittenHere.value(part->sections.first()) == stamp;
 }
 
 void ConfFileStore::watch(std::function<void()> changed)

@@ -8,6 +8,7 @@
 #include "storewatcher.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QSet>
 
 #include <memory>
@@ -55,6 +56,7 @@ public:
     StoreResult snapshotBytes(int number, QByteArray *bytes, QString *name) const override;
     void watch(std::function<void()> changed) override;
     int olderPrivateCopies() const override;
+    bool lastChangedHere(const QString &section) const override;
     StoreResult forgetOlderPrivateCopies(int *forgotten) override;
 
 private:
@@ -99,8 +101,14 @@ private:
     void forgetCache() const { m_cached.reset(); }
     // Before a write that takes text away (or the step says it replaces the
     // store wholesale) and at the first save of a day, the store as it is.
-    void keepSnapshot(StoreFolder &folder, const IniDocument &before, const IniDocument &after, QString step,
-                      const QDateTime &now);
+    // The snapshot's name; empty, and why not when one was asked for, when
+    // none holds the store as it is.
+    QString keepSnapshot(StoreFolder &folder, const IniDocument &before, const IniDocument &after, QString step,
+                         const QDateTime &now, QString *whyNot);
+    // The store as it was before a write that replaces a version no window
+    // showed: a snapshot, else a kept copy, else nothing and the write refused.
+    StoreResult keepBefore(StoreFolder &folder, const Loaded &loaded, const IniDocument &after, const QString &step,
+                           bool mustKeep, const QDateTime &now);
     void checkForChanges();
     // Each snapshot and kept copy whose private list is under a key other
     // than the store's own now: the folder it is in, its name and bytes.
@@ -130,6 +138,9 @@ private:
     // write in the same step that replaces one of them keeps a snapshot, as
     // no window has shown that version yet.
     QStringList m_takenThisStep;
+    // The times of saving this run wrote, by part: a version the program's
+    // own step left (Clear All Tasks) is no version from elsewhere.
+    QHash<QString, QString> m_stampsWrittenHere;
     // Copies that could not be read or removed: told once, not merged again.
     QSet<QString> m_copiesPassedOver;
     bool m_keepsSnapshots = true;

@@ -134,8 +134,8 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
         if (keptAs)
             *keptAs = QDir(m_folder).filePath(kept);
         // And as a snapshot, so that the restore itself can be taken back.
-        keepSnapshot(folder, parsed(current.bytes).document, {}, QObject::tr("restore"),
-                     m_clock());
+        QString whyNot;
+        keepSnapshot(folder, parsed(current.bytes).document, {}, QObject::tr("restore"), m_clock(), &whyNot);
     }
     forgetCache();
     // The parts the restore changes count as saved now: a copy of the store

@@ -42,15 +42,18 @@ QString whyUnread(const StoreFolder::ReadResult &read)
 
 } // namespace
 
-void ConfFileStore::keepSnapshot(StoreFolder &folder, const IniDocument &before, const IniDocument &after,
-                                 QString step, const QDateTime &now)
+QString ConfFileStore::keepSnapshot(StoreFolder &folder, const IniDocument &before, const IniDocument &after,
+                                   QString step, const QDateTime &now, QString *whyNot)
 {
     // A store holding a data key in the clear (a password change half done)
     // is never kept: that key opens only what the change needs, for as long
     // as it needs it.
-    if (!m_keepsSnapshots || folder.stampOf(m_name).size < 0
-        || before.find(storekeys::unfinishedChangeSection, storekeys::dataKeyKey))
-        return;
+    if (!m_keepsSnapshots || folder.stampOf(m_name).size < 0)
+        return {};
+    if (before.find(storekeys::unfinishedChangeSection, storekeys::dataKeyKey)) {
+        *whyNot = tr("a password change is half done, and its key is never kept");
+        return {};
+    }
     Snapshots snapshots(m_folder);
     if (step.isEmpty() && tookTextAway(before, after))
         step = tr("tasks emptied");
@@ -58,15 +61,23 @@ void ConfFileStore::keepSnapshot(StoreFolder &folder, const IniDocument &before,
         step = tr("first save of the day");
     const QList<Snapshots::Entry> all = snapshots.entries();
     if (!all.isEmpty() && Snapshots::isFuture(all.first(), now) && !std::exchange(m_futureSnapshotTold, true)) {
-        reportProblem(tr("The snapshot %1 is named after a time more than a day ahead: it was kept while this "
-                         "computer's clock was wrong. It is kept, and not counted as today's.")
+        reportProblem(tr("The snapshot %1 is named after a time more than a day after this computer's clock: "
+                         "either the clock was ahead when it was kept, or it is behind now. It is kept, and not "
+                         "counted as today's.")
                           .arg(all.first().name));
     }
-    if (step.isEmpty() || snapshots.keep(folder, m_name, step, now) || std::exchange(m_snapshotFailureTold, true))
-        return;
-    reportProblem(tr("Velmorwick could not keep a snapshot of its settings before this step (%1). The step went "
-                     "on; no snapshot will be kept until there is room.")
-                      .arg(StoreFolder::reasonFor(snapshots.error())));
+    if (step.isEmpty())
+        return {};
+    if (const std::optional<QString> kept = snapshots.keep(folder, m_name, step, now))
+        return *kept;
+    *whyNot = StoreFolder::reasonFor(snapshots.error());
+    if (!std::exchange(m_snapshotFailureTold, true)) {
+        reportProblem(tr("Velmorwick could not keep a snapshot of its settings before this step (%1). The step "
+                         "went on without one; each later step tries again, and you are told again only when a "
+                         "step cannot go on without one.")
+                          .arg(*whyNot));
+    }
+    return {};
 }
 
 QList<SettingsStore::Snapshot> ConfFileStore::snapshots() const

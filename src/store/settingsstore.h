@@ -24,6 +24,10 @@ struct StoreChange
     QString section;
     QString key;
     QString value;
+    // With Snapshot: the write replaces a version no window showed (one
+    // saved elsewhere), so it is kept whatever it takes: as a kept copy
+    // where no snapshot can be kept, and the write refused where neither can.
+    bool mustKeep = false;
 
     static StoreChange write(const QString &section, const QString &key, const QString &value)
     {
@@ -47,6 +51,7 @@ struct StoreChange
     // Whether the change touches a section or key outside the store's schema.
     bool outsideSchema() const;
     static StoreChange snapshot(const QString &step) { return {Kind::Snapshot, {}, {}, step}; }
+    static StoreChange keepFirst(const QString &step) { return {Kind::Snapshot, {}, {}, step, true}; }
     static StoreChange expect(const QString &section, const QString &key, const QString &value)
     {
         return {Kind::Expect, section, key, value};
@@ -65,6 +70,10 @@ struct StoreResult
 
     Status status = Status::Done;
     QString reason;
+    // Where the store as it was before the write was kept: a snapshot's
+    // name, or a kept copy's path; empty when nothing was.
+    QString keptAs;
+    bool keptAsCopy = false;
 
     // Whether the change is in the store: whatever depends on it goes on.
     bool written() const { return status != Status::Refused && status != Status::Changed; }
@@ -159,6 +168,15 @@ public:
     }
     // The bytes of snapshot number (from 1, newest first), for a restore.
     virtual StoreResult snapshotBytes(int number, QByteArray *bytes, QString *name) const;
+
+    // Whether the version of the section's part in the store now is one this
+    // run of the program wrote itself (Clear All Tasks beside an open list),
+    // not one from another hand.
+    virtual bool lastChangedHere(const QString &section) const
+    {
+        Q_UNUSED(section);
+        return false;
+    }
 
     // Problems the user has to hear about although no command failed, such as
     // a damaged store file that was kept aside.

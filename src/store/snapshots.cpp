@@ -120,14 +120,15 @@ bool Snapshots::isFuture(const Entry &entry, const QDateTime &now)
     return entry.when > now.addDays(1);
 }
 
-bool Snapshots::keep(StoreFolder &storeFolder, const QString &storeName, const QString &step, const QDateTime &now)
+std::optional<QString> Snapshots::keep(StoreFolder &storeFolder, const QString &storeName, const QString &step,
+                                       const QDateTime &now)
 {
     StoreFolder folder;
     if (!open(folder, true))
-        return false;
+        return std::nullopt;
     const StoreFolder::Stamp store = storeFolder.stampOf(storeName);
     if (store.size < 0)
-        return true; // nothing saved yet: nothing to take back
+        return QString(); // nothing saved yet: nothing to take back
     const QList<Entry> all = entries();
     if (!all.isEmpty()) {
         // The newest one already holds these lists: kept once. Compared
@@ -135,11 +136,11 @@ bool Snapshots::keep(StoreFolder &storeFolder, const QString &storeName, const Q
         // a user would notice; a larger twin is a copy too many, no loss.
         const StoreFolder::Stamp newest = folder.stampOf(all.first().name);
         if (newest.sameFile(store))
-            return true;
+            return all.first().name;
         if (newest.size == store.size && store.size <= comparedUpTo) {
             QByteArray mine, theirs;
             if (withoutTimes(read(all.first()).bytes, theirs) == withoutTimes(storeFolder.read(storeName).bytes, mine))
-                return true;
+                return all.first().name;
         }
     }
     QString step_ = step;
@@ -158,9 +159,10 @@ bool Snapshots::keep(StoreFolder &storeFolder, const QString &storeName, const Q
     } else {
         m_error = storeFolder.error();
     }
-    if (kept)
-        prune(folder, QList<Entry>{{name, now.toUTC(), step}} + all, now, store.size);
-    return kept;
+    if (!kept)
+        return std::nullopt;
+    prune(folder, QList<Entry>{{name, now.toUTC(), step}} + all, now, store.size);
+    return name;
 }
 
 void Snapshots::prune(StoreFolder &folder, const QList<Entry> &all, const QDateTime &now, qint64 storeSize) const

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // Whole copies of the store kept before the steps that take text away or
 // replace it wholesale, in the folder "snapshots" beside it: this machine's
 // own (0700, each file 0600). A file is named "<yyyyMMdd-HHmmss-zzz>Z
@@ -34,9 +36,11 @@ public:
     explicit Snapshots(const QString &storeFolder);
 
     // Keeps the store file as it is now as a snapshot of the step, unless the
-    // newest snapshot already holds the same; then keeps the bounds. False,
-    // with the system's error number, when it could not be kept.
-    bool keep(StoreFolder &storeFolder, const QString &storeName, const QString &step, const QDateTime &now);
+    // newest snapshot already holds the same; then keeps the bounds. The
+    // name of the snapshot that holds it (empty when there is no store yet);
+    // nothing, with the system's error number, when it could not be kept.
+    std::optional<QString> keep(StoreFolder &storeFolder, const QString &storeName, const QString &step,
+                                const QDateTime &now);
     int error() const { return m_error; }
     // Whether none was kept today: its first save keeps one.
     bool noneOn(const QDateTime &now) const;

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QWindow>
 
@@ -121,6 +122,14 @@ void MainMenuTest::clearAllLeavesAnOpenListAsItIs()
     ui::trigger(main(fx), QStringLiteral("mnuclear"));
     auto *list = fx.window<TaskListWindow>(QStringLiteral("frm6"));
     QCOMPARE(list->textBox(2)->text(), QStringLiteral("on screen"));
+    // Its Save writes its rows back: the program's own clear is no version
+    // saved elsewhere, kept and told of.
+    const qsizetype boxes = fx.boxes().shown().size();
+    const qsizetype snapshots = fx.store().snapshots().size();
+    ui::click(ui::child<QPushButton>(list, QStringLiteral("cmdsave")));
+    QCOMPARE(fx.stored(taskSection(6), textKey(2)), QStringLiteral("on screen"));
+    QCOMPARE(fx.boxes().shown().size(), boxes);
+    QCOMPARE(fx.store().snapshots().size(), snapshots);
 }
 
 void MainMenuTest::topmostIsSetAndClearedInPlace()
