@@ -25,6 +25,9 @@ int addTaskWindow(int argc, char *argv[], int tasks)
     guard.reset();
     applyAppearance();
     const auto store = platform::openUserStore();
+    // Bound to a desktop key, its stderr goes nowhere: what a sync program
+    // left is merged, and told, by the next program with windows.
+    store->setMergesCopies(false);
     // What the store has to say (a damaged file copied aside) goes where a
     // command's goes: this window is one line, and gone a moment later.
     store->setProblemReporter([](const QString &problem) { std::fprintf(stderr, "velmorwick: %s\n", qPrintable(problem)); });

@@ -368,6 +368,9 @@ int run(const QString &command, const QStringList &arguments, const Options &opt
         if (arguments.isEmpty())
             return misused(tr("add takes the text of each task to add (without one it opens a window, which "
                               "needs a display)"));
+        // Nobody may read what a merge would say: the next program with
+        // windows merges what a sync program left, and says so there.
+        store.setMergesCopies(false);
         return addTasks(arguments, options.list, store);
     }
     if (command == QLatin1String("export"))

@@ -150,7 +150,8 @@ StoreResult ConfFileStore::openLocked(StoreFolder &folder, bool toReadOnly)
     m_copies.beginStep();
     m_takenThisStep.clear();
     tidyFolder(folder);
-    mergeConflictCopies(folder);
+    if (m_mergesCopies)
+        mergeConflictCopies(folder);
     return {};
 }
 

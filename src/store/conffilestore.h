@@ -33,6 +33,7 @@ public:
     ~ConfFileStore() override;
 
     void setLockPatience(int milliseconds) override { m_lockWaitMs = milliseconds; }
+    void setMergesCopies(bool merges) override { m_mergesCopies = merges; }
     // Whether snapshots are kept before steps that take text away (they are,
     // but for a benchmark's floor).
     void setKeepsSnapshots(bool keeps) { m_keepsSnapshots = keeps; }
@@ -144,4 +145,5 @@ private:
     // Copies that could not be read or removed: told once, not merged again.
     QSet<QString> m_copiesPassedOver;
     bool m_keepsSnapshots = true;
+    bool m_mergesCopies = true;
 };

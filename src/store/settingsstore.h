@@ -169,6 +169,11 @@ public:
     // The bytes of snapshot number (from 1, newest first), for a restore.
     virtual StoreResult snapshotBytes(int number, QByteArray *bytes, QString *name) const;
 
+    // Whether conflict copies a sync program left beside the store are merged
+    // as the store is opened (they are). A step whose user sees no window to
+    // be told what a merge replaced (`add`) leaves them to the next that does.
+    virtual void setMergesCopies(bool merges) { Q_UNUSED(merges); }
+
     // Whether the version of the section's part in the store now is one this
     // run of the program wrote itself (Clear All Tasks beside an open list),
     // not one from another hand.

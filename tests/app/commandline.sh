@@ -35,8 +35,11 @@ check "forgetting where the lock cannot be taken" 1 "$status" "$(grep -q 'lock f
 rm -f Velmorwick/Velmorwick.conf.lock
 status=$(run add milk --list 5)
 check "add says what it added, and nothing else" 0 "$status" "$(grep -qx 'Added to the 5-task list as task 1.' out.txt && [ ! -s err.txt ] && echo yes)"
+cp Velmorwick/Velmorwick.conf Velmorwick/Velmorwick.sync-conflict-20261209-100000-ABCDEFG.conf
+status=$(run add eggs --list 5)
+check "add leaves a sync program's copy to the program with windows" 0 "$status" "$([ ! -s err.txt ] && [ -f Velmorwick/Velmorwick.sync-conflict-20261209-100000-ABCDEFG.conf ] && echo yes)"
 status=$(run)
 check "no display" 1 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && grep -q 'graphical session' err.txt && grep -q 'xvfb-run' err.txt && echo yes)"
 
-echo "$((12 - failures)) passed, $failures failed"
+echo "$((13 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
