@@ -83,12 +83,27 @@ QList<Snapshots::Entry> Snapshots::entries() const
     for (const QString &name : folder.names({})) {
         qsizetype length = 0;
         const QDateTime when = name.endsWith(suffix) ? timeOf(name, &length) : QDateTime();
-        if (when.isValid() && name.size() >= length + 1 + suffix.size() && name[length] == u' ')
-            found << Entry{name, when, name.sliced(length + 1).chopped(suffix.size())};
+        if (!when.isValid() || name.size() < length + 1 + suffix.size() || name[length] != u' ')
+            continue;
+        QString step = name.sliced(length + 1).chopped(suffix.size());
+        qint64 number = 0;
+        if (step.startsWith(u'#')) {
+            const qsizetype space = step.indexOf(u' ');
+            bool ok = false;
+            number = step.sliced(1, (space < 0 ? step.size() : space) - 1).toLongLong(&ok);
+            if (ok && number > 0 && space > 0)
+                step = step.sliced(space + 1);
+            else
+                number = 0;
+        }
+        found << Entry{name, when, step, number};
     }
-    // By time, not by name: local names of the autumn's repeated hour, and
-    // names in local time beside names in UTC, do not sort as text does.
-    std::stable_sort(found.begin(), found.end(), [](const Entry &a, const Entry &b) { return a.when > b.when; });
+    // By number, then by time, not by name: local names of the autumn's
+    // repeated hour, and names in local time beside names in UTC, do not
+    // sort as text does.
+    std::stable_sort(found.begin(), found.end(), [](const Entry &a, const Entry &b) {
+        return a.number != b.number ? a.number > b.number : a.when > b.when;
+    });
     return found;
 }
 
@@ -144,7 +159,9 @@ std::optional<QString> Snapshots::keep(StoreFolder &storeFolder, const QString &
         }
     }
     QString step_ = step;
-    const QString name = now.toUTC().toString(stampFormat) + QStringLiteral("Z ") + step_.replace(u'/', u'-') + suffix;
+    const qint64 number = (all.isEmpty() ? 0 : all.first().number) + 1;
+    const QString name = now.toUTC().toString(stampFormat) + QStringLiteral("Z #%1 ").arg(number)
+                         + step_.replace(u'/', u'-') + suffix;
     bool kept = storeFolder.linkInto(storeName, folder, name);
     if (!kept && (storeFolder.error() == EXDEV || storeFolder.error() == EPERM || storeFolder.error() == EMLINK)) {
         // A file system without hard links: the bytes, written the store's way.
@@ -161,7 +178,7 @@ std::optional<QString> Snapshots::keep(StoreFolder &storeFolder, const QString &
     }
     if (!kept)
         return std::nullopt;
-    prune(folder, QList<Entry>{{name, now.toUTC(), step}} + all, now, store.size);
+    prune(folder, QList<Entry>{{name, now.toUTC(), step, number}} + all, now, store.size);
     return name;
 }
 

@@ -10,9 +10,12 @@
 
 // Whole copies of the store kept before the steps that take text away or
 // replace it wholesale, in the folder "snapshots" beside it: this machine's
-// own (0700, each file 0600). A file is named "<yyyyMMdd-HHmmss-zzz>Z
-// <step>.conf" in UTC (earlier versions named them in local time, without
-// the Z), and listed by that time, newest first. The store file is
+// own (0700, each file 0600). A file is named "<yyyyMMdd-HHmmss-zzz>Z #<n>
+// <step>.conf": the time in UTC, and a number one past the newest's, which
+// orders them whatever the clock did (one put back a week keeps the slips
+// made since). Earlier versions named them without the number (in local
+// time, without the Z, before that): older than any numbered, and ordered
+// by their time. The store file is
 // never changed in place, only replaced, so a snapshot is the old file
 // itself, kept under a second name (a hard link): it costs no copy and
 // holds exactly what was there. Bounded: the newest 20, and the newest of
@@ -31,6 +34,7 @@ public:
         QString name;
         QDateTime when;
         QString step;
+        qint64 number = 0; // 0: named by an earlier version
     };
 
     explicit Snapshots(const QString &storeFolder);

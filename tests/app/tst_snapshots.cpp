@@ -125,14 +125,22 @@ void SnapshotsTest::eachStepThatTakesTextAwayKeepsOneSnapshotOfTheStoreBeforeIt(
 void SnapshotsTest::theBoundsAreKept_data()
 {
     QTest::addColumn<int>("storeSize");
-    QTest::newRow("1 KB store") << 1024;
-    QTest::newRow("1 MB store") << 1024 * 1024;
+    QTest::addColumn<int>("clockWentBack"); // days, after the steps below
+    QTest::newRow("1 KB store") << 1024 << 0;
+    QTest::newRow("1 MB store") << 1024 * 1024 << 0;
+    // Every snapshot named a week ahead: two slips after the clock is put
+    // right are both kept, the newer listed first.
+    QTest::newRow("the clock went back a week") << 1024 << 7;
 }
 
 void SnapshotsTest::theBoundsAreKept()
 {
     QFETCH(int, storeSize);
+    QFETCH(int, clockWentBack);
     ProgramFixture fx;
+    auto *file = dynamic_cast<ConfFileStore *>(&fx.store());
+    if (clockWentBack && file)
+        file->setClock([clockWentBack] { return QDateTime::currentDateTimeUtc().addDays(clockWentBack); });
     fx.seed(taskSection(15), textKey(1), QString(storeSize, u's'));
     // Snapshots of earlier days, as if made then: one a day is kept for 30 days.
     QDir().mkpath(snapshotFolder(fx));
@@ -148,6 +156,22 @@ void SnapshotsTest::theBoundsAreKept()
                     .written());
     }
     const QDir folder(snapshotFolder(fx));
+    if (clockWentBack) {
+        file->setClock([] { return QDateTime::currentDateTimeUtc(); });
+        for (const char *slip : {"the first slip", "the second slip"}) {
+            fx.seed(taskSection(7), textKey(1), QString::fromLatin1(slip));
+            QVERIFY(fx.store().apply({StoreChange::snapshot(QStringLiteral("Clear List")),
+                                      StoreChange::removeSection(taskSection(7))}).written());
+        }
+        QStringList slips;
+        for (const QString &name : folder.entryList(QDir::Files)) {
+            if (fileBytes(folder.filePath(name)).contains("slip"))
+                slips << name;
+        }
+        QCOMPARE(slips.size(), 2);
+        QCOMPARE(fx.store().snapshots().first().when.toLocalTime().date(), QDate::currentDate());
+        return;
+    }
     const QStringList kept = folder.entryList(QDir::Files);
     qint64 total = 0, largest = 0;
     for (const QString &name : kept) {
