@@ -8,8 +8,10 @@ QString StoreChange::wordsAfter(const QString &held) const
 {
     QStringList words = held.split(u' ', Qt::SkipEmptyParts);
     words.removeAll(value);
-    if (kind == Kind::AddWord)
+    if (kind == Kind::AddWord) {
         words << value;
+        words.sort(); // as a merge orders them
+    }
     return words.join(u' ');
 }
 

@@ -17,7 +17,8 @@ struct StoreChange
     // no such key), judged under the lock; else nothing is, and the result
     // says Changed. A check and a write no other copy can come between.
     // AddWord, RemoveWord: value is one word added to, or taken from, a list
-    // of words separated by spaces, as the store holds it under the lock.
+    // of words separated by spaces and in order, as the store holds it under
+    // the lock.
     enum class Kind { Write, RemoveKey, RemoveSection, Snapshot, Expect, AddWord, RemoveWord };
 
     Kind kind = Kind::Write;

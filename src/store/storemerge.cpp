@@ -56,14 +56,13 @@ QString about(const storeschema::Section &section)
     return text.contains(QLatin1String("%1")) ? text.arg(QString(section.name).remove(QStringLiteral("Task"))) : text;
 }
 
-// Two lists of words as one, each word once, in the order first seen.
+// Two lists of words as one, each word once, in order: the same whichever
+// side merges (the words are times, and keep their order so).
 QString unionOfWords(const QString &mine, const QString &theirs)
 {
-    QStringList words = mine.split(u' ', Qt::SkipEmptyParts);
-    for (const QString &word : theirs.split(u' ', Qt::SkipEmptyParts)) {
-        if (!words.contains(word))
-            words << word;
-    }
+    QStringList words = mine.split(u' ', Qt::SkipEmptyParts) + theirs.split(u' ', Qt::SkipEmptyParts);
+    words.sort();
+    words.removeDuplicates();
     return words.join(u' ');
 }
 

@@ -170,6 +170,7 @@ class StoreSimulationTest : public QObject
     Q_OBJECT
 
 private slots:
+    void nothingSavedIsLostAndMachinesConverge_data();
     void nothingSavedIsLostAndMachinesConverge();
 
 private:
@@ -264,9 +265,24 @@ void StoreSimulationTest::deliver(const Delivery &d, const QString &conflictName
     log << QStringLiteral("the engine leaves %1 on m%2").arg(conflictName).arg(d.to);
 }
 
+// The ordinary tests run fixed seeds, so that a run passes or fails by the
+// code alone; a seed that once found a fault joins them. VELMORWICK_SIM_RANDOM
+// (make check) runs one drawn afresh; VELMORWICK_SEED repeats one.
+void StoreSimulationTest::nothingSavedIsLostAndMachinesConverge_data()
+{
+    QTest::addColumn<quint32>("seed");
+    if (qEnvironmentVariableIsSet("VELMORWICK_SEED") || qEnvironmentVariableIsSet("VELMORWICK_SIM_RANDOM")) {
+        QTest::newRow("one seed") << quint32(QRandomGenerator::global()->generate() % 100000);
+        return;
+    }
+    for (const quint32 seed : {1209u, 40913u}) // 40913: two machines' kept private rows listed in two orders
+        QTest::addRow("seed %u", seed) << seed;
+}
+
 void StoreSimulationTest::nothingSavedIsLostAndMachinesConverge()
 {
-    const quint32 seed = testSeed(QRandomGenerator::global()->generate() % 100000);
+    QFETCH(quint32, seed);
+    seed = testSeed(seed);
     const int steps = qEnvironmentVariableIntValue("VELMORWICK_SIM_STEPS") > 0
                           ? qEnvironmentVariableIntValue("VELMORWICK_SIM_STEPS")
                           : 1000;
