@@ -19,6 +19,16 @@ QString tr(const char *text)
     return QCoreApplication::translate("storemerge", text);
 }
 
+QString clockKey(const Part &part)
+{
+    return part.sections.first() + QStringLiteral("-clock");
+}
+
+QString timeText(const QDateTime &at)
+{
+    return at.toUTC().toString(Qt::ISODateWithMs);
+}
+
 // What a part holds: section by section, the entries in the order the file
 // has them.
 QList<IniDocument::Section> contentOf(const IniDocument &document, const Part &part)
@@ -45,8 +55,12 @@ void replacePart(IniDocument &document, const IniDocument &from, const Part &par
                 document.set(section.name, entry.key, entry.value);
         }
     }
-    if (const QString *time = from.find(savedSection, part.sections.first()))
-        document.set(savedSection, part.sections.first(), *time);
+    for (const QString &key : QStringList{part.sections.first(), clockKey(part)}) {
+        if (const QString *time = from.find(savedSection, key))
+            document.set(savedSection, key, *time);
+        else
+            document.removeKey(savedSection, key);
+    }
 }
 
 // "the 5-task list": a day list's text names its size.
@@ -100,6 +114,17 @@ QDateTime savedAt(const IniDocument &document, const Part &part)
     return stamp ? QDateTime::fromString(*stamp, Qt::ISODateWithMs) : QDateTime();
 }
 
+QDateTime savedByClock(const IniDocument &document, const Part &part)
+{
+    const QString *stamp = document.find(savedSection, part.sections.first());
+    const QString *clock = document.find(savedSection, clockKey(part));
+    // Only beside the time it was written with: an earlier version of the
+    // program stamps anew and leaves it.
+    if (stamp && clock && clock->section(u' ', 0, 0) == *stamp)
+        return QDateTime::fromString(clock->section(u' ', 1), Qt::ISODateWithMs);
+    return savedAt(document, part);
+}
+
 void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now)
 {
     for (const Part &part : parts()) {
@@ -110,7 +135,11 @@ void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now)
         // would be the year 10000, written as nothing, read as never saved.
         static const QDateTime last(QDate(9999, 12, 31), QTime(23, 59, 59, 999), Qt::UTC);
         const QDateTime at = std::min(previous.isValid() && previous.addMSecs(1) > now ? previous.addMSecs(1) : now, last);
-        after.set(savedSection, part.sections.first(), at.toUTC().toString(Qt::ISODateWithMs));
+        after.set(savedSection, part.sections.first(), timeText(at));
+        if (at > now)
+            after.set(savedSection, clockKey(part), timeText(at) + u' ' + timeText(now));
+        else
+            after.removeKey(savedSection, clockKey(part));
     }
 }
 
@@ -125,17 +154,19 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
         const QDateTime copySaved = savedAt(copy, part);
         if (mine == theirs) {
             // The same lists: the later time, so that both machines end alike.
-            if (copySaved > hereSaved)
-                merged.document.set(savedSection, part.sections.first(), *copy.find(savedSection, part.sections.first()));
+            if (std::make_tuple(copySaved, savedByClock(copy, part)) > std::make_tuple(hereSaved, savedByClock(here, part)))
+                replacePart(merged.document, copy, part); // the same content: its later time
             continue;
         }
-        merged.clockAhead = merged.clockAhead || copySaved > latest;
+        merged.clockAhead = merged.clockAhead || savedByClock(copy, part) > latest;
         // Two machines merging the same two versions choose the same one,
         // whatever their clocks: by the times as recorded (a time judged by
         // the merging machine's clock would part machines whose clocks
         // differ for good), a tie by the content itself. The content is only
         // serialized for a tie, the rare case.
-        const auto time = [&](const QDateTime &at) { return std::make_tuple(at.isValid(), at); };
+        const auto time = [&](const QDateTime &at, const IniDocument &in) {
+            return std::make_tuple(at.isValid(), at, savedByClock(in, part));
+        };
         const auto bytes = [](const QList<IniDocument::Section> &content) {
             IniDocument only;
             for (const IniDocument::Section &section : content) {
@@ -144,8 +175,8 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
             }
             return only.serialize();
         };
-        const bool copyWins = time(copySaved) != time(hereSaved) ? time(copySaved) > time(hereSaved)
-                                                                 : bytes(theirs) > bytes(mine);
+        const bool copyWins = time(copySaved, copy) != time(hereSaved, here) ? time(copySaved, copy) > time(hereSaved, here)
+                                                                             : bytes(theirs) > bytes(mine);
         if (copySaved.isValid() && copyWins) {
             replacePart(merged.document, copy, part);
             merged.fromCopy << part.name;

@@ -35,6 +35,10 @@ bool isKnownSection(const QString &section);
 
 // When the part was last saved in this version; an invalid time when never.
 QDateTime savedAt(const IniDocument &document, const Part &part);
+// What the clock of the machine that saved it said then: the time of saving
+// itself, unless that was put ahead of the clock by a time it replaced
+// (recorded beside it, in "<part>-clock", as "<time of saving> <clock>").
+QDateTime savedByClock(const IniDocument &document, const Part &part);
 
 // The document after a batch, with every part whose content the batch
 // changed stamped as saved now, also one it removed (a list cleared later
@@ -44,9 +48,11 @@ QDateTime savedAt(const IniDocument &document, const Part &part);
 // stamped by a machine whose clock runs ahead.
 void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now);
 
-// A time of saving more than this far ahead of the merging machine's clock
-// comes from a clock that is wrong; the user is told. It still decides as
-// recorded: the times above keep every edit made since ahead of it.
+// A time of saving more than this far ahead of the merging machine's clock,
+// by the clock of the machine that saved it, comes from a clock that is
+// wrong; the user is told. It still decides as recorded: the times above keep
+// every edit made since ahead of it. Two edits made after one such time,
+// stamped alike, go by their machines' clocks: the later edit wins.
 constexpr qint64 clockSlackMs = 24 * 60 * 60 * 1000;
 
 struct Merged
@@ -55,7 +61,7 @@ struct Merged
     QStringList fromCopy; // names of the parts taken from the copy
     bool hereLost = false; // a part of here was replaced
     bool copyLost = false; // a part of the copy lost to here's
-    bool clockAhead = false; // the copy records a time of saving past now + clockSlackMs
+    bool clockAhead = false; // the copy was saved by a clock past now + clockSlackMs
 };
 // Part by part, the later saved wins (a tie keeps here's); values kept aside
 // on either side are kept, whatever their part.

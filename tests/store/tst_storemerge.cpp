@@ -166,6 +166,16 @@ void StoreMergeTest::anEditWinsOverWhatItReplacedWhateverTheClocks()
     QCOMPARE(*storemerge::merge(edited, ahead, now).document.find(taskSection(5), textKey(1)), QStringLiteral("edited here"));
     QCOMPARE(*storemerge::merge(ahead, edited, now).document.find(taskSection(5), textKey(1)), QStringLiteral("edited here"));
     QVERIFY(storemerge::merge(edited, ahead, now).clockAhead);
+    // Two machines with right clocks, each editing it after that: the later
+    // edit wins on both, and no clock is blamed, the ahead one long put right.
+    IniDocument later = ahead;
+    later.set(taskSection(5), textKey(1), QStringLiteral("edited at 11:00"));
+    storemerge::stamp(later, ahead, now.addSecs(3300));
+    for (const auto &[here, there] : {std::pair{edited, later}, std::pair{later, edited}}) {
+        const storemerge::Merged merged = storemerge::merge(here, there, now.addSecs(3600));
+        QCOMPARE(*merged.document.find(taskSection(5), textKey(1)), QStringLiteral("edited at 11:00"));
+        QVERIFY(!merged.clockAhead);
+    }
     // At the last time a stamp can hold, an edit still records one.
     IniDocument last = *IniDocument::parseExact(version("the last", QStringLiteral("9999-12-31T23:59:59.999Z")));
     edited = last;

@@ -63,17 +63,15 @@ QStringList canonical(const QByteArray &store)
     return entries;
 }
 
-// A merge (before to after) that took a list saved more than a day ahead of
-// the merging machine's clock tells the user once that a clock is wrong.
+// A merge (before to after) that took a list saved by a clock more than a
+// day ahead of the merging machine's tells the user once that a clock is wrong.
 QString untoldClockAhead(const QByteArray &before, const QByteArray &after, const QDateTime &clock)
 {
-    const QStringList was = canonical(before), is = canonical(after);
-    for (const QString &saved : is.filter(QRegularExpression(u'^' + storemerge::savedSection + u'/'))) {
-        const QString name = saved.section(u'=', 0, 0).section(u'/', 1);
-        const QRegularExpression part(u'^' + name + u'/');
-        if (QDateTime::fromString(saved.section(u'=', 1), Qt::ISODateWithMs) > clock.addMSecs(storemerge::clockSlackMs)
-            && was.filter(part) != is.filter(part))
-            return QStringLiteral("%1 was taken from a clock more than a day ahead, and nobody was told").arg(name);
+    const std::optional<IniDocument> was = IniDocument::parseExact(before), is = IniDocument::parseExact(after);
+    for (const storemerge::Part &part : storemerge::parts()) {
+        if (is && was && storemerge::savedByClock(*is, part) > clock.addMSecs(storemerge::clockSlackMs)
+            && storemerge::differingParts(*was, *is).contains(part.name))
+            return QStringLiteral("%1 was taken from a clock more than a day ahead, and nobody was told").arg(part.name);
     }
     return {};
 }
