@@ -146,6 +146,17 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
                           .arg(folder, firstFew(keptAside, QT_TRANSLATE_NOOP("ConfFileStore", "%n more"))
                                            .join(tr(", "))));
     }
+    if (plan.keptSetsArrived > 0 || !plan.keptSetsLeft.isEmpty()) {
+        QString message = QCoreApplication::translate(
+            "ConfFileStore", "Rows of the private list kept aside on another computer came with its copy of the "
+                             "settings: %n set(s) taken in; velmorwick put-back puts them into the list.",
+            nullptr, plan.keptSetsArrived);
+        if (!plan.keptSetsLeft.isEmpty())
+            message += u' ' + tr("At most %1 sets are kept, the newest, as each asks for its password to be tried: "
+                                 "the older ones are only in the versions kept beside the settings file.")
+                                  .arg(storemerge::keptRowSetsAtMost);
+        reportProblem(message);
+    }
     if (plan.taken.isEmpty() && kept.isEmpty())
         return;
     QString message = tr("Lists were saved on two computers at once, and the sync program kept both versions. "

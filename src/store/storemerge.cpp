@@ -80,6 +80,21 @@ QString unionOfWords(const QString &mine, const QString &theirs)
     return words.join(u' ');
 }
 
+// The sets of private rows kept aside: the times in their "Rows-" keys.
+QStringList keptRowSets(const IniDocument &document)
+{
+    QStringList sets;
+    for (const IniDocument::Section &section : document.sections()) {
+        if (section.name != storekeys::keptAsideSection)
+            continue;
+        for (const IniDocument::Entry &entry : section.entries) {
+            if (entry.key.startsWith(QLatin1String("Rows-")))
+                sets << entry.key.sliced(5);
+        }
+    }
+    return sets;
+}
+
 } // namespace
 
 const QList<Part> &parts()
@@ -145,7 +160,7 @@ void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now)
 
 Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &now)
 {
-    Merged merged{here, {}, false, false, false};
+    Merged merged{here};
     const QDateTime latest = now.addMSecs(clockSlackMs);
     for (const Part &part : parts()) {
         const auto mine = contentOf(here, part);
@@ -186,19 +201,48 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
         }
     }
     // Whatever else the copy holds (values kept aside as damaged, sections of
-    // a later version) is added where here has nothing of its own.
+    // a later version) is added where here has nothing of its own; sets of
+    // private rows kept aside up to a bound, the newest, each costing a key
+    // derivation at put-back. What the bound leaves out stays in the version
+    // kept of its side; the same sets stand whichever side merges.
+    const QStringList mineSets = keptRowSets(here);
+    QStringList sets = mineSets + keptRowSets(copy);
+    sets.sort();
+    sets.removeDuplicates();
+    const QStringList dropped = sets.first(std::max<qsizetype>(0, sets.size() - keptRowSetsAtMost));
+    merged.keptSetsTaken = int(sets.size() - dropped.size()
+                               - std::count_if(mineSets.begin(), mineSets.end(), [&](const QString &set) { return !dropped.contains(set); }));
+    for (const QString &set : dropped) {
+        const bool mine = mineSets.contains(set);
+        merged.hereLost = merged.hereLost || mine;
+        merged.copyLost = merged.copyLost || !mine;
+        merged.keptSetsLeft += 1;
+        for (const char *kind : {"Rows-", "Key-"})
+            merged.document.removeKey(storekeys::keptAsideSection, QLatin1String(kind) + set);
+    }
+    const auto withoutDropped = [&](const QString &words) {
+        QStringList list = words.split(u' ', Qt::SkipEmptyParts);
+        list.removeIf([&](const QString &word) { return dropped.contains(word); });
+        return list.join(u' ');
+    };
+    if (const QString *listed = here.find(storekeys::keptAsideSection, storeschema::keptListKey))
+        merged.document.set(storekeys::keptAsideSection, storeschema::keptListKey, withoutDropped(*listed));
     for (const IniDocument::Section &section : copy.sections()) {
         if (partOf(section.name) || section.name == savedSection)
             continue;
         const bool joined = storeschema::find(section.name) && storeschema::find(section.name)->rule == storeschema::Rule::Union;
         for (const IniDocument::Entry &entry : section.entries) {
+            if (joined && dropped.contains(entry.key.section(u'-', 1)))
+                continue;
             const QString *mine = here.find(section.name, entry.key);
-            if (!mine)
+            if (joined && entry.key == storeschema::keptListKey) {
+                merged.document.set(section.name, entry.key,
+                                    unionOfWords(withoutDropped(mine ? *mine : QString()), withoutDropped(entry.value)));
+            } else if (!mine) {
                 merged.document.set(section.name, entry.key, entry.value);
-            else if (joined && entry.key == storeschema::keptListKey)
-                merged.document.set(section.name, entry.key, unionOfWords(*mine, entry.value));
-            else if (*mine != entry.value)
+            } else if (*mine != entry.value) {
                 merged.copyLost = true;
+            }
         }
     }
     return merged;
@@ -257,6 +301,9 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
             plan.keep << Plan::Keep{QStringLiteral(".conflict"), copy.bytes, copy.name};
         if (merged.clockAhead)
             plan.clockAhead << copy.name;
+        plan.keptSetsArrived += merged.keptSetsTaken;
+        if (merged.keptSetsLeft)
+            plan.keptSetsLeft << copy.name;
         for (const QString &part : merged.fromCopy)
             cameFrom.insert(part, copy.name);
         plan.changed = plan.changed || !(merged.document == plan.document);

@@ -62,7 +62,13 @@ struct Merged
     bool hereLost = false; // a part of here was replaced
     bool copyLost = false; // a part of the copy lost to here's
     bool clockAhead = false; // the copy was saved by a clock past now + clockSlackMs
+    int keptSetsTaken = 0; // sets of private rows kept aside, new here
+    int keptSetsLeft = 0;  // ... the oldest past the bound, only in the version kept of their side
 };
+// The sets of private rows kept aside a store holds at most after a merge
+// (the newest): each asks for a key derivation at put-back, at whatever
+// cost its key names.
+constexpr int keptRowSetsAtMost = 10;
 // Part by part, the later saved wins (a tie keeps here's); values kept aside
 // on either side are kept, whatever their part.
 Merged merge(const IniDocument &here, const IniDocument &copy,
@@ -91,6 +97,8 @@ struct Plan
     QStringList takenParts; // the parts' names
     QStringList setAside;   // copies kept whole, unmerged: not clean settings of the program's
     QStringList clockAhead; // copies stamped more than clockSlackMs ahead
+    int keptSetsArrived = 0;  // sets of private rows kept aside, taken in
+    QStringList keptSetsLeft; // copies in whose merge the bound left sets out
 };
 Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTime &now);
 

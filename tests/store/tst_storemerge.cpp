@@ -48,6 +48,7 @@ private slots:
     void theLaterSavedVersionOfEachPartWinsAndNothingIsLost();
     void anEditWinsOverWhatItReplacedWhateverTheClocks();
     void onlyTheCopyWhoseVersionStandsIsToldAsTaken();
+    void privateRowsKeptAsideArriveUpToABound();
     void onlyConflictCopiesOfTheStoreAreTakenIn_data();
     void onlyConflictCopiesOfTheStoreAreTakenIn();
     void aVersionPutInDuringAWriteIsWrittenIntoNeverOver_data();
@@ -149,8 +150,13 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost()
         QCOMPARE(QFile::permissions(dir.filePath(copies.first())) & ~QFile::ReadUser & ~QFile::WriteUser,
                  QFile::ReadOwner | QFile::WriteOwner);
     }
+    // Private rows kept aside there, which here has not, are told of too.
+    const QByteArray rowsThere = copy.mid(copy.indexOf("Rows-")).split('=').first();
+    const bool rowsArrived = !setAside && copy.contains("Rows-") && !here.contains(rowsThere + '=');
+    QCOMPARE(told.filter(QStringLiteral("kept aside on another computer")).size(), int(rowsArrived));
     const int messages = (kept == QLatin1String("damaged") ? 2 : kept.isEmpty() && merged == QStringLiteral("same") ? 0 : 1)
-                         + int(QByteArray(QTest::currentDataTag()).contains("ahead")); // which clock, told
+                         + int(QByteArray(QTest::currentDataTag()).contains("ahead")) // which clock, told
+                         + int(rowsArrived);
     QCOMPARE(told.size(), messages); // once each
 }
 
@@ -182,6 +188,27 @@ void StoreMergeTest::anEditWinsOverWhatItReplacedWhateverTheClocks()
     edited.set(taskSection(5), textKey(1), QStringLiteral("after it"));
     storemerge::stamp(edited, last, now);
     QVERIFY(storemerge::savedAt(edited, *storemerge::partOf(taskSection(5))).isValid());
+}
+
+void StoreMergeTest::privateRowsKeptAsideArriveUpToABound()
+{
+    // Each set asks for a key derivation at put-back: a copy planting many
+    // leaves the newest of all, the same whichever side merges, and is kept
+    // whole with the rest.
+    IniDocument planted = *IniDocument::parseExact(version("here", {}));
+    for (int set = 10; set < 40; ++set) {
+        planted.set(keptAsideSection, QStringLiteral("Rows-%1").arg(set), QStringLiteral("rows"));
+        planted.set(keptAsideSection, QStringLiteral("Key-%1").arg(set), QStringLiteral("key"));
+        planted.set(keptAsideSection, keptRowsKey, *planted.find(keptAsideSection, keptRowsKey) + QStringLiteral(" %1").arg(set));
+    }
+    const storemerge::Plan plan = storemerge::plan(*IniDocument::parseExact(version("here", {})),
+                                                   {{QStringLiteral("planted"), planted.serialize()}}, QDateTime::currentDateTimeUtc());
+    QCOMPARE(plan.document.find(keptAsideSection, keptRowsKey)->split(u' ').size(), storemerge::keptRowSetsAtMost);
+    QVERIFY(!plan.document.find(keptAsideSection, QStringLiteral("Rows-29")) && plan.document.find(keptAsideSection, QStringLiteral("Rows-39")));
+    QCOMPARE(plan.keptSetsLeft, QStringList{QStringLiteral("planted")});
+    QCOMPARE(plan.keep.last().file, QStringLiteral("planted"));
+    const storemerge::Merged back = storemerge::merge(planted, plan.document, QDateTime::currentDateTimeUtc());
+    QCOMPARE(*back.document.find(keptAsideSection, keptRowsKey), *plan.document.find(keptAsideSection, keptRowsKey));
 }
 
 void StoreMergeTest::onlyTheCopyWhoseVersionStandsIsToldAsTaken()
