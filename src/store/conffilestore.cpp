@@ -18,12 +18,6 @@ StoreResult refused(const QString &reason)
     return {StoreResult::Status::Refused, reason};
 }
 
-void wipe(QByteArray &bytes)
-{
-    if (bytes.isDetached())
-        ::explicit_bzero(bytes.data(), size_t(bytes.size()));
-}
-
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -31,7 +25,7 @@ QString native(const QString &path)
 
 QString unwritableReason(const QString &path, const QString &detail)
 {
-    return QObject::tr("The settings file %1 could not be written (%2).").arg(native(path), detail);
+    return ConfFileStore::tr("The settings file %1 could not be written (%2).").arg(native(path), detail);
 }
 
 } // namespace
@@ -44,14 +38,14 @@ StoreResult ConfFileStore::outcome(const StoreFolder::Written &written, const QS
         return done;
     case StoreFolder::Written::Status::Unconfirmed:
         return {StoreResult::Status::Unconfirmed,
-                QObject::tr("The disk did not confirm that %1 was written (%2); it may be lost if the computer "
+                tr("The disk did not confirm that %1 was written (%2); it may be lost if the computer "
                             "stops now.")
                     .arg(native(path), StoreFolder::reasonFor(written.error))};
     case StoreFolder::Written::Status::NotRegular:
-        return refused(QObject::tr("%1 is %2, which Velmorwick does not replace, so nothing was written.")
+        return refused(tr("%1 is %2, which Velmorwick does not replace, so nothing was written.")
                            .arg(native(path), written.kind));
     case StoreFolder::Written::Status::Replaced:
-        return refused(QObject::tr("Another program replaced %1 while Velmorwick wrote it (a sync program may be "
+        return refused(tr("Another program replaced %1 while Velmorwick wrote it (a sync program may be "
                                    "busy with it), so nothing was written. Please try again in a moment.")
                            .arg(native(path)));
     case StoreFolder::Written::Status::Failed:
@@ -65,6 +59,7 @@ ConfFileStore::ConfFileStore(QString filePath)
     , m_folder(QFileInfo(m_path).absolutePath())
     , m_name(QFileInfo(m_path).fileName())
     , m_lockName(m_name + QStringLiteral(".lock"))
+    , m_file(m_folder, m_name)
     , m_watch(m_folder, m_name)
     , m_copies(m_name)
 {
@@ -74,16 +69,7 @@ ConfFileStore::~ConfFileStore() = default;
 
 void ConfFileStore::forgetSecret(const QString &section, const QString &key)
 {
-    if (!m_cached)
-        return;
-    // Zeroed where it lies: the copies that share it go with it, and the
-    // cache, which would read zeros now, is dropped.
-    if (const QString *value = m_cached->document.find(section, key)) {
-        volatile ushort *characters = const_cast<ushort *>(value->utf16());
-        for (qsizetype i = 0; i < value->size(); ++i)
-            characters[i] = 0;
-    }
-    forgetCache();
+    m_file.forgetSecret(section, key);
 }
 
 void ConfFileStore::tidyFolder(StoreFolder &folder)
@@ -92,7 +78,7 @@ void ConfFileStore::tidyFolder(StoreFolder &folder)
         return;
     folder.removeLeftoverScratches();
     if (!folder.makeFolderPrivate(m_folder)) {
-        reportProblem(QObject::tr("The folder %1 can be opened by other users, and Velmorwick leaves it as it is "
+        reportProblem(tr("The folder %1 can be opened by other users, and Velmorwick leaves it as it is "
                                   "because it is shared or reached through a link: they may be able to remove or "
                                   "replace your settings there.")
                           .arg(native(m_folder)));
@@ -105,8 +91,7 @@ void ConfFileStore::checkOnOpen()
     if (!folder.open(m_folder, false))
         return; // nothing saved yet
     tidyFolder(folder);
-    forgetCache();
-    const Loaded loaded = parse(folder.read(m_name));
+    const Loaded loaded = m_file.reload(folder);
     if (!loaded.readable) {
         reportProblem(loaded.problem);
         return;
@@ -115,7 +100,7 @@ void ConfFileStore::checkOnOpen()
         return;
     folder.makePrivate(m_name);
     if (!loaded.exact && !keepCopy(folder, loaded)) {
-        reportProblem(QObject::tr("The settings file %1 is damaged and could not be copied aside. "
+        reportProblem(tr("The settings file %1 is damaged and could not be copied aside. "
                                   "Nothing will be written to it until it is mended or removed.")
                           .arg(native(m_path)));
     }
@@ -124,7 +109,7 @@ void ConfFileStore::checkOnOpen()
 StoreResult ConfFileStore::openLocked(StoreFolder &folder, bool toReadOnly)
 {
     if (!folder.open(m_folder, true)) {
-        return refused(QObject::tr("The folder %1 could not be created (%2).")
+        return refused(tr("The folder %1 could not be created (%2).")
                            .arg(native(m_folder), StoreFolder::reasonFor(folder.error())));
     }
     // Held for the whole operation, so that two copies of the program take
@@ -132,7 +117,7 @@ StoreResult ConfFileStore::openLocked(StoreFolder &folder, bool toReadOnly)
     if (!folder.lock(m_lockName, m_lockWaitMs)) {
         switch (folder.error()) {
         case EWOULDBLOCK:
-            return refused(QObject::tr("Another copy of Velmorwick is still writing the settings file %1. "
+            return refused(tr("Another copy of Velmorwick is still writing the settings file %1. "
                                        "Please try again in a moment.")
                                .arg(native(m_path)));
         case EACCES:
@@ -140,10 +125,10 @@ StoreResult ConfFileStore::openLocked(StoreFolder &folder, bool toReadOnly)
         case EROFS:
             if (toReadOnly)
                 return {};
-            return refused(QObject::tr("The folder %1 is read-only, so the settings file in it cannot be written.")
+            return refused(tr("The folder %1 is read-only, so the settings file in it cannot be written.")
                                .arg(native(m_folder)));
         default:
-            return refused(unwritableReason(m_path, QObject::tr("its lock file cannot be used: %1")
+            return refused(unwritableReason(m_path, tr("its lock file cannot be used: %1")
                                                         .arg(StoreFolder::reasonFor(folder.error()))));
         }
     }
@@ -178,104 +163,110 @@ StoreResult ConfFileStore::applyLocked(StoreFolder &folder, const QList<StoreCha
 
 StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChange> &changes, bool &replaced)
 {
-    Loaded loaded = load(folder);
-    if (!loaded.readable) {
-        forgetCache();
-        return refused(loaded.problem);
+    Loaded loaded;
+    if (const StoreResult ready = loadToChange(folder, &loaded); !ready.written())
+        return ready;
+    if (const StoreResult expected = checkExpected(loaded.document, changes); !expected.written())
+        return expected;
+    Batch batch = applied(loaded.document, changes);
+    // Every part of the store the batch changed records when: two machines'
+    // versions are merged part by part, the later saved winning.
+    const QDateTime now = m_clock();
+    storemerge::stamp(batch.document, loaded.document, now);
+    if (loaded.exists && loaded.exact && batch.document == loaded.document)
+        return batch.result; // nothing to change, e.g. removing a section that was never there
+    // A part a merge took in during this step is a version no window showed.
+    for (const QString &part : storemerge::differingParts(loaded.document, batch.document)) {
+        if (m_takenThisStep.contains(part)) {
+            if (batch.step.isEmpty())
+                batch.step = tr("saved over a version from elsewhere");
+            batch.mustKeep = true;
+        }
     }
-    if (loaded.exists && !folder.isWritable(m_name)) {
-        return refused(QObject::tr("The settings file %1 is read-only, so nothing was written to it.")
-                           .arg(native(m_path)));
+    const StoreResult kept = keepBefore(folder, loaded, batch.document, batch.step, batch.mustKeep, now);
+    if (!kept.written())
+        return kept;
+    batch.result.keptAs = kept.keptAs;
+    batch.result.keptAsCopy = kept.keptAsCopy;
+    return written(folder, loaded, batch, replaced);
+}
+
+StoreResult ConfFileStore::loadToChange(StoreFolder &folder, Loaded *loaded)
+{
+    *loaded = m_file.load(folder);
+    if (!loaded->readable) {
+        m_file.forget();
+        return refused(loaded->problem);
     }
+    if (loaded->exists && !folder.isWritable(m_name))
+        return refused(tr("The settings file %1 is read-only, so nothing was written to it.").arg(native(m_path)));
     // What the program would not write back the same is kept before the
     // first write that changes it.
-    if (!loaded.exact && !keepCopy(folder, loaded)) {
-        return refused(QObject::tr("The settings file %1 is damaged and could not be copied aside, "
-                                   "so nothing was written to it.")
+    if (!loaded->exact && !keepCopy(folder, *loaded)) {
+        return refused(tr("The settings file %1 is damaged and could not be copied aside, so nothing was written "
+                          "to it.")
                            .arg(native(m_path)));
     }
+    return {};
+}
 
+StoreResult ConfFileStore::checkExpected(const IniDocument &document, const QList<StoreChange> &changes)
+{
     for (const StoreChange &change : changes) {
         if (change.outsideSchema())
             return refusedAsUnknown(change);
-        const QString *held = loaded.document.find(change.section, change.key);
+        const QString *held = document.find(change.section, change.key);
         if (change.kind == StoreChange::Kind::Expect && (held ? *held : QString()) != change.value)
-            return {StoreResult::Status::Changed, QObject::tr("The settings changed meanwhile, so nothing was written.")};
+            return {StoreResult::Status::Changed, tr("The settings changed meanwhile, so nothing was written.")};
     }
-    IniDocument document = loaded.document;
+    return {};
+}
+
+ConfFileStore::Batch ConfFileStore::applied(const IniDocument &document, const QList<StoreChange> &changes)
+{
+    Batch batch{document, {}, false, {}};
     bool missing = false;
-    QString step;
-    bool mustKeep = false;
     for (const StoreChange &change : changes) {
         switch (change.kind) {
         case StoreChange::Kind::Expect:
             break;
         case StoreChange::Kind::Write:
-            document.set(change.section, change.key, change.value);
+            batch.document.set(change.section, change.key, change.value);
             break;
         case StoreChange::Kind::RemoveKey:
-            document.removeKey(change.section, change.key);
+            batch.document.removeKey(change.section, change.key);
             break;
         case StoreChange::Kind::AddWord:
         case StoreChange::Kind::RemoveWord: {
-            const QString *held = document.find(change.section, change.key);
-            document.set(change.section, change.key, change.wordsAfter(held ? *held : QString()));
+            const QString *held = batch.document.find(change.section, change.key);
+            batch.document.set(change.section, change.key, change.wordsAfter(held ? *held : QString()));
             break;
         }
         case StoreChange::Kind::RemoveSection:
-            missing = !document.removeSection(change.section) || missing;
+            missing = !batch.document.removeSection(change.section) || missing;
             break;
         case StoreChange::Kind::Snapshot:
-            step = change.value;
-            mustKeep = mustKeep || change.mustKeep;
+            batch.step = change.value;
+            batch.mustKeep = batch.mustKeep || change.mustKeep;
             break;
         }
     }
-    StoreResult done{missing ? StoreResult::Status::SectionMissing : StoreResult::Status::Done, {}};
-    // Every part of the store the batch changed records when: two machines'
-    // versions are merged part by part, the later saved winning.
-    const QDateTime now = m_clock();
-    storemerge::stamp(document, loaded.document, now);
-    if (loaded.exists && loaded.exact && document == loaded.document)
-        return done; // nothing to change, e.g. removing a section that was never there
-    for (const QString &part : storemerge::differingParts(loaded.document, document)) {
-        if (m_takenThisStep.contains(part)) {
-            if (step.isEmpty())
-                step = QObject::tr("saved over a version from elsewhere");
-            mustKeep = true;
-        }
-    }
-    const StoreResult kept = keepBefore(folder, loaded, document, step, mustKeep, now);
-    if (!kept.written())
-        return kept;
-    done.keptAs = kept.keptAs;
-    done.keptAsCopy = kept.keptAsCopy;
+    batch.result.status = missing ? StoreResult::Status::SectionMissing : StoreResult::Status::Done;
+    return batch;
+}
 
-    QByteArray bytes = document.serialize();
-    if (bytes.size() > StoreFolder::sizeLimit) {
-        return refused(QObject::tr("The settings file would grow past %1 MB, more than Velmorwick reads back, so "
-                                   "nothing was written.")
+StoreResult ConfFileStore::written(StoreFolder &folder, const Loaded &loaded, const Batch &batch, bool &replaced)
+{
+    const StoreFile::Written written = m_file.write(folder, batch.document, loaded, StoreFile::Whose::Ours);
+    if (written.tooLarge) {
+        return refused(tr("The settings file would grow past %1 MB, more than Velmorwick reads back, so nothing "
+                          "was written.")
                            .arg(StoreFolder::sizeLimit / (1024 * 1024)));
     }
-    forgetCache();
-    const StoreFolder::Written written = folder.writeWhole(m_name, bytes, {}, loaded.stamp);
-    wipe(bytes); // a private key in the clear may be among them
-    replaced = written.status == StoreFolder::Written::Status::Replaced;
-    if (written.landed()) {
-        Loaded now;
-        now.readable = now.exists = true;
-        now.document = std::move(document);
-        now.stamp = written.stamp;
-        for (const storemerge::Part &part : storemerge::parts()) {
-            const QString *stamp = now.document.find(storemerge::savedSection, part.sections.first());
-            if (stamp && (!loaded.document.find(storemerge::savedSection, part.sections.first())
-                          || *loaded.document.find(storemerge::savedSection, part.sections.first()) != *stamp))
-                m_stampsWrittenHere.insert(part.sections.first(), *stamp);
-        }
-        m_cached = std::move(now);
-        m_watch.wrote(loaded.stamp, written.stamp);
-    }
-    return outcome(written, m_path, done);
+    replaced = written.written.status == StoreFolder::Written::Status::Replaced;
+    if (written.written.landed())
+        m_watch.wrote(loaded.stamp, written.written.stamp);
+    return outcome(written.written, m_path, batch.result);
 }
 
 StoreResult ConfFileStore::keepBefore(StoreFolder &folder, const Loaded &loaded, const IniDocument &after,
@@ -291,7 +282,7 @@ StoreResult ConfFileStore::keepBefore(StoreFolder &folder, const Loaded &loaded,
     const QString copy = m_copies.publish(folder, loaded.exact ? loaded.document.serialize() : loaded.bytes,
                                           QStringLiteral(".saved-over"), now);
     if (copy.isEmpty()) {
-        return refused(QObject::tr("The version saved elsewhere could not be kept first, as a snapshot (%1) or "
+        return refused(tr("The version saved elsewhere could not be kept first, as a snapshot (%1) or "
                                    "beside the settings file (%2), so nothing was written.")
                            .arg(whyNot, StoreFolder::reasonFor(folder.error())));
     }
@@ -303,8 +294,7 @@ StoreResult ConfFileStore::keepBefore(StoreFolder &folder, const Loaded &loaded,
 bool ConfFileStore::lastChangedHere(const QString &section) const
 {
     const storemerge::Part *part = storemerge::partOf(section);
-    const QString stamp = part ? read(storemerge::savedSection, part->sections.first()) : QString();
-    return !stamp.isEmpty() && m_stampsWrittenHere.value(part->sections.first()) == stamp;
+    return part && m_file.stampWrittenHere(part->sections.first(), read(storemerge::savedSection, part->sections.first()));
 }
 
 void ConfFileStore::watch(std::function<void()> changed)

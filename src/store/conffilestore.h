@@ -2,6 +2,7 @@
 
 #include "inidocument.h"
 #include "keptcopies.h"
+#include "storefile.h"
 #include "storemerge.h"
 #include "settingsstore.h"
 #include "storefolder.h"
@@ -28,6 +29,8 @@
 //    their changes.
 class ConfFileStore final : public SettingsStore
 {
+    Q_DECLARE_TR_FUNCTIONS(ConfFileStore)
+
 public:
     explicit ConfFileStore(QString filePath);
     ~ConfFileStore() override;
@@ -61,21 +64,16 @@ public:
     StoreResult forgetOlderPrivateCopies(int *forgotten) override;
 
 private:
-    struct Loaded
+    using Loaded = StoreFile::Loaded;
+    // A batch of changes applied to a document in memory.
+    struct Batch
     {
-        bool readable = false;
-        bool exists = false;
-        bool exact = true;    // the bytes are what the document would write
-        bool damaged = false; // QSettings itself reports a format error
-        QString problem;      // why it is not readable, in words
-        QByteArray bytes;     // kept only when not exact, for the copy aside
         IniDocument document;
-        StoreFolder::Stamp stamp; // the version read; size -1 when there was none
+        QString step;          // the snapshot kept before it: its name
+        bool mustKeep = false; // the version it replaces is kept whatever it takes
+        StoreResult result;    // what it comes to once written
     };
 
-    Loaded load(const StoreFolder &folder) const;
-    Loaded parse(StoreFolder::ReadResult &&read) const;
-    Loaded parsed(QByteArray bytes) const;
     // Takes in the conflict copies sync engines left beside the store, part
     // by part, the later saved winning; under the lock.
     void mergeConflictCopies(StoreFolder &folder);
@@ -96,10 +94,16 @@ private:
     // Writes the changes into the version on the disk, read again when a sync
     // program replaced it meanwhile, a few times before giving up.
     StoreResult applyLocked(StoreFolder &folder, const QList<StoreChange> &changes);
+    // One try, in steps: the store read to be changed, the expected values
+    // checked, the changes made in memory and stamped, the version replaced
+    // kept where it must be, the file written, and the write told.
     StoreResult applyOnce(StoreFolder &folder, const QList<StoreChange> &changes, bool &replaced);
+    StoreResult loadToChange(StoreFolder &folder, Loaded *loaded);
+    static StoreResult checkExpected(const IniDocument &document, const QList<StoreChange> &changes);
+    static Batch applied(const IniDocument &document, const QList<StoreChange> &changes);
+    StoreResult written(StoreFolder &folder, const Loaded &loaded, const Batch &batch, bool &replaced);
     static constexpr int writeAttempts = 5;
     bool keepCopy(StoreFolder &folder, const Loaded &loaded);
-    void forgetCache() const { m_cached.reset(); }
     // Before a write that takes text away (or the step says it replaces the
     // store wholesale) and at the first save of a day, the store as it is.
     // The snapshot's name; empty, and why not when one was asked for, when
@@ -126,8 +130,7 @@ private:
     bool m_folderTidied = false;
     QSet<QByteArray> m_keptDigests;
 
-    // The document as last read or written, with the file version it came from.
-    mutable std::optional<Loaded> m_cached;
+    StoreFile m_file;
     std::function<void()> m_changed;
     StoreWatcher m_watch;
     KeptCopies m_copies;
@@ -139,9 +142,6 @@ private:
     // write in the same step that replaces one of them keeps a snapshot, as
     // no window has shown that version yet.
     QStringList m_takenThisStep;
-    // The times of saving this run wrote, by part: a version the program's
-    // own step left (Clear All Tasks) is no version from elsewhere.
-    QHash<QString, QString> m_stampsWrittenHere;
     // Copies that could not be read or removed: told once, not merged again.
     QSet<QString> m_copiesPassedOver;
     bool m_keepsSnapshots = true;

@@ -28,17 +28,17 @@ QString unreadable(const QString &file, const StoreFolder::ReadResult &read)
     case StoreFolder::ReadResult::Status::Read:
         return {};
     case StoreFolder::ReadResult::Status::Missing:
-        return QObject::tr("%1 does not exist.").arg(native(file));
+        return ConfFileStore::tr("%1 does not exist.").arg(native(file));
     case StoreFolder::ReadResult::Status::NotRegular:
-        return QObject::tr("%1 is %2, not an ordinary file.").arg(native(file), read.kind);
+        return ConfFileStore::tr("%1 is %2, not an ordinary file.").arg(native(file), read.kind);
     case StoreFolder::ReadResult::Status::TooLarge:
-        return QObject::tr("%1 is larger than %2 MB, far more than any settings file.")
+        return ConfFileStore::tr("%1 is larger than %2 MB, far more than any settings file.")
             .arg(native(file))
             .arg(StoreFolder::sizeLimit / (1024 * 1024));
     case StoreFolder::ReadResult::Status::Failed:
         break;
     }
-    return QObject::tr("%1 cannot be read (%2).").arg(native(file), StoreFolder::reasonFor(read.error));
+    return ConfFileStore::tr("%1 cannot be read (%2).").arg(native(file), StoreFolder::reasonFor(read.error));
 }
 
 // Why the bytes are no settings file of this program, in words; nothing when
@@ -46,7 +46,7 @@ QString unreadable(const QString &file, const StoreFolder::ReadResult &read)
 // program's sections.
 QString notAStore(const QByteArray &bytes)
 {
-    const QString nothing = QObject::tr("it holds no settings of Velmorwick");
+    const QString nothing = ConfFileStore::tr("it holds no settings of Velmorwick");
     if (bytes.trimmed().isEmpty())
         return nothing;
     if (const auto exact = IniDocument::parseExact(bytes)) {
@@ -57,10 +57,10 @@ QString notAStore(const QByteArray &bytes)
         return nothing;
     }
     if (QString::fromUtf8(bytes).toUtf8() != bytes)
-        return QObject::tr("it is not text in UTF-8");
+        return ConfFileStore::tr("it is not text in UTF-8");
     const QSettingsReading reading = readAsQSettingsDoes(withInertVariants(bytes));
     if (reading.damaged)
-        return QObject::tr("it is damaged");
+        return ConfFileStore::tr("it is damaged");
     for (const IniDocument::Section &section : reading.document.sections()) {
         if (storemerge::isKnownSection(section.name))
             return {};
@@ -87,7 +87,7 @@ StoreResult ConfFileStore::whileOpen(const std::function<void()> &work, bool toR
     if (const StoreResult opened = openLocked(folder, toReadOnly); !opened.written())
         return opened;
     // Work on a store that cannot be read would see nothing, and say so.
-    if (const Loaded loaded = load(folder); !loaded.readable)
+    if (const Loaded loaded = m_file.load(folder); !loaded.readable)
         return refused(loaded.problem);
     work();
     return {};
@@ -119,7 +119,7 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
     if (const StoreResult opened = openLocked(folder); !opened.written())
         return opened;
     if (const QString why = notAStore(bytes); !why.isEmpty()) {
-        return refused(QObject::tr("%1 is not a settings file of Velmorwick (%2); the store was left as it was.")
+        return refused(tr("%1 is not a settings file of Velmorwick (%2); the store was left as it was.")
                            .arg(native(from), why));
     }
     const StoreFolder::ReadResult current = folder.read(m_name);
@@ -128,16 +128,16 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
             return refused(why);
         const QString kept = m_copies.publish(folder, current.bytes, QStringLiteral(".before-restore"), m_clock());
         if (kept.isEmpty()) {
-            return refused(QObject::tr("The settings file %1 could not be copied aside (%2), so it was not replaced.")
+            return refused(tr("The settings file %1 could not be copied aside (%2), so it was not replaced.")
                                .arg(native(m_path), StoreFolder::reasonFor(folder.error())));
         }
         if (keptAs)
             *keptAs = QDir(m_folder).filePath(kept);
         // And as a snapshot, so that the restore itself can be taken back.
         QString whyNot;
-        keepSnapshot(folder, parsed(current.bytes).document, {}, QObject::tr("restore"), m_clock(), &whyNot);
+        keepSnapshot(folder, StoreFile::parsed(current.bytes).document, {}, tr("restore"), m_clock(), &whyNot);
     }
-    forgetCache();
+    m_file.forget();
     // The parts the restore changes count as saved now: a copy of the store
     // as it was before, stamped later, would otherwise undo the restore at
     // the next merge. Where the restored file cannot be rewritten the same,
@@ -145,7 +145,7 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
     QByteArray restored = bytes;
     if (std::optional<IniDocument> document = IniDocument::parseExact(bytes)) {
         const IniDocument before = current.status == StoreFolder::ReadResult::Status::Read
-                                       ? parsed(current.bytes).document
+                                       ? StoreFile::parsed(current.bytes).document
                                        : IniDocument();
         storemerge::stamp(*document, before, m_clock());
         restored = document->serialize();

@@ -18,13 +18,13 @@ void ConfFileStore::forEachOlderPrivateCopy(const std::function<void(StoreFolder
     StoreFolder folder;
     if (!folder.open(m_folder, false))
         return;
-    const Loaded now = load(folder);
+    const Loaded now = m_file.load(folder);
     const QString *current = now.document.find(storekeys::passwordSection, storekeys::wrappedKeyKey);
     const auto look = [&](StoreFolder &in, const QString &name) {
         StoreFolder::ReadResult read = in.read(name);
         if (read.status != StoreFolder::ReadResult::Status::Read)
             return;
-        const Loaded copy = parsed(read.bytes);
+        const Loaded copy = StoreFile::parsed(read.bytes);
         const QString *key = copy.document.find(storekeys::passwordSection, storekeys::wrappedKeyKey);
         if (key && !key->isEmpty() && (!current || *key != *current))
             found(in, name, read.bytes);
@@ -63,6 +63,6 @@ StoreResult ConfFileStore::forgetOlderPrivateCopies(int *forgotten)
         return locked;
     if (!failed.isEmpty())
         return {StoreResult::Status::Refused,
-                QObject::tr("The private list could not be taken out of %1.").arg(failed.join(QStringLiteral(", ")))};
+                tr("The private list could not be taken out of %1.").arg(failed.join(QStringLiteral(", ")))};
     return {};
 }

@@ -10,11 +10,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ConfFileStore", text);
-}
-
 // Whether a value that held text holds none after the write.
 bool tookTextAway(const IniDocument &before, const IniDocument &after)
 {
@@ -34,9 +29,9 @@ bool tookTextAway(const IniDocument &before, const IniDocument &after)
 QString whyUnread(const StoreFolder::ReadResult &read)
 {
     if (read.status == StoreFolder::ReadResult::Status::NotRegular)
-        return tr("it is %1, not an ordinary file").arg(read.kind);
+        return ConfFileStore::tr("it is %1, not an ordinary file").arg(read.kind);
     if (read.status == StoreFolder::ReadResult::Status::TooLarge)
-        return tr("it is larger than any settings file");
+        return ConfFileStore::tr("it is larger than any settings file");
     return StoreFolder::reasonFor(read.error);
 }
 
@@ -83,14 +78,14 @@ QString ConfFileStore::keepSnapshot(StoreFolder &folder, const IniDocument &befo
 QList<SettingsStore::Snapshot> ConfFileStore::snapshots() const
 {
     StoreFolder folder;
-    const Loaded now = folder.open(m_folder, false) ? load(folder) : Loaded{};
+    const Loaded now = folder.open(m_folder, false) ? m_file.load(folder) : Loaded{};
     QList<Snapshot> found;
     const Snapshots snapshots(m_folder);
     for (const Snapshots::Entry &entry : snapshots.entries()) {
         StoreFolder::ReadResult read = snapshots.read(entry);
         QStringList differs;
         if (read.status == StoreFolder::ReadResult::Status::Read)
-            differs = storemerge::differingParts(parsed(std::move(read.bytes)).document, now.document);
+            differs = storemerge::differingParts(StoreFile::parsed(std::move(read.bytes)).document, now.document);
         else
             differs << tr("(cannot be read: %1)").arg(whyUnread(read));
         found << Snapshot{entry.when, entry.step, differs};

@@ -13,11 +13,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ConfFileStore", text);
-}
-
 // A few are named in a box; more would make a box no one reads.
 constexpr qsizetype namedInABox = 3;
 
@@ -58,7 +53,7 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
     if (copies.isEmpty())
         return;
     for (int attempt = 0; attempt < writeAttempts; ++attempt) {
-        Loaded here = load(folder);
+        Loaded here = m_file.load(folder);
         if (!here.readable)
             return; // said elsewhere; nothing is merged into a store that cannot be read
         const storemerge::Plan plan = storemerge::plan(here.document, copies, m_clock());
@@ -78,11 +73,11 @@ bool ConfFileStore::carryOut(StoreFolder &folder, const Loaded &here, const stor
                                why));
         return false;
     };
+    const QString tooLarge = tr("together they would pass the %1 MB Velmorwick reads")
+                                 .arg(StoreFolder::sizeLimit / (1024 * 1024));
     QByteArray bytes = plan.changed ? plan.document.serialize() : QByteArray();
-    if (bytes.size() > StoreFolder::sizeLimit) {
-        return giveUp(tr("together they would pass the %1 MB Velmorwick reads")
-                          .arg(StoreFolder::sizeLimit / (1024 * 1024)));
-    }
+    if (bytes.size() > StoreFolder::sizeLimit)
+        return giveUp(tooLarge);
     // What lost on either side is kept whole before anything changes.
     QStringList kept;
     QStringList keptAside;
@@ -100,12 +95,13 @@ bool ConfFileStore::carryOut(StoreFolder &folder, const Loaded &here, const stor
         if (!here.exact && !keepCopy(folder, here))
             return giveUp(tr("the settings file could not be copied aside first (%1)")
                               .arg(StoreFolder::reasonFor(folder.error())));
-        const StoreFolder::Written written = folder.writeWhole(m_name, bytes, {}, here.stamp);
-        forgetCache();
-        if (written.status == StoreFolder::Written::Status::Replaced)
+        const StoreFile::Written written = m_file.write(folder, plan.document, here, StoreFile::Whose::Merged, bytes);
+        if (written.tooLarge)
+            return giveUp(tooLarge);
+        if (written.written.status == StoreFolder::Written::Status::Replaced)
             return true; // a sync program brought a newer version: merged into that one
-        if (!written.landed())
-            return giveUp(StoreFolder::reasonFor(written.error));
+        if (!written.written.landed())
+            return giveUp(StoreFolder::reasonFor(written.written.error));
     }
     for (const storemerge::CopyFile &copy : copies) {
         folder.removeFreeingLater(copy.name);

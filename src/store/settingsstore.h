@@ -69,6 +69,13 @@ struct StoreResult
         Changed,        // nothing was written: a value the batch expected was not there
     };
 
+    StoreResult() = default;
+    StoreResult(Status status, QString reason = {})
+        : status(status)
+        , reason(std::move(reason))
+    {
+    }
+
     Status status = Status::Done;
     QString reason;
     // Where the store as it was before the write was kept: a snapshot's

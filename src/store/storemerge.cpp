@@ -160,7 +160,8 @@ void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now)
 
 Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &now)
 {
-    Merged merged{here};
+    Merged merged;
+    merged.document = here;
     const QDateTime latest = now.addMSecs(clockSlackMs);
     for (const Part &part : parts()) {
         const auto mine = contentOf(here, part);
