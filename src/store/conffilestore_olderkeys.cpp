@@ -4,12 +4,16 @@
 
 #include "snapshots.h"
 #include "storekeys.h"
+#include "storeschema.h"
 
 namespace {
 
 // Everything of the private list, which a copy loses when it is forgotten
 // there; its day lists stay as they are.
-const QStringList privateSections = storekeys::privateListSections + QStringList{storekeys::keptAsideSection};
+QStringList privateSections()
+{
+    return storeschema::sectionsOf(storekeys::privateSection) + QStringList{storekeys::keptAsideSection};
+}
 
 } // namespace
 
@@ -53,7 +57,7 @@ StoreResult ConfFileStore::forgetOlderPrivateCopies(int *forgotten)
         forEachOlderPrivateCopy([&](StoreFolder &in, const QString &name, const QByteArray &bytes) {
             // Replaced whole, like the store: a snapshot is a second name of
             // an old store file, and only this name changes.
-            if (in.writeWhole(name, KeptCopies::withoutSections(bytes, privateSections)).landed())
+            if (in.writeWhole(name, KeptCopies::withoutSections(bytes, privateSections())).landed())
                 ++*forgotten;
             else
                 failed << name;

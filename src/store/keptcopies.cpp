@@ -1,6 +1,6 @@
 #include "keptcopies.h"
 
-#include "storekeys.h"
+#include "storeschema.h"
 
 #include <cerrno>
 
@@ -38,7 +38,7 @@ QString KeptCopies::adopt(StoreFolder &folder, const QString &file, const QByteA
 
 QByteArray KeptCopies::withoutBareKey(const QByteArray &bytes)
 {
-    return withoutSections(bytes, {storekeys::unfinishedChangeSection});
+    return withoutSections(bytes, storeschema::leftOutOfCopies());
 }
 
 QByteArray KeptCopies::withoutSections(const QByteArray &bytes, const QStringList &sections)

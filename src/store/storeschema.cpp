@@ -10,7 +10,10 @@ namespace {
 
 // A list's rows: "Text1", "Tick1", ... (a row past the list's size is kept
 // as it is, never shown).
-const QStringList rowKeys{QStringLiteral("Text*"), QStringLiteral("Tick*")};
+QStringList rowKeys()
+{
+    return {QStringLiteral("Text*"), QStringLiteral("Tick*")};
+}
 
 } // namespace
 
@@ -22,15 +25,15 @@ const QList<Section> &sections()
         for (int tasks = 3; tasks <= 15; ++tasks) {
             if (tasks != 4)
                 list << Section{taskSection(tasks), taskSection(tasks), QT_TRANSLATE_NOOP("storemerge", "the %1-task list"),
-                                Rule::LaterSavedWins, rowKeys};
+                                Rule::LaterSavedWins, rowKeys()};
         }
         const char *privateList = QT_TRANSLATE_NOOP("storemerge", "the private list and its password");
         // An earlier version kept the private list's rows in the clear, as a
         // day list's: they are read once and taken into the sealed list.
         list << Section{privateSection, privateSection, privateList, Rule::LaterSavedWins,
-                        QStringList{sealedListKey} + rowKeys}
+                        QStringList{sealedListKey} + rowKeys()}
              << Section{passwordSection, privateSection, privateList, Rule::LaterSavedWins, {passwordKey, wrappedKeyKey}}
-             << Section{unfinishedChangeSection, privateSection, privateList, Rule::LaterSavedWins, {dataKeyKey}}
+             << Section{unfinishedChangeSection, privateSection, privateList, Rule::LaterSavedWins, {dataKeyKey}, true}
              << Section{autoLoadSection, autoLoadSection, QT_TRANSLATE_NOOP("storemerge", "the list to open at start"),
                         Rule::LaterSavedWins, {autoLoadKey}}
              << Section{reminderSection, reminderSection, QT_TRANSLATE_NOOP("storemerge", "the reminder's switch"),
@@ -52,6 +55,26 @@ const Section *find(const QString &section)
             return &entry;
     }
     return nullptr;
+}
+
+QStringList sectionsOf(const QString &part)
+{
+    QStringList names;
+    for (const Section &entry : sections()) {
+        if (entry.part == part)
+            names << entry.name;
+    }
+    return names;
+}
+
+QStringList leftOutOfCopies()
+{
+    QStringList names;
+    for (const Section &entry : sections()) {
+        if (entry.leftOutOfCopies)
+            names << entry.name;
+    }
+    return names;
 }
 
 bool holdsKey(const Section &section, const QString &key)

@@ -24,10 +24,17 @@ struct Section
     const char *about;  // the part for the user: "the 5-task list"
     Rule rule;
     QStringList keys;   // the keys it holds; a trailing '*' stands for any ending
+    // Held in the clear only for as long as a step needs it (a password
+    // change half done): left out of every copy the program keeps or writes.
+    bool leftOutOfCopies = false;
 };
 
 const QList<Section> &sections();
 const Section *find(const QString &section);
+// The sections of the part named by its first section ("Priv").
+QStringList sectionsOf(const QString &part);
+// The sections left out of every copy.
+QStringList leftOutOfCopies();
 // Whether a key belongs to the section as the table names it.
 bool holdsKey(const Section &section, const QString &key);
 
