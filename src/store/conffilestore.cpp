@@ -274,7 +274,7 @@ StoreResult ConfFileStore::keepBefore(StoreFolder &folder, const Loaded &loaded,
 {
     QString whyNot;
     StoreResult kept;
-    kept.keptAs = keepSnapshot(folder, loaded.document, after, step, now, &whyNot);
+    kept.keptAs = keepSnapshot(folder, loaded.document, after, step, now, mustKeep, &whyNot);
     if (!mustKeep || !kept.keptAs.isEmpty() || !loaded.exists || !m_keepsSnapshots)
         return kept;
     // The other version is kept beside the store instead (without a

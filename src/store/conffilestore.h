@@ -109,7 +109,7 @@ private:
     // The snapshot's name; empty, and why not when one was asked for, when
     // none holds the store as it is.
     QString keepSnapshot(StoreFolder &folder, const IniDocument &before, const IniDocument &after, QString step,
-                         const QDateTime &now, QString *whyNot);
+                         const QDateTime &now, bool mustKeep, QString *whyNot);
     // The store as it was before a write that replaces a version no window
     // showed: a snapshot, else a kept copy, else nothing and the write refused.
     StoreResult keepBefore(StoreFolder &folder, const Loaded &loaded, const IniDocument &after, const QString &step,

@@ -135,7 +135,7 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
             *keptAs = QDir(m_folder).filePath(kept);
         // And as a snapshot, so that the restore itself can be taken back.
         QString whyNot;
-        keepSnapshot(folder, StoreFile::parsed(current.bytes).document, {}, tr("restore"), m_clock(), &whyNot);
+        keepSnapshot(folder, StoreFile::parsed(current.bytes).document, {}, tr("restore"), m_clock(), false, &whyNot);
     }
     m_file.forget();
     // The parts the restore changes count as saved now: a copy of the store

@@ -38,7 +38,7 @@ QString whyUnread(const StoreFolder::ReadResult &read)
 } // namespace
 
 QString ConfFileStore::keepSnapshot(StoreFolder &folder, const IniDocument &before, const IniDocument &after,
-                                   QString step, const QDateTime &now, QString *whyNot)
+                                   QString step, const QDateTime &now, bool mustKeep, QString *whyNot)
 {
     // A store holding a data key in the clear (a password change half done)
     // is never kept: that key opens only what the change needs, for as long
@@ -66,7 +66,8 @@ QString ConfFileStore::keepSnapshot(StoreFolder &folder, const IniDocument &befo
     if (const std::optional<QString> kept = snapshots.keep(folder, m_name, step, now))
         return *kept;
     *whyNot = StoreFolder::reasonFor(snapshots.error());
-    if (!std::exchange(m_snapshotFailureTold, true)) {
+    // A step that must keep what it replaces keeps it otherwise, and says so.
+    if (!mustKeep && !std::exchange(m_snapshotFailureTold, true)) {
         reportProblem(tr("Velmorwick could not keep a snapshot of its settings before this step (%1). The step "
                          "went on without one; each later step tries again, and you are told again only when a "
                          "step cannot go on without one.")
