@@ -2,7 +2,7 @@
 // driven through the real store code: saves, clears, restores and failed
 // file operations at random, clocks skewed by up to two days, folders that
 // appear late, versions delivered by rename or as each engine's conflict
-// copy after random delays, a window on each machine that follows the
+// copy after random delays, conflict copies carried to every machine, a window on each machine that follows the
 // store. After every step no version a user saved is lost: it is in a
 // store, a kept copy, a snapshot or on its way, unless the user saved over
 // it, or a bound pruned the copy that held it. Once the engine settles,
@@ -195,6 +195,7 @@ private:
     QString m_rootPath;
     std::vector<Machine> m_machines;
     QList<Delivery> m_pending;
+    QSet<QString> m_carried; // names of the conflict copies the engine carried
     QRandomGenerator m_random;
     QDateTime m_time;
 };
@@ -231,6 +232,23 @@ bool StoreSimulationTest::prunedByABound(const QString &file, const QMap<QString
 
 void StoreSimulationTest::engineScan(int step)
 {
+    // Conflict copies travel too, as a real engine carries them, each to
+    // every machine, once; kept copies and snapshots stay, as the README's
+    // ignore patterns keep them.
+    for (int m = 0; m < int(m_machines.size()); ++m) {
+        const QDir folder = QFileInfo(m_machines[m].path).dir();
+        for (const QString &name : folder.entryList(QDir::Files)) {
+            if (!storemerge::isConflictCopy(QStringLiteral("Velmorwick.conf"), name) || m_carried.contains(name))
+                continue;
+            m_carried << name;
+            const QByteArray bytes = readAll(folder.filePath(name));
+            for (int to = 0; to < int(m_machines.size()); ++to) {
+                const QString there = QFileInfo(m_machines[to].path).dir().filePath(name);
+                if (to != m && !QFile::exists(there))
+                    putIn(there, bytes);
+            }
+        }
+    }
     for (int m = 0; m < int(m_machines.size()); ++m) {
         const QByteArray now = readAll(m_machines[m].path);
         if (now.isEmpty() || now == m_machines[m].synced)
@@ -345,6 +363,7 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
     m_rootPath = m_rootDir->path();
     m_machines.clear();
     m_pending.clear();
+    m_carried.clear();
     m_time = QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC);
     m_random.seed(seed);
     Outcome outcome;

@@ -140,7 +140,7 @@ void TwoMachinesTest::initTestCase()
         QVERIFY(QDir().mkpath(machine->folder()));
         QVERIFY(QDir().mkpath(machine->folder() + QStringLiteral("/.stfolder")));
         // The ignore patterns the README asks for: each machine's own files.
-        putFileBytes(machine->folder() + QStringLiteral("/.stignore"), "Velmorwick.conf.lock\n.Velmorwick-*\nsnapshots\n");
+        putFileBytes(machine->folder() + QStringLiteral("/.stignore"), "Velmorwick.conf.*\n.Velmorwick-*\nsnapshots\n");
         QProcess generate;
         generate.start(QStringLiteral("syncthing"), {QStringLiteral("generate"), QStringLiteral("--home=") + machine->home,
                                                      QStringLiteral("--no-default-folder")});
