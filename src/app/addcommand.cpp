@@ -16,11 +16,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("addcommand", text);
 }
 
-bool isDayList(int tasks)
-{
-    return tasks == 3 || (tasks >= 5 && tasks <= 15);
-}
-
 // A few tries: another copy may fill a row between the read and the write.
 constexpr int attempts = 5;
 
@@ -39,6 +34,11 @@ QString whyNoTask(const QString &text)
 }
 
 } // namespace
+
+bool isDayList(int tasks)
+{
+    return tasks == 3 || (tasks >= 5 && tasks <= 15);
+}
 
 Added add(const QStringList &texts, int tasks, SettingsStore &store)
 {

@@ -19,5 +19,7 @@ struct Added
 // Each text a task of the list with that many tasks (0: the list that opens
 // at start), in one write; all or none.
 Added add(const QStringList &texts, int tasks, SettingsStore &store);
+// Whether a day list has that many tasks: 3, or 5 to 15.
+bool isDayList(int tasks);
 
 } // namespace addcommand

@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "app/addcommand.h"
 #include "app/datacommands.h"
 #include "platform/files.h"
 #include "platform/terminal.h"
@@ -90,6 +91,18 @@ std::optional<int> handle(int argc, char *argv[])
         return 0;
     }
     const QStringList arguments = parser.positionalArguments();
+    // A task is kept as typed: an argument the system's encoding does not
+    // give back byte for byte (invalid bytes, a byte-order mark) is refused,
+    // not changed.
+    for (int i = 2; !arguments.isEmpty() && arguments.first() == QLatin1String("add") && i < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]).toLocal8Bit() != QByteArrayView(argv[i])) {
+            std::fprintf(stderr, "velmorwick: %s\n",
+                         qPrintable(QCoreApplication::translate("commandline", "argument %1 is not text in this "
+                                                                               "system's encoding; nothing was added.")
+                                        .arg(i)));
+            return 2;
+        }
+    }
     if (arguments.isEmpty()) {
         if (parser.isSet(format) || parser.isSet(withPrivate) || parser.isSet(snapshot) || parser.isSet(list)
             || parser.isSet(forgetPrivate)) {
@@ -138,7 +151,8 @@ std::optional<int> addWindowList(int argc, char *argv[])
         return 0;
     bool number = false;
     const int tasks = argc == 4 && QByteArrayView(argv[2]) == "--list" ? QByteArray(argv[3]).toInt(&number) : 0;
-    return number ? std::optional<int>(tasks) : std::nullopt;
+    // No such list: refused by the command, as it is with a text.
+    return number && addcommand::isDayList(tasks) ? std::optional<int>(tasks) : std::nullopt;
 }
 
 } // namespace commandline

@@ -365,6 +365,8 @@ int run(const QString &command, const QStringList &arguments, const Options &opt
     if (command != QLatin1String("snapshots") && options.forgetPrivate)
         return misused(tr("--forget-private belongs to snapshots"));
     if (command == QLatin1String("add")) {
+        if (arguments.isEmpty() && options.list && !addcommand::isDayList(options.list))
+            return addTasks({}, options.list, store); // refused as with a text: no such list
         if (arguments.isEmpty())
             return misused(tr("add takes the text of each task to add (without one it opens a window, which "
                               "needs a display)"));

@@ -38,8 +38,14 @@ check "add says what it added, and nothing else" 0 "$status" "$(grep -qx 'Added 
 cp Velmorwick/Velmorwick.conf Velmorwick/Velmorwick.sync-conflict-20261209-100000-ABCDEFG.conf
 status=$(run add eggs --list 5)
 check "add leaves a sync program's copy to the program with windows" 0 "$status" "$([ ! -s err.txt ] && [ -f Velmorwick/Velmorwick.sync-conflict-20261209-100000-ABCDEFG.conf ] && echo yes)"
+status=$(run add --list 4)
+check "add without a text to no such list is refused as with a text" 1 "$status" "$(grep -q 'there is no 4-task list' err.txt && echo yes)"
+status=$(run add --list 5 "$(printf 'caf\351')")
+check "add refuses a text not in the system's encoding, naming it" 2 "$status" "$(grep -q 'argument 4 is not text' err.txt && echo yes)"
+status=$(run add --list 5 "$(printf '\357\273\277milk')")
+check "add refuses a text whose byte-order mark would be dropped" 2 "$status" "$(grep -q 'argument 4 is not text' err.txt && echo yes)"
 status=$(run)
 check "no display" 1 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && grep -q 'graphical session' err.txt && grep -q 'xvfb-run' err.txt && echo yes)"
 
-echo "$((13 - failures)) passed, $failures failed"
+echo "$((16 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
