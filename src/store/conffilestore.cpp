@@ -259,11 +259,13 @@ StoreResult ConfFileStore::written(StoreFolder &folder, const Loaded &loaded, co
 {
     const StoreFile::Written written = m_file.write(folder, batch.document, loaded, StoreFile::Whose::Ours);
     if (written.tooLarge) {
+        tellSnapshotProblem(false);
         return refused(tr("The settings file would grow past %1 MB, more than Velmorwick reads back, so nothing "
                           "was written.")
                            .arg(StoreFolder::sizeLimit / (1024 * 1024)));
     }
     replaced = written.written.status == StoreFolder::Written::Status::Replaced;
+    tellSnapshotProblem(written.written.landed());
     if (written.written.landed())
         m_watch.wrote(loaded.stamp, written.written.stamp);
     return outcome(written.written, m_path, batch.result);

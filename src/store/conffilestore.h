@@ -110,6 +110,9 @@ private:
     // none holds the store as it is.
     QString keepSnapshot(StoreFolder &folder, const IniDocument &before, const IniDocument &after, QString step,
                          const QDateTime &now, bool mustKeep, QString *whyNot);
+    // A snapshot that could not be kept is told once the step went on, never
+    // when it did not (a full disk refuses the write too).
+    void tellSnapshotProblem(bool stepWentOn);
     // The store as it was before a write that replaces a version no window
     // showed: a snapshot, else a kept copy, else nothing and the write refused.
     StoreResult keepBefore(StoreFolder &folder, const Loaded &loaded, const IniDocument &after, const QString &step,
@@ -136,6 +139,7 @@ private:
     KeptCopies m_copies;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTimeUtc(); };
     bool m_snapshotFailureTold = false;
+    QString m_snapshotProblem; // to tell once the step went on
     bool m_clockAheadTold = false;
     bool m_futureSnapshotTold = false;
     // The parts a merge in this step took from another machine's copy: a

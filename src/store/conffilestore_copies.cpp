@@ -151,5 +151,7 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
         restored = document->serialize();
     }
     // The version just kept aside is the one replaced, or nothing is.
-    return outcome(folder.writeWhole(m_name, restored, {}, current.stamp), m_path, {});
+    const StoreFolder::Written written = folder.writeWhole(m_name, restored, {}, current.stamp);
+    tellSnapshotProblem(written.landed());
+    return outcome(written, m_path, {});
 }

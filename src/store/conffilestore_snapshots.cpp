@@ -66,14 +66,22 @@ QString ConfFileStore::keepSnapshot(StoreFolder &folder, const IniDocument &befo
     if (const std::optional<QString> kept = snapshots.keep(folder, m_name, step, now))
         return *kept;
     *whyNot = StoreFolder::reasonFor(snapshots.error());
-    // A step that must keep what it replaces keeps it otherwise, and says so.
-    if (!mustKeep && !std::exchange(m_snapshotFailureTold, true)) {
-        reportProblem(tr("Velmorwick could not keep a snapshot of its settings before this step (%1). The step "
-                         "went on without one; each later step tries again, and you are told again only when a "
-                         "step cannot go on without one.")
-                          .arg(*whyNot));
+    // A step that must keep what it replaces keeps it otherwise, and says so;
+    // any other is told of once it has gone on, and only then.
+    if (!mustKeep && !m_snapshotFailureTold) {
+        m_snapshotProblem = tr("Velmorwick could not keep a snapshot of its settings before this step (%1). The "
+                               "step went on without one; each later step tries again, and you are told again only "
+                               "when a step cannot go on without one.")
+                                .arg(*whyNot);
     }
     return {};
+}
+
+void ConfFileStore::tellSnapshotProblem(bool stepWentOn)
+{
+    const QString problem = std::exchange(m_snapshotProblem, QString());
+    if (stepWentOn && !problem.isEmpty() && !std::exchange(m_snapshotFailureTold, true))
+        reportProblem(problem);
 }
 
 QList<SettingsStore::Snapshot> ConfFileStore::snapshots() const

@@ -211,6 +211,8 @@ void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce_data()
     QTest::newRow("the folder is open to others") << "open" << "not a folder of yours that only you can open";
     // No snapshot of a store holding a password change half done: told by nothing.
     QTest::newRow("a password change half done") << "half done" << "";
+    // The step does not go on either: only that is told.
+    QTest::newRow("the disk is full for the step too") << "full, step too" << "";
 }
 
 void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce()
@@ -232,6 +234,17 @@ void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce()
                                                               | QFile::ReadOther | QFile::ExeOther));
     }
     fx.start();
+    if (cause == QLatin1String("full, step too")) {
+        fx.program().showTaskList(5);
+        filefaults::failNext(filefaults::Call::Link, ENOSPC);
+        filefaults::failNext(filefaults::Call::Write, ENOSPC);
+        ui::click(ui::child<QPushButton>(fx.window(QStringLiteral("frm5")), QStringLiteral("cmdclear")));
+        QCOMPARE(fx.stored(taskSection(5), textKey(1)), QStringLiteral("a task"));
+        QVERIFY2(fx.boxes().texts().filter(QStringLiteral("could not keep a snapshot")).isEmpty(),
+                 qPrintable(fx.boxes().texts().join(u'|')));
+        QVERIFY2(fx.boxes().texts().join(u' ').contains(QStringLiteral("the disk is full")), qPrintable(fx.boxes().texts().join(u'|')));
+        return;
+    }
     for (int list : {5, 6}) {
         fx.program().showTaskList(list);
         if (cause == QLatin1String("full"))
