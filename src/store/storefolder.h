@@ -74,6 +74,10 @@ public:
     // through a link, and only when it is the user's own and private: ELOOP
     // for a link, notPrivate for a folder others may enter or someone else's.
     static constexpr int notPrivate = -2;
+    // ... and where something else stands at a folder's name.
+    static constexpr int fileNotFolder = -3;
+    static constexpr int pipeNotFolder = -4;
+    static constexpr int otherNotFolder = -5;
     bool openPrivateInside(const StoreFolder &parent, const QString &name, bool create);
     int error() const { return m_error; }
 

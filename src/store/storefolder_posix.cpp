@@ -200,7 +200,15 @@ bool StoreFolder::openPrivateInside(const StoreFolder &parent, const QString &na
         return false;
     }
     m_fd = ::openat(parent.m_fd, native.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    m_error = m_fd < 0 ? (errno == ENOTDIR ? ELOOP : errno) : 0;
+    m_error = m_fd < 0 ? errno : 0;
+    struct stat what {};
+    if (m_error == ENOTDIR && ::fstatat(parent.m_fd, native.constData(), &what, AT_SYMLINK_NOFOLLOW) == 0) {
+        // Named for what it is: a link (which a sync program carries), a
+        // file or a pipe at the folder's name.
+        m_error = S_ISLNK(what.st_mode) ? ELOOP : S_ISREG(what.st_mode) ? fileNotFolder
+                                                : S_ISFIFO(what.st_mode) ? pipeNotFolder
+                                                                         : otherNotFolder;
+    }
     struct stat st {};
     if (m_fd >= 0 && (::fstat(m_fd, &st) != 0 || st.st_uid != ::geteuid() || (st.st_mode & 077) != 0)) {
         m_error = notPrivate;
@@ -524,6 +532,12 @@ QString StoreFolder::reasonFor(int error)
         return QObject::tr("it is a symbolic link, which Velmorwick does not follow");
     case notPrivate:
         return QObject::tr("it is not a folder of yours that only you can open");
+    case fileNotFolder:
+        return QObject::tr("it is an ordinary file, not a folder");
+    case pipeNotFolder:
+        return QObject::tr("it is a pipe, not a folder");
+    case otherNotFolder:
+        return QObject::tr("it is a device or a socket, not a folder");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }

@@ -209,6 +209,8 @@ void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce_data()
     // A sync program carries links: snapshots never go where one points.
     QTest::newRow("the folder is a link") << "link" << "a symbolic link";
     QTest::newRow("the folder is open to others") << "open" << "not a folder of yours that only you can open";
+    QTest::newRow("a pipe in the folder's place") << "pipe" << "it is a pipe, not a folder";
+    QTest::newRow("a file in the folder's place") << "file" << "it is an ordinary file, not a folder";
     // No snapshot of a store holding a password change half done: told by nothing.
     QTest::newRow("a password change half done") << "half done" << "";
     // The step does not go on either: only that is told.
@@ -229,6 +231,12 @@ void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce()
     if (cause == QLatin1String("link")) {
         QVERIFY(QDir(snapshotFolder(fx)).removeRecursively());
         QVERIFY(QFile::link(elsewhere, snapshotFolder(fx)));
+    } else if (cause == QLatin1String("pipe") || cause == QLatin1String("file")) {
+        QVERIFY(QDir(snapshotFolder(fx)).removeRecursively());
+        if (cause == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(snapshotFolder(fx)).constData(), 0600), 0);
+        else
+            putFileBytes(snapshotFolder(fx), "not a folder");
     } else if (cause == QLatin1String("open")) {
         QVERIFY(QFile::setPermissions(snapshotFolder(fx), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                               | QFile::ReadOther | QFile::ExeOther));
@@ -278,8 +286,10 @@ void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce()
     const QString copy = keptBeside.section(QStringLiteral(", as "), 1).section(QStringLiteral(", before"), 0, 0);
     QVERIFY2(fileBytes(copy).contains("Text1=from elsewhere"), qPrintable(copy));
     QCOMPARE(QDir(elsewhere).entryList(QDir::Files), QStringList());
-    if (cause != QLatin1String("link")) // nothing half-made is left among the snapshots
-        QCOMPARE(QDir(snapshotFolder(fx)).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
+    if (QStringList{QStringLiteral("link"), QStringLiteral("pipe"), QStringLiteral("file")}.contains(cause))
+        return;
+    // Nothing half-made is left among the snapshots.
+    QCOMPARE(QDir(snapshotFolder(fx)).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
 }
 
 void SnapshotsTest::snapshotsAreListedByTimeWhateverTheClockShows()
