@@ -1,4 +1,5 @@
 #include "app/addcommand.h"
+#include "app/datacommands.h"
 #include "app/appearance.h"
 #include "app/commandline.h"
 #include "app/program.h"
@@ -30,7 +31,9 @@ int addTaskWindow(int argc, char *argv[], int tasks)
     store->setMergesCopies(false);
     // What the store has to say (a damaged file copied aside) goes where a
     // command's goes: this window is one line, and gone a moment later.
-    store->setProblemReporter([](const QString &problem) { std::fprintf(stderr, "velmorwick: %s\n", qPrintable(problem)); });
+    store->setProblemReporter([](const QString &problem) {
+        std::fprintf(stderr, "velmorwick: %s\n", qPrintable(datacommands::shownOnATerminal(problem)));
+    });
     const int startTasks = tasks ? tasks : settings::tasksOf(settings::startList(*store));
     AddTaskWindow window(
         [&store](const QString &text, int listTasks) {

@@ -134,7 +134,9 @@ std::optional<int> handle(int argc, char *argv[])
     const auto store = platform::openUserStore();
     // A damaged settings file is copied aside before a command first rewrites
     // it, as in the windows; here the user hears of it on the terminal.
-    store->setProblemReporter([](const QString &problem) { std::fprintf(stderr, "velmorwick: %s\n", qPrintable(problem)); });
+    store->setProblemReporter([](const QString &problem) {
+        std::fprintf(stderr, "velmorwick: %s\n", qPrintable(datacommands::shownOnATerminal(problem)));
+    });
     return datacommands::run(arguments.first(), arguments.mid(1),
                              {parser.value(format), parser.isSet(withPrivate), *snapshotNumber, *listTasks,
                               parser.isSet(forgetPrivate)},

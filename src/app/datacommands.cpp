@@ -25,13 +25,13 @@ QString tr(const char *text)
 
 int fail(const QString &reason)
 {
-    std::fprintf(stderr, "velmorwick: %s\n", qPrintable(reason));
+    std::fprintf(stderr, "velmorwick: %s\n", qPrintable(shownOnATerminal(reason)));
     return 1;
 }
 
 int misused(const QString &reason)
 {
-    std::fprintf(stderr, "velmorwick: %s (see velmorwick --help)\n", qPrintable(reason));
+    std::fprintf(stderr, "velmorwick: %s (see velmorwick --help)\n", qPrintable(shownOnATerminal(reason)));
     return 2;
 }
 
@@ -42,7 +42,7 @@ void say(const QString &what)
 
 void warn(const QString &what)
 {
-    std::fprintf(stderr, "velmorwick: %s\n", qPrintable(what));
+    std::fprintf(stderr, "velmorwick: %s\n", qPrintable(shownOnATerminal(what)));
 }
 
 // A write that landed is done, even when the disk did not confirm it: that
@@ -248,7 +248,8 @@ int listSnapshots(const QStringList &arguments, const Options &options, Settings
         const SettingsStore::Snapshot &snapshot = snapshots[i];
         say(tr("%1  %2  %3: %4")
                 .arg(i + 1, 2)
-                .arg(QLocale().toString(snapshot.when.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm:ss")), snapshot.step,
+                .arg(QLocale().toString(snapshot.when.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                     shownOnATerminal(snapshot.step),
                      snapshot.differs.isEmpty() ? tr("the same as now")
                                                 : tr("differs in %1").arg(snapshot.differs.join(tr(", ")))));
     }
@@ -307,6 +308,23 @@ int addTasks(const QStringList &texts, int tasks, SettingsStore &store)
 }
 
 } // namespace
+
+QString shownOnATerminal(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool turns = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x200E || u == 0x200F;
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
+            shown += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else if (turns || u == 0x2028 || u == 0x2029)
+            shown += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
 
 bool isCommand(const QString &name)
 {

@@ -26,6 +26,10 @@ struct Options
 using AskPassword = std::function<std::optional<QString>(const QString &prompt)>;
 
 bool isCommand(const QString &name);
+// A message or a name as a terminal may show it: control characters (which
+// could retitle or clear the terminal, or forge a line) and the marks that
+// turn text around are shown escaped, as \x1b or \u202e.
+QString shownOnATerminal(const QString &text);
 // A line per command, for --help.
 QString summary();
 

@@ -44,8 +44,11 @@ status=$(run add --list 5 "$(printf 'caf\351')")
 check "add refuses a text not in the system's encoding, naming it" 2 "$status" "$(grep -q 'argument 4 is not text' err.txt && echo yes)"
 status=$(run add --list 5 "$(printf '\357\273\277milk')")
 check "add refuses a text whose byte-order mark would be dropped" 2 "$status" "$(grep -q 'argument 4 is not text' err.txt && echo yes)"
+mkdir -p -m 0700 Velmorwick/snapshots && touch "Velmorwick/snapshots/20261209-100000-000Z $(printf '\033]0;x\007\033[2J')step.conf"
+status=$(run snapshots)
+check "snapshots shows a name's escape sequences escaped" 0 "$status" "$(! grep -q "$(printf '\033')" out.txt && grep -qF '\x1b]0;x\x07' out.txt && echo yes)"
 status=$(run)
 check "no display" 1 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && grep -q 'graphical session' err.txt && grep -q 'xvfb-run' err.txt && echo yes)"
 
-echo "$((16 - failures)) passed, $failures failed"
+echo "$((17 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
