@@ -53,7 +53,7 @@ StoreResult writeUserFile(const QString &path, const QByteArray &bytes, const QS
     const auto refused = [](const QString &reason) { return StoreResult{StoreResult::Status::Refused, reason}; };
     const QFileInfo target(path);
     StoreFolder folder;
-    if (!folder.open(target.absolutePath(), false)) {
+    if (!folder.openWalked(target.absolutePath())) {
         return refused(QObject::tr("The folder %1 cannot be used (%2).")
                            .arg(target.absolutePath(), StoreFolder::reasonFor(folder.error())));
     }
@@ -85,7 +85,7 @@ FileContents readUserFile(const QString &path, qint64 limit)
 {
     const QFileInfo source(path);
     StoreFolder folder;
-    if (!folder.open(source.absolutePath(), false))
+    if (!folder.openWalked(source.absolutePath()))
         return {{}, QObject::tr("%1 cannot be read (%2).").arg(path, StoreFolder::reasonFor(folder.error()))};
     StoreFolder::ReadResult read = folder.read(source.fileName(), limit);
     switch (read.status) {

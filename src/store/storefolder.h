@@ -70,6 +70,12 @@ public:
 
     // Opens the folder, creating it and its missing parents private (0700).
     bool open(const QString &path, bool create);
+    // Opens a folder the user named, folder by folder from the root, and
+    // follows a link on the way only where the kernel's own rule for links
+    // would (protected_symlinks, on or off): the link is the user's own,
+    // or its folder's owner's, or not in a folder others may write to that
+    // keeps their files apart (sticky, like /tmp). Else refused, ELOOP.
+    bool openWalked(const QString &path);
     // Opens a folder inside an open one, creating it private (0700), never
     // through a link, and only when it is the user's own and private: ELOOP
     // for a link, notPrivate for a folder others may enter or someone else's.

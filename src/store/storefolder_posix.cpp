@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstring>
 
@@ -190,6 +191,49 @@ bool StoreFolder::open(const QString &path, bool create)
     m_fd = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     m_error = m_fd < 0 ? errno : 0;
     return m_fd >= 0;
+}
+
+bool StoreFolder::openWalked(const QString &path)
+{
+    QByteArrayList parts = encoded(QDir::cleanPath(path)).split('/');
+    int at = ::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int links = 0;
+    while (at >= 0 && !parts.isEmpty()) {
+        const QByteArray part = parts.takeFirst();
+        if (part.isEmpty() || part == ".")
+            continue;
+        const int next = ::openat(at, part.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        struct stat link {}, folder {};
+        if (next >= 0 || errno != ENOTDIR || ::fstatat(at, part.constData(), &link, AT_SYMLINK_NOFOLLOW) != 0
+            || !S_ISLNK(link.st_mode)) {
+            m_error = next >= 0 ? 0 : errno;
+            ::close(at);
+            at = next;
+            continue;
+        }
+        // A link: followed where the kernel would follow it for this user.
+        const bool shared = ::fstat(at, &folder) == 0 && (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+        QByteArray target(PATH_MAX, '\0');
+        const ssize_t length = ::readlinkat(at, part.constData(), target.data(), size_t(target.size()));
+        if ((shared && link.st_uid != ::geteuid() && link.st_uid != folder.st_uid) || length <= 0 || ++links > 40) {
+            m_error = ELOOP;
+            ::close(at);
+            return false;
+        }
+        target.truncate(length);
+        parts = target.split('/') + parts;
+        if (target.startsWith('/')) {
+            ::close(at);
+            at = ::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        }
+    }
+    if (at < 0) {
+        m_error = m_error ? m_error : errno;
+        return false;
+    }
+    m_fd = at;
+    m_error = 0;
+    return true;
 }
 
 bool StoreFolder::openPrivateInside(const StoreFolder &parent, const QString &name, bool create)
