@@ -70,7 +70,7 @@ QByteArray KeptCopies::withoutSections(const QByteArray &bytes, const QStringLis
 QStringList KeptCopies::all(const StoreFolder &folder) const
 {
     QStringList found;
-    for (const char *kind : {".damaged-", ".merged-", ".conflict-", ".before-restore-"})
+    for (const char *kind : {".damaged-", ".merged-", ".conflict-", ".before-restore-", ".saved-over-"})
         found << folder.names(m_storeName + QLatin1String(kind));
     return found;
 }
