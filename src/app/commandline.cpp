@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 
 #include <cstdio>
 
@@ -121,12 +122,17 @@ std::optional<int> handle(int argc, char *argv[])
         const int number = parser.isSet(option) ? parser.value(option).toInt(&numbered) : 0;
         return numbered && (!parser.isSet(option) || number >= 1) ? std::optional<int>(number) : std::nullopt;
     };
-    const std::optional<int> snapshotNumber = numberOf(snapshot);
+    std::optional<int> snapshotNumber = numberOf(snapshot);
+    // Or the time `velmorwick snapshots` shows, to the second, in local time.
+    const QDateTime snapshotAt = QDateTime::fromString(parser.value(snapshot), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!snapshotNumber && snapshotAt.isValid())
+        snapshotNumber = 0;
     const std::optional<int> listTasks = numberOf(list);
     if (!snapshotNumber || !listTasks) {
         std::fprintf(stderr, "velmorwick: %s\n",
                      qPrintable(!snapshotNumber ? QCoreApplication::translate("commandline", "--snapshot takes a number "
-                                                                              "from 1 (see velmorwick snapshots)")
+                                                                              "from 1, or a time as YYYY-MM-DD HH:MM:SS "
+                                                                              "(see velmorwick snapshots)")
                                                 : QCoreApplication::translate("commandline", "--list takes the number "
                                                                               "of tasks of a list: 3, or 5 to 15")));
         return 2;
@@ -137,6 +143,21 @@ std::optional<int> handle(int argc, char *argv[])
     store->setProblemReporter([](const QString &problem) {
         std::fprintf(stderr, "velmorwick: %s\n", qPrintable(datacommands::shownOnATerminal(problem)));
     });
+    if (snapshotAt.isValid() && *snapshotNumber == 0) {
+        const QList<QDateTime> times = store->snapshotTimes();
+        for (qsizetype i = 0; i < times.size() && *snapshotNumber == 0; ++i) {
+            const QDateTime local = times[i].toLocalTime();
+            if (local.addMSecs(-local.time().msec()) == snapshotAt)
+                snapshotNumber = int(i + 1);
+        }
+        if (*snapshotNumber == 0) {
+            std::fprintf(stderr, "velmorwick: %s\n",
+                         qPrintable(QCoreApplication::translate("commandline", "no snapshot was kept at %1 (see "
+                                                                               "velmorwick snapshots)")
+                                        .arg(parser.value(snapshot))));
+            return 1;
+        }
+    }
     return datacommands::run(arguments.first(), arguments.mid(1),
                              {parser.value(format), parser.isSet(withPrivate), *snapshotNumber, *listTasks,
                               parser.isSet(forgetPrivate)},

@@ -199,12 +199,10 @@ int restore(const QStringList &arguments, const Options &options, SettingsStore 
             return fail(tr("%1 The store was left as it was.").arg(backup.problem));
     }
     QString keptAs;
-    const QList<SettingsStore::Snapshot> before = store.snapshots();
     const StoreResult result = store.restoreFrom(backup.bytes, from, &keptAs);
     if (!landed(result))
         return fail(result.reason);
-    const QList<SettingsStore::Snapshot> after = store.snapshots();
-    const bool snapshotKept = !after.isEmpty() && (before.isEmpty() || after.first().when != before.first().when);
+    const bool snapshotKept = !result.keptAs.isEmpty(); // the newest, so number 1
     if (keptAs.isEmpty())
         say(tr("Restored %1.").arg(from));
     else if (snapshotKept)
@@ -244,14 +242,25 @@ int listSnapshots(const QStringList &arguments, const Options &options, Settings
         return fail(read.reason);
     if (snapshots.isEmpty())
         say(tr("No snapshots yet: one is kept before each step that takes text away."));
-    for (qsizetype i = 0; i < snapshots.size(); ++i) {
-        const SettingsStore::Snapshot &snapshot = snapshots[i];
-        say(tr("%1  %2  %3: %4")
+    // Those named after a time to come (kept while the clock was wrong) apart,
+    // numbered as restore numbers them.
+    const QDateTime later = QDateTime::currentDateTimeUtc().addDays(1);
+    for (const bool toCome : {false, true}) {
+        for (qsizetype i = 0; i < snapshots.size(); ++i) {
+            const SettingsStore::Snapshot &snapshot = snapshots[i];
+            if ((snapshot.when > later) != toCome)
+                continue;
+            if (toCome && std::none_of(snapshots.cbegin(), snapshots.cbegin() + i, [&](const SettingsStore::Snapshot &s) {
+                    return s.when > later;
+                }))
+                say(tr("Named after a time to come (kept while this computer's clock was wrong):"));
+            say(tr("%1  %2  %3: %4")
                 .arg(i + 1, 2)
                 .arg(QLocale().toString(snapshot.when.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                      shownOnATerminal(snapshot.step),
                      snapshot.differs.isEmpty() ? tr("the same as now")
                                                 : tr("differs in %1").arg(snapshot.differs.join(tr(", ")))));
+        }
     }
     return 0;
 }

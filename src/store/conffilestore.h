@@ -58,6 +58,7 @@ public:
     QStringList ownFiles() const override;
     QList<Snapshot> snapshots() const override;
     StoreResult snapshotBytes(int number, QByteArray *bytes, QString *name) const override;
+    QList<QDateTime> snapshotTimes() const override;
     void watch(std::function<void()> changed) override;
     int olderPrivateCopies() const override;
     bool lastChangedHere(const QString &section) const override;

@@ -123,6 +123,7 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
                            .arg(native(from), why));
     }
     const StoreFolder::ReadResult current = folder.read(m_name);
+    QString snapshot;
     if (current.status != StoreFolder::ReadResult::Status::Missing) {
         if (const QString why = unreadable(m_path, current); !why.isEmpty())
             return refused(why);
@@ -135,7 +136,8 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
             *keptAs = QDir(m_folder).filePath(kept);
         // And as a snapshot, so that the restore itself can be taken back.
         QString whyNot;
-        keepSnapshot(folder, StoreFile::parsed(current.bytes).document, {}, tr("restore"), m_clock(), false, &whyNot);
+        snapshot = keepSnapshot(folder, StoreFile::parsed(current.bytes).document, {}, tr("restore"), m_clock(), false,
+                                &whyNot);
     }
     m_file.forget();
     // The parts the restore changes count as saved now: a copy of the store
@@ -153,5 +155,7 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
     // The version just kept aside is the one replaced, or nothing is.
     const StoreFolder::Written written = folder.writeWhole(m_name, restored, {}, current.stamp);
     tellSnapshotProblem(written.landed());
-    return outcome(written, m_path, {});
+    StoreResult done;
+    done.keptAs = snapshot;
+    return outcome(written, m_path, done);
 }

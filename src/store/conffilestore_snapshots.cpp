@@ -102,6 +102,14 @@ QList<SettingsStore::Snapshot> ConfFileStore::snapshots() const
     return found;
 }
 
+QList<QDateTime> ConfFileStore::snapshotTimes() const
+{
+    QList<QDateTime> times;
+    for (const Snapshots::Entry &entry : Snapshots(m_folder).entries())
+        times << entry.when;
+    return times;
+}
+
 StoreResult ConfFileStore::snapshotBytes(int number, QByteArray *bytes, QString *name) const
 {
     const Snapshots snapshots(m_folder);

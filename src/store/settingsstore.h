@@ -149,7 +149,8 @@ public:
     virtual StoreResult readWhole(QByteArray *bytes);
     // Puts such a copy in place of the store in one write, once it is known
     // to be a store of this program; the store it replaces is kept beside
-    // it, under the name given back in keptAs.
+    // it, under the name given back in keptAs, and as a snapshot where one
+    // can be kept (the result's keptAs names it).
     virtual StoreResult restoreFrom(const QByteArray &bytes, const QString &from, QString *keptAs);
     // The files the store keeps for itself, which no command may write over.
     virtual QStringList ownFiles() const { return {}; }
@@ -176,6 +177,8 @@ public:
     }
     // The bytes of snapshot number (from 1, newest first), for a restore.
     virtual StoreResult snapshotBytes(int number, QByteArray *bytes, QString *name) const;
+    // When each snapshot was kept, numbered as above; nothing else is read.
+    virtual QList<QDateTime> snapshotTimes() const { return {}; }
 
     // Whether conflict copies a sync program left beside the store are merged
     // as the store is opened (they are). A step whose user sees no window to

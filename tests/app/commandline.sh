@@ -47,8 +47,14 @@ check "add refuses a text whose byte-order mark would be dropped" 2 "$status" "$
 mkdir -p -m 0700 Velmorwick/snapshots && touch "Velmorwick/snapshots/20261209-100000-000Z $(printf '\033]0;x\007\033[2J')step.conf"
 status=$(run snapshots)
 check "snapshots shows a name's escape sequences escaped" 0 "$status" "$(! grep -q "$(printf '\033')" out.txt && grep -qF '\x1b]0;x\x07' out.txt && echo yes)"
+touch "Velmorwick/snapshots/20990101-000000-000Z 2099.conf"
+status=$(run snapshots)
+check "snapshots lists one named after a time to come apart, last" 0 "$status" "$(tail -2 out.txt | head -1 | grep -q 'time to come' && tail -1 out.txt | grep -q '2099-01-01' && echo yes)"
+when=$(head -1 out.txt | awk '{ print $2 " " $3 }')
+status=$(run restore --snapshot "$when")
+check "restore takes a snapshot by the time snapshots shows" 0 "$status" "$(grep -q '^Restored snapshot 1 ' out.txt && echo yes)"
 status=$(run)
 check "no display" 1 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && grep -q 'graphical session' err.txt && grep -q 'xvfb-run' err.txt && echo yes)"
 
-echo "$((17 - failures)) passed, $failures failed"
+echo "$((19 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
