@@ -278,6 +278,8 @@ void DataCommandsTest::aBadImportFileIsRefusedAndChangesNothing_data()
                                         << QStringLiteral("line 1, column 89: half a UTF-16 pair (\\ud83d)");
     QTest::newRow("the other half alone") << list(R"({"tasks": 3, "rows": [{"text": "\ude00", "done": false}]})")
                                           << QStringLiteral("(\\ude00)");
+    QTest::newRow("half a pair after an escaped quote")
+        << list(R"({"tasks": 3, "rows": [{"text": "say \"\ud83d", "done": false}]})") << QStringLiteral("(\\ud83d)");
     QTest::newRow("a task of over a million characters")
         << list(R"({"tasks": 3, "rows": [{"text": ")" + QByteArray(1000001, 'x') + R"(", "done": false}, )"
                 + R"({"text": "b", "done": true}, {"text": "", "done": false}]})")

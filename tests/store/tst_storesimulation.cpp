@@ -385,6 +385,11 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
         return store;
     };
     const QString windowList = taskSection(5);
+    QStringList dayLists;
+    for (const storeschema::Section &section : storeschema::sections()) {
+        if (section.name.startsWith(QStringLiteral("Task")))
+            dayLists << section.name;
+    }
     for (int m = 0; m < 3; ++m) {
         // m0's clock is right, m1's off by less than a day, m2's by one to two days.
         const qint64 day = 86400 * 1000, off = qint64(m_random.bounded(day)) * (m_random.bounded(2) ? 1 : -1);
@@ -515,7 +520,8 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
         m_time = m_time.addMSecs(1 + m_random.bounded(3000));
         const int m = int(m_random.bounded(3));
         ConfFileStore &store = *m_machines[m].store;
-        const QString list = taskSection(QList<int>{3, 5, 7}[m_random.bounded(3)]);
+        // Every day list of the schema, the 15-task one among them.
+        const QString list = dayLists[m_random.bounded(dayLists.size())];
         const int what = int(m_random.bounded(100));
         savedOver.clear();
         const bool settles = step % 100 == 99 || step == steps - 1;
