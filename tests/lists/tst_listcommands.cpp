@@ -94,6 +94,25 @@ void ListCommandsTest::savedListComesBackAfterReopening()
     ui::clickTick(list->tickBox(tasks));
     ui::click(button(list, "cmdsave"));
     QVERIFY(fx.boxes().shown().isEmpty());
+    // Save again, and Clear List then Save: the window's own steps, no box
+    // and no snapshot beyond the one Clear List keeps.
+    const qsizetype snapshots = fx.store().snapshots().size();
+    ui::click(button(list, "cmdsave"));
+    const QList<TaskRow> shown = [&] {
+        QList<TaskRow> rows;
+        for (int row = 1; row <= tasks; ++row)
+            rows << TaskRow{list->textBox(row)->text(), list->tickBox(row)->isChecked()};
+        return rows;
+    }();
+    ui::click(button(list, "cmdclear"));
+    ui::click(button(list, "cmdsave"));
+    QVERIFY2(fx.boxes().shown().isEmpty(), qPrintable(fx.boxes().texts().join(u'|')));
+    QCOMPARE(fx.store().snapshots().size(), snapshots + (fx.store().keepsSnapshots() ? 1 : 0));
+    for (int row = 1; row <= tasks; ++row) {
+        list->textBox(row)->setText(shown[row - 1].text);
+        list->tickBox(row)->setChecked(shown[row - 1].ticked);
+    }
+    ui::click(button(list, "cmdsave"));
 
     list = reopen(fx, list);
     for (int row = 1; row <= tasks; ++row) {
