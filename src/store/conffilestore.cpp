@@ -284,8 +284,8 @@ StoreResult ConfFileStore::keepBefore(StoreFolder &folder, const Loaded &loaded,
     const QString copy = m_copies.publish(folder, loaded.exact ? loaded.document.serialize() : loaded.bytes,
                                           QStringLiteral(".saved-over"), now);
     if (copy.isEmpty()) {
-        return refused(tr("The version saved elsewhere could not be kept first, as a snapshot (%1) or "
-                                   "beside the settings file (%2), so nothing was written.")
+        return refused(tr("The version saved elsewhere could not be kept first, as a snapshot (%1) or beside the "
+                          "settings file (%2), so nothing was written.")
                            .arg(whyNot, StoreFolder::reasonFor(folder.error())));
     }
     kept.keptAs = native(QDir(m_folder).filePath(copy));

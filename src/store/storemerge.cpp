@@ -178,8 +178,9 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
         // Two machines merging the same two versions choose the same one,
         // whatever their clocks: by the times as recorded (a time judged by
         // the merging machine's clock would part machines whose clocks
-        // differ for good), a tie by the content itself. The content is only
-        // serialized for a tie, the rare case.
+        // differ for good), then by what the clocks that recorded them said,
+        // a tie by the content itself. The content is only serialized for a
+        // tie, the rare case.
         const auto time = [&](const QDateTime &at, const IniDocument &in) {
             return std::make_tuple(at.isValid(), at, savedByClock(in, part));
         };
@@ -233,7 +234,8 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
             continue;
         const bool joined = storeschema::find(section.name) && storeschema::find(section.name)->rule == storeschema::Rule::Union;
         for (const IniDocument::Entry &entry : section.entries) {
-            if (joined && dropped.contains(entry.key.section(u'-', 1)))
+            const bool ofASet = entry.key.startsWith(QLatin1String("Rows-")) || entry.key.startsWith(QLatin1String("Key-"));
+            if (joined && ofASet && dropped.contains(entry.key.section(u'-', 1)))
                 continue;
             const QString *mine = here.find(section.name, entry.key);
             if (joined && entry.key == storeschema::keptListKey) {
