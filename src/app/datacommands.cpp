@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace datacommands {
