@@ -12,8 +12,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 
-#include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace datacommands {
 
@@ -246,14 +246,13 @@ int listSnapshots(const QStringList &arguments, const Options &options, Settings
     // Those named after a time to come (kept while the clock was wrong) apart,
     // numbered as restore numbers them.
     const QDateTime later = QDateTime::currentDateTimeUtc().addDays(1);
+    bool toldOfTimeToCome = false;
     for (const bool toCome : {false, true}) {
         for (qsizetype i = 0; i < snapshots.size(); ++i) {
             const SettingsStore::Snapshot &snapshot = snapshots[i];
             if ((snapshot.when > later) != toCome)
                 continue;
-            if (toCome && std::none_of(snapshots.cbegin(), snapshots.cbegin() + i, [&](const SettingsStore::Snapshot &s) {
-                    return s.when > later;
-                }))
+            if (toCome && !std::exchange(toldOfTimeToCome, true))
                 say(tr("Named after a time to come (kept while this computer's clock was wrong):"));
             say(tr("%1  %2  %3: %4")
                 .arg(i + 1, 2)

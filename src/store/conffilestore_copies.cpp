@@ -1,8 +1,6 @@
 // The settings file copied whole: a consistent read, a backup and a restore.
 #include "conffilestore.h"
 
-#include "inertvariants.h"
-#include "qsettingsreading.h"
 #include "storekeys.h"
 #include "storemerge.h"
 
@@ -49,19 +47,13 @@ QString notAStore(const QByteArray &bytes)
     const QString nothing = ConfFileStore::tr("it holds no settings of Velmorwick");
     if (bytes.trimmed().isEmpty())
         return nothing;
-    if (const auto exact = IniDocument::parseExact(bytes)) {
-        for (const IniDocument::Section &section : exact->sections()) {
-            if (storemerge::isKnownSection(section.name))
-                return {};
-        }
-        return nothing;
-    }
     if (QString::fromUtf8(bytes).toUtf8() != bytes)
         return ConfFileStore::tr("it is not text in UTF-8");
-    const QSettingsReading reading = readAsQSettingsDoes(withInertVariants(bytes));
-    if (reading.damaged)
+    // Read as the store reads itself: in the program's own form, or as QSettings would.
+    const StoreFile::Loaded loaded = StoreFile::parsed(bytes);
+    if (loaded.damaged)
         return ConfFileStore::tr("it is damaged");
-    for (const IniDocument::Section &section : reading.document.sections()) {
+    for (const IniDocument::Section &section : loaded.document.sections()) {
         if (storemerge::isKnownSection(section.name))
             return {};
     }

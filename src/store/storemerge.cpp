@@ -232,7 +232,8 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
     for (const IniDocument::Section &section : copy.sections()) {
         if (partOf(section.name) || section.name == savedSection)
             continue;
-        const bool joined = storeschema::find(section.name) && storeschema::find(section.name)->rule == storeschema::Rule::Union;
+        const storeschema::Section *known = storeschema::find(section.name);
+        const bool joined = known && known->rule == storeschema::Rule::Union;
         for (const IniDocument::Entry &entry : section.entries) {
             const bool ofASet = entry.key.startsWith(QLatin1String("Rows-")) || entry.key.startsWith(QLatin1String("Key-"));
             if (joined && ofASet && dropped.contains(entry.key.section(u'-', 1)))
