@@ -29,6 +29,8 @@ void InertVariantsTest::onlyAValueStartingWithOneAtIsChanged_data()
     QTest::newRow("two lines") << QByteArray("a=1\nk=@x\n") << QByteArray("a=1\nk=@@x\n");
     // Unchanged: an '@' already doubled, or escaped as two, or not first.
     QTest::newRow("doubled") << QByteArray("k=@@x\n") << QByteArray("k=@@x\n");
+    QTest::newRow("hex escapes, the second not @") << QByteArray("k=\\x40\\x56ariant(\\0)\n")
+                                                  << QByteArray("k=@\\x40\\x56ariant(\\0)\n");
     QTest::newRow("escaped, then one") << QByteArray("k=\\x40@\n") << QByteArray("k=\\x40@\n");
     QTest::newRow("not first") << QByteArray("k=a@x, b@y\n") << QByteArray("k=a@x, b@y\n");
     QTest::newRow("a space quoted first") << QByteArray("k=\" @x\"\n") << QByteArray("k=\" @x\"\n");
