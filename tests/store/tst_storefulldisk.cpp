@@ -53,6 +53,8 @@ void StoreFullDisk::aSaveOnANearlyFullDiskLandsWholeOrIsRefused()
     {
         ConfFileStore store(path);
         for (int n = 3; n <= 15; ++n) {
+            if (n == 4)
+                continue; // there is no 4-task list
             QList<StoreChange> changes;
             for (int row = 1; row <= 15; ++row) {
                 changes << StoreChange::write(QStringLiteral("Task%1").arg(n), QStringLiteral("Text%1").arg(row),
@@ -60,7 +62,8 @@ void StoreFullDisk::aSaveOnANearlyFullDiskLandsWholeOrIsRefused()
                 changes << StoreChange::write(QStringLiteral("Task%1").arg(n), QStringLiteral("Tick%1").arg(row),
                                               QString::number(row % 2));
             }
-            QVERIFY(store.apply(changes).written());
+            const StoreResult filled = store.apply(changes);
+            QVERIFY2(filled.written(), qPrintable(filled.reason));
         }
         original = fileBytes(path);
     }
