@@ -136,6 +136,11 @@ void TaskListWindow::formLoad()
     remember(list.rows);
     m_save->setEnabled(m_storage.canSave());
     m_toldUnreadable = false;
+    if (m_storage.holdsSecrets()) {
+        if (!m_clipboardWipe)
+            m_clipboardWipe.emplace(m_texts);
+        m_clipboardWipe->start();
+    }
     // Told once the list is on screen, so the box has its window to return to.
     if (!list.problem.isEmpty()) {
         QMetaObject::invokeMethod(
@@ -338,6 +343,8 @@ void TaskListWindow::formUnload()
 {
     // Before the storage lets go of its guard on the process's memory.
     forgetUndo();
+    if (m_clipboardWipe)
+        m_clipboardWipe->wipe();
     if (m_storage.holdsSecrets()) {
         for (QLineEdit *text : std::as_const(m_texts))
             controls::wipeText(text);

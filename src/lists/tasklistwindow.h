@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/windowkit.h"
+#include "forms/clipboardwipe.h"
 #include "forms/form.h"
 #include "lists/listlayouts.h"
 #include "lists/liststorage.h"
@@ -65,6 +66,7 @@ private:
     const ListLayout &m_layout;
     QList<QLineEdit *> m_texts;
     QList<QCheckBox *> m_ticks;
+    std::optional<ClipboardWipe> m_clipboardWipe; // for a list of secret rows
     QPushButton *m_tickAll = nullptr;
     QPushButton *m_print = nullptr;
     QPushButton *m_save = nullptr;
