@@ -1,6 +1,7 @@
 // export, import, backup and restore, run as the user runs them: the real
 // program without a display, on a store of its own.
 #include "app/listexchange.h"
+#include "dialogs/addtaskwindow.h"
 #include "private/privatevault.h"
 #include "store/conffilestore.h"
 #include "store/storekeys.h"
@@ -8,7 +9,10 @@
 #include "support/readonly.h"
 #include "support/seed.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -66,6 +70,8 @@ private slots:
     void addFillsTheFirstEmptyRowsOrChangesNothing_data();
     void addFillsTheFirstEmptyRowsOrChangesNothing();
     void addsFromSeveralProcessesAtOnceAllLand();
+    void theAddATaskWindowStartsOnTheStartListAndAddsToTheOneChosen_data();
+    void theAddATaskWindowStartsOnTheStartListAndAddsToTheOneChosen();
     void textExportIsAChecklistPerSavedList();
     void aBadImportFileIsRefusedAndChangesNothing_data();
     void aBadImportFileIsRefusedAndChangesNothing();
@@ -165,6 +171,40 @@ void DataCommandsTest::addFillsTheFirstEmptyRowsOrChangesNothing()
     const Run run = velmorwick(QStringList{QStringLiteral("add")} + arguments);
     QVERIFY2(run.status == status, run.err.constData());
     QCOMPARE(SectionListStorage::read(ConfFileStore(storePath()), taskSection(5), 5), rowsOf(after));
+}
+
+void DataCommandsTest::theAddATaskWindowStartsOnTheStartListAndAddsToTheOneChosen_data()
+{
+    QTest::addColumn<int>("startTasks"); // 0: none opens at start
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("chosen"); // 0: left as shown
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("the start list") << 12 << 12 << 0 << QString();
+    QTest::newRow("none at start: the 5-task list") << 0 << 5 << 0 << QString();
+    QTest::newRow("another chosen") << 12 << 12 << 15 << QString();
+    QTest::newRow("refused: said, and the window stays") << 3 << 3 << 0 << QStringLiteral("the list is full");
+}
+
+void DataCommandsTest::theAddATaskWindowStartsOnTheStartListAndAddsToTheOneChosen()
+{
+    QFETCH(int, startTasks);
+    QFETCH(int, shown);
+    QFETCH(int, chosen);
+    QFETCH(QString, refusal);
+    QList<std::pair<QString, int>> added;
+    AddTaskWindow window([&](const QString &text, int tasks) { added << std::pair{text, tasks}; return refusal; },
+                         startTasks);
+    window.showOnPointerScreen();
+    auto *list = window.findChild<QComboBox *>(QStringLiteral("cboList"));
+    QCOMPARE(list->currentData().toInt(), shown);
+    if (chosen)
+        list->setCurrentIndex(list->findData(chosen));
+    QTest::keyClicks(window.findChild<QLineEdit *>(QStringLiteral("txtTask")), QStringLiteral("buy stamps"));
+    QTest::keyClick(window.findChild<QLineEdit *>(QStringLiteral("txtTask")), Qt::Key_Return);
+    QCOMPARE(added, (QList<std::pair<QString, int>>{{QStringLiteral("buy stamps"), chosen ? chosen : shown}}));
+    QCOMPARE(window.isVisible(), !refusal.isEmpty());
+    if (!refusal.isEmpty())
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblProblem"))->text(), QStringLiteral("The list is full"));
 }
 
 // All land, each process's tasks in its own order, wherever the lock put them.
