@@ -277,6 +277,10 @@ void ConfFileStoreTest::aChangeElsewhereIsToldWhateverThisCopyDoesMeanwhile()
     if (meanwhile == QLatin1String("save"))
         QVERIFY(store->write(QStringLiteral("Task7"), QStringLiteral("Text1"), QStringLiteral("mine")).written());
     QTRY_VERIFY_WITH_TIMEOUT(told > 0, 2000);
+    // And heard again after that, the folder watched now and not its parent.
+    const int first = told;
+    QVERIFY(open()->write(QStringLiteral("Task5"), QStringLiteral("Text1"), QStringLiteral("again")).written());
+    QTRY_VERIFY_WITH_TIMEOUT(told > first, 2000);
 }
 
 void ConfFileStoreTest::fileAndFolderArePrivate()
