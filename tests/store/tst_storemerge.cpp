@@ -77,6 +77,17 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data()
                                                      << "conflict";
     QTest::newRow("neither records a time") << version("here", {}) << version("there", {}) << "here" << "conflict";
     QTest::newRow("the same on both") << version("same", early) << version("same", late) << "same" << "";
+    // Two lists taken from there in one merge; only the first had text here.
+    const auto withSeven = [](const QByteArray &base, const QString &text, const QString &savedAt) {
+        IniDocument document = *IniDocument::parseExact(base);
+        if (!text.isEmpty())
+            document.set(taskSection(7), textKey(1), text);
+        document.set(storemerge::savedSection, taskSection(7), savedAt);
+        return document.serialize();
+    };
+    QTest::newRow("two lists from there, one empty here")
+        << withSeven(version("here", early), {}, early) << withSeven(version("there", late), "seven", late) << "there"
+        << "merged";
     // A clock days ahead is told, and decides as recorded, as on every machine.
     const auto fromNow = [](qint64 secs) {
         return QDateTime::currentDateTimeUtc().addSecs(secs).toString(Qt::ISODateWithMs);
@@ -253,13 +264,16 @@ void StoreMergeTest::aVersionPutInDuringAWriteIsWrittenIntoNeverOver_data()
     QTest::addColumn<bool>("merging"); // a conflict copy merged, or a save
     QTest::addColumn<int>("versionsPutIn"); // one at each of that many writes, as a sync program does it
     QTest::addColumn<bool>("written");
-    QTest::newRow("once") << false << 1 << true;
-    QTest::newRow("at all but the last of the five tries") << false << 4 << true;
-    QTest::newRow("at each of the five tries") << false << 5 << false;
-    QTest::newRow("at every try") << false << 1000 << false;
-    QTest::newRow("merging, once") << true << 1 << true;
-    QTest::newRow("merging, at all but the last of the five tries") << true << 4 << true;
-    QTest::newRow("merging, at each of the five tries") << true << 5 << false;
+    QTest::addColumn<QString>("before"); // "", "no store yet", "the loser cannot be kept"
+    QTest::newRow("once") << false << 1 << true << "";
+    QTest::newRow("at all but the last of the five tries") << false << 4 << true << "";
+    QTest::newRow("at each of the five tries") << false << 5 << false << "";
+    QTest::newRow("at every try") << false << 1000 << false << "";
+    QTest::newRow("a first save, no store here yet") << false << 1 << true << "no store yet";
+    QTest::newRow("merging, once") << true << 1 << true << "";
+    QTest::newRow("merging, at all but the last of the five tries") << true << 4 << true << "";
+    QTest::newRow("merging, at each of the five tries") << true << 5 << false << "";
+    QTest::newRow("merging, the version that loses cannot be kept") << true << 0 << false << "the loser cannot be kept";
 }
 
 void StoreMergeTest::aVersionPutInDuringAWriteIsWrittenIntoNeverOver()
@@ -267,11 +281,13 @@ void StoreMergeTest::aVersionPutInDuringAWriteIsWrittenIntoNeverOver()
     QFETCH(bool, merging);
     QFETCH(int, versionsPutIn);
     QFETCH(bool, written);
+    QFETCH(QString, before);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Velmorwick.conf"));
-    putFileBytes(path, version(QStringLiteral("here"), QStringLiteral("2026-12-01T10:00:00.000Z")));
+    if (before != QLatin1String("no store yet"))
+        putFileBytes(path, version(QStringLiteral("here"), QStringLiteral("2026-12-01T10:00:00.000Z")));
     ConfFileStore store(path);
-    QCOMPARE(store.read(taskSection(5), textKey(1)), QStringLiteral("here"));
+    QCOMPARE(store.read(taskSection(5), textKey(1)), QFileInfo::exists(path) ? QStringLiteral("here") : QString());
     const QString copy = dir.filePath(QStringLiteral("Velmorwick.sync-conflict-20261201-100002-7QXK2XN.conf"));
     if (merging)
         putFileBytes(copy, version(QStringLiteral("from the copy"), QStringLiteral("2026-12-01T10:00:02.000Z")));
@@ -284,19 +300,25 @@ void StoreMergeTest::aVersionPutInDuringAWriteIsWrittenIntoNeverOver()
         if (putIn < versionsPutIn)
             filefaults::whenScratchWritten(syncProgram);
     };
-    filefaults::whenScratchWritten(syncProgram);
+    if (versionsPutIn > 0)
+        filefaults::whenScratchWritten(syncProgram);
+    if (before == QLatin1String("the loser cannot be kept")) {
+        filefaults::failNext(filefaults::Call::Link, EIO);
+        filefaults::failNext(filefaults::Call::Write, ENOSPC);
+    }
     const StoreResult result = merging ? store.whileLocked([] {}) : store.write(taskSection(12), textKey(1), QStringLiteral("a save meanwhile"));
     filefaults::whenScratchWritten(nullptr);
+    const QString standing = putIn > 0 ? QStringLiteral("there %1").arg(putIn) : QStringLiteral("here");
 
     if (merging) {
         // Given up: the copy stays to be merged at the next step.
         QCOMPARE(!QFileInfo::exists(copy), written);
-        QCOMPARE(store.read(taskSection(5), textKey(1)), written ? QStringLiteral("from the copy") : QStringLiteral("there %1").arg(putIn));
+        QCOMPARE(store.read(taskSection(5), textKey(1)), written ? QStringLiteral("from the copy") : standing);
         return;
     }
     QCOMPARE(result.written(), written);
     QVERIFY(written || result.reason.contains(QStringLiteral("nothing was written")));
-    QCOMPARE(store.read(taskSection(5), textKey(1)), QStringLiteral("there %1").arg(putIn));
+    QCOMPARE(store.read(taskSection(5), textKey(1)), standing);
     QCOMPARE(store.read(taskSection(12), textKey(1)), written ? QStringLiteral("a save meanwhile") : QString());
 }
 
