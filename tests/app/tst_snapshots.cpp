@@ -128,6 +128,8 @@ void SnapshotsTest::theBoundsAreKept_data()
     QTest::addColumn<int>("clockWentBack"); // days, after the steps below
     QTest::newRow("1 KB store") << 1024 << 0;
     QTest::newRow("1 MB store") << 1024 * 1024 << 0;
+    // Emptied at the end: the larger snapshots of the last days stay.
+    QTest::newRow("2 MB store, then emptied") << 2 * 1024 * 1024 << 0;
     // Every snapshot named a week ahead: two slips after the clock is put
     // right are both kept, the newer listed first.
     QTest::newRow("the clock went back a week") << 1024 << 7;
@@ -150,12 +152,16 @@ void SnapshotsTest::theBoundsAreKept()
         putFileBytes(snapshotFolder(fx) + u'/'
                   + now.addDays(-daysAgo).toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + QStringLiteral(" %1.conf").arg(daysAgo), "[Task3]\nText1=old\n");
     }
+    // The first save of the day keeps one, whatever earlier days kept; the next keeps none.
+    const QDir folder(snapshotFolder(fx));
+    for (const char *save : {"first", "second"})
+        QVERIFY(fx.store().write(taskSection(9), textKey(1), QString::fromLatin1(save)).written());
+    QCOMPARE(folder.entryList(QDir::Files).filter(QStringLiteral("first save of the day")).size(), 1);
     for (int step = 0; step < 22; ++step) {
         fx.seed(taskSection(7), textKey(1), QStringLiteral("step %1").arg(step));
         QVERIFY(fx.store().apply({StoreChange::snapshot(QStringLiteral("step")), StoreChange::removeSection(taskSection(7))})
                     .written());
     }
-    const QDir folder(snapshotFolder(fx));
     if (clockWentBack) {
         file->setClock([] { return QDateTime::currentDateTimeUtc(); });
         for (const char *slip : {"the first slip", "the second slip"}) {
@@ -196,6 +202,13 @@ void SnapshotsTest::theBoundsAreKept()
     if (storeSize < 1024 * 1024)
         QCOMPARE(folder.entryList(QDir::Files), kept);
     QCOMPARE(told, QStringList()); // a twin not kept is no snapshot that failed
+    if (storeSize > 1024 * 1024) {
+        fx.seed(taskSection(15), textKey(1), QStringLiteral("s"));
+        fx.seed(taskSection(7), textKey(1), QStringLiteral("after"));
+        QVERIFY(fx.store().apply({StoreChange::snapshot(QStringLiteral("step")), StoreChange::removeSection(taskSection(7))})
+                    .written());
+        QVERIFY(folder.entryList(QDir::Files).size() >= kept.size());
+    }
 }
 
 void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce_data()
