@@ -376,6 +376,15 @@ void PrivateVaultTest::aChangedPasswordOpensTheListAndTheOldOneNoLonger()
     QVERIFY(!vault.isOpen());
     QVERIFY(!vault.save(rows).written()); // a locked list saves nothing
 
+    // What a restore sets aside opens with the old password too.
+    QByteArray backup;
+    QVERIFY(store.readWhole(&backup).written());
+    QVERIFY(store.write(taskSection(5), textKey(2), QStringLiteral("after the backup")).written());
+    QString setAside;
+    QVERIFY(store.restoreFrom(backup, QStringLiteral("backup.conf"), &setAside).written() && !setAside.isEmpty());
+    setAside = QFileInfo(path()).dir().filePath(QFileInfo(setAside).fileName());
+    QVERIFY2(fileBytes(setAside).contains("[Priv]"), qPrintable(setAside));
+
     QCOMPARE(vault.enter(QStringLiteral("old")).entry, Entry::Opened);
     QVERIFY(vault.startChange().written());
     QVERIFY(!vault.isOpen());
@@ -400,6 +409,7 @@ void PrivateVaultTest::aChangedPasswordOpensTheListAndTheOldOneNoLonger()
     QString name;
     QVERIFY(store.snapshotBytes(store.snapshots().size(), &snapshot, &name).written());
     QVERIFY(!snapshot.contains("[Password]") && !snapshot.contains("[Priv]") && snapshot.contains("[Task5]"));
+    QVERIFY(!fileBytes(setAside).contains("[Priv]") && fileBytes(setAside).contains("after the backup"));
     QCOMPARE(vault.load(5).rows, rows);
 }
 
