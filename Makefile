@@ -151,7 +151,8 @@ windows-package: windows
 # Puts each fault listed in tests/mutants/mutants.tsv into a scratch copy of the
 # sources, one at a time, and runs the ordinary tests, which must catch every
 # one; then MUTANTS_RANDOM faults drawn from the code itself (by default from
-# the sources changed lately; MUTANTS_FILES names files or folders), printing
+# the five folders of src where data and messages are made, with a fixed seed;
+# MUTANTS_FILES names files or folders, SEED=random draws afresh), printing
 # a line each, the survivors with the changed line, and the score per folder.
 # Not in CI: about a minute a mutant. make mutant SEED=s INDEX=n replays one.
 MUTANTS_RANDOM ?= 30
