@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QRandomGenerator>
 
 #include <algorithm>
 
@@ -35,10 +36,18 @@ QString libraryMissing()
 
 // A value that does not belong to the list as it stands, copied aside as it
 // was, under a name saying what it is and when it was put there.
+// The name a value is kept aside under: the time, then a random part, so that
+// two kept in one millisecond (two windows, two machines) never share a name
+// and one is written over the other.
+QString keptStamp()
+{
+    return QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz-"))
+           + QString::number(QRandomGenerator::system()->bounded(0x10000), 16).rightJustified(4, u'0');
+}
+
 StoreChange keptAside(const QString &what, const QString &value)
 {
-    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-    return StoreChange::write(keptAsideSection, what + u'-' + stamp, value);
+    return StoreChange::write(keptAsideSection, what + u'-' + keptStamp(), value);
 }
 
 QString damagedListNotice()
@@ -416,7 +425,7 @@ StoreResult PrivateVault::save(const QList<TaskRow> &rows, const QString &snapsh
 // the password that opened them opens them again; the list closes.
 StoreResult PrivateVault::keepAsideUnderItsKey(const QList<TaskRow> &rows)
 {
-    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    const QString stamp = keptStamp();
     const QString sealed = vaultformat::sealedRows(m_dataKey, rows);
     const StoreResult kept =
         sealed.isEmpty() ? refused(tr("There was no source of randomness to encrypt it with."))
