@@ -43,8 +43,6 @@ public:
     bool keepsSnapshots() const override { return m_keepsSnapshots; }
     // The machine's clock, in UTC; a simulation of several machines sets its own.
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
-    // How many copies of each kind the store keeps beside it (damaged, replaced by a restore).
-    static constexpr int keptCopies = KeptCopies::newestKept;
 
     void checkOnOpen() override;
 

@@ -2,6 +2,9 @@
 
 #include "storeschema.h"
 
+#include <QTimeZone>
+
+#include <algorithm>
 #include <cerrno>
 
 KeptCopies::KeptCopies(QString storeName)
@@ -11,6 +14,11 @@ KeptCopies::KeptCopies(QString storeName)
 
 QString KeptCopies::publish(StoreFolder &folder, const QByteArray &bytes, const QString &kind, const QDateTime &now)
 {
+    // The store a restore or a damaged read sets aside is often the one set
+    // aside the time before: kept once. A merge's losers differ by nature.
+    const bool once = kind == QLatin1String(".before-restore") || kind == QLatin1String(".damaged");
+    if (const QString same = once ? sameKept(folder, kind, withoutBareKey(bytes)) : QString(); !same.isEmpty())
+        return same;
     const QString scratch = folder.writeScratch(withoutBareKey(bytes), {});
     if (scratch.isEmpty())
         return {};
@@ -84,7 +92,7 @@ QString KeptCopies::placed(StoreFolder &folder, const QString &kind, const QDate
             if (!folder.sync())
                 return {};
             m_thisStep.insert(name);
-            prune(folder, kind);
+            prune(folder, now);
             return name;
         }
         if (folder.error() != EEXIST)
@@ -99,17 +107,46 @@ QString KeptCopies::name(const QString &kind, const QDateTime &now, int n) const
     return QStringLiteral("%1%2-%3Z-%4").arg(m_storeName, kind, stamp).arg(n, 3, 10, QLatin1Char('0'));
 }
 
-void KeptCopies::prune(StoreFolder &folder, const QString &kind) const
+QString KeptCopies::sameKept(const StoreFolder &folder, const QString &kind, const QByteArray &bytes) const
 {
-    // Oldest first, as the names sort.
-    const QStringList all = folder.names(m_storeName + kind + u'-');
-    qsizetype left = all.size();
-    for (const QString &name : all) {
-        if (left <= newestKept)
-            break;
-        if (m_thisStep.contains(name))
-            continue;
-        folder.remove(name);
-        --left;
+    for (const QString &name : folder.names(m_storeName + kind + u'-')) {
+        if (folder.stampOf(name).size == bytes.size() && folder.read(name).bytes == bytes)
+            return name;
+    }
+    return {};
+}
+
+void KeptCopies::prune(StoreFolder &folder, const QDateTime &now) const
+{
+    struct Copy
+    {
+        QString name;
+        QDateTime when;
+        qint64 size;
+    };
+    QList<Copy> copies;
+    for (const QString &name : all(folder)) {
+        // "<kind>-yyyyMMdd-HHmmss-zzzZ-nnn"; a name not of that form is left alone.
+        const qsizetype at = name.lastIndexOf(u'Z') - 19;
+        const QDateTime named = at > 0 ? QDateTime::fromString(name.mid(at, 19), QStringLiteral("yyyyMMdd-HHmmss-zzz"))
+                                       : QDateTime();
+        const QDateTime when(named.date(), named.time(), QTimeZone::utc());
+        if (when.isValid() && !m_thisStep.contains(name))
+            copies << Copy{name, when, std::max<qint64>(0, folder.stampOf(name).size)};
+    }
+    std::sort(copies.begin(), copies.end(), [](const Copy &a, const Copy &b) { return a.when > b.when; });
+    qint64 total = 0, largest = 0;
+    for (const Copy &copy : std::as_const(copies)) {
+        total += copy.size;
+        largest = std::max(largest, copy.size);
+    }
+    const qint64 room = std::max(20 * largest, leastRoom);
+    // The oldest first.
+    for (auto copy = copies.crbegin(); copy != copies.crend(); ++copy) {
+        const qint64 age = copy->when.secsTo(now);
+        if (age > qint64(keptDays) * 86400 || (total > room && age > 86400)) {
+            folder.remove(copy->name);
+            total -= copy->size;
+        }
     }
 }

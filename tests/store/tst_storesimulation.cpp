@@ -22,6 +22,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QTest>
 
 #include <climits>
@@ -214,8 +215,8 @@ QMap<QString, QByteArray> StoreSimulationTest::world() const
     return files;
 }
 
-// A kept copy or snapshot that went while as many newer ones of its kind
-// stay (names sort by time).
+// A snapshot that went while as many newer ones stay (names sort by time),
+// or a kept copy past the days copies are kept.
 bool StoreSimulationTest::prunedByABound(const QString &file, const QMap<QString, QByteArray> &now) const
 {
     const QFileInfo info(file);
@@ -223,11 +224,16 @@ bool StoreSimulationTest::prunedByABound(const QString &file, const QMap<QString
     const bool snapshot = info.dir().dirName() == Snapshots::folderName;
     if (!snapshot && (dash < 0 || !info.fileName().startsWith(QStringLiteral("Velmorwick.conf."))))
         return false;
-    const QString kind = info.dir().filePath(snapshot ? QString() : info.fileName().left(dash + 1));
+    if (!snapshot) {
+        // Kept for keptDays from the time in its name, by a clock at most two days off.
+        const QDateTime named = QDateTime::fromString(info.fileName().mid(dash + 1, 19), QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+        return named.isValid() && QDateTime(named.date(), named.time(), QTimeZone::utc()).daysTo(m_time) >= KeptCopies::keptDays - 2;
+    }
+    const QString kind = info.dir().filePath(QString());
     const qsizetype left = std::count_if(now.keyBegin(), now.keyEnd(), [&](const QString &p) {
-        return p.startsWith(kind) && p > file && (!snapshot || QFileInfo(p).dir() == info.dir());
+        return p.startsWith(kind) && p > file && QFileInfo(p).dir() == info.dir();
     });
-    return left >= (snapshot ? Snapshots::newestKept : KeptCopies::newestKept);
+    return left >= Snapshots::newestKept;
 }
 
 void StoreSimulationTest::engineScan(int step)
