@@ -27,6 +27,8 @@ status=$(run export --forget-private)
 check "forgetting without snapshots" 2 "$status" "$(grep -q 'belongs to snapshots' err.txt && echo yes)"
 status=$(run snapshots --forget-private)
 check "nothing older to forget" 0 "$status" "$(grep -q 'No snapshot or kept copy' out.txt && echo yes)"
+status=$(run export missing/out.json)
+check "export into a folder that is not there" 1 "$status" "$(grep -q 'missing cannot be used (No such file or directory). Nothing was exported.' err.txt && echo yes)"
 status=$(run put-back)
 check "nothing kept aside to put back" 0 "$status" "$(grep -q 'No rows of the private list are kept aside' out.txt && echo yes)"
 mkdir -p Velmorwick && rm -f Velmorwick/Velmorwick.conf.lock && mkfifo Velmorwick/Velmorwick.conf.lock
@@ -56,5 +58,5 @@ check "restore takes a snapshot by the time snapshots shows" 0 "$status" "$(grep
 status=$(run)
 check "no display" 1 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && grep -q 'graphical session' err.txt && grep -q 'xvfb-run' err.txt && echo yes)"
 
-echo "$((19 - failures)) passed, $failures failed"
+echo "$((20 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -56,6 +56,7 @@ private slots:
     void enterAndEscapeInTheBoxDoNothing();
     void aPlainPasswordFromAnEarlierVersionIsReplacedByItsHash();
     void changingAStoredPasswordNeedsTheCurrentOne();
+    void changeWithNoPasswordOpensCreationSilently_data();
     void changeWithNoPasswordOpensCreationSilently();
     void changedAndAbandonedLeavesNoPasswordButTheTasks();
     void tickedTasksAreMaskedOneStarPerCharacter();
@@ -340,12 +341,28 @@ void PrivateListTest::changingAStoredPasswordNeedsTheCurrentOne()
     QCOMPARE(list->textBox(2)->text(), QStringLiteral("kept"));
 }
 
+void PrivateListTest::changeWithNoPasswordOpensCreationSilently_data()
+{
+    QTest::addColumn<bool>("removedMeanwhile"); // from the password box, removed by another copy while it was open
+    QTest::newRow("from the main menu") << false;
+    QTest::newRow("from the password box, the password removed meanwhile") << true;
+}
+
 void PrivateListTest::changeWithNoPasswordOpensCreationSilently()
 {
+    QFETCH(bool, removedMeanwhile);
     ProgramFixture fx;
     fx.seed(reminderSection, reminderKey, QStringLiteral("NoShow"));
+    if (removedMeanwhile)
+        fx.seed(passwordSection, passwordKey, passwordhash::hash(QStringLiteral("pw")));
     fx.start();
-    ui::trigger(window(fx, "frmMain"), QStringLiteral("mnuchange"));
+    if (removedMeanwhile) {
+        ui::trigger(window(fx, "frmMain"), QStringLiteral("mnupriv"));
+        QVERIFY(fx.testStore().anotherCopy()->apply({StoreChange::removeSection(passwordSection)}).written());
+        ui::click(button(window(fx, "frmpriv"), "cmdchange"));
+    } else {
+        ui::trigger(window(fx, "frmMain"), QStringLiteral("mnuchange"));
+    }
     ProgramFixture::settle();
     QVERIFY(fx.boxes().shown().isEmpty());
     QCOMPARE(fx.shownWindows(), QStringList{QStringLiteral("frmpassass")});
