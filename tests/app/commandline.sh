@@ -46,9 +46,9 @@ status=$(run add --list 5 "$(printf 'caf\351')")
 check "add refuses a text not in the system's encoding, naming it" 2 "$status" "$(grep -q 'argument 4 is not text' err.txt && echo yes)"
 status=$(run add --list 5 "$(printf '\357\273\277milk')")
 check "add refuses a text whose byte-order mark would be dropped" 2 "$status" "$(grep -q 'argument 4 is not text' err.txt && echo yes)"
-mkdir -p -m 0700 Velmorwick/snapshots && touch "Velmorwick/snapshots/20261209-100000-000Z $(printf '\033]0;x\007\033[2J')step.conf"
+mkdir -p -m 0700 Velmorwick/snapshots && touch "Velmorwick/snapshots/20261209-100000-000Z $(printf '\033]0;x\007\033[2J\342\200\252')step.conf"
 status=$(run snapshots)
-check "snapshots shows a name's escape sequences escaped" 0 "$status" "$(! grep -q "$(printf '\033')" out.txt && grep -qF '\x1b]0;x\x07' out.txt && echo yes)"
+check "snapshots shows a name's escape sequences escaped" 0 "$status" "$(! grep -q "$(printf '\033')" out.txt && grep -qF '\x1b]0;x\x07\x1b[2J\u202a' out.txt && echo yes)"
 touch "Velmorwick/snapshots/20990101-000000-000Z 2099.conf"
 status=$(run snapshots)
 check "snapshots lists one named after a time to come apart, last" 0 "$status" "$(tail -2 out.txt | head -1 | grep -q 'time to come' && tail -1 out.txt | grep -q '2099-01-01' && echo yes)"
