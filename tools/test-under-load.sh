@@ -14,7 +14,7 @@ done
 trap 'kill $busy 2>/dev/null' EXIT INT TERM
 failed=0
 for run in $(seq 1 "$runs"); do
-    if QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -j"$(nproc)" -LE "extended|benchmark" > "$build/under-load-$run.log" 2>&1; then
+    if QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -j"$(nproc)" -LE "extended|benchmark" --output-on-failure > "$build/under-load-$run.log" 2>&1; then
         echo "run $run: $(grep 'tests passed' "$build/under-load-$run.log")"
     else
         failed=$((failed + 1))

@@ -149,10 +149,12 @@ std::optional<QString> Snapshots::keep(StoreFolder &storeFolder, const QString &
         // The newest one already holds these lists: kept once. Compared
         // byte for byte only up to a size where reading both costs nothing
         // a user would notice; a larger twin is a copy too many, no loss.
+        // Not by size first: the times of saving, left out, vary in length
+        // (a clock's own time is added where a stamp ran ahead of it).
         const StoreFolder::Stamp newest = folder.stampOf(all.first().name);
         if (newest.sameFile(store))
             return all.first().name;
-        if (newest.size == store.size && store.size <= comparedUpTo) {
+        if (newest.size <= comparedUpTo && store.size <= comparedUpTo) {
             QByteArray mine, theirs;
             if (withoutTimes(read(all.first()).bytes, theirs) == withoutTimes(storeFolder.read(storeName).bytes, mine))
                 return all.first().name;
