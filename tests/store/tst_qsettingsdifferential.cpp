@@ -78,7 +78,7 @@ QList<Value> randomValues(QRandomGenerator &random)
 QByteArray randomFile(QRandomGenerator &random)
 {
     static const QList<QByteArray> pieces{"[", "]", "=", ";", "\"", "\\", ",", " ", "\t", "\n", "\r", "\r\n", "%",
-                                          "%U", "%4", "1", "F", "x", "a", "Task5", "Text1", "@", "@@", "/", "#", "?",
+                                          "%U", "%4", "1", "8", "F", "x", "a", "Task5", "Text1", "@", "@@", "/", "#", "?",
                                           "'", "\xc3\xa9", "\xef\xbb\xbf", "\xff", "general", "%General", "\x00"};
     const auto some = [&](int most) {
         QByteArray text;
