@@ -9,7 +9,7 @@ check() { # description, expected status, actual status, condition on the output
     if [ "$2" -ne "$3" ] || [ "$4" != yes ]; then echo "FAIL: $1 (status $3)"; failures=$((failures + 1)); fi
 }
 cd "$(mktemp -d)"
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$PWD" "$program" "$@" > out.txt 2> err.txt; echo $?; }
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$PWD${XDG_CONFIG_HOME_UNDER:+/$XDG_CONFIG_HOME_UNDER}" "$program" "$@" > out.txt 2> err.txt; echo $?; }
 
 status=$(run --version)
 check "--version" 0 "$status" "$(grep -qx 'velmorwick [0-9.]*' out.txt && echo yes)"
@@ -29,6 +29,9 @@ status=$(run snapshots --forget-private)
 check "nothing older to forget" 0 "$status" "$(grep -q 'No snapshot or kept copy' out.txt && echo yes)"
 status=$(run export missing/out.json)
 check "export into a folder that is not there" 1 "$status" "$(grep -q 'missing cannot be used (No such file or directory). Nothing was exported.' err.txt && echo yes)"
+touch plainfile
+status=$(XDG_CONFIG_HOME_UNDER=plainfile/config run add x --list 5)
+check "a settings folder that cannot be made" 1 "$status" "$(grep -q 'plainfile/config/Velmorwick could not be created (Not a directory). Nothing was added.' err.txt && echo yes)"
 status=$(run put-back)
 check "nothing kept aside to put back" 0 "$status" "$(grep -q 'No rows of the private list are kept aside' out.txt && echo yes)"
 mkdir -p Velmorwick && rm -f Velmorwick/Velmorwick.conf.lock && mkfifo Velmorwick/Velmorwick.conf.lock
@@ -58,5 +61,5 @@ check "restore takes a snapshot by the time snapshots shows" 0 "$status" "$(grep
 status=$(run)
 check "no display" 1 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && grep -q 'graphical session' err.txt && grep -q 'xvfb-run' err.txt && echo yes)"
 
-echo "$((20 - failures)) passed, $failures failed"
+echo "$((21 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
