@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMultiHash>
 
 #include <algorithm>
 
@@ -30,6 +31,7 @@ QStringList firstFew(QStringList names, const char *more)
 void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
 {
     QList<storemerge::CopyFile> copies;
+    QMultiHash<size_t, qsizetype> byHash; // a hash of bytes -> the copies read with them
     for (const QString &name : folder.names(QFileInfo(m_name).completeBaseName())) {
         if (!storemerge::isConflictCopy(m_name, name) || m_copiesPassedOver.contains(name))
             continue;
@@ -45,10 +47,16 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
         // A sync program may leave many copies of one version. A copy the
         // same as an earlier one shares its bytes, so that the memory it was
         // read into serves the next read (100 copies of 6 MB: 0.36 s to 0.07 s).
-        const auto same = std::find_if(copies.cbegin(), copies.cend(), [&](const storemerge::CopyFile &earlier) {
-            return earlier.bytes == read.bytes;
-        });
-        copies << storemerge::CopyFile{name, same == copies.cend() ? std::move(read.bytes) : same->bytes};
+        // Each is hashed once and compared only with those of its hash.
+        const size_t hash = qHash(read.bytes);
+        const auto [first, last] = byHash.equal_range(hash);
+        const auto same = std::find_if(first, last, [&](qsizetype earlier) { return copies[earlier].bytes == read.bytes; });
+        if (same != last) {
+            copies << storemerge::CopyFile{name, copies[*same].bytes};
+        } else {
+            byHash.insert(hash, copies.size());
+            copies << storemerge::CopyFile{name, std::move(read.bytes)};
+        }
     }
     if (copies.isEmpty())
         return;

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
+#include <QMultiHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -271,17 +272,19 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
 {
     Plan plan;
     plan.document = here;
-    QList<QByteArray> seen;
+    QMultiHash<size_t, QByteArray> seen; // each copy hashed once, compared only with those of its hash
     QHash<QString, QString> cameFrom; // part name -> the copy whose version of it stands
     for (const CopyFile &copy : copies) {
         // A copy the same to the byte as one before it adds nothing, and the
         // first one is kept: a sync program may leave many of one version.
         // Copies read as the same share their bytes: no need to compare them.
-        if (std::any_of(seen.cbegin(), seen.cend(), [&](const QByteArray &earlier) {
+        const size_t hash = qHash(copy.bytes);
+        const auto [first, last] = seen.equal_range(hash);
+        if (std::any_of(first, last, [&](const QByteArray &earlier) {
                 return earlier.constData() == copy.bytes.constData() || earlier == copy.bytes;
             }))
             continue;
-        seen << copy.bytes;
+        seen.insert(hash, copy.bytes);
         // Only what the program itself could have written (UTF-8 among it)
         // is merged; the rest is kept whole, to the byte, and the user told.
         std::optional<IniDocument> theirs = IniDocument::parseExact(copy.bytes);
