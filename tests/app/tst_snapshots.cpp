@@ -47,6 +47,7 @@ private slots:
     void eachStepThatTakesTextAwayKeepsOneSnapshotOfTheStoreBeforeIt();
     void theBoundsAreKept_data();
     void theBoundsAreKept();
+    void snapshotsExactlyAtTheSizeBoundAreAllKept();
     void aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce_data();
     void aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce();
     void snapshotsAreListedByTimeWhateverTheClockShows();
@@ -209,6 +210,25 @@ void SnapshotsTest::theBoundsAreKept()
                     .written());
         QVERIFY(folder.entryList(QDir::Files).size() >= kept.size());
     }
+}
+
+// Twenty snapshots of earlier days and the new one, together exactly the
+// room they have: none goes.
+void SnapshotsTest::snapshotsExactlyAtTheSizeBoundAreAllKept()
+{
+    ProgramFixture fx;
+    fx.seed(taskSection(7), textKey(1), QStringLiteral("to be cleared"));
+    QDir().mkpath(snapshotFolder(fx));
+    QFile::setPermissions(snapshotFolder(fx), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const qint64 storeSize = QFileInfo(fx.testStore().location()).size();
+    const qint64 each = Snapshots::leastRoom / 20; // 20 times the largest is the room, too
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int daysAgo = 1; daysAgo <= 20; ++daysAgo) {
+        putFileBytes(snapshotFolder(fx) + u'/' + now.addDays(-daysAgo).toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + QStringLiteral(" old.conf"),
+                     QByteArray(daysAgo == 20 ? each - storeSize : each, 'x'));
+    }
+    QVERIFY(fx.store().apply({StoreChange::snapshot(QStringLiteral("Clear List")), StoreChange::removeSection(taskSection(7))}).written());
+    QCOMPARE(QDir(snapshotFolder(fx)).entryList(QDir::Files).size(), 21);
 }
 
 void SnapshotsTest::aSnapshotThatCannotBeKeptStopsNothingAndIsToldOnce_data()
