@@ -125,21 +125,21 @@ void KeptCopies::prune(StoreFolder &folder, const QDateTime &now) const
         qint64 size;
     };
     QList<Copy> copies;
+    qint64 total = 0, largest = 0;
     for (const QString &name : all(folder)) {
         // "<kind>-yyyyMMdd-HHmmss-zzzZ-nnn"; a name not of that form is left alone.
         const qsizetype at = name.lastIndexOf(u'Z') - 19;
         const QDateTime named = at > 0 ? QDateTime::fromString(name.mid(at, 19), QStringLiteral("yyyyMMdd-HHmmss-zzz"))
                                        : QDateTime();
         const QDateTime when(named.date(), named.time(), QTimeZone::utc());
+        const qint64 size = std::max<qint64>(0, folder.stampOf(name).size);
+        // This step's own count toward the bound, and are never pruned by it.
+        total += size;
+        largest = std::max(largest, size);
         if (when.isValid() && !m_thisStep.contains(name))
-            copies << Copy{name, when, std::max<qint64>(0, folder.stampOf(name).size)};
+            copies << Copy{name, when, size};
     }
     std::sort(copies.begin(), copies.end(), [](const Copy &a, const Copy &b) { return a.when > b.when; });
-    qint64 total = 0, largest = 0;
-    for (const Copy &copy : std::as_const(copies)) {
-        total += copy.size;
-        largest = std::max(largest, copy.size);
-    }
     const qint64 room = std::max(20 * largest, leastRoom);
     // The oldest first.
     for (auto copy = copies.crbegin(); copy != copies.crend(); ++copy) {
