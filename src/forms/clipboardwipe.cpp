@@ -52,8 +52,11 @@ void ClipboardWipe::wipe()
     QObject::disconnect(m_changes);
     if (m_offered.isEmpty())
         return;
-    QClipboard *clipboard = QGuiApplication::clipboard();
+    // At the program's end the clipboard may be gone before the window.
+    QClipboard *clipboard = QGuiApplication::instance() ? QGuiApplication::clipboard() : nullptr;
     for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+        if (!clipboard)
+            break;
         const bool ours = mode == QClipboard::Clipboard ? clipboard->ownsClipboard() : clipboard->ownsSelection();
         const QMimeData *offered = ours ? clipboard->mimeData(mode) : nullptr;
         const QString text = offered ? offered->text() : QString();
