@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMultiHash>
+#include <QSet>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -272,17 +273,18 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
 {
     Plan plan;
     plan.document = here;
-    QMultiHash<size_t, QByteArray> seen; // each copy hashed once, compared only with those of its hash
+    QSet<const char *> shared; // copies read as the same share their bytes: known without hashing
+    QMultiHash<size_t, QByteArray> seen; // each other copy hashed once, compared only with those of its hash
     QHash<QString, QString> cameFrom; // part name -> the copy whose version of it stands
     for (const CopyFile &copy : copies) {
         // A copy the same to the byte as one before it adds nothing, and the
         // first one is kept: a sync program may leave many of one version.
-        // Copies read as the same share their bytes: no need to compare them.
+        if (shared.contains(copy.bytes.constData()))
+            continue;
+        shared.insert(copy.bytes.constData());
         const size_t hash = qHash(copy.bytes);
         const auto [first, last] = seen.equal_range(hash);
-        if (std::any_of(first, last, [&](const QByteArray &earlier) {
-                return earlier.constData() == copy.bytes.constData() || earlier == copy.bytes;
-            }))
+        if (std::any_of(first, last, [&](const QByteArray &earlier) { return earlier == copy.bytes; }))
             continue;
         seen.insert(hash, copy.bytes);
         // Only what the program itself could have written (UTF-8 among it)
