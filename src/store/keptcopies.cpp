@@ -77,9 +77,16 @@ QByteArray KeptCopies::withoutSections(const QByteArray &bytes, const QStringLis
 
 QStringList KeptCopies::all(const StoreFolder &folder) const
 {
-    QStringList found;
-    for (const char *kind : {".damaged-", ".merged-", ".conflict-", ".before-restore-", ".saved-over-"})
-        found << folder.names(m_storeName + QLatin1String(kind));
+    // One reading of the folder, which may hold thousands of them.
+    QStringList found = folder.names(m_storeName + u'.');
+    found.removeIf([&](const QString &name) {
+        const QStringView rest = QStringView(name).sliced(m_storeName.size());
+        for (const char *kind : {".damaged-", ".merged-", ".conflict-", ".before-restore-", ".saved-over-"}) {
+            if (rest.startsWith(QLatin1String(kind)))
+                return false;
+        }
+        return true;
+    });
     return found;
 }
 
@@ -116,6 +123,26 @@ QString KeptCopies::sameKept(const StoreFolder &folder, const QString &kind, con
     return {};
 }
 
+// "yyyyMMdd-HHmmss-zzz" in UTC, read by hand: QDateTime::fromString looks up
+// the local zone at every call, and a merge reads every kept copy's name.
+QDateTime KeptCopies::namedTime(QStringView stamp)
+{
+    if (stamp.size() != 19 || stamp[8] != u'-' || stamp[15] != u'-')
+        return {};
+    bool ok = true;
+    const auto field = [&](qsizetype at, qsizetype length) {
+        int value = 0;
+        for (const QChar c : stamp.mid(at, length)) {
+            ok = ok && c.isDigit() && c.unicode() < 128;
+            value = value * 10 + (c.unicode() - u'0');
+        }
+        return value;
+    };
+    const QDate date(field(0, 4), field(4, 2), field(6, 2));
+    const QTime time(field(9, 2), field(11, 2), field(13, 2), field(16, 3));
+    return ok && date.isValid() && time.isValid() ? QDateTime(date, time, QTimeZone::utc()) : QDateTime();
+}
+
 void KeptCopies::prune(StoreFolder &folder, const QDateTime &now) const
 {
     struct Copy
@@ -129,9 +156,7 @@ void KeptCopies::prune(StoreFolder &folder, const QDateTime &now) const
     for (const QString &name : all(folder)) {
         // "<kind>-yyyyMMdd-HHmmss-zzzZ-nnn"; a name not of that form is left alone.
         const qsizetype at = name.lastIndexOf(u'Z') - 19;
-        const QDateTime named = at > 0 ? QDateTime::fromString(name.mid(at, 19), QStringLiteral("yyyyMMdd-HHmmss-zzz"))
-                                       : QDateTime();
-        const QDateTime when(named.date(), named.time(), QTimeZone::utc());
+        const QDateTime when = at > 0 ? namedTime(QStringView(name).mid(at, 19)) : QDateTime();
         const qint64 size = std::max<qint64>(0, folder.stampOf(name).size);
         // This step's own count toward the bound, and are never pruned by it.
         total += size;

@@ -57,6 +57,7 @@ private:
     // The copy of this kind already kept with these bytes, or nothing.
     QString sameKept(const StoreFolder &folder, const QString &kind, const QByteArray &bytes) const;
     void prune(StoreFolder &folder, const QDateTime &now) const;
+    static QDateTime namedTime(QStringView stamp);
 
     QString m_storeName;
     QSet<QString> m_thisStep;

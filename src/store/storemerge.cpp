@@ -336,9 +336,11 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
 
 bool isConflictCopy(const QString &storeName, const QString &fileName)
 {
-    const QString suffix = u'.' + QFileInfo(storeName).suffix();
-    const QString base = QFileInfo(storeName).completeBaseName();
-    if (!fileName.endsWith(suffix))
+    // Asked of every file beside the store at every merge: no QFileInfo.
+    const qsizetype dot = storeName.lastIndexOf(u'.');
+    const QStringView suffix = QStringView(storeName).sliced(std::max<qsizetype>(dot, 0));
+    const QString base = storeName.first(std::max<qsizetype>(dot, 0));
+    if (dot <= 0 || !fileName.endsWith(suffix))
         return false;
     const QString middle = fileName.chopped(suffix.size());
     static const QRegularExpression engineWords(QStringLiteral("conflict|konflikt|conflit|conflicto|conflitto"),

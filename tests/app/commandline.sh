@@ -58,10 +58,12 @@ check "snapshots lists one named after a time to come apart, last" 0 "$status" "
 when=$(head -1 out.txt | awk '{ print $2 " " $3 }')
 status=$(run restore --snapshot "$when")
 check "restore takes a snapshot by the time snapshots shows" 0 "$status" "$(grep -q '^Restored snapshot 1 ' out.txt && echo yes)"
+status=$(run export /dev/null)
+check "export names a device as one and leaves it" 1 "$status" "$(grep -q '/dev/null is a device' err.txt && echo yes)"
 status=$(run -style Fusion)
 check "Qt's own options alone are left to the windows" 1 "$status" "$(grep -q 'graphical session' err.txt && echo yes)"
 status=$(run)
 check "no display" 1 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && grep -q 'graphical session' err.txt && grep -q 'xvfb-run' err.txt && echo yes)"
 
-echo "$((22 - failures)) passed, $failures failed"
+echo "$((23 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

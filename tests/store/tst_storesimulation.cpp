@@ -185,7 +185,12 @@ private:
     Outcome simulate(quint32 seed, int steps, const QSet<int> &skipped, int stopAfter = INT_MAX);
     // Fewer steps that still fail: whole chunks skipped while it fails.
     QSet<int> shrink(quint32 seed, int steps, const Outcome &failed, QSet<int> skipped);
-    QMap<QString, QByteArray> world() const;
+    // Every file of the three machines and every version on its way; kept
+    // copies, written once under names of their own, are read once.
+    QMap<QString, QByteArray> world();
+    // Whether a line of some file of the last world() ends "=<text>".
+    bool anywhere(const QString &text) const { return m_lineEnds.value(text.toUtf8()) > 0; }
+    void index(const QByteArray &bytes, int by);
     bool prunedByABound(const QString &file, const QMap<QString, QByteArray> &now) const;
     void engineScan(int step);
     // As Syncthing does: a version that has seen the one here replaces it,
@@ -197,22 +202,60 @@ private:
     std::vector<Machine> m_machines;
     QList<Delivery> m_pending;
     QSet<QString> m_carried; // names of the conflict copies the engine carried
+    QHash<QString, QByteArray> m_keptRead;
+    QMap<QString, QByteArray> m_world;
+    QHash<QByteArray, int> m_lineEnds; // in how many files of m_world each "=<end>\n" is
     QRandomGenerator m_random;
     QDateTime m_time;
 };
 
-QMap<QString, QByteArray> StoreSimulationTest::world() const
+QMap<QString, QByteArray> StoreSimulationTest::world()
 {
+    static const QRegularExpression kept(QStringLiteral("/Velmorwick\\.conf\\.[a-z-]+-\\d{8}-\\d{6}-\\d{3}Z-\\d{3}$"));
     QMap<QString, QByteArray> files;
     QDirIterator it(m_rootPath, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        if (!path.endsWith(QStringLiteral(".lock")))
+        if (path.endsWith(QStringLiteral(".lock")))
+            continue;
+        if (!m_keptRead.contains(path) && !kept.match(path).hasMatch()) {
             files.insert(path, readAll(path));
+            continue;
+        }
+        // A kept copy is placed under a name no file had and never written
+        // again: its name says what it holds.
+        auto read = m_keptRead.find(path);
+        if (read == m_keptRead.end())
+            read = m_keptRead.insert(path, readAll(path));
+        files.insert(path, *read);
     }
+    m_keptRead.removeIf([&](const auto &read) { return !files.contains(read.key()); });
     for (qsizetype i = 0; i < m_pending.size(); ++i)
         files.insert(QStringLiteral("on its way #%1").arg(i), m_pending[i].bytes);
+    // The index follows the files that changed alone.
+    for (auto was = m_world.cbegin(); was != m_world.cend(); ++was) {
+        if (!files.contains(was.key()) || files.value(was.key()) != was.value())
+            index(was.value(), -1);
+    }
+    for (auto is = files.cbegin(); is != files.cend(); ++is) {
+        if (!m_world.contains(is.key()) || m_world.value(is.key()) != is.value())
+            index(is.value(), +1);
+    }
+    m_world = files;
     return files;
+}
+
+void StoreSimulationTest::index(const QByteArray &bytes, int by)
+{
+    QSet<QByteArray> ends;
+    for (qsizetype start = 0, end; (end = bytes.indexOf('\n', start)) >= 0; start = end + 1) {
+        for (qsizetype at = bytes.indexOf('=', start); at >= 0 && at < end; at = bytes.indexOf('=', at + 1))
+            ends.insert(bytes.mid(at + 1, end - at - 1));
+    }
+    for (const QByteArray &e : std::as_const(ends)) {
+        if ((m_lineEnds[e] += by) == 0)
+            m_lineEnds.remove(e);
+    }
 }
 
 // A snapshot that went while as many newer ones stay (names sort by time),
@@ -370,6 +413,9 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
     m_machines.clear();
     m_pending.clear();
     m_carried.clear();
+    m_keptRead.clear();
+    m_world.clear();
+    m_lineEnds.clear();
     m_time = QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC);
     m_random.seed(seed);
     Outcome outcome;
@@ -442,9 +488,9 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
         superseded.remove(QString());
         const auto now = world();
         for (const QString &text : std::as_const(live)) {
-            const QByteArray needle = (u'=' + text + u'\n').toUtf8();
-            if (std::any_of(now.cbegin(), now.cend(), [&](const QByteArray &b) { return b.contains(needle); }))
+            if (anywhere(text))
                 continue;
+            const QByteArray needle = (u'=' + text + u'\n').toUtf8();
             // Gone: only a bound may have taken it, with every copy that held it.
             bool bounded = true;
             for (auto it = before.cbegin(); it != before.cend(); ++it) {
@@ -524,6 +570,11 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             continue;
         m_random.seed(seed ^ (quint32(step + 1) * 2654435761u));
         m_time = m_time.addMSecs(1 + m_random.bounded(3000));
+        // Now and then nobody uses the machines for hours or days, and kept
+        // copies and snapshots age past their bounds. Drawn apart, so that
+        // each step's other draws are what they were.
+        if (QRandomGenerator away(seed ^ (quint32(step + 1) * 0x9E3779B1u) ^ 0x5bd1e995u); away.bounded(50) == 0)
+            m_time = m_time.addSecs(3600 * (1 + away.bounded(72)));
         const int m = int(m_random.bounded(3));
         ConfFileStore &store = *m_machines[m].store;
         // Every day list of the schema, the 15-task one among them.

@@ -9,6 +9,6 @@ inline quint32 testSeed(quint32 fallback)
     bool ok = false;
     const quint32 given = qEnvironmentVariable("VELMORWICK_SEED").toUInt(&ok);
     const quint32 seed = ok ? given : fallback;
-    qInfo("random seed %u (set VELMORWICK_SEED to repeat)", seed);
+    qInfo("seed %u (set VELMORWICK_SEED to repeat)", seed);
     return seed;
 }
