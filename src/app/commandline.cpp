@@ -53,10 +53,14 @@ std::optional<int> handle(int argc, char *argv[])
         QStringLiteral("forget-private"),
         QCoreApplication::translate("commandline",
                                     "snapshots: take the private list out of the copies an older password opens."));
-    parser.addOptions({format, withPrivate, snapshot, list, forgetPrivate});
+    const QCommandLineOption putBack(
+        QStringLiteral("put-back"),
+        QCoreApplication::translate("commandline", "replaced: put task N back (see velmorwick replaced)."),
+        QStringLiteral("N"));
+    parser.addOptions({format, withPrivate, snapshot, list, forgetPrivate, putBack});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QCoreApplication::translate("commandline",
-                                                             "add, export, import, backup, restore, snapshots or put-back."),
+                                                             "add, export, import, backup, restore, snapshots, put-back or replaced."),
                                  QStringLiteral("[command [FILE | TEXT...]]"));
     // Qt's own options (-platform offscreen, -style Fusion ...) are left to
     // the application object, as they always were.
@@ -106,12 +110,13 @@ std::optional<int> handle(int argc, char *argv[])
     }
     if (arguments.isEmpty()) {
         if (parser.isSet(format) || parser.isSet(withPrivate) || parser.isSet(snapshot) || parser.isSet(list)
-            || parser.isSet(forgetPrivate)) {
+            || parser.isSet(forgetPrivate) || parser.isSet(putBack)) {
             std::fprintf(stderr, "velmorwick: %s\n",
                          qPrintable(QCoreApplication::translate("commandline",
                                                                 "--format and --private belong to export, --snapshot "
                                                                 "to restore, --list to add, --forget-private to "
-                                                                "snapshots (see velmorwick --help)")));
+                                                                "snapshots, --put-back to replaced (see velmorwick "
+                                                                "--help)")));
             return 2;
         }
         return std::nullopt;
@@ -128,6 +133,13 @@ std::optional<int> handle(int argc, char *argv[])
     if (!snapshotNumber && snapshotAt.isValid())
         snapshotNumber = 0;
     const std::optional<int> listTasks = numberOf(list);
+    const std::optional<int> putBackNumber = numberOf(putBack);
+    if (!putBackNumber) {
+        std::fprintf(stderr, "velmorwick: %s\n",
+                     qPrintable(QCoreApplication::translate("commandline", "--put-back takes a number from 1 (see "
+                                                                           "velmorwick replaced)")));
+        return 2;
+    }
     if (!snapshotNumber || !listTasks) {
         std::fprintf(stderr, "velmorwick: %s\n",
                      qPrintable(!snapshotNumber ? QCoreApplication::translate("commandline", "--snapshot takes a number "
@@ -160,7 +172,7 @@ std::optional<int> handle(int argc, char *argv[])
     }
     return datacommands::run(arguments.first(), arguments.mid(1),
                              {parser.value(format), parser.isSet(withPrivate), *snapshotNumber, *listTasks,
-                              parser.isSet(forgetPrivate)},
+                              parser.isSet(forgetPrivate), *putBackNumber},
                              *store, [](const QString &prompt) { return platform::readSecretLine(prompt); });
     return std::nullopt;
 }

@@ -6,6 +6,9 @@
 #include "private/keptrows.h"
 #include "private/privatevault.h"
 #include "private/sealing.h"
+#include "store/inidocument.h"
+#include "store/replacedrecord.h"
+#include "store/rowstamps.h"
 #include "store/settings.h"
 #include "store/storekeys.h"
 
@@ -304,6 +307,47 @@ int putBack(const QStringList &arguments, SettingsStore &store, const AskPasswor
     return outcome.rows > 0 || outcome.setsLeft == 0 ? 0 : 1;
 }
 
+// The tasks a merge replaced (the same row changed on two computers, the
+// later change standing), newest first; or one of them put back.
+int replaced(const QStringList &arguments, const Options &options, SettingsStore &store)
+{
+    if (!arguments.isEmpty())
+        return misused(tr("replaced takes no file"));
+    QByteArray bytes;
+    if (const StoreResult read = store.readWhole(&bytes); !read.written())
+        return fail(read.reason);
+    const IniDocument document = IniDocument::parseExact(bytes).value_or(IniDocument());
+    const QList<replacedrecord::Entry> entries = replacedrecord::entries(document);
+    if (options.putBack == 0) {
+        if (entries.isEmpty())
+            say(tr("No task was replaced by a merge."));
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            const replacedrecord::Entry &entry = entries[i];
+            const QDateTime when = rowstamps::timeOf(entry.wonStamp).toLocalTime();
+            say(tr("%1  %2  the %3-task list, task %4: \"%5\"%6 replaced by \"%7\"")
+                    .arg(i + 1, 2)
+                    .arg(QLocale().toString(when, QStringLiteral("yyyy-MM-dd HH:mm:ss")), entry.list.mid(4))
+                    .arg(entry.row)
+                    .arg(shownOnATerminal(entry.lost.text), entry.lost.ticked ? tr(" (ticked)") : QString(),
+                         shownOnATerminal(entry.wonText)));
+        }
+        return 0;
+    }
+    if (options.putBack > entries.size())
+        return fail(tr("There is no replaced task %1 (see velmorwick replaced).").arg(options.putBack));
+    const replacedrecord::Entry &entry = entries[options.putBack - 1];
+    const replacedrecord::PutBack back = replacedrecord::putBack(document, entry);
+    if (!back.refused.isEmpty())
+        return fail(back.refused);
+    const StoreResult result = store.apply(back.changes);
+    if (result.status == StoreResult::Status::Changed)
+        return fail(tr("The list changed meanwhile; nothing was changed. Try again."));
+    if (!landed(result))
+        return fail(result.reason);
+    say(tr("Put back into the %1-task list as task %2.").arg(entry.list.mid(4)).arg(back.row));
+    return 0;
+}
+
 int addTasks(const QStringList &texts, int tasks, SettingsStore &store)
 {
     const addcommand::Added added = addcommand::add(texts, tasks, store);
@@ -339,7 +383,7 @@ bool isCommand(const QString &name)
 {
     return QStringList{QStringLiteral("add"),     QStringLiteral("export"),   QStringLiteral("import"),
                        QStringLiteral("backup"),  QStringLiteral("restore"),  QStringLiteral("snapshots"),
-                       QStringLiteral("put-back")}
+                       QStringLiteral("put-back"), QStringLiteral("replaced")}
         .contains(name);
 }
 
@@ -375,6 +419,11 @@ QString summary()
               "                    was changed elsewhere) back into the private list's\n"
               "                    empty rows; asks for the password now, then the one\n"
               "                    they were typed under.\n"
+              "  replaced          Lists the tasks a merge replaced (the same task changed on\n"
+              "                    two computers; the later change stands), newest first.\n"
+              "  replaced --put-back N\n"
+              "                    Puts task N of that list back: into its row if that is\n"
+              "                    empty or unchanged since, otherwise the first empty row.\n"
               "  restore --snapshot N\n"
               "                    Puts snapshot N back; the store it replaces is kept as a\n"
               "                    snapshot in its turn, so a restore can be taken back.\n");
@@ -391,6 +440,8 @@ int run(const QString &command, const QStringList &arguments, const Options &opt
         return misused(tr("--list belongs to add"));
     if (command != QLatin1String("snapshots") && options.forgetPrivate)
         return misused(tr("--forget-private belongs to snapshots"));
+    if (command != QLatin1String("replaced") && options.putBack)
+        return misused(tr("--put-back belongs to replaced"));
     if (command == QLatin1String("add")) {
         if (arguments.isEmpty() && options.list && !addcommand::isDayList(options.list))
             return addTasks({}, options.list, store); // refused as with a text: no such list
@@ -412,6 +463,8 @@ int run(const QString &command, const QStringList &arguments, const Options &opt
         return listSnapshots(arguments, options, store);
     if (command == QLatin1String("put-back"))
         return putBack(arguments, store, askPassword);
+    if (command == QLatin1String("replaced"))
+        return replaced(arguments, options, store);
     return restore(arguments, options, store);
 }
 

@@ -9,7 +9,8 @@
 class SettingsStore;
 
 // The commands that work on the saved data without any window: add,
-// export, import, backup, restore, the list of snapshots and put-back. Each takes the store's lock for what it reads
+// export, import, backup, restore, the list of snapshots, put-back and the
+// tasks a merge replaced. Each takes the store's lock for what it reads
 // or writes, so they are safe while the program's windows are open.
 namespace datacommands {
 
@@ -20,6 +21,7 @@ struct Options
     int snapshot = 0;                        // restore: this snapshot (from 1, newest first) instead of a file
     int list = 0;                            // add: the list with this many tasks (0: the one opened at start)
     bool forgetPrivate = false;              // snapshots: the private list out of copies of older passwords
+    int putBack = 0;                         // replaced: put this entry back (from 1, newest first)
 };
 
 // Asks for a password with this prompt; nothing when none could be read.

@@ -1,5 +1,6 @@
 #include "conffilestore.h"
 
+#include "machineid.h"
 #include "storemerge.h"
 
 #include <QDateTime>
@@ -172,7 +173,7 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
     // Every part of the store the batch changed records when: two machines'
     // versions are merged part by part, the later saved winning.
     const QDateTime now = m_clock();
-    storemerge::stamp(batch.document, loaded.document, now);
+    storemerge::stamp(batch.document, loaded.document, now, machine());
     if (loaded.exists && loaded.exact && batch.document == loaded.document)
         return batch.result; // nothing to change, e.g. removing a section that was never there
     // A part a merge took in during this step is a version no window showed.
@@ -321,4 +322,9 @@ void ConfFileStore::checkForChanges()
     }
     if (m_watch.takeNews(folder.stampOf(m_name)) && m_changed)
         m_changed();
+}
+
+QString ConfFileStore::machine() const
+{
+    return m_machine.isEmpty() ? thisMachine() : m_machine;
 }

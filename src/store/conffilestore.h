@@ -43,6 +43,8 @@ public:
     bool keepsSnapshots() const override { return m_keepsSnapshots; }
     // The machine's clock, in UTC; a simulation of several machines sets its own.
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    // The name this machine stamps its rows with; likewise.
+    void setMachine(QString machine) { m_machine = std::move(machine); }
 
     void checkOnOpen() override;
 
@@ -63,6 +65,7 @@ public:
     StoreResult forgetOlderPrivateCopies(int *forgotten) override;
 
 private:
+    QString machine() const;
     using Loaded = StoreFile::Loaded;
     // A batch of changes applied to a document in memory.
     struct Batch
@@ -137,6 +140,7 @@ private:
     StoreWatcher m_watch;
     KeptCopies m_copies;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTimeUtc(); };
+    QString m_machine; // thisMachine() when not set
     bool m_snapshotFailureTold = false;
     QString m_snapshotProblem; // to tell once the step went on
     bool m_clockAheadTold = false;

@@ -141,7 +141,7 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
         const IniDocument before = current.status == StoreFolder::ReadResult::Status::Read
                                        ? StoreFile::parsed(current.bytes).document
                                        : IniDocument();
-        storemerge::stamp(*document, before, m_clock());
+        storemerge::stamp(*document, before, m_clock(), machine());
         restored = document->serialize();
     }
     // The version just kept aside is the one replaced, or nothing is.

@@ -161,10 +161,10 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
                                   .arg(storemerge::keptRowSetsAtMost);
         reportProblem(message);
     }
-    if (plan.taken.isEmpty() && kept.isEmpty())
+    if (plan.taken.isEmpty() && kept.isEmpty() && plan.replacedRows.isEmpty())
         return;
     QString message = tr("Lists were saved on two computers at once, and the sync program kept both versions. "
-                         "Velmorwick merged them, each list as it was saved last");
+                         "Velmorwick merged them, each task as it was changed last and the rest as saved last");
     const QStringList taken = firstFew(plan.taken, QT_TRANSLATE_NOOP("ConfFileStore", "%n more copies"));
     message += taken.isEmpty() ? tr(": every list here was the later one.") : tr(": %1.").arg(taken.join(tr("; ")));
     if (kept.size() > namedInABox) {
@@ -173,6 +173,13 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
                               .arg(folder);
     } else if (!kept.isEmpty()) {
         message += u' ' + tr("The versions that lost are kept beside the settings file, in %1.").arg(kept.join(tr(", ")));
+    }
+    if (!plan.replacedRows.isEmpty()) {
+        QStringList rows = plan.replacedRows;
+        rows.removeDuplicates();
+        message += u' ' + tr("Tasks changed on both computers, where the later change stands: %1. velmorwick replaced "
+                             "lists the texts it replaced and puts one back.")
+                              .arg(firstFew(rows, QT_TRANSLATE_NOOP("ConfFileStore", "%n more")).join(tr("; ")));
     }
     reportProblem(message);
 }

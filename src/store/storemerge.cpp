@@ -1,5 +1,7 @@
 #include "storemerge.h"
 
+#include "replacedrecord.h"
+#include "rowstamps.h"
 #include "storekeys.h"
 #include "storeschema.h"
 
@@ -104,12 +106,12 @@ const QList<Part> &parts()
     static const QList<Part> all = [] {
         QList<Part> list;
         for (const storeschema::Section &section : storeschema::sections()) {
-            if (section.rule != storeschema::Rule::LaterSavedWins)
+            if (!storeschema::isPart(section))
                 continue;
             if (!list.isEmpty() && list.last().sections.first() == section.part)
                 list.last().sections << section.name;
             else
-                list << Part{about(section), {section.name}};
+                list << Part{about(section), {section.name}, section.rule == storeschema::Rule::RowByRow};
         }
         return list;
     }();
@@ -142,7 +144,7 @@ QDateTime savedByClock(const IniDocument &document, const Part &part)
     return savedAt(document, part);
 }
 
-void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now)
+void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now, const QString &machine)
 {
     for (const Part &part : parts()) {
         if (contentOf(after, part) == contentOf(before, part))
@@ -152,6 +154,8 @@ void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now)
         // would be the year 10000, written as nothing, read as never saved.
         static const QDateTime last(QDate(9999, 12, 31), QTime(23, 59, 59, 999), Qt::UTC);
         const QDateTime at = std::min(previous.isValid() && previous.addMSecs(1) > now ? previous.addMSecs(1) : now, last);
+        if (part.byRow)
+            rowstamps::stamp(after, before, part.sections.first(), previous, now, machine);
         after.set(savedSection, part.sections.first(), timeText(at));
         if (at > now)
             after.set(savedSection, clockKey(part), timeText(at) + u' ' + timeText(now));
@@ -170,6 +174,28 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
         const auto theirs = contentOf(copy, part);
         const QDateTime hereSaved = savedAt(here, part);
         const QDateTime copySaved = savedAt(copy, part);
+        if (part.byRow) {
+            // Row by row; the list records the later of the two times. What
+            // lost where both changed a row goes to the record of rows replaced.
+            const QString list = part.sections.first();
+            const rowstamps::Merged rows = rowstamps::merge(merged.document, here, copy, list, hereSaved, copySaved);
+            if (std::make_tuple(copySaved, savedByClock(copy, part)) > std::make_tuple(hereSaved, savedByClock(here, part))) {
+                for (const QString &key : QStringList{list, clockKey(part)}) {
+                    if (const QString *time = copy.find(savedSection, key))
+                        merged.document.set(savedSection, key, *time);
+                    else
+                        merged.document.removeKey(savedSection, key);
+                }
+            }
+            if (mine != theirs)
+                merged.clockAhead = merged.clockAhead || savedByClock(copy, part) > latest;
+            if (rows.tookFromCopy)
+                merged.fromCopy << part.name;
+            for (const rowstamps::Lost &lost : rows.lost)
+                replacedrecord::add(merged.document, lost);
+            merged.replaced << rows.lost;
+            continue;
+        }
         if (mine == theirs) {
             // The same lists: the later time, so that both machines end alike.
             if (std::make_tuple(copySaved, savedByClock(copy, part)) > std::make_tuple(hereSaved, savedByClock(here, part)))
@@ -246,11 +272,18 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
                                     unionOfWords(withoutDropped(mine ? *mine : QString()), withoutDropped(entry.value)));
             } else if (!mine) {
                 merged.document.set(section.name, entry.key, entry.value);
+            } else if (*mine != entry.value && section.name == replacedrecord::section) {
+                // One loss recorded against two winners: the later stands, as on every machine.
+                if (rowstamps::later(mine->section(u' ', 0, 0), entry.value.section(u' ', 0, 0)) != mine->section(u' ', 0, 0))
+                    merged.document.set(section.name, entry.key, entry.value);
             } else if (*mine != entry.value) {
                 merged.copyLost = true;
             }
         }
     }
+    if (std::any_of(merged.document.sections().begin(), merged.document.sections().end(),
+                    [](const IniDocument::Section &s) { return s.name == replacedrecord::section; }))
+        replacedrecord::tidy(merged.document);
     return merged;
 }
 
@@ -315,6 +348,8 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
             plan.keptSetsLeft << copy.name;
         for (const QString &part : merged.fromCopy)
             cameFrom.insert(part, copy.name);
+        for (const rowstamps::Lost &lost : merged.replaced)
+            plan.replacedRows << tr("the %1-task list, row %2").arg(lost.list.mid(4)).arg(lost.row);
         plan.changed = plan.changed || !(merged.document == plan.document);
         plan.document = merged.document;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "inidocument.h"
+#include "rowstamps.h"
 #include "settingsstore.h"
 
 #include <QDateTime>
@@ -16,13 +17,16 @@
 // of its first section ("Task5", "Priv"): the parts' own sections keep
 // exactly their keys, and a cleared list stays absent. Of two versions of a
 // part, the one saved later wins; a part that records no time counts as
-// older than one that does.
+// older than one that does. A day list goes row by row, each row by its own
+// time of change, and the rows that lost where both sides changed one are
+// kept in the store's record of rows replaced.
 namespace storemerge {
 
 struct Part
 {
     QString name;         // for the user: "the 5-task list"
     QStringList sections; // the first one names its time of saving
+    bool byRow = false;   // a day list: merged row by row
 };
 inline const QString savedSection = QStringLiteral("Saved");
 // The one table of the store's parts: every place that asks which sections
@@ -46,7 +50,8 @@ QDateTime savedByClock(const IniDocument &document, const Part &part);
 // than the one it replaces plus a millisecond, whatever the clock says: an
 // edit made after seeing a version always wins over that version, even one
 // stamped by a machine whose clock runs ahead.
-void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now);
+// The rows of a day list the batch changed are stamped each, by this machine.
+void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now, const QString &machine = {});
 
 // A time of saving more than this far ahead of the merging machine's clock,
 // by the clock of the machine that saved it, comes from a clock that is
@@ -64,12 +69,14 @@ struct Merged
     bool clockAhead = false; // the copy was saved by a clock past now + clockSlackMs
     int keptSetsTaken = 0; // sets of private rows kept aside, new here
     int keptSetsLeft = 0;  // ... the oldest past the bound, only in the version kept of their side
+    QList<rowstamps::Lost> replaced; // rows of day lists changed on both sides: the losers, now in the record
 };
 // The sets of private rows kept aside a store holds at most after a merge
 // (the newest): each asks for a key derivation at put-back, at whatever
 // cost its key names.
 constexpr int keptRowSetsAtMost = 10;
-// Part by part, the later saved wins (a tie keeps here's); values kept aside
+// Part by part, the later saved wins (a tie keeps here's), a day list row
+// by row (see rowstamps.h); values kept aside
 // on either side are kept, whatever their part.
 Merged merge(const IniDocument &here, const IniDocument &copy,
              const QDateTime &now = QDateTime::currentDateTimeUtc());
@@ -99,6 +106,7 @@ struct Plan
     QStringList clockAhead; // copies stamped more than clockSlackMs ahead
     int keptSetsArrived = 0;  // sets of private rows kept aside, taken in
     QStringList keptSetsLeft; // copies in whose merge the bound left sets out
+    QStringList replacedRows; // "the 10-task list, row 4": rows whose version from one side lost
 };
 Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTime &now);
 

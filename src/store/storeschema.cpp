@@ -25,7 +25,7 @@ const QList<Section> &sections()
         for (int tasks = 3; tasks <= 15; ++tasks) {
             if (tasks != 4)
                 list << Section{taskSection(tasks), taskSection(tasks), QT_TRANSLATE_NOOP("storemerge", "the %1-task list"),
-                                Rule::LaterSavedWins, rowKeys()};
+                                Rule::RowByRow, rowKeys()};
         }
         const char *privateList = QT_TRANSLATE_NOOP("storemerge", "the private list and its password");
         // An earlier version kept the private list's rows in the clear, as a
@@ -42,7 +42,9 @@ const QList<Section> &sections()
                         Rule::LaterSavedWins, {notOnTopKey}}
              << Section{QStringLiteral("Saved"), {}, nullptr, Rule::Stamps, {QStringLiteral("*")}}
              << Section{keptAsideSection, {}, nullptr, Rule::Union,
-                        {keptListKey, QStringLiteral("Rows-*"), QStringLiteral("Key-*"), QStringLiteral("Sealed-*")}};
+                        {keptListKey, QStringLiteral("Rows-*"), QStringLiteral("Key-*"), QStringLiteral("Sealed-*")}}
+             // Rows a merge replaced, for the user to read and put back.
+             << Section{QStringLiteral("Replaced"), {}, nullptr, Rule::Union, {QStringLiteral("*")}};
         return list;
     }();
     return all;

@@ -13,6 +13,7 @@ namespace storeschema {
 
 enum class Rule {
     LaterSavedWins, // a part: the version saved later wins, all its sections together
+    RowByRow,       // a day list: each row goes to the version that changed it later
     Stamps,         // the times of saving: each goes with its part
     Union,          // values kept aside: every key of either version is kept; a list of words is joined
 };
@@ -37,6 +38,11 @@ QStringList sectionsOf(const QString &part);
 QStringList leftOutOfCopies();
 // Whether a key belongs to the section as the table names it.
 bool holdsKey(const Section &section, const QString &key);
+
+inline bool isPart(const Section &section)
+{
+    return section.rule == Rule::LaterSavedWins || section.rule == Rule::RowByRow;
+}
 
 // In the section of values kept aside: a list of words, merged as a union.
 inline const QString keptListKey = QStringLiteral("Kept");

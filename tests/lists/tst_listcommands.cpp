@@ -134,8 +134,8 @@ void ListCommandsTest::saveWritesEveryKeyOfTheList()
     QStringList keys = fx.testStore().keys();
     keys.sort();
     QStringList expected;
-    if (fx.testStore().followsChanges()) // the settings file records when, for merging with another machine's
-        expected << QStringLiteral("Saved/Task6");
+    if (fx.testStore().followsChanges()) // the settings file records when, for merging with another machine's: the list, and each row changed
+        expected << QStringLiteral("Saved/Task6") << QStringLiteral("Saved/Task6-row2") << QStringLiteral("Saved/Task6-row6");
     for (int row = 1; row <= 6; ++row)
         expected << QStringLiteral("Task6/Text%1").arg(row) << QStringLiteral("Task6/Tick%1").arg(row);
     expected.sort();

@@ -1,6 +1,7 @@
 // Two machines' versions of the store made one, part by part: on files, as
 // the store finds a sync engine's conflict copy beside it.
 #include "store/conffilestore.h"
+#include "store/replacedrecord.h"
 #include "store/storekeys.h"
 #include "store/storemerge.h"
 #include "support/filebytes.h"
@@ -60,22 +61,23 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data()
     QTest::addColumn<QByteArray>("here");
     QTest::addColumn<QByteArray>("copy");
     QTest::addColumn<QString>("merged"); // the 5-task list's first text after the merge
-    QTest::addColumn<QString>("kept");   // what was kept beside the store: "", "merged", "conflict"
+    QTest::addColumn<QString>("kept");   // what was kept beside the store: "", "merged", "conflict"; or "record": the text that lost is in the record of rows replaced
     const QString early = QStringLiteral("2026-12-01T10:00:00.000Z");
     const QString late = QStringLiteral("2026-12-01T10:00:01.000Z");
-    QTest::newRow("saved here later") << version("here", late) << version("there", early) << "here" << "conflict";
-    QTest::newRow("saved there later") << version("here", early) << version("there", late) << "there" << "merged";
+    QTest::newRow("saved here later") << version("here", late) << version("there", early) << "here" << "record";
+    QTest::newRow("saved there later") << version("here", early) << version("there", late) << "there" << "record";
     QTest::newRow("cleared here after it was saved there")
-        << version({}, late) << version("there", early) << QString() << "conflict";
+        << version({}, late) << version("there", early) << QString() << "record";
     QTest::newRow("saved there after it was cleared here")
         << version({}, early) << version("there", late) << "there" << "";
     QTest::newRow("edited by hand here, nothing of it lost") // kept as it was, before the merge rewrites it
         << "; by hand\n" + version({}, early) << version("there", late) << "there" << "damaged";
     QTest::newRow("an earlier version's store here") << version("here", {}) << version("there", early) << "there"
-                                                    << "merged";
+                                                    << "record";
     QTest::newRow("an earlier version's store there") << version("here", early) << version("there", {}) << "here"
-                                                     << "conflict";
-    QTest::newRow("neither records a time") << version("here", {}) << version("there", {}) << "here" << "conflict";
+                                                     << "record";
+    // By the text, as on the other machine.
+    QTest::newRow("neither records a time") << version("here", {}) << version("there", {}) << "there" << "record";
     QTest::newRow("the same on both") << version("same", early) << version("same", late) << "same" << "";
     // Two lists taken from there in one merge; only the first had text here.
     const auto withSeven = [](const QByteArray &base, const QString &text, const QString &savedAt) {
@@ -87,13 +89,13 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data()
     };
     QTest::newRow("two lists from there, one empty here")
         << withSeven(version("here", early), {}, early) << withSeven(version("there", late), "seven", late) << "there"
-        << "merged";
+        << "record";
     // A clock days ahead is told, and decides as recorded, as on every machine.
     const auto fromNow = [](qint64 secs) {
         return QDateTime::currentDateTimeUtc().addSecs(secs).toString(Qt::ISODateWithMs);
     };
     QTest::newRow("a copy from a clock days ahead") << version("here", fromNow(3600)) << version("there", fromNow(5 * 86400))
-                                                   << "there" << "merged";
+                                                   << "there" << "record";
     QTest::newRow("the private list and its key, from there")
         << version({}, early, QStringLiteral("sealed here")) << version({}, late, QStringLiteral("sealed there"))
         << QString() << "merged";
@@ -104,7 +106,7 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data()
                there.set(noticesSection, notOnTopKey, noticeOff);
                there.set(storemerge::savedSection, noticesSection, late);
                return there.serialize();
-           }() << "there" << "merged";
+           }() << "there" << "record";
     QTest::newRow("a copy of random bytes") << version("here", early) << QByteArray("\x93\x01[Task5]\nText1=junk\xff", 19)
                                             << "here" << "conflict";
     QTest::newRow("a copy not in UTF-8") << version("here", early) << version("there", late).replace("there", "th\xe9re")
@@ -153,8 +155,14 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost()
     QCOMPARE(told.join(u' ').contains(QStringLiteral("versions that lost are kept beside")),
              !setAside && (kept == QLatin1String("conflict") || kept == QLatin1String("merged")));
     const QStringList copies = QDir(dir.path()).entryList({QStringLiteral("Velmorwick.conf.*-*")}, QDir::Files);
-    QCOMPARE(copies.size(), kept.isEmpty() ? 0 : 1);
-    if (!kept.isEmpty()) {
+    QCOMPARE(copies.size(), kept.isEmpty() || kept == QLatin1String("record") ? 0 : 1);
+    const QList<replacedrecord::Entry> record = replacedrecord::entries(*IniDocument::parseExact(fileBytes(path)));
+    QCOMPARE(record.size(), int(kept == QLatin1String("record")));
+    QCOMPARE(told.join(u' ').contains(QStringLiteral("velmorwick replaced")), kept == QLatin1String("record"));
+    if (kept == QLatin1String("record")) {
+        QCOMPARE(record.first().lost.text, merged == QLatin1String("there") ? QStringLiteral("here") : QStringLiteral("there"));
+        QCOMPARE(record.first().wonText, merged);
+    } else if (!kept.isEmpty()) {
         QVERIFY2(copies.first().startsWith(QStringLiteral("Velmorwick.conf.") + kept), qPrintable(copies.first()));
         QVERIFY(told.join(u' ').contains(copies.first())); // by the name it is kept under
         QCOMPARE(fileBytes(dir.filePath(copies.first())), kept == QLatin1String("conflict") ? copy : here);
@@ -234,7 +242,10 @@ void StoreMergeTest::onlyTheCopyWhoseVersionStandsIsToldAsTaken()
                                                    QDateTime::currentDateTimeUtc());
     QCOMPARE(*plan.document.find(taskSection(5), textKey(1)), QStringLiteral("there 3"));
     QCOMPARE(plan.taken, QStringList{QStringLiteral("the 5-task list from copy 3")});
-    QCOMPARE(plan.keep.size(), 3); // here's, then copy 1's and copy 2's as merged in turn
+    // here's, then copy 1's and copy 2's as merged in turn: in the record, not kept whole.
+    QCOMPARE(replacedrecord::entries(plan.document).size(), 3);
+    QCOMPARE(plan.replacedRows.size(), 3);
+    QVERIFY(plan.keep.isEmpty());
 }
 
 void StoreMergeTest::onlyConflictCopiesOfTheStoreAreTakenIn_data()

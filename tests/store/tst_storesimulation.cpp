@@ -9,6 +9,7 @@
 // every machine holds the same store; and whenever the user looks, each
 // window shows what its store holds, once its notices came.
 #include "store/conffilestore.h"
+#include "store/replacedrecord.h"
 #include "store/settings.h"
 #include "store/storeschema.h"
 #include "store/snapshots.h"
@@ -143,6 +144,7 @@ QMap<QString, std::function<QList<StoreChange>(int n)>> programWriters()
                                   StoreChange::addWord(keptAsideSection, keptRowsKey, id)};
     });
     writers.insert(storemerge::savedSection, {}); // the store's own
+    writers.insert(replacedrecord::section, {}); // by merges, and by putting a task back below
     return writers;
 }
 
@@ -434,6 +436,7 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
                 m_machines[m].toldOfAClockAhead = true;
         });
         store->setClock([this, skew = m_machines[m].skew] { return m_time.addMSecs(skew); });
+        store->setMachine(QStringLiteral("0000000%1").arg(m));
         return store;
     };
     const QString windowList = taskSection(5);
@@ -533,13 +536,23 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             if (const QString key = unlisted(now.value(machine.path)); !key.isEmpty())
                 return QStringLiteral("rows kept aside as %1 are not listed: put-back cannot find them").arg(key);
             const QStringList held = canonical(now.value(machine.path));
-            if (held != canonical(now.value(m_machines[0].path)))
-                return QStringLiteral("the machines hold different stores once settled");
+            if (const QStringList first = canonical(now.value(m_machines[0].path)); held != first) {
+                QStringList onlyHere = held, onlyThere = first;
+                onlyHere.removeIf([&](const QString &e) { return first.contains(e); });
+                onlyThere.removeIf([&](const QString &e) { return held.contains(e); });
+                return QStringLiteral("the machines hold different stores once settled: %1 against m0's %2")
+                    .arg(onlyHere.join(u' '), onlyThere.join(u' '));
+            }
             // A version the user saved over never wins again, whatever the clocks.
             for (const QString &entry : held) {
-                if (superseded.contains(entry.section(u'=', 1)) && !restored.contains(entry.section(u'=', 1)))
+                // (The record of rows replaced is what lost, not what stands.)
+                if (superseded.contains(entry.section(u'=', 1)) && !restored.contains(entry.section(u'=', 1))
+                    && !entry.startsWith(replacedrecord::section + u'/'))
                     return QStringLiteral("%1 came back").arg(entry);
             }
+            const std::optional<IniDocument> document = IniDocument::parseExact(now.value(machine.path));
+            if (document && replacedrecord::entries(*document).size() > replacedrecord::entriesKept)
+                return QStringLiteral("the record of rows replaced is past its bound");
         }
         return {};
     };
@@ -604,12 +617,14 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             if (const QString untold = windowsTold(); !untold.isEmpty())
                 return failed(step, untold);
         } else if (what < 40) {
+            // A task typed into one of the first rows: rows merge one by one.
             const QString text = QStringLiteral("m%1 v%2").arg(m).arg(++version);
-            const QString shown = store.read(list, textKey(1));
+            const int row = 1 + int(m_random.bounded(3));
+            const QString shown = store.read(list, textKey(row));
             if (m_random.bounded(10) == 0)
                 filefaults::failNext(filefaults::Call(m_random.bounded(7)), EIO);
-            log << QStringLiteral("%1: m%2 saves %3 in %4").arg(step).arg(m).arg(text, list);
-            const StoreResult saved = store.write(list, textKey(1), text);
+            log << QStringLiteral("%1: m%2 saves %3 in %4 row %5").arg(step).arg(m).arg(text, list).arg(row);
+            const StoreResult saved = store.write(list, textKey(row), text);
             for (int call = 0; call < 7; ++call)
                 filefaults::failNext(filefaults::Call(call), 0); // the fault was this save's alone
             if (saved.written()) {
@@ -661,6 +676,22 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             log << QStringLiteral("%1: m%2 writes %3 v%4").arg(step).arg(m).arg(section).arg(version);
             if (store.apply(changes).written() && section == keptAsideSection)
                 live << QStringLiteral("rows v%1").arg(version);
+        } else if (what < 64) {
+            // velmorwick replaced --put-back 1, as the command does it.
+            QByteArray bytes;
+            store.readWhole(&bytes);
+            const std::optional<IniDocument> document = IniDocument::parseExact(bytes);
+            const QList<replacedrecord::Entry> entries = document ? replacedrecord::entries(*document) : QList<replacedrecord::Entry>();
+            const replacedrecord::PutBack back = entries.isEmpty() ? replacedrecord::PutBack{} : replacedrecord::putBack(*document, entries.first());
+            if (!back.changes.isEmpty()) {
+                const QString *over = document->find(entries.first().list, textKey(back.row));
+                log << QStringLiteral("%1: m%2 puts back %3 into %4 row %5").arg(step).arg(m).arg(entries.first().lost.text, entries.first().list).arg(back.row);
+                if (store.apply(back.changes).written()) {
+                    restored << entries.first().lost.text; // the user brought it back
+                    if (over)
+                        savedOver << *over;
+                }
+            }
         } else if (what < 66) {
             log << QStringLiteral("%1: m%2 opens a window").arg(step).arg(m);
             if (const QString untold = merge(m_machines[m]); !untold.isEmpty())

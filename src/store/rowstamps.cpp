@@ -1,0 +1,193 @@
+#include "rowstamps.h"
+
+#include "storekeys.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QTimeZone>
+
+#include <algorithm>
+
+namespace rowstamps {
+
+namespace {
+
+const QString savedSection = QStringLiteral("Saved");
+
+struct Raw
+{
+    const QString *text;
+    const QString *tick;
+};
+
+Raw raw(const IniDocument &document, const QString &list, int row)
+{
+    return {document.find(list, storekeys::textKey(row)), document.find(list, storekeys::tickKey(row))};
+}
+
+// The row numbers a key of the list names ("Text12" -> 12), or 0.
+int numberIn(const QString &key, const QString &prefix)
+{
+    bool ok = false;
+    const int n = key.startsWith(prefix) ? key.sliced(prefix.size()).toInt(&ok) : 0;
+    return ok && n > 0 ? n : 0;
+}
+
+} // namespace
+
+QString token(const QDateTime &at, const QString &machine)
+{
+    if (!at.isValid())
+        return {};
+    return at.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmsszzz")) + u'-' + machine;
+}
+
+QString later(const QString &a, const QString &b)
+{
+    // "<time>-<machine>[-<clock>]": by the time, then what the clock said
+    // (an edit after a stamp run ahead), then the machine.
+    const auto key = [](const QString &token) {
+        const QStringList parts = token.split(u'-');
+        return parts.value(0) + parts.value(2, parts.value(0)) + parts.value(1);
+    };
+    return key(a) >= key(b) ? a : b;
+}
+
+QDateTime timeOf(const QString &token)
+{
+    QDateTime at = QDateTime::fromString(token.section(u'-', 0, 0), QStringLiteral("yyyyMMdd'T'HHmmsszzz"));
+    at.setTimeZone(QTimeZone::utc());
+    return at;
+}
+
+QString stampKey(const QString &list, int row)
+{
+    return QStringLiteral("%1-row%2").arg(list).arg(row);
+}
+
+Row row(const IniDocument &document, const QString &list, int row)
+{
+    const Raw held = raw(document, list, row);
+    return {held.text ? *held.text : QString(), held.tick && storekeys::isTicked(*held.tick)};
+}
+
+QList<int> rowNumbers(const IniDocument &a, const IniDocument &b, const QString &list)
+{
+    QSet<int> numbers;
+    const QString stamps = list + QStringLiteral("-row");
+    for (const IniDocument *document : {&a, &b}) {
+        for (const IniDocument::Section &section : document->sections()) {
+            for (const IniDocument::Entry &entry : section.entries) {
+                if (section.name == list)
+                    numbers << std::max(numberIn(entry.key, QStringLiteral("Text")), numberIn(entry.key, QStringLiteral("Tick")));
+                else if (section.name == savedSection)
+                    numbers << numberIn(entry.key, stamps);
+            }
+        }
+    }
+    numbers.remove(0);
+    QList<int> sorted(numbers.begin(), numbers.end());
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
+}
+
+bool stampsRows(const IniDocument &document, const QString &list)
+{
+    const QString prefix = list + QStringLiteral("-row");
+    for (const IniDocument::Section &section : document.sections()) {
+        if (section.name == savedSection)
+            return std::any_of(section.entries.begin(), section.entries.end(),
+                               [&](const IniDocument::Entry &entry) { return entry.key.startsWith(prefix); });
+    }
+    return false;
+}
+
+QStringList stampOf(const IniDocument &document, const QString &list, int row, const QDateTime &listSaved)
+{
+    if (const QString *own = document.find(savedSection, stampKey(list, row)))
+        return own->split(u' ', Qt::SkipEmptyParts);
+    // Where rows carry stamps, one without was never changed since they
+    // began; in a version of an earlier release, the list's time stands.
+    const QString standIn = stampsRows(document, list) ? QString() : token(listSaved, {});
+    return standIn.isEmpty() ? QStringList() : QStringList{standIn};
+}
+
+void stamp(IniDocument &after, const IniDocument &before, const QString &list, const QDateTime &listSavedBefore,
+           const QDateTime &now, const QString &machine)
+{
+    static const QDateTime last(QDate(9999, 12, 31), QTime(23, 59, 59, 999), QTimeZone::utc());
+    const bool earlierRelease = !stampsRows(before, list);
+    for (const int n : rowNumbers(after, before, list)) {
+        if (row(after, list, n) == row(before, list, n)) {
+            // A row an earlier release saved keeps its list's time as its own
+            // once rows carry stamps.
+            if (earlierRelease && !row(before, list, n).isEmpty() && listSavedBefore.isValid())
+                after.set(savedSection, stampKey(list, n), token(listSavedBefore, {}));
+            continue;
+        }
+        const QStringList previous = stampOf(before, list, n, listSavedBefore);
+        const QDateTime was = previous.isEmpty() ? QDateTime() : timeOf(previous.first());
+        const QDateTime at = std::min(was.isValid() && was.addMSecs(1) > now ? was.addMSecs(1) : now, last);
+        // Run ahead of the clock by the stamp it replaces: what the clock said goes with it.
+        const QString made = token(at, machine) + (at > now ? u'-' + token(now, {}).chopped(1) : QString());
+        after.set(savedSection, stampKey(list, n),
+                  (QStringList{made} + previous.first(std::min<qsizetype>(previous.size(), seenKept))).join(u' '));
+    }
+}
+
+Merged merge(IniDocument &into, const IniDocument &here, const IniDocument &copy, const QString &list,
+             const QDateTime &hereSaved, const QDateTime &copySaved)
+{
+    Merged merged;
+    struct Winner
+    {
+        const IniDocument *from;
+        QStringList stamp;
+    };
+    QList<std::pair<int, Winner>> winners;
+    for (const int n : rowNumbers(here, copy, list)) {
+        const QStringList mine = stampOf(here, list, n, hereSaved);
+        const QStringList theirs = stampOf(copy, list, n, copySaved);
+        const Row mineRow = row(here, list, n), theirRow = row(copy, list, n);
+        const QString mineFirst = mine.value(0), theirFirst = theirs.value(0);
+        // A stamp sorts as it was made, then by machine; the rare tie of both
+        // (two versions of an earlier release saved in the same millisecond)
+        // by the text itself.
+        const bool copyWins = theirFirst != mineFirst ? later(theirFirst, mineFirst) == theirFirst
+                                                      : std::make_pair(theirRow.text, theirRow.ticked)
+                                                            > std::make_pair(mineRow.text, mineRow.ticked);
+        winners << std::make_pair(n, copyWins ? Winner{&copy, theirs} : Winner{&here, mine});
+        if (mineRow == theirRow)
+            continue;
+        merged.tookFromCopy = merged.tookFromCopy || copyWins;
+        const Row &loser = copyWins ? mineRow : theirRow;
+        const QString loserStamp = copyWins ? mineFirst : theirFirst;
+        const QStringList &winnerStamps = copyWins ? theirs : mine;
+        // Replaced by an edit made where it was seen: a change, not a loss.
+        if (loser.text.isEmpty() || winnerStamps.contains(loserStamp))
+            continue;
+        merged.lost << Lost{list, n, loser, loserStamp, copyWins ? theirRow : mineRow, winnerStamps.value(0)};
+    }
+    // The list's rows written anew in the order a window writes them, so
+    // that every machine holds the same bytes: the texts, then the ticks.
+    const bool anyFromCopy = std::any_of(winners.begin(), winners.end(), [&](const auto &w) { return w.second.from == &copy; });
+    if (!anyFromCopy)
+        return merged;
+    into.removeSection(list);
+    for (const char *kind : {"Text", "Tick"}) {
+        for (const auto &[n, winner] : std::as_const(winners)) {
+            const QString key = QLatin1String(kind) + QString::number(n);
+            if (const QString *value = winner.from->find(list, key))
+                into.set(list, key, *value);
+        }
+    }
+    for (const auto &[n, winner] : std::as_const(winners)) {
+        if (winner.stamp.isEmpty() || !winner.from->find(savedSection, stampKey(list, n)))
+            into.removeKey(savedSection, stampKey(list, n));
+        else
+            into.set(savedSection, stampKey(list, n), winner.stamp.join(u' '));
+    }
+    return merged;
+}
+
+} // namespace rowstamps
