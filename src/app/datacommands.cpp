@@ -324,12 +324,13 @@ int replaced(const QStringList &arguments, const Options &options, SettingsStore
         for (qsizetype i = 0; i < entries.size(); ++i) {
             const replacedrecord::Entry &entry = entries[i];
             const QDateTime when = rowstamps::timeOf(entry.wonStamp).toLocalTime();
-            say(tr("%1  %2  the %3-task list, task %4: \"%5\"%6 replaced by \"%7\"")
+            const QString by = entry.wonText.isEmpty() ? tr("cleared")
+                                                       : tr("replaced by \"%1\"").arg(shownOnATerminal(entry.wonText));
+            say(tr("%1  %2  the %3-task list, task %4: \"%5\"%6 %7")
                     .arg(i + 1, 2)
                     .arg(QLocale().toString(when, QStringLiteral("yyyy-MM-dd HH:mm:ss")), entry.list.mid(4))
                     .arg(entry.row)
-                    .arg(shownOnATerminal(entry.lost.text), entry.lost.ticked ? tr(" (ticked)") : QString(),
-                         shownOnATerminal(entry.wonText)));
+                    .arg(shownOnATerminal(entry.lost.text), entry.lost.ticked ? tr(" (ticked)") : QString(), by));
         }
         return 0;
     }

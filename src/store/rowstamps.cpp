@@ -117,8 +117,19 @@ void stamp(IniDocument &after, const IniDocument &before, const QString &list, c
 {
     static const QDateTime last(QDate(9999, 12, 31), QTime(23, 59, 59, 999), QTimeZone::utc());
     const bool earlierRelease = !stampsRows(before, list);
-    for (const int n : rowNumbers(after, before, list)) {
-        if (row(after, list, n) == row(before, list, n)) {
+    // A list left with no task (Clear List, Clear All Tasks, a save or import
+    // that empties it) clears every row, also those typed elsewhere unseen.
+    QList<int> numbers = rowNumbers(after, before, list);
+    const auto holdsAny = [&](const IniDocument &document) {
+        return std::any_of(numbers.begin(), numbers.end(), [&](int n) { return !row(document, list, n).isEmpty(); });
+    };
+    const bool cleared = holdsAny(before) && !holdsAny(after);
+    for (int n = 1; cleared && n <= list.mid(4).toInt(); ++n) {
+        if (!numbers.contains(n))
+            numbers << n;
+    }
+    for (const int n : std::as_const(numbers)) {
+        if (row(after, list, n) == row(before, list, n) && !cleared) {
             // A row an earlier release saved keeps its list's time as its own
             // once rows carry stamps.
             if (earlierRelease && !row(before, list, n).isEmpty() && listSavedBefore.isValid())

@@ -349,7 +349,7 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
         for (const QString &part : merged.fromCopy)
             cameFrom.insert(part, copy.name);
         for (const rowstamps::Lost &lost : merged.replaced)
-            plan.replacedRows << tr("the %1-task list, row %2").arg(lost.list.mid(4)).arg(lost.row);
+            plan.replacedRows << tr("the %1-task list, task %2").arg(lost.list.mid(4)).arg(lost.row);
         plan.changed = plan.changed || !(merged.document == plan.document);
         plan.document = merged.document;
     }

@@ -60,10 +60,15 @@ status=$(run restore --snapshot "$when")
 check "restore takes a snapshot by the time snapshots shows" 0 "$status" "$(grep -q '^Restored snapshot 1 ' out.txt && echo yes)"
 status=$(run export /dev/null)
 check "export names a device as one and leaves it" 1 "$status" "$(grep -q '/dev/null is a device' err.txt && echo yes)"
+printf '[Replaced]\nTask3.2.20261208T100000000-0000000a=lost task\nTask3.2.20261208T100000000-0000000a.won=20261208T110000000-0000000b 1 won task\n\n[Task3]\nText1=a\nText2=b\nText3=c\n' > Velmorwick/Velmorwick.conf
+status=$(run replaced)
+check "replaced lists what a merge replaced" 0 "$status" "$(grep -q 'the 3-task list, task 2: "lost task" (ticked) replaced by "won task"' out.txt && echo yes)"
+status=$(run replaced --put-back 1)
+check "a replaced task is not put back into a full list" 1 "$status" "$(grep -q 'no empty row' err.txt && grep -q 'Text2=b' Velmorwick/Velmorwick.conf && echo yes)"
 status=$(run -style Fusion)
 check "Qt's own options alone are left to the windows" 1 "$status" "$(grep -q 'graphical session' err.txt && echo yes)"
 status=$(run)
 check "no display" 1 "$status" "$([ "$(wc -l < err.txt)" -eq 1 ] && grep -q 'graphical session' err.txt && grep -q 'xvfb-run' err.txt && echo yes)"
 
-echo "$((23 - failures)) passed, $failures failed"
+echo "$((25 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -228,6 +228,16 @@ void StoreMergeTest::privateRowsKeptAsideArriveUpToABound()
     QCOMPARE(plan.keep.last().file, QStringLiteral("planted"));
     const storemerge::Merged back = storemerge::merge(planted, plan.document, QDateTime::currentDateTimeUtc());
     QCOMPARE(*back.document.find(keptAsideSection, keptRowsKey), *plan.document.find(keptAsideSection, keptRowsKey));
+    // The record of rows replaced, likewise: the newest entries, once each.
+    for (int entry = 0; entry < replacedrecord::entriesKept + 20; ++entry) {
+        replacedrecord::add(planted, {taskSection(5), 2, {QStringLiteral("lost %1").arg(entry), false},
+                                      QStringLiteral("20261201T1000%1-a").arg(entry, 5, 10, QLatin1Char('0')), {},
+                                      QStringLiteral("20261202T1000%1-b").arg(entry, 5, 10, QLatin1Char('0'))});
+    }
+    const QList<replacedrecord::Entry> record =
+        replacedrecord::entries(storemerge::merge(planted, plan.document, QDateTime::currentDateTimeUtc()).document);
+    QCOMPARE(record.size(), replacedrecord::entriesKept);
+    QCOMPARE(record.last().lost.text, QStringLiteral("lost 20"));
 }
 
 void StoreMergeTest::onlyTheCopyWhoseVersionStandsIsToldAsTaken()
