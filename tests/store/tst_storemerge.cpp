@@ -201,6 +201,14 @@ void StoreMergeTest::anEditWinsOverWhatItReplacedWhateverTheClocks()
         QCOMPARE(*merged.document.find(taskSection(5), textKey(1)), QStringLiteral("edited at 11:00"));
         QVERIFY(!merged.clockAhead);
     }
+    // Two machines changing a task in the same millisecond end alike.
+    IniDocument one = ahead, other = ahead;
+    one.set(taskSection(5), textKey(1), QStringLiteral("one"));
+    other.set(taskSection(5), textKey(1), QStringLiteral("other"));
+    storemerge::stamp(one, ahead, now.addSecs(3300), QStringLiteral("0000000b"));
+    storemerge::stamp(other, ahead, now.addSecs(3300), QStringLiteral("0000000a"));
+    QCOMPARE(*storemerge::merge(one, other, now).document.find(taskSection(5), textKey(1)), QStringLiteral("one"));
+    QCOMPARE(*storemerge::merge(other, one, now).document.find(taskSection(5), textKey(1)), QStringLiteral("one"));
     // At the last time a stamp can hold, an edit still records one.
     IniDocument last = *IniDocument::parseExact(version("the last", QStringLiteral("9999-12-31T23:59:59.999Z")));
     edited = last;
