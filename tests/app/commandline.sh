@@ -9,7 +9,7 @@ check() { # description, expected status, actual status, condition on the output
     if [ "$2" -ne "$3" ] || [ "$4" != yes ]; then echo "FAIL: $1 (status $3)"; failures=$((failures + 1)); fi
 }
 cd "$(mktemp -d)"
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$PWD${XDG_CONFIG_HOME_UNDER:+/$XDG_CONFIG_HOME_UNDER}" "$program" "$@" > out.txt 2> err.txt; echo $?; }
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$PWD${XDG_CONFIG_HOME_UNDER:+/$XDG_CONFIG_HOME_UNDER}" XDG_DATA_HOME="$PWD/data" "$program" "$@" > out.txt 2> err.txt; echo $?; }
 
 status=$(run --version)
 check "--version" 0 "$status" "$(grep -qx 'velmorwick [0-9.]*' out.txt && echo yes)"
