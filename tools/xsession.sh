@@ -4,6 +4,9 @@
 # Sets and exports DISPLAY.
 
 xsession_start() {
+    # The file a session before left would be read before this server's
+    # number is in it.
+    rm -f "$1/display"
     Xvfb -displayfd 3 -screen 0 "${2:-1024x768}x24" -nolisten tcp 3>"$1/display" 2>/dev/null &
     xsession_server=$!
     until [ -s "$1/display" ]; do sleep 0.05; done

@@ -105,6 +105,9 @@ void ConfFileStore::checkOnOpen()
                                   "Nothing will be written to it until it is mended or removed.")
                           .arg(native(m_path)));
     }
+    // Copies a sync program left while the program was not running are
+    // merged now, before any window shows a list.
+    mergeCopiesBeside(folder);
 }
 
 StoreResult ConfFileStore::openLocked(StoreFolder &folder, bool toReadOnly)
@@ -314,14 +317,20 @@ void ConfFileStore::checkForChanges()
     StoreFolder folder;
     if (!folder.open(m_folder, false))
         return;
+    mergeCopiesBeside(folder);
+    if (m_watch.takeNews(folder.stampOf(m_name)) && m_changed)
+        m_changed();
+}
+
+void ConfFileStore::mergeCopiesBeside(const StoreFolder &folder)
+{
     const QStringList names = folder.names(QFileInfo(m_name).completeBaseName());
-    if (std::any_of(names.begin(), names.end(), [this](const QString &n) { return storemerge::isConflictCopy(m_name, n); })) {
+    if (m_mergesCopies
+        && std::any_of(names.begin(), names.end(), [this](const QString &n) { return storemerge::isConflictCopy(m_name, n); })) {
         const ToldAfter told(*this);
         StoreFolder locked;
         openLocked(locked); // merges them
     }
-    if (m_watch.takeNews(folder.stampOf(m_name)) && m_changed)
-        m_changed();
 }
 
 QString ConfFileStore::machine() const

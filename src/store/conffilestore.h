@@ -66,6 +66,8 @@ public:
 
 private:
     QString machine() const;
+    // Merges the conflict copies a sync program left beside the store, if any.
+    void mergeCopiesBeside(const StoreFolder &folder);
     using Loaded = StoreFile::Loaded;
     // A batch of changes applied to a document in memory.
     struct Batch
