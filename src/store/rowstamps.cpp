@@ -2,7 +2,6 @@
 
 #include "storekeys.h"
 
-#include <QRegularExpression>
 #include <QSet>
 #include <QTimeZone>
 
