@@ -174,7 +174,8 @@ Merged merge(IniDocument &into, const IniDocument &here, const IniDocument &copy
         const QString loserStamp = copyWins ? mineFirst : theirFirst;
         const QStringList &winnerStamps = copyWins ? theirs : mine;
         // Replaced by an edit made where it was seen: a change, not a loss.
-        if (loser.text.isEmpty() || winnerStamps.contains(loserStamp))
+        // (A stamp equal to the winner's own is a tie, and lost.)
+        if (loser.text.isEmpty() || winnerStamps.mid(1).contains(loserStamp))
             continue;
         merged.lost << Lost{list, n, loser, loserStamp, copyWins ? theirRow : mineRow, winnerStamps.value(0)};
     }

@@ -78,6 +78,8 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data()
                                                      << "record";
     // By the text, as on the other machine.
     QTest::newRow("neither records a time") << version("here", {}) << version("there", {}) << "there" << "record";
+    QTest::newRow("both saved in the same millisecond") << version("here", early) << version("there", early) << "there"
+                                                       << "record";
     QTest::newRow("the same on both") << version("same", early) << version("same", late) << "same" << "";
     // Two lists taken from there in one merge; only the first had text here.
     const auto withSeven = [](const QByteArray &base, const QString &text, const QString &savedAt) {
