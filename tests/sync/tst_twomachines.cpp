@@ -114,9 +114,10 @@ private slots:
 private:
     bool startDaemon(Machine &machine);
     void stopDaemon(Machine &machine);
-    // A command of the real program on that machine: its status.
+    // A command of the real program on that machine: its status; what it said
+    // on standard error, and printed.
     int velmorwick(const Machine &machine, const QStringList &arguments, const QByteArray &typed = {},
-                   QByteArray *said = nullptr);
+                   QByteArray *said = nullptr, QByteArray *printed = nullptr);
     int import(const Machine &machine, const QByteArray &json, const QByteArray &typed = {});
     // The first task of a list as that machine's file holds it now.
     QString first(const Machine &machine, const QString &section) const;
@@ -188,11 +189,12 @@ void TwoMachinesTest::stopDaemon(Machine &machine)
 }
 
 int TwoMachinesTest::velmorwick(const Machine &machine, const QStringList &arguments, const QByteArray &typed,
-                                QByteArray *said)
+                                QByteArray *said, QByteArray *printed)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), machine.config);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), machine.config + QStringLiteral("/data")); // its own name
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     process.setProcessEnvironment(environment);
@@ -203,6 +205,8 @@ int TwoMachinesTest::velmorwick(const Machine &machine, const QStringList &argum
         return -1;
     if (said)
         *said = process.readAllStandardError();
+    if (printed)
+        *printed = process.readAllStandardOutput();
     return process.exitCode();
 }
 
@@ -269,17 +273,17 @@ void TwoMachinesTest::theSameListSavedApartIsTheLaterOnBothAndTheEarlierKept()
     QCOMPARE(import(m_b, listFile(8, QStringLiteral("eight, later, on b"))), 0);
     QVERIFY(startDaemon(m_a));
     // Once the sync engine has left its conflict copy, the next command on
-    // that machine takes it in, and keeps the earlier version beside it.
+    // that machine takes it in, and keeps the earlier task in the record of
+    // tasks replaced, which travels to the other machine.
     QByteArray said;
     const auto earlierKept = [&] {
         for (const Machine *machine : {&m_a, &m_b}) {
-            for (const QString &name : QDir(machine->folder()).entryList({QStringLiteral("Velmorwick.conf.*-*")})) {
-                if (ConfFileStore(machine->folder() + u'/' + name).read(taskSection(8), textKey(1))
-                    == QStringLiteral("eight, earlier, on a"))
-                    return true;
-            }
+            QByteArray listed;
+            velmorwick(*machine, {QStringLiteral("replaced")}, {}, nullptr, &listed);
+            if (!listed.contains("\"eight, earlier, on a\" replaced by \"eight, later, on b\""))
+                return false;
         }
-        return false;
+        return true;
     };
     QVERIFY(waitFor([&] {
         QByteArray now;
