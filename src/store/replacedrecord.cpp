@@ -3,6 +3,7 @@
 #include "storekeys.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -62,24 +63,21 @@ QList<Entry> entries(const IniDocument &document)
 
 void tidy(IniDocument &document)
 {
-    const QList<Entry> all = entries(document);
     QSet<QString> keys;
+    QHash<QString, QSet<QString>> texts; // of each list
     for (const IniDocument::Section &s : document.sections()) {
-        if (s.name == section) {
-            for (const IniDocument::Entry &e : s.entries)
+        for (const IniDocument::Entry &e : s.entries) {
+            if (s.name == section)
                 keys << (e.key.endsWith(QLatin1String(".won")) ? e.key.chopped(4) : e.key);
+            else if (e.key.startsWith(QLatin1String("Text")))
+                texts[s.name] << e.value;
         }
     }
+    if (keys.isEmpty())
+        return;
     int kept = 0;
-    for (const Entry &entry : all) {
-        bool inItsList = false;
-        for (const IniDocument::Section &s : document.sections()) {
-            if (s.name != entry.list)
-                continue;
-            for (const IniDocument::Entry &e : s.entries)
-                inItsList = inItsList || (e.key.startsWith(QLatin1String("Text")) && e.value == entry.lost.text);
-        }
-        if (!inItsList && kept < entriesKept) {
+    for (const Entry &entry : entries(document)) {
+        if (!texts.value(entry.list).contains(entry.lost.text) && kept < entriesKept) {
             ++kept;
             keys.remove(entry.key);
         }

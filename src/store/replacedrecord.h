@@ -3,6 +3,7 @@
 #include "inidocument.h"
 #include "rowstamps.h"
 #include "settingsstore.h"
+#include "storekeys.h"
 
 #include <QList>
 #include <QString>
@@ -17,7 +18,7 @@
 // newest entriesKept stay.
 namespace replacedrecord {
 
-inline const QString section = QStringLiteral("Replaced");
+inline const QString &section = storekeys::replacedSection;
 constexpr int entriesKept = 500;
 
 struct Entry

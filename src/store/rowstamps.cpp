@@ -11,7 +11,7 @@ namespace rowstamps {
 
 namespace {
 
-const QString savedSection = QStringLiteral("Saved");
+using storekeys::savedSection;
 
 struct Raw
 {

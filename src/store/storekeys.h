@@ -11,6 +11,10 @@ inline QString taskSection(int tasks)
     return QStringLiteral("Task%1").arg(tasks);
 }
 inline const QString privateSection = QStringLiteral("Priv");
+// When each part, and each task of a day list, was last changed.
+inline const QString savedSection = QStringLiteral("Saved");
+// The tasks a merge replaced.
+inline const QString replacedSection = QStringLiteral("Replaced");
 
 inline QString textKey(int row)
 {

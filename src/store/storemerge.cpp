@@ -49,6 +49,17 @@ QList<IniDocument::Section> contentOf(const IniDocument &document, const Part &p
     return content;
 }
 
+// The part's time of saving (and the clock beside it) as `from` has them.
+void takeTimeOfSaving(IniDocument &document, const IniDocument &from, const Part &part)
+{
+    for (const QString &key : QStringList{part.sections.first(), clockKey(part)}) {
+        if (const QString *time = from.find(savedSection, key))
+            document.set(savedSection, key, *time);
+        else
+            document.removeKey(savedSection, key);
+    }
+}
+
 void replacePart(IniDocument &document, const IniDocument &from, const Part &part)
 {
     for (const QString &name : part.sections)
@@ -59,12 +70,7 @@ void replacePart(IniDocument &document, const IniDocument &from, const Part &par
                 document.set(section.name, entry.key, entry.value);
         }
     }
-    for (const QString &key : QStringList{part.sections.first(), clockKey(part)}) {
-        if (const QString *time = from.find(savedSection, key))
-            document.set(savedSection, key, *time);
-        else
-            document.removeKey(savedSection, key);
-    }
+    takeTimeOfSaving(document, from, part);
 }
 
 // "the 5-task list": a day list's text names its size.
@@ -179,14 +185,8 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
             // lost where both changed a row goes to the record of rows replaced.
             const QString list = part.sections.first();
             const rowstamps::Merged rows = rowstamps::merge(merged.document, here, copy, list, hereSaved, copySaved);
-            if (std::make_tuple(copySaved, savedByClock(copy, part)) > std::make_tuple(hereSaved, savedByClock(here, part))) {
-                for (const QString &key : QStringList{list, clockKey(part)}) {
-                    if (const QString *time = copy.find(savedSection, key))
-                        merged.document.set(savedSection, key, *time);
-                    else
-                        merged.document.removeKey(savedSection, key);
-                }
-            }
+            if (std::make_tuple(copySaved, savedByClock(copy, part)) > std::make_tuple(hereSaved, savedByClock(here, part)))
+                takeTimeOfSaving(merged.document, copy, part);
             if (mine != theirs)
                 merged.clockAhead = merged.clockAhead || savedByClock(copy, part) > latest;
             if (rows.tookFromCopy)
@@ -281,9 +281,7 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
             }
         }
     }
-    if (std::any_of(merged.document.sections().begin(), merged.document.sections().end(),
-                    [](const IniDocument::Section &s) { return s.name == replacedrecord::section; }))
-        replacedrecord::tidy(merged.document);
+    replacedrecord::tidy(merged.document);
     return merged;
 }
 

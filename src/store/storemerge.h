@@ -3,6 +3,7 @@
 #include "inidocument.h"
 #include "rowstamps.h"
 #include "settingsstore.h"
+#include "storekeys.h"
 
 #include <QDateTime>
 #include <QList>
@@ -28,7 +29,7 @@ struct Part
     QStringList sections; // the first one names its time of saving
     bool byRow = false;   // a day list: merged row by row
 };
-inline const QString savedSection = QStringLiteral("Saved");
+inline const QString &savedSection = storekeys::savedSection;
 // The one table of the store's parts: every place that asks which sections
 // belong to the program asks it.
 const QList<Part> &parts();

@@ -40,11 +40,11 @@ const QList<Section> &sections()
                         Rule::LaterSavedWins, {reminderKey}}
              << Section{noticesSection, noticesSection, QT_TRANSLATE_NOOP("storemerge", "the quick notes' notice"),
                         Rule::LaterSavedWins, {notOnTopKey}}
-             << Section{QStringLiteral("Saved"), {}, nullptr, Rule::Stamps, {QStringLiteral("*")}}
+             << Section{savedSection, {}, nullptr, Rule::Stamps, {QStringLiteral("*")}}
              << Section{keptAsideSection, {}, nullptr, Rule::Union,
                         {keptListKey, QStringLiteral("Rows-*"), QStringLiteral("Key-*"), QStringLiteral("Sealed-*")}}
              // Rows a merge replaced, for the user to read and put back.
-             << Section{QStringLiteral("Replaced"), {}, nullptr, Rule::Union, {QStringLiteral("*")}};
+             << Section{replacedSection, {}, nullptr, Rule::Union, {QStringLiteral("*")}};
         return list;
     }();
     return all;
