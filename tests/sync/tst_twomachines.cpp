@@ -278,8 +278,9 @@ void TwoMachinesTest::theSameListSavedApartIsTheLaterOnBothAndTheEarlierKept()
     QByteArray said;
     const auto earlierKept = [&] {
         for (const Machine *machine : {&m_a, &m_b}) {
-            QByteArray listed;
-            velmorwick(*machine, {QStringLiteral("replaced")}, {}, nullptr, &listed);
+            QByteArray listed, now;
+            velmorwick(*machine, {QStringLiteral("replaced")}, {}, &now, &listed);
+            said += now; // the copy may arrive just before this command, which then merges it
             if (!listed.contains("\"eight, earlier, on a\" replaced by \"eight, later, on b\""))
                 return false;
         }
