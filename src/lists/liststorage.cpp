@@ -44,6 +44,16 @@ QList<StoreChange> SectionListStorage::writes(const QString &section, const QLis
     return changes;
 }
 
+std::optional<QList<TaskRow>> SectionListStorage::follow(int rows)
+{
+    return read(m_store, m_section, rows); // what the window shows stays what a save is measured against
+}
+
+void SectionListStorage::showing(const QList<TaskRow> &rows)
+{
+    knowWritten(writes(m_section, rows));
+}
+
 LoadedList SectionListStorage::load(int rows)
 {
     // Each key read once: what a save expects to replace is what is shown.
@@ -68,24 +78,76 @@ StoreResult SectionListStorage::save(const QList<TaskRow> &rows, const QString &
     if (const QString why = tooLongRow(rows); !why.isEmpty())
         return {StoreResult::Status::Refused, why};
     m_savedOverAnother = false;
+    m_saved = rows;
     QList<StoreChange> changes = writes(m_section, rows);
-    if (!snapshotStep.isEmpty())
-        changes.prepend(overAnother ? StoreChange::keepFirst(snapshotStep) : StoreChange::snapshot(snapshotStep));
     // A version put in since the window last looked, which its notice has
-    // not brought to the window yet, is kept before it is replaced.
-    const bool guarded = snapshotStep.isEmpty() && m_store.keepsSnapshots();
-    StoreResult result = m_store.apply(guarded ? m_known + changes : changes);
-    if (guarded && result.status == StoreResult::Status::Changed) {
+    // not brought to the window yet, is met row by row below.
+    const bool guarded = m_store.keepsSnapshots();
+    if (!overAnother) {
+        if (!snapshotStep.isEmpty())
+            changes.prepend(StoreChange::snapshot(snapshotStep));
+        StoreResult result = m_store.apply(guarded ? m_known + changes : changes);
         // The program's own step (Clear All Tasks) changed it: nothing from
-        // elsewhere to keep. Any other hand's version is kept first.
-        m_savedOverAnother = !m_store.lastChangedHere(m_section);
-        if (m_savedOverAnother)
+        // elsewhere to meet.
+        if (guarded && result.status == StoreResult::Status::Changed && m_store.lastChangedHere(m_section))
+            result = m_store.apply(changes);
+        if (!guarded || result.status != StoreResult::Status::Changed) {
+            if (result.written())
+                knowWritten(changes);
+            return result;
+        }
+    }
+    return saveOver(rows, overAnother ? QString() : snapshotStep);
+}
+
+// Saved elsewhere since the window last read it: the rows changed here go
+// in, each row the window left as it was keeps what was saved elsewhere, and
+// where both changed a row, the version from elsewhere is kept first.
+StoreResult SectionListStorage::saveOver(const QList<TaskRow> &rows, const QString &snapshotStep)
+{
+    QList<TaskRow> known(rows.size());
+    for (const StoreChange &change : std::as_const(m_known)) {
+        const qsizetype row = change.key.mid(4).toInt() - 1; // "TextN", "TickN"
+        if (row < 0 || row >= known.size())
+            continue;
+        if (change.key.startsWith(QLatin1String("Text")))
+            known[row].text = change.value;
+        else
+            known[row].ticked = storekeys::isTicked(change.value);
+    }
+    StoreResult result{StoreResult::Status::Changed, {}};
+    for (int attempt = 0; attempt < 3 && result.status == StoreResult::Status::Changed; ++attempt) {
+        QList<StoreChange> asRead;
+        m_saved = read(m_store, m_section, int(rows.size()), &asRead);
+        bool replaced = false;
+        bool emptied = false;
+        QList<TaskRow> changedHere(rows.size());
+        QList<int> numbers;
+        for (int row = 0; row < rows.size(); ++row) {
+            if (rows[row] == known[row] || rows[row] == m_saved[row])
+                continue;
+            replaced = replaced || m_saved[row] != known[row];
+            emptied = emptied || (rows[row].text.isEmpty() && !m_saved[row].text.isEmpty());
+            m_saved[row] = rows[row];
+            numbers << row + 1;
+        }
+        QList<StoreChange> changes;
+        for (const int row : std::as_const(numbers))
+            changes << StoreChange::write(m_section, storekeys::textKey(row), rows[row - 1].text);
+        for (const int row : std::as_const(numbers))
+            changes << StoreChange::write(m_section, storekeys::tickKey(row), storekeys::tickValue(rows[row - 1].ticked));
+        if (replaced)
             changes.prepend(StoreChange::keepFirst(
                 QCoreApplication::translate("ListStorage", "saved over a version from elsewhere")));
-        result = m_store.apply(changes);
+        else if (emptied)
+            changes.prepend(StoreChange::snapshot(snapshotStep.isEmpty()
+                                                      ? QCoreApplication::translate("ListStorage", "tasks emptied")
+                                                      : snapshotStep));
+        m_savedOverAnother = replaced;
+        result = m_store.apply(asRead + changes);
+        if (result.written())
+            knowWritten(writes(m_section, m_saved));
     }
-    if (result.written())
-        knowWritten(changes);
     return result;
 }
 

@@ -51,6 +51,13 @@ public:
     // when they cannot be read with what the window holds (the private
     // list under a key set on another machine). Reports nothing.
     virtual std::optional<QList<TaskRow>> follow(int rows) { return load(rows).rows; }
+    // The window now shows these rows, as the store holds them: a later
+    // save is measured against them.
+    virtual void showing(const QList<TaskRow> &) {}
+    // The rows the store holds after the last save of `rows`: a day list
+    // saved over a version from elsewhere keeps the tasks changed there that
+    // the window had left as they were.
+    virtual QList<TaskRow> saved(const QList<TaskRow> &rows) const { return rows; }
     // Whether Save can still write: not once the private list closed itself
     // because its key changed elsewhere.
     virtual bool canSave() const { return true; }
@@ -73,6 +80,9 @@ public:
     StoreResult save(const QList<TaskRow> &rows, const QString &snapshotStep = {}, bool overAnother = false) override;
     StoreResult clear() override;
     bool savedOverAnotherVersion() const override { return m_savedOverAnother; }
+    std::optional<QList<TaskRow>> follow(int rows) override;
+    void showing(const QList<TaskRow> &rows) override;
+    QList<TaskRow> saved(const QList<TaskRow> &rows) const override { return m_saved.size() == rows.size() ? m_saved : rows; }
 
     // The rows as these keys hold them; the private list reads an earlier
     // store's plain section this way.
@@ -84,6 +94,7 @@ public:
 
 private:
     void knowWritten(QList<StoreChange> changes);
+    StoreResult saveOver(const QList<TaskRow> &rows, const QString &snapshotStep);
 
     SettingsStore &m_store;
     QString m_section;
@@ -91,4 +102,5 @@ private:
     // may replace without keeping a snapshot first.
     QList<StoreChange> m_known;
     bool m_savedOverAnother = false;
+    QList<TaskRow> m_saved; // as the last save left the store
 };

@@ -195,9 +195,13 @@ void TaskListWindow::save()
     m_toldUnreadable = m_toldUnreadable || !m_storage.canSave(); // the refusal says it all
     if (!m_kit.written(result, tr("The list was not saved.")))
         return;
-    remember(saved);
+    // Tasks changed elsewhere that were left as they were here stay.
+    const QList<TaskRow> stored = m_storage.saved(saved);
+    if (stored != saved)
+        showRows(stored);
+    remember(stored);
     // Told from what the store says it kept, never more.
-    if ((overOther || m_storage.savedOverAnotherVersion()) && !result.keptAs.isEmpty()) {
+    if (m_storage.savedOverAnotherVersion() && !result.keptAs.isEmpty()) {
         m_kit.boxes.inform(result.keptAsCopy
                                ? tr("The version of this list saved elsewhere was kept beside the settings file, as "
                                     "%1, before yours replaced it.").arg(result.keptAs)
@@ -231,6 +235,7 @@ void TaskListWindow::followStore()
             forgetUndo();
             showRows(*now);
             remember(*now);
+            m_storage.showing(*now);
         } else {
             markChangedElsewhere(true); // the user's edits stay; Save writes them
         }

@@ -388,7 +388,7 @@ void PrivateVault::saved()
 
 StoreResult PrivateVault::save(const QList<TaskRow> &rows, const QString &snapshotStep, bool overAnother)
 {
-    m_savedOverAnother = false;
+    m_savedOverAnother = overAnother; // sealed whole: what was there is replaced
     QList<StoreChange> changes;
     if (const StoreResult sealed = changesToSave(rows, &changes); !sealed.written())
         return sealed;

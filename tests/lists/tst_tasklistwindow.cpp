@@ -304,10 +304,16 @@ void TaskListWindowTest::aListFollowsTheFileAndOneWithEditsKeepsThem()
     QCOMPARE(fx.boxes().shown().size(), 1);
     QVERIFY(fx.boxes().shown().first().text.contains(QStringLiteral("kept as a snapshot")));
     QCOMPARE(fx.store().snapshots().first().step, QStringLiteral("saved over a version from elsewhere"));
-    // Put in just before Save, before its notice reached the window: kept too.
+    // Put in just before Save, before its notice reached the window: a task
+    // left as it was here stays and shows; one typed here too is kept first.
     const qsizetype snapshots = fx.store().snapshots().size();
-    fx.testStore().writeAsAnotherCopy({StoreChange::write(taskSection(7), textKey(2), QStringLiteral("just now"))});
+    edited->textBox(3)->setText(QStringLiteral("here"));
+    fx.testStore().writeAsAnotherCopy({StoreChange::write(taskSection(7), textKey(2), QStringLiteral("just now")),
+                                       StoreChange::write(taskSection(7), textKey(3), QStringLiteral("there"))});
     ui::click(ui::child<QPushButton>(edited, QStringLiteral("cmdsave")));
+    QCOMPARE(fx.stored(taskSection(7), textKey(2)), QStringLiteral("just now"));
+    QCOMPARE(edited->textBox(2)->text(), QStringLiteral("just now"));
+    QCOMPARE(fx.stored(taskSection(7), textKey(3)), QStringLiteral("here"));
     QCOMPARE(fx.boxes().shown().size(), 2);
     QCOMPARE(fx.store().snapshots().size(), snapshots + 1);
     QCOMPARE(fx.store().snapshots().first().differs, QStringList{QStringLiteral("the 7-task list")});
