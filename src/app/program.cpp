@@ -29,6 +29,9 @@ Program::Program(const Services &services)
     // A window's write waits a moment at most for another copy's, then says
     // so at once: the window never freezes.
     store().setLockPatience(100);
+    // A merge of the copies a sync program left runs beside the windows,
+    // which follow the file when it lands.
+    store().setMergesInBackground(true);
     store().setProblemReporter(tell);
     m_vault.setProblemReporter(tell);
     // The program never lingers with nothing on screen.

@@ -139,7 +139,7 @@ StoreResult ConfFileStore::openLocked(StoreFolder &folder, bool toReadOnly)
     m_copies.beginStep();
     m_takenThisStep.clear();
     tidyFolder(folder);
-    if (m_mergesCopies)
+    if (m_mergesCopies && !m_background)
         mergeConflictCopies(folder);
     return {};
 }
@@ -325,12 +325,37 @@ void ConfFileStore::checkForChanges()
 void ConfFileStore::mergeCopiesBeside(const StoreFolder &folder)
 {
     const QStringList names = folder.names(QFileInfo(m_name).completeBaseName());
-    if (m_mergesCopies
-        && std::any_of(names.begin(), names.end(), [this](const QString &n) { return storemerge::isConflictCopy(m_name, n); })) {
-        const ToldAfter told(*this);
-        StoreFolder locked;
-        openLocked(locked); // merges them
+    if (!m_mergesCopies
+        || std::none_of(names.begin(), names.end(), [this](const QString &n) { return storemerge::isConflictCopy(m_name, n); }))
+        return;
+    if (m_background) {
+        m_background->start();
+        return;
     }
+    const ToldAfter told(*this);
+    StoreFolder locked;
+    openLocked(locked); // merges them
+}
+
+void ConfFileStore::mergeCopies()
+{
+    StoreFolder folder;
+    if (folder.open(m_folder, false))
+        mergeCopiesBeside(folder);
+}
+
+void ConfFileStore::setMergesInBackground(bool inBackground)
+{
+    m_background.reset();
+    if (inBackground)
+        m_background = std::make_unique<BackgroundMerge>(m_path, machine(), [this](const QString &message) {
+            reportProblem(message);
+        });
+}
+
+bool ConfFileStore::mergingInBackground() const
+{
+    return m_background && m_background->busy();
 }
 
 QString ConfFileStore::machine() const

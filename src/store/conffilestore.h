@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backgroundmerge.h"
 #include "inidocument.h"
 #include "keptcopies.h"
 #include "storefile.h"
@@ -37,6 +38,13 @@ public:
 
     void setLockPatience(int milliseconds) override { m_lockWaitMs = milliseconds; }
     void setMergesCopies(bool merges) override { m_mergesCopies = merges; }
+    // Conflict copies merged on a thread of their own (the program with
+    // windows), not within the step that finds them.
+    void setMergesInBackground(bool inBackground) override;
+    // Whether a merge on that thread runs or waits.
+    bool mergingInBackground() const;
+    // The conflict copies beside the file merged now, if there are any.
+    void mergeCopies();
     // Whether snapshots are kept before steps that take text away (they are,
     // but for a benchmark's floor).
     void setKeepsSnapshots(bool keeps) { m_keepsSnapshots = keeps; }
@@ -155,4 +163,5 @@ private:
     QSet<QString> m_copiesPassedOver;
     bool m_keepsSnapshots = true;
     bool m_mergesCopies = true;
+    std::unique_ptr<BackgroundMerge> m_background;
 };

@@ -261,6 +261,26 @@ std::optional<QString> readValue(QByteArrayView raw)
     return text;
 }
 
+void appendHeader(QByteArray &out, const QString &name)
+{
+    if (name.isEmpty()) {
+        out += "[General]";
+    } else if (name.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) {
+        out += "[%General]";
+    } else {
+        out += '[';
+        appendName(out, name);
+        out += ']';
+    }
+}
+
+void appendEntry(QByteArray &out, const IniDocument::Entry &entry)
+{
+    appendName(out, entry.key);
+    out += '=';
+    appendValue(out, entry.value);
+}
+
 // The file as serialize() writes it, line by line into `out`; after each
 // line `afterLine` may look at `out`, empty it, or stop the writing.
 template<typename AfterLine>
@@ -276,22 +296,12 @@ bool writeLines(const QList<IniDocument::Section> &sections, QByteArray &out, Af
                 return false;
         }
         first = false;
-        if (s.name.isEmpty()) {
-            out += "[General]";
-        } else if (s.name.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) {
-            out += "[%General]";
-        } else {
-            out += '[';
-            appendName(out, s.name);
-            out += ']';
-        }
+        appendHeader(out, s.name);
         out += '\n';
         if (!afterLine(out))
             return false;
         for (const IniDocument::Entry &entry : s.entries) {
-            appendName(out, entry.key);
-            out += '=';
-            appendValue(out, entry.value);
+            appendEntry(out, entry);
             out += '\n';
             if (!afterLine(out))
                 return false;
@@ -471,4 +481,40 @@ std::optional<IniDocument> IniDocument::parseExact(QByteArrayView bytes)
     if (!same || at != bytes.size())
         return std::nullopt;
     return doc;
+}
+
+std::optional<QString> IniDocument::readHeader(QByteArrayView line)
+{
+    if (line.size() < 2 || line.front() != '[' || line.back() != ']')
+        return std::nullopt;
+    const QByteArrayView raw = line.sliced(1, line.size() - 2);
+    std::optional<QString> name = raw == "General" ? QString() : raw == "%General" ? QStringLiteral("General") : readName(raw);
+    if (!name || name->contains(u'/'))
+        return std::nullopt;
+    QByteArray again;
+    appendHeader(again, *name);
+    return again == line ? name : std::nullopt;
+}
+
+std::optional<IniDocument::Entry> IniDocument::readEntry(QByteArrayView line)
+{
+    const qsizetype equals = line.indexOf('=');
+    if (equals <= 0)
+        return std::nullopt;
+    std::optional<QString> key = readName(line.first(equals));
+    std::optional<QString> value = readValue(line.sliced(equals + 1));
+    if (!key || !value)
+        return std::nullopt;
+    Entry entry{std::move(*key), std::move(*value)};
+    QByteArray again;
+    again.reserve(line.size());
+    appendEntry(again, entry);
+    return again == line ? std::optional<Entry>(std::move(entry)) : std::nullopt;
+}
+
+IniDocument IniDocument::ofSections(QList<Section> sections)
+{
+    IniDocument document;
+    document.m_sections = std::move(sections);
+    return document;
 }

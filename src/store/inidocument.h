@@ -50,6 +50,13 @@ public:
 
     static QByteArrayView withoutByteOrderMark(QByteArrayView bytes);
 
+    // One line as serialize() writes it, read back: a section's header, an
+    // entry. Nothing where serialize() would not write these bytes for it.
+    static std::optional<QString> readHeader(QByteArrayView line);
+    static std::optional<Entry> readEntry(QByteArrayView line);
+    // A document of sections with distinct names, each holding distinct keys.
+    static IniDocument ofSections(QList<Section> sections);
+
 private:
     // Where each section is, and each key of a section of many, so that a
     // store of many sections or keys (one written by another program) is

@@ -64,20 +64,31 @@ QList<Entry> entries(const IniDocument &document)
 void tidy(IniDocument &document)
 {
     QSet<QString> keys;
-    QHash<QString, QSet<QString>> texts; // of each list
     for (const IniDocument::Section &s : document.sections()) {
-        for (const IniDocument::Entry &e : s.entries) {
-            if (s.name == section)
-                keys << (e.key.endsWith(QLatin1String(".won")) ? e.key.chopped(4) : e.key);
-            else if (e.key.startsWith(QLatin1String("Text")))
-                texts[s.name] << e.value;
-        }
+        if (s.name != section)
+            continue;
+        for (const IniDocument::Entry &e : s.entries)
+            keys << (e.key.endsWith(QLatin1String(".won")) ? e.key.chopped(4) : e.key);
     }
     if (keys.isEmpty())
         return;
+    // The texts of each list the record names, read once: compared, never
+    // hashed (a list of long tasks would be hashed whole at every merge).
+    QHash<QString, QStringList> texts;
     int kept = 0;
     for (const Entry &entry : entries(document)) {
-        if (!texts.value(entry.list).contains(entry.lost.text) && kept < entriesKept) {
+        auto list = texts.find(entry.list);
+        if (list == texts.end()) {
+            QStringList rows;
+            for (const IniDocument::Section &s : document.sections()) {
+                for (const IniDocument::Entry &e : s.entries) {
+                    if (s.name == entry.list && e.key.startsWith(QLatin1String("Text")))
+                        rows << e.value;
+                }
+            }
+            list = texts.insert(entry.list, rows);
+        }
+        if (!list->contains(entry.lost.text) && kept < entriesKept) {
             ++kept;
             keys.remove(entry.key);
         }

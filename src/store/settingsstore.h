@@ -184,6 +184,7 @@ public:
     // as the store is opened (they are). A step whose user sees no window to
     // be told what a merge replaced (`add`) leaves them to the next that does.
     virtual void setMergesCopies(bool merges) { Q_UNUSED(merges); }
+    virtual void setMergesInBackground(bool inBackground) { Q_UNUSED(inBackground); }
 
     // Whether the version of the section's part in the store now is one this
     // run of the program wrote itself (Clear All Tasks beside an open list),

@@ -33,13 +33,13 @@ bool everyLineKept(const QByteArray &file, const QByteArray &form)
     return true;
 }
 
-void wipe(QByteArray &bytes)
+} // namespace
+
+void StoreFile::wipe(QByteArray &bytes)
 {
     if (bytes.isDetached())
         ::explicit_bzero(bytes.data(), size_t(bytes.size()));
 }
-
-} // namespace
 
 StoreFile::StoreFile(QString folder, QString name)
     : m_folder(std::move(folder))

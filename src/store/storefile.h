@@ -43,6 +43,9 @@ public:
     // Any bytes of a store (a snapshot, a kept copy): what they hold, and
     // whether the program's own form would write them back the same.
     static Loaded parsed(QByteArray bytes);
+    // Bytes of the file zeroed where they lie (a private key in the clear
+    // may be among them), unless they are shared.
+    static void wipe(QByteArray &bytes);
     // The next load reads the file again.
     void forget() const { m_known.reset(); }
     // A secret read or written for the last time: wiped where the reading

@@ -1,5 +1,6 @@
 #include "storemerge.h"
 
+#include "copyreader.h"
 #include "replacedrecord.h"
 #include "rowstamps.h"
 #include "storekeys.h"
@@ -304,23 +305,18 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
 {
     Plan plan;
     plan.document = here;
-    QSet<const char *> shared; // copies read as the same share their bytes: known without hashing
-    QMultiHash<size_t, QByteArray> seen; // each other copy hashed once, compared only with those of its hash
+    QSet<QByteArray> seen; // a copy the same to the byte as one before it adds nothing, and the first is kept
     QHash<QString, QString> cameFrom; // part name -> the copy whose version of it stands
     for (const CopyFile &copy : copies) {
-        // A copy the same to the byte as one before it adds nothing, and the
-        // first one is kept: a sync program may leave many of one version.
-        if (shared.contains(copy.bytes.constData()))
+        CopyReader::Read read{copy.document, copy.identity};
+        if (!copy.read)
+            read = CopyReader(here, {}).read(copy.bytes);
+        if (seen.contains(read.identity))
             continue;
-        shared.insert(copy.bytes.constData());
-        const size_t hash = qHash(copy.bytes);
-        const auto [first, last] = seen.equal_range(hash);
-        if (std::any_of(first, last, [&](const QByteArray &earlier) { return earlier == copy.bytes; }))
-            continue;
-        seen.insert(hash, copy.bytes);
+        seen.insert(read.identity);
         // Only what the program itself could have written (UTF-8 among it)
         // is merged; the rest is kept whole, to the byte, and the user told.
-        std::optional<IniDocument> theirs = IniDocument::parseExact(copy.bytes);
+        std::optional<IniDocument> &theirs = read.document;
         if (theirs) {
             for (const IniDocument::Section &section : theirs->sections()) {
                 if (!isKnownSection(section.name))

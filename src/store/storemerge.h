@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Two versions of the store, saved on two machines while a file-sync engine
 // could not carry one to the other, made into one. The store is made of
 // parts that travel whole: each day list, the private list with its
@@ -89,6 +91,11 @@ struct CopyFile
 {
     QString name;
     QByteArray bytes;
+    // Read already (by a CopyReader against the store): what the bytes hold
+    // and what tells them from another copy's. Otherwise plan() reads them.
+    bool read = false;
+    std::optional<IniDocument> document = {};
+    QByteArray identity = {};
 };
 struct Plan
 {

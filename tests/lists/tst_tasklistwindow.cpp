@@ -52,6 +52,7 @@ private slots:
     void closingAListAlwaysBringsBackTheMainWindow();
     void aLongPastedTaskIsNotCut();
     void aListFollowsTheFileAndOneWithEditsKeepsThem();
+    void aSyncProgramsCopyIsMergedBesideTheOpenWindow();
 
 private:
     TaskListWindow *open(ProgramFixture &fx, int tasks);
@@ -317,6 +318,22 @@ void TaskListWindowTest::aListFollowsTheFileAndOneWithEditsKeepsThem()
     QCOMPARE(fx.boxes().shown().size(), 2);
     QCOMPARE(fx.store().snapshots().size(), snapshots + 1);
     QCOMPARE(fx.store().snapshots().first().differs, QStringList{QStringLiteral("the 7-task list")});
+}
+
+// The merge runs on a thread of its own; the window follows the file when
+// the merged version lands, and the box tells what was merged.
+void TaskListWindowTest::aSyncProgramsCopyIsMergedBesideTheOpenWindow()
+{
+    ProgramFixture fx;
+    fx.seed(taskSection(5), textKey(1), QStringLiteral("first"));
+    TaskListWindow *list = open(fx, 5);
+    if (!fx.testStore().leaveConflictCopy({StoreChange::write(taskSection(5), textKey(2), QStringLiteral("from the laptop"))}))
+        QSKIP("no settings file here");
+    fx.store().apply({StoreChange::write(taskSection(5), textKey(3), QStringLiteral("here"))});
+    QTRY_COMPARE(list->textBox(2)->text(), QStringLiteral("from the laptop"));
+    QCOMPARE(list->textBox(3)->text(), QStringLiteral("here"));
+    QTRY_COMPARE(fx.boxes().shown().size(), 1);
+    QVERIFY(fx.boxes().shown().first().text.contains(QStringLiteral("merged")));
 }
 
 QTEST_MAIN(TaskListWindowTest)

@@ -7,9 +7,9 @@
 //  - Clear All Tasks on a 1 KB and a 10 MB store, keeping its snapshot,
 //    against QSettings removing the same sections and syncing, and against
 //    the same store keeping no snapshot;
-//  - merging 100 conflict copies a sync program left of a 6 MB store (older
-//    versions, each kept as it was) against one list save on that store, and
-//    against that save plus the floor of any merge: reading every copy once
+//  - merging 100 and 10 conflict copies a sync program left of a 6 MB store
+//    (each a later save of one task on another computer) against one list
+//    save on that store plus the floor of any merge: reading every copy once
 //    and removing it, in plain system calls, its disk space freed after;
 //  - the first read of three stores not in the program's own form (1 MB of
 //    values beginning with '@', 80,000 sections, 4 MB of lines without '=')
@@ -27,6 +27,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -134,7 +135,10 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     std::vector<Outcome> outcomes;
 
-    { // A list save on a small store.
+    // One figure alone, for a profiler: "merge" (the conflict copies).
+    const QByteArray only = qgetenv("VELMORWICK_BENCH_ONLY");
+    const auto measures = [&](const char *what) { return only.isEmpty() || only == what; };
+    if (measures("save")) { // A list save on a small store.
         const QString ours = dir.filePath(QStringLiteral("save/Velmorwick/Velmorwick.conf"));
         const QString bare = dir.filePath(QStringLiteral("save/bare.conf"));
         const QString raw = dir.filePath(QStringLiteral("save/raw.conf"));
@@ -158,6 +162,8 @@ int main(int argc, char *argv[])
     }
 
     for (const int textLength : {0, 90000}) { // Clear All Tasks at about 1 KB and 10 MB
+        if (!measures("clear"))
+            break;
         const QString folder = dir.filePath(QStringLiteral("clear%1").arg(textLength));
         const QString ours = folder + QStringLiteral("/Velmorwick/Velmorwick.conf");
         const QString plain = folder + QStringLiteral("/plain/Velmorwick.conf");
@@ -194,21 +200,41 @@ int main(int argc, char *argv[])
                             median(mine) / median(floor), 1.5});
     }
 
-    { // 100 conflict copies into a 6 MB store
-        const QString folder = dir.filePath(QStringLiteral("merge/Velmorwick"));
+    for (const int count : {100, 10}) { // distinct conflict copies into a 6 MB store
+        if (!measures("merge"))
+            break;
+        const QString folder = dir.filePath(QStringLiteral("merge%1/Velmorwick").arg(count));
         const QString ours = folder + QStringLiteral("/Velmorwick.conf");
-        const QString rawFolder = dir.filePath(QStringLiteral("merge-raw"));
+        const QString rawFolder = dir.filePath(QStringLiteral("merge%1-raw").arg(count));
+        const QString peerPath = dir.filePath(QStringLiteral("peer%1/Velmorwick/Velmorwick.conf").arg(count));
         QDir().mkpath(rawFolder);
         ConfFileStore store(ours);
         store.apply(allLists(62000, 0));
-        const QByteArray older = bytesOf(ours);
+        const QByteArray start = bytesOf(ours);
+        // Each copy a later save of one task on another computer: every copy
+        // differs from the store and from the others.
+        const auto peerVersions = [&](int round) {
+            QDir().mkpath(QFileInfo(peerPath).absolutePath());
+            QFile::remove(peerPath);
+            QFile::copy(ours, peerPath);
+            ConfFileStore peer(peerPath);
+            peer.setMachine(QStringLiteral("peer"));
+            QList<QByteArray> versions;
+            for (int copy = 0; copy < count; ++copy) {
+                const QStringList lists = listSections();
+                peer.apply({StoreChange::write(lists[copy % lists.size()], QStringLiteral("Text%1").arg(1 + copy % 3),
+                                               QStringLiteral("peer %1 round %2").arg(copy).arg(round))});
+                versions << bytesOf(peerPath);
+            }
+            return versions;
+        };
         // On the disk already, as a sync program leaves its files.
-        const auto leaveCopies = [&](const QString &in, int round) {
+        const auto leaveCopies = [&](const QString &in, const QList<QByteArray> &versions, int round) {
             QStringList names;
-            for (int copy = 0; copy < 100; ++copy) {
+            for (int copy = 0; copy < versions.size(); ++copy) {
                 names << in + QStringLiteral("/Velmorwick.sync-conflict-20261208-%1-ABCD%2.conf").arg(120000 + copy).arg(round);
                 QFile conflict(names.last());
-                if (!conflict.open(QIODevice::WriteOnly) || conflict.write(older) != older.size()
+                if (!conflict.open(QIODevice::WriteOnly) || conflict.write(versions[copy]) != versions[copy].size()
                     || !conflict.flush() || ::fsync(conflict.handle()) != 0)
                     std::abort();
             }
@@ -221,7 +247,7 @@ int main(int argc, char *argv[])
         // Each is read whole in one call into memory already in use: smaller
         // reads cost a system call each (64 KB at a time: a third slower).
         const auto readAndRemove = [&](const QStringList &names) {
-            std::vector<char> whole(size_t(older.size()) + 1);
+            std::vector<char> whole(size_t(start.size()) * 2);
             for (const QString &name : names) {
                 const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY);
                 while (fd >= 0 && ::read(fd, whole.data(), whole.size()) > 0) {
@@ -233,27 +259,57 @@ int main(int argc, char *argv[])
         };
         std::vector<double> merge, save, raw;
         for (int round = 1; round <= 3; ++round) {
+            const QList<QByteArray> versions = peerVersions(round);
             const QList<StoreChange> list = listSave(round);
             save.push_back(timed([&] { store.apply(list); }));
-            const QStringList rawCopies = leaveCopies(rawFolder, round);
+            const QStringList rawCopies = leaveCopies(rawFolder, versions, round);
             raw.push_back(timed([&] { readAndRemove(rawCopies); }));
             for (const int fd : std::exchange(removedOpen, {}))
                 ::close(fd);
-            leaveCopies(folder, round);
+            leaveCopies(folder, versions, round);
             merge.push_back(timed([&] { store.whileLocked([] {}); }));
             QThreadPool::globalInstance()->waitForDone();
+            if (!QDir(folder).entryList({QStringLiteral("*sync-conflict*")}, QDir::Files).isEmpty())
+                std::abort(); // not merged
             for (const QString &kept : QDir(folder).entryList({QStringLiteral("Velmorwick.conf.*")}, QDir::Files))
                 QFile::remove(folder + u'/' + kept);
         }
-        std::printf("store: 100 conflict copies merged into a %lld-byte store: median %.3f ms; reading and "
-                    "removing them raw: %.3f ms\n",
-                    qlonglong(QFileInfo(ours).size()), median(merge) / 1e6, median(raw) / 1e6);
-        outcomes.push_back({"100 copies merged into 6 MB / one list save", median(merge) / median(save), 3.0});
-        outcomes.push_back({"100 copies merged into 6 MB / one list save + reading and removing them raw",
-                            median(merge) / (median(save) + median(raw)), 1.5});
+        if (count == 100) {
+            // As the program with windows merges them: on a thread of its
+            // own, while a timer in the event loop measures how long the
+            // loop waits; the window then reads the merged file.
+            store.setMergesInBackground(true);
+            bool followed = false;
+            store.watch([&] { followed = !store.read(QStringLiteral("Task15"), QStringLiteral("Text1")).isEmpty(); });
+            leaveCopies(folder, peerVersions(4), 4);
+            QElapsedTimer sinceTick;
+            double longest = 0;
+            QTimer tick;
+            QObject::connect(&tick, &QTimer::timeout, [&] {
+                longest = std::max(longest, double(sinceTick.nsecsElapsed()));
+                sinceTick.restart();
+            });
+            tick.start(1);
+            sinceTick.start();
+            store.mergeCopies();
+            while (store.mergingInBackground() || !followed)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+            QCoreApplication::processEvents();
+            tick.stop();
+            store.setMergesInBackground(false);
+            std::printf("store: the longest the event loop waited while they merged beside it and a window read the "
+                        "result: %.1f ms\n", longest / 1e6);
+            outcomes.push_back({"longest wait of the event loop during a merge of 100 copies / 50 ms", longest / 50e6, 1.0});
+        }
+        std::printf("store: %d distinct conflict copies merged into a %lld-byte store: median %.3f ms; one list save: "
+                    "%.3f ms; reading and removing them raw: %.3f ms\n",
+                    count, qlonglong(QFileInfo(ours).size()), median(merge) / 1e6, median(save) / 1e6, median(raw) / 1e6);
+        outcomes.push_back({count == 100 ? "100 distinct copies merged into 6 MB / one list save + reading them raw"
+                                         : "10 distinct copies merged into 6 MB / one list save + reading them raw",
+                            median(merge) / (median(save) + median(raw)), 2.0});
     }
 
-    { // Stores another program wrote, read for the first time
+    if (measures("read")) { // Stores another program wrote, read for the first time
         const auto firstRead = [&](const QByteArray &bytes, const QString &name) {
             const QString path = dir.filePath(QStringLiteral("odd/%1/Velmorwick.conf").arg(name));
             QDir().mkpath(QFileInfo(path).absolutePath());

@@ -36,6 +36,10 @@ public:
     // The same store as another copy of the program opens it.
     std::unique_ptr<SettingsStore> anotherCopy() const;
     bool followsChanges() const;
+    // The store as another machine saved it with these changes, left beside
+    // it as a sync program leaves a conflict copy; false where the store is
+    // no file.
+    bool leaveConflictCopy(const QList<StoreChange> &changes);
 
     // Makes the store (or its whole folder) refuse writes, also for root;
     // false where that cannot be done here, and the test skips.

@@ -3,6 +3,7 @@
 #include "store/conffilestore.h"
 #include "support/readonly.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -61,4 +62,17 @@ std::unique_ptr<SettingsStore> TestStore::anotherCopy() const
 bool TestStore::followsChanges() const
 {
     return true;
+}
+
+bool TestStore::leaveConflictCopy(const QList<StoreChange> &changes)
+{
+    const QString elsewhere = m_dir.filePath(QStringLiteral("elsewhere.conf"));
+    QFile::remove(elsewhere);
+    if (!QFile::copy(m_location, elsewhere))
+        return false;
+    ConfFileStore laptop(elsewhere);
+    laptop.setMachine(QStringLiteral("laptop"));
+    return laptop.apply(changes).written()
+           && QFile::rename(elsewhere, QFileInfo(m_location).absolutePath()
+                                           + QStringLiteral("/Velmorwick.sync-conflict-20261210-101500-ABCDEFG.conf"));
 }

@@ -66,3 +66,8 @@ bool TestStore::followsChanges() const
 {
     return false;
 }
+
+bool TestStore::leaveConflictCopy(const QList<StoreChange> &)
+{
+    return false;
+}
