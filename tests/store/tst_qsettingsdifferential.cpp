@@ -5,6 +5,7 @@
 // alphabet (as a hand or another program may leave it), the store's own
 // reading of a file it did not write finds what QSettings finds.
 #include "store/inertvariants.h"
+#include "store/copyreader.h"
 #include "store/inidocument.h"
 #include "store/qsettingsreading.h"
 #include "support/filebytes.h"
@@ -118,6 +119,8 @@ void QSettingsDifferentialTest::eachReadsWhatTheOtherWrites()
     QRandomGenerator random(testSeed(24));
     QTemporaryDir dir;
     int exactFiles = 0;
+    IniDocument previous;
+    QByteArray previousBytes;
     for (int round = 0; round < 400; ++round) {
         const QList<Value> values = randomValues(random);
         // QSettings writes; a fresh QSettings on a copy (its cache knows
@@ -156,6 +159,30 @@ void QSettingsDifferentialTest::eachReadsWhatTheOtherWrites()
         for (const Value &value : values)
             QVERIFY2(fromStore.value(path(value)).toString() == value.text, document.serialize().toHex().constData());
         QVERIFY(IniDocument::parseExact(document.serialize()) == document);
+
+        // A copy read against a store it is mostly the same as reads as it
+        // does whole: the store's bytes with a line changed, added, taken
+        // out, doubled or emptied, and any file at all.
+        QByteArray edited = previousBytes;
+        QList<QByteArray> lines = edited.split('\n');
+        const qsizetype at = random.bounded(int(lines.size()));
+        switch (random.bounded(6)) {
+        case 0: lines[at] = randomFile(random).split('\n').first(); break;
+        case 1: lines.removeAt(at); break;
+        case 2: lines.insert(at, lines[at]); break;
+        case 3: lines[at].clear(); break;
+        case 4: lines.insert(at, "Added=" + QByteArray::number(round)); break;
+        default: lines[at] += '1'; break;
+        }
+        edited = lines.join('\n');
+        const CopyReader reader(previous, previousBytes);
+        for (const QByteArray &copy : {edited, bytes, document.serialize(), previousBytes}) {
+            QVERIFY2(reader.read(copy).document == IniDocument::parseExact(copy), copy.toHex().constData());
+            QVERIFY2((reader.read(copy).identity == reader.read(previousBytes).identity) == (copy == previousBytes),
+                     copy.toHex().constData());
+        }
+        previous = document;
+        previousBytes = document.serialize();
     }
     qInfo("400 random files each way; %d of the files QSettings wrote read as exact", exactFiles);
 }
