@@ -10,6 +10,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QThread>
+#include <QThreadPool>
+
+#include <atomic>
 
 #include <algorithm>
 
@@ -47,28 +51,51 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
         const bool sameVersion = store.status == StoreFolder::ReadResult::Status::Read && store.stamp == here.stamp
                                  && here.exact;
         const CopyReader reader(here.document, sameVersion ? QByteArrayView(store.bytes) : QByteArrayView());
+        // Read and compared on every core: the rest of the merge is a
+        // fraction of it.
+        struct Got
+        {
+            StoreFolder::ReadResult file;
+            CopyReader::Read read;
+        };
+        QList<Got> got(names.size());
+        std::atomic<qsizetype> next = 0;
+        const auto readSome = [&] {
+            for (qsizetype n = next++; n < names.size(); n = next++) {
+                got[n].file = folder.read(names[n]);
+                if (got[n].file.status != StoreFolder::ReadResult::Status::Read)
+                    continue;
+                got[n].read = reader.read(got[n].file.bytes);
+                // The bytes of a copy read are read again only if it is
+                // kept: a hundred copies of 6 MB are not held at once.
+                if (got[n].read.document)
+                    got[n].file.bytes.clear();
+            }
+        };
+        QThreadPool helpers;
+        helpers.setMaxThreadCount(std::min<int>(QThread::idealThreadCount(), int(names.size())) - 1);
+        for (int helper = 0; helper < helpers.maxThreadCount(); ++helper)
+            helpers.start(readSome);
+        readSome();
+        helpers.waitForDone();
         QHash<QByteArray, qsizetype> byIdentity; // copies of one version share their bytes
-        for (const QString &name : std::as_const(names)) {
-            StoreFolder::ReadResult read = folder.read(name);
+        for (qsizetype n = 0; n < names.size(); ++n) {
+            StoreFolder::ReadResult &read = got[n].file;
             if (read.status != StoreFolder::ReadResult::Status::Read) {
                 // Told once; merged again only by a new run of the program.
-                m_copiesPassedOver.insert(name);
+                m_copiesPassedOver.insert(names[n]);
                 reportProblem(tr("Velmorwick could not read %1, a copy of its settings a sync program kept (%2). It "
                                  "is left as it is.")
-                                  .arg(name, StoreFolder::reasonFor(read.error)));
+                                  .arg(names[n], StoreFolder::reasonFor(read.error)));
                 continue;
             }
-            CopyReader::Read document = reader.read(read.bytes);
+            CopyReader::Read &document = got[n].read;
             const auto same = byIdentity.constFind(document.identity);
             if (same == byIdentity.cend())
                 byIdentity.insert(document.identity, copies.size());
-            // The bytes of a copy read are read again only if it is kept: a
-            // hundred copies of 6 MB are not held at once.
-            if (document.document)
-                read.bytes.clear();
-            else if (same != byIdentity.cend())
+            else if (!document.document)
                 read.bytes = copies[*same].bytes;
-            copies << storemerge::CopyFile{name, std::move(read.bytes), true, std::move(document.document),
+            copies << storemerge::CopyFile{names[n], std::move(read.bytes), true, std::move(document.document),
                                            std::move(document.identity)};
         }
         StoreFile::wipe(store.bytes); // the store's own bytes may hold a private key in the clear

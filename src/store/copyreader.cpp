@@ -41,26 +41,17 @@ CopyReader::CopyReader(const IniDocument &store, QByteArrayView storeBytes)
             m_blocks.clear();
             return;
         }
-        m_blocks.insert(bytes.sliced(start, headerEnd - start), Block{bytes.sliced(start, pos - start), s});
+        // Its entries' lines, split now: copies are read on several threads.
+        Block block{bytes.sliced(start, pos - start), s, {}};
+        for (qsizetype at = headerEnd + 1; at < pos;) {
+            const qsizetype end = bytes.indexOf('\n', at);
+            block.lines << bytes.sliced(at, end - at);
+            at = end + 1;
+        }
+        m_blocks.insert(bytes.sliced(start, headerEnd - start), block);
     }
     if (pos != bytes.size())
         m_blocks.clear();
-}
-
-const QList<QByteArrayView> &CopyReader::linesOf(const Block &block) const
-{
-    auto lines = m_lines.find(block.section);
-    if (lines == m_lines.end()) {
-        QList<QByteArrayView> split;
-        qsizetype pos = block.bytes.indexOf('\n') + 1;
-        while (pos < block.bytes.size()) {
-            const qsizetype end = block.bytes.indexOf('\n', pos);
-            split << block.bytes.sliced(pos, end - pos);
-            pos = end + 1;
-        }
-        lines = m_lines.insert(block.section, split);
-    }
-    return *lines;
 }
 
 CopyReader::Read CopyReader::read(QByteArrayView copy) const
@@ -112,7 +103,7 @@ bool CopyReader::readSection(QByteArrayView bytes, qsizetype &pos, const Block *
         return false;
     identity += header;
     identity += '\n';
-    const QList<QByteArrayView> *storeLines = block ? &linesOf(*block) : nullptr;
+    const QList<QByteArrayView> *storeLines = block ? &block->lines : nullptr;
     IniDocument::Section section{*name, {}};
     QSet<QString> keys;
     pos = headerEnd + 1;

@@ -13,7 +13,8 @@
 // against them, section by section and line by line, only what differs is
 // decoded. A 6 MB copy that differs in one task costs a comparison of bytes,
 // not a parse, and shares every unchanged value with the store's document.
-// What it reads is what IniDocument::parseExact reads.
+// What it reads is what IniDocument::parseExact reads. Once made, it may
+// read on several threads at once.
 class CopyReader
 {
 public:
@@ -37,12 +38,11 @@ private:
     {
         QByteArrayView bytes; // the header line up to the end of the last entry's line
         qsizetype section = 0;
+        QList<QByteArrayView> lines; // its entries'
     };
     bool readSection(QByteArrayView bytes, qsizetype &pos, const Block *block, QList<IniDocument::Section> &into,
                      QByteArray &identity) const;
-    const QList<QByteArrayView> &linesOf(const Block &block) const;
 
     const IniDocument &m_store;
     QHash<QByteArrayView, Block> m_blocks; // by header line
-    mutable QHash<qsizetype, QList<QByteArrayView>> m_lines; // a section's entry lines, split when first needed
 };

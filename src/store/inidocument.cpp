@@ -1,5 +1,7 @@
 #include "inidocument.h"
 
+#include <algorithm>
+
 #include <QSet>
 #include <QStringEncoder>
 
@@ -378,6 +380,8 @@ void IniDocument::set(const QString &sectionName, const QString &key, const QStr
 
 void IniDocument::removeKey(const QString &section, const QString &key)
 {
+    if (!find(section, key))
+        return; // the index stands: a merge asks to remove many keys that are not there
     for (Section &s : m_sections) {
         if (s.name == section)
             s.entries.removeIf([&](const Entry &e) { return e.key == key; });
@@ -387,8 +391,28 @@ void IniDocument::removeKey(const QString &section, const QString &key)
 
 bool IniDocument::removeSection(const QString &name)
 {
-    m_index.reset();
-    return m_sections.removeIf([&](const Section &s) { return s.name == name && !s.entries.isEmpty(); }) > 0;
+    QList<qsizetype> removed;
+    for (qsizetype s = 0; s < m_sections.size(); ++s) {
+        if (m_sections[s].name == name && !m_sections[s].entries.isEmpty())
+            removed << s;
+    }
+    if (removed.isEmpty())
+        return false;
+    m_sections.removeIf([&](const Section &s) { return s.name == name && !s.entries.isEmpty(); });
+    if (!m_index)
+        return true;
+    // The sections after it move up, each with its table of keys: a merge
+    // that takes list after list in whole never hashes every key again.
+    Index moved;
+    for (qsizetype s = m_sections.size() - 1; s >= 0; --s)
+        moved.sections.insert(m_sections[s].name, s);
+    for (auto keys = m_index->keys.begin(); keys != m_index->keys.end(); ++keys) {
+        if (!removed.contains(keys.key()))
+            moved.keys.insert(keys.key() - std::count_if(removed.begin(), removed.end(), [&](qsizetype r) { return r < keys.key(); }),
+                              std::move(keys.value()));
+    }
+    m_index = std::move(moved);
+    return true;
 }
 
 QByteArray IniDocument::serialize() const
