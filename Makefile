@@ -123,9 +123,10 @@ check-wayland: build
 # with openbox, then the store's and the password's benchmarks: ratios to
 # floors measured in the same run.
 bench: check-deps build
-	cmake --build $(BUILD) --target velmorwick_floor launchtime bench_store bench_passwordhash -j$(JOBS)
+	cmake --build $(BUILD) --target velmorwick_floor launchtime bench_store bench_passwordhash listmerge -j$(JOBS)
 	bench/run-startup.sh $(BUILD) 12
 	$(BUILD)/tests/store/bench_store
+	bench/run-merge.sh $(BUILD)
 	$(BUILD)/tests/private/bench_passwordhash
 
 # The Debian package, its menu entry and metadata checked by their validators.

@@ -6,6 +6,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <array>
 
 namespace rowstamps {
 
@@ -45,11 +46,21 @@ QString later(const QString &a, const QString &b)
 {
     // "<time>-<machine>[-<clock>]": by the time, then what the clock said
     // (an edit after a stamp run ahead), then the machine.
-    const auto key = [](const QString &token) {
-        const QStringList parts = token.split(u'-');
-        return parts.value(0) + parts.value(2, parts.value(0)) + parts.value(1);
+    // Compared part by part where they lie: asked for every row of every
+    // list at every merge.
+    const auto parts = [](const QString &token) {
+        std::array<QStringView, 3> part;
+        qsizetype at = 0;
+        for (int n = 0; n < 3 && at <= token.size(); ++n) {
+            const qsizetype dash = n < 2 ? token.indexOf(u'-', at) : -1;
+            part[n] = QStringView(token).sliced(at, (dash < 0 ? token.size() : dash) - at);
+            at = dash < 0 ? token.size() + 1 : dash + 1;
+        }
+        if (part[2].isNull())
+            part[2] = part[0];
+        return std::array<QStringView, 3>{part[0], part[2], part[1]};
     };
-    return key(a) >= key(b) ? a : b;
+    return parts(a) >= parts(b) ? a : b;
 }
 
 QDateTime timeOf(const QString &token)
@@ -61,7 +72,7 @@ QDateTime timeOf(const QString &token)
 
 QString stampKey(const QString &list, int row)
 {
-    return QStringLiteral("%1-row%2").arg(list).arg(row);
+    return list + QStringLiteral("-row") + QString::number(row);
 }
 
 Row row(const IniDocument &document, const QString &list, int row)
@@ -76,10 +87,11 @@ QList<int> rowNumbers(const IniDocument &a, const IniDocument &b, const QString 
     const QString stamps = list + QStringLiteral("-row");
     for (const IniDocument *document : {&a, &b}) {
         for (const IniDocument::Section &section : document->sections()) {
-            for (const IniDocument::Entry &entry : section.entries) {
-                if (section.name == list)
+            if (section.name == list) {
+                for (const IniDocument::Entry &entry : section.entries)
                     numbers << std::max(numberIn(entry.key, QStringLiteral("Text")), numberIn(entry.key, QStringLiteral("Tick")));
-                else if (section.name == savedSection)
+            } else if (section.name == savedSection) {
+                for (const IniDocument::Entry &entry : section.entries)
                     numbers << numberIn(entry.key, stamps);
             }
         }

@@ -18,8 +18,6 @@
 // than half again (the disk's noise stays well inside that).
 #include "store/conffilestore.h"
 #include "store/inertvariants.h"
-#include "store/inidocument.h"
-#include "store/storemerge.h"
 #include "store/qsettingsreading.h"
 
 #include <QCoreApplication>
@@ -138,7 +136,7 @@ int main(int argc, char *argv[])
     std::vector<Outcome> outcomes;
 
     // One figure alone, for a profiler: "save", "clear", "merge" (the conflict
-    // copies), "rows" (task by task against list by list), "read".
+    // copies), "read".
     const QByteArray only = qgetenv("VELMORWICK_BENCH_ONLY");
     const auto measures = [&](const char *what) { return only.isEmpty() || only == what; };
     if (measures("save")) { // A list save on a small store.
@@ -310,44 +308,6 @@ int main(int argc, char *argv[])
         outcomes.push_back({count == 100 ? "100 distinct copies merged into 6 MB / one list save + reading them raw"
                                          : "10 distinct copies merged into 6 MB / one list save + reading them raw",
                             median(merge) / (median(save) + median(raw)), 2.0});
-    }
-
-    if (measures("rows")) { // Two versions of every list, merged task by task and, as release 3.0 did, list by list
-        const QString path = dir.filePath(QStringLiteral("rows/Velmorwick/Velmorwick.conf"));
-        ConfFileStore here(path);
-        here.apply(allLists(4000, 0));
-        const IniDocument before = *IniDocument::parseExact(bytesOf(path));
-        ConfFileStore there(path);
-        there.setMachine(QStringLiteral("there"));
-        there.apply(allLists(4000, 1)); // every task changed there, later
-        const IniDocument copy = *IniDocument::parseExact(bytesOf(path));
-        // The whole list whose time of saving is later stands.
-        const auto wholeLists = [&] {
-            IniDocument merged = before;
-            for (const QString &list : listSections()) {
-                const QString *mine = before.find(storemerge::savedSection, list);
-                const QString *theirs = copy.find(storemerge::savedSection, list);
-                if (theirs && (!mine || *theirs > *mine)) {
-                    merged.removeSection(list);
-                    for (const IniDocument::Section &section : copy.sections()) {
-                        for (const IniDocument::Entry &entry : section.entries) {
-                            if (section.name == list)
-                                merged.set(list, entry.key, entry.value);
-                        }
-                    }
-                    merged.set(storemerge::savedSection, list, *theirs);
-                }
-            }
-            return merged;
-        };
-        std::vector<double> rows, lists;
-        for (int round = 0; round < 30; ++round) {
-            rows.push_back(timed([&] { storemerge::merge(before, copy); }));
-            lists.push_back(timed([&] { wholeLists(); }));
-        }
-        std::printf("store: two versions of every list merged task by task: median %.3f ms; list by list: %.3f ms\n",
-                    median(rows) / 1e6, median(lists) / 1e6);
-        outcomes.push_back({"every list merged task by task / list by list", median(rows) / median(lists), 1.5});
     }
 
     if (measures("read")) { // Stores another program wrote, read for the first time
