@@ -437,12 +437,18 @@ std::optional<IniDocument> IniDocument::parseExact(QByteArrayView bytes)
     doc.m_index.emplace();
 
     qsizetype pos = 0;
+    bool blank = false; // the line before was empty
     while (pos < bytes.size()) {
         qsizetype end = bytes.indexOf('\n', pos);
         if (end < 0)
             return std::nullopt; // the last line always ends
         const QByteArrayView line = bytes.sliced(pos, end - pos);
         pos = end + 1;
+        // One empty line before each section but the first, and nowhere
+        // else: a file laid out otherwise is known at its first lines.
+        if (line.isEmpty() ? blank || !current : blank != (line.front() == '[' && current))
+            return std::nullopt;
+        blank = line.isEmpty();
         if (line.isEmpty())
             continue;
         if (line.front() == '[') {

@@ -1,6 +1,7 @@
 #include "qsettingsreading.h"
 
 #include <QLibraryInfo>
+#include <QHash>
 #include <QMap>
 #include <QStringDecoder>
 #include <QStringList>
@@ -279,13 +280,28 @@ QSettingsReading readAsQSettingsDoes(QByteArrayView data)
                           unescapedValue(text.sliced(equals + 1)));
         }
     }
+    // The keys of a section come one after another (the keys outside any
+    // section aside, which sort among the sections' names): each run of a
+    // section is looked up once, not each key.
+    QList<IniDocument::Section> document;
+    QHash<QString, qsizetype> where;
+    qsizetype run = -1;
     for (auto value = values.cbegin(); value != values.cend(); ++value) {
         const QString &key = value.key();
         if (key.isEmpty() || key.startsWith(u'/') || key.endsWith(u'/') || key.contains(QLatin1String("//")))
             continue; // an empty part: nothing QSettings could look up
         const qsizetype slash = key.indexOf(u'/');
-        reading.document.set(slash < 0 ? QString() : key.first(slash), slash < 0 ? key : key.sliced(slash + 1),
-                             value.value());
+        const QStringView section = slash < 0 ? QStringView() : QStringView(key).first(slash);
+        if (run < 0 || document[run].name != section) {
+            const QString name = section.toString();
+            run = where.value(name, document.size());
+            if (run == document.size()) {
+                where.insert(name, run);
+                document.append({name, {}});
+            }
+        }
+        document[run].entries.append({slash < 0 ? key : key.sliced(slash + 1), value.value()});
     }
+    reading.document = IniDocument::ofSections(std::move(document));
     return reading;
 }

@@ -111,9 +111,10 @@ StoreFile::Loaded StoreFile::parsed(QByteArray bytes)
     // Blank lines, line ends and how sections are laid out mean nothing: a
     // file whose every line the program's own form writes again, and that
     // reads back the same key by key, is no file to keep a copy of.
+    // (Read back as the program reads its own form, which QSettings reads
+    // alike: a second reading as QSettings would double the cost.)
     const QByteArray form = loaded.document.serialize();
-    const QSettingsReading again = readAsQSettingsDoes(form);
-    loaded.exact = !loaded.damaged && everyLineKept(bytes, form) && !again.damaged && again.document == loaded.document;
+    loaded.exact = !loaded.damaged && everyLineKept(bytes, form) && IniDocument::parseExact(form) == loaded.document;
     if (!loaded.exact)
         loaded.bytes = std::move(bytes);
     return loaded;
