@@ -59,9 +59,11 @@ Outcome putBack(SettingsStore &store, PrivateVault &vault, const QString &passwo
             if (list.rows[row] == TaskRow{})
                 empty << row;
         }
+        // A version of the list that lost a merge shares most rows with the
+        // one that stands: only what the list lacks comes back.
         QList<TaskRow> wanted;
         for (const TaskRow &row : kept ? *kept : QList<TaskRow>{}) {
-            if (row != TaskRow{})
+            if (row != TaskRow{} && !list.rows.contains(row) && !wanted.contains(row))
                 wanted << row;
         }
         if (!kept || wanted.size() > empty.size()) {

@@ -211,7 +211,7 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
                                   .arg(storemerge::keptRowSetsAtMost);
         reportProblem(message);
     }
-    if (plan.taken.isEmpty() && kept.isEmpty() && plan.replacedRows.isEmpty())
+    if (plan.taken.isEmpty() && kept.isEmpty() && plan.replacedRows.isEmpty() && plan.privateKeptAside == 0)
         return;
     QString message = tr("Lists were saved on two computers at once, and the sync program kept both versions. "
                          "Velmorwick merged them, each task as it was changed last and the rest as saved last");
@@ -231,5 +231,9 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
                              "lists the texts it replaced and puts one back.")
                               .arg(firstFew(rows, QT_TRANSLATE_NOOP("ConfFileStore", "%n more")).join(tr("; ")));
     }
+    if (plan.privateKeptAside > 0)
+        message += u' ' + tr("The version of the private list that lost is kept aside in the settings, encrypted "
+                             "under the password it was saved with: velmorwick put-back puts its tasks that the list "
+                             "lacks into its empty rows.");
     reportProblem(message);
 }

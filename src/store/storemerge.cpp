@@ -7,6 +7,8 @@
 #include "storeschema.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QTimeZone>
 #include <QFileInfo>
 #include <QHash>
 #include <QMultiHash>
@@ -106,6 +108,27 @@ QStringList keptRowSets(const IniDocument &document)
     return sets;
 }
 
+// The private list sealed as one value merges whole: the version that lost
+// goes aside as a set of kept rows under its own wrapped key (put back by
+// velmorwick put-back), named alike on every machine that merges the same
+// two versions. Nothing when it held no rows or no key.
+QString keptAsASet(IniDocument &into, const IniDocument &loser, const Part &part)
+{
+    const QString *sealed = loser.find(storekeys::privateSection, storekeys::sealedListKey);
+    const QString *key = loser.find(storekeys::passwordSection, storekeys::wrappedKeyKey);
+    if (part.sections.first() != storekeys::privateSection || !sealed || sealed->isEmpty() || !key)
+        return {};
+    const QDateTime saved = savedAt(loser, part);
+    const QString set = (saved.isValid() ? saved.toUTC() : QDateTime::fromMSecsSinceEpoch(0, QTimeZone::utc()))
+                            .toString(QStringLiteral("yyyyMMdd-HHmmss-zzz-"))
+                        + QString::fromLatin1(QCryptographicHash::hash(sealed->toUtf8(), QCryptographicHash::Sha256)
+                                                  .toHex()
+                                                  .first(4));
+    into.set(storekeys::keptAsideSection, QStringLiteral("Rows-") + set, *sealed);
+    into.set(storekeys::keptAsideSection, QStringLiteral("Key-") + set, *key);
+    return set;
+}
+
 } // namespace
 
 const QList<Part> &parts()
@@ -176,6 +199,7 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
     Merged merged;
     merged.document = here;
     const QDateTime latest = now.addMSecs(clockSlackMs);
+    QHash<QString, bool> madeSets; // the private list's losing version kept as a set -> whether here's lost
     for (const Part &part : parts()) {
         const auto mine = contentOf(here, part);
         const auto theirs = contentOf(copy, part);
@@ -226,25 +250,34 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
         if (copySaved.isValid() && copyWins) {
             replacePart(merged.document, copy, part);
             merged.fromCopy << part.name;
-            merged.hereLost = merged.hereLost || !mine.isEmpty();
+            if (const QString set = keptAsASet(merged.document, here, part); !set.isEmpty())
+                madeSets.insert(set, true);
+            else
+                merged.hereLost = merged.hereLost || !mine.isEmpty();
+        } else if (const QString set = keptAsASet(merged.document, copy, part); !set.isEmpty()) {
+            madeSets.insert(set, false);
         } else {
             merged.copyLost = merged.copyLost || !theirs.isEmpty();
         }
     }
+    merged.privateKeptAside = int(madeSets.size());
     // Whatever else the copy holds (values kept aside as damaged, sections of
     // a later version) is added where here has nothing of its own; sets of
     // private rows kept aside up to a bound, the newest, each costing a key
     // derivation at put-back. What the bound leaves out stays in the version
     // kept of its side; the same sets stand whichever side merges.
     const QStringList mineSets = keptRowSets(here);
-    QStringList sets = mineSets + keptRowSets(copy);
+    QStringList sets = mineSets + keptRowSets(copy) + madeSets.keys();
     sets.sort();
     sets.removeDuplicates();
     const QStringList dropped = sets.first(std::max<qsizetype>(0, sets.size() - keptRowSetsAtMost));
-    merged.keptSetsTaken = int(sets.size() - dropped.size()
-                               - std::count_if(mineSets.begin(), mineSets.end(), [&](const QString &set) { return !dropped.contains(set); }));
+    const auto kept = [&](const QString &set) { return !dropped.contains(set); };
+    merged.keptSetsTaken = int(sets.size() - dropped.size() - std::count_if(mineSets.begin(), mineSets.end(), kept)
+                               - std::count_if(madeSets.keyBegin(), madeSets.keyEnd(), [&](const QString &set) {
+                                     return kept(set) && !mineSets.contains(set);
+                                 }));
     for (const QString &set : dropped) {
-        const bool mine = mineSets.contains(set);
+        const bool mine = madeSets.contains(set) ? madeSets.value(set) : mineSets.contains(set);
         merged.hereLost = merged.hereLost || mine;
         merged.copyLost = merged.copyLost || !mine;
         merged.keptSetsLeft += 1;
@@ -256,8 +289,10 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
         list.removeIf([&](const QString &word) { return dropped.contains(word); });
         return list.join(u' ');
     };
-    if (const QString *listed = here.find(storekeys::keptAsideSection, storeschema::keptListKey))
-        merged.document.set(storekeys::keptAsideSection, storeschema::keptListKey, withoutDropped(*listed));
+    const QString *listed = here.find(storekeys::keptAsideSection, storeschema::keptListKey);
+    if (listed || !madeSets.isEmpty())
+        merged.document.set(storekeys::keptAsideSection, storeschema::keptListKey,
+                            withoutDropped(unionOfWords(listed ? *listed : QString(), madeSets.keys().join(u' '))));
     for (const IniDocument::Section &section : copy.sections()) {
         if (partOf(section.name) || section.name == savedSection)
             continue;
@@ -269,8 +304,9 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
                 continue;
             const QString *mine = here.find(section.name, entry.key);
             if (joined && entry.key == storeschema::keptListKey) {
+                const QString *now = merged.document.find(section.name, entry.key); // here's, with the sets made above
                 merged.document.set(section.name, entry.key,
-                                    unionOfWords(withoutDropped(mine ? *mine : QString()), withoutDropped(entry.value)));
+                                    unionOfWords(withoutDropped(now ? *now : QString()), withoutDropped(entry.value)));
             } else if (!mine) {
                 merged.document.set(section.name, entry.key, entry.value);
             } else if (*mine != entry.value && section.name == replacedrecord::section) {
@@ -338,6 +374,7 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
         if (merged.clockAhead)
             plan.clockAhead << copy.name;
         plan.keptSetsArrived += merged.keptSetsTaken;
+        plan.privateKeptAside += merged.privateKeptAside;
         if (merged.keptSetsLeft)
             plan.keptSetsLeft << copy.name;
         for (const QString &part : merged.fromCopy)

@@ -72,6 +72,7 @@ struct Merged
     bool clockAhead = false; // the copy was saved by a clock past now + clockSlackMs
     int keptSetsTaken = 0; // sets of private rows kept aside, new here
     int keptSetsLeft = 0;  // ... the oldest past the bound, only in the version kept of their side
+    int privateKeptAside = 0; // the private list's losing version, kept aside as a set
     QList<rowstamps::Lost> replaced; // rows of day lists changed on both sides: the losers, now in the record
 };
 // The sets of private rows kept aside a store holds at most after a merge
@@ -113,6 +114,7 @@ struct Plan
     QStringList setAside;   // copies kept whole, unmerged: not clean settings of the program's
     QStringList clockAhead; // copies stamped more than clockSlackMs ahead
     int keptSetsArrived = 0;  // sets of private rows kept aside, taken in
+    int privateKeptAside = 0; // versions of the private list that lost, kept aside as sets
     QStringList keptSetsLeft; // copies in whose merge the bound left sets out
     QStringList replacedRows; // "the 10-task list, row 4": rows whose version from one side lost
 };

@@ -61,7 +61,7 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data()
     QTest::addColumn<QByteArray>("here");
     QTest::addColumn<QByteArray>("copy");
     QTest::addColumn<QString>("merged"); // the 5-task list's first text after the merge
-    QTest::addColumn<QString>("kept");   // what was kept beside the store: "", "merged", "conflict"; or "record": the text that lost is in the record of rows replaced
+    QTest::addColumn<QString>("kept");   // what was kept beside the store: "", "merged", "conflict"; or "record": the text that lost is in the record of rows replaced; "aside": the private list that lost is a set of kept rows
     const QString early = QStringLiteral("2026-12-01T10:00:00.000Z");
     const QString late = QStringLiteral("2026-12-01T10:00:01.000Z");
     QTest::newRow("saved here later") << version("here", late) << version("there", early) << "here" << "record";
@@ -100,7 +100,7 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost_data()
                                                    << "there" << "record";
     QTest::newRow("the private list and its key, from there")
         << version({}, early, QStringLiteral("sealed here")) << version({}, late, QStringLiteral("sealed there"))
-        << QString() << "merged";
+        << QString() << "aside";
     // Nothing of a copy the program could not have written is merged: it is kept whole.
     QTest::newRow("a copy where the notes' notice was turned off")
         << version("here", early) << [&] {
@@ -157,14 +157,20 @@ void StoreMergeTest::theLaterSavedVersionOfEachPartWinsAndNothingIsLost()
     QCOMPARE(told.join(u' ').contains(QStringLiteral("versions that lost are kept beside")),
              !setAside && (kept == QLatin1String("conflict") || kept == QLatin1String("merged")));
     const QStringList copies = QDir(dir.path()).entryList({QStringLiteral("Velmorwick.conf.*-*")}, QDir::Files);
-    QCOMPARE(copies.size(), kept.isEmpty() || kept == QLatin1String("record") ? 0 : 1);
+    QCOMPARE(copies.size(), kept.isEmpty() || kept == QLatin1String("record") || kept == QLatin1String("aside") ? 0 : 1);
     const QList<replacedrecord::Entry> record = replacedrecord::entries(*IniDocument::parseExact(fileBytes(path)));
     QCOMPARE(record.size(), int(kept == QLatin1String("record")));
     QCOMPARE(told.join(u' ').contains(QStringLiteral("velmorwick replaced")), kept == QLatin1String("record"));
+    const QStringList sets = store.read(keptAsideSection, keptRowsKey).split(u' ');
+    QCOMPARE(std::count_if(sets.begin(), sets.end(), [&](const QString &set) {
+                 return store.read(keptAsideSection, QStringLiteral("Rows-") + set) == QStringLiteral("sealed here")
+                        && store.read(keptAsideSection, QStringLiteral("Key-") + set) == QStringLiteral("key of sealed here");
+             }),
+             kept == QLatin1String("aside") ? 1 : 0);
     if (kept == QLatin1String("record")) {
         QCOMPARE(record.first().lost.text, merged == QLatin1String("there") ? QStringLiteral("here") : QStringLiteral("there"));
         QCOMPARE(record.first().wonText, merged);
-    } else if (!kept.isEmpty()) {
+    } else if (!kept.isEmpty() && kept != QLatin1String("aside")) {
         QVERIFY2(copies.first().startsWith(QStringLiteral("Velmorwick.conf.") + kept), qPrintable(copies.first()));
         QVERIFY(told.join(u' ').contains(copies.first())); // by the name it is kept under
         QCOMPARE(fileBytes(dir.filePath(copies.first())), kept == QLatin1String("conflict") ? copy : here);
