@@ -142,6 +142,7 @@ private:
     QString m_name;
     QString m_lockName;
     int m_lockWaitMs = 2000;
+    static constexpr int mergeWaitMs = 5000;
     bool m_folderTidied = false;
     QSet<QByteArray> m_keptDigests;
 
