@@ -303,7 +303,13 @@ StoreResult ConfFileStore::keepBefore(StoreFolder &folder, const Loaded &loaded,
 bool ConfFileStore::lastChangedHere(const QString &section) const
 {
     const storemerge::Part *part = storemerge::partOf(section);
-    return part && m_file.stampWrittenHere(part->sections.first(), read(storemerge::savedSection, part->sections.first()));
+    if (!part)
+        return false;
+    StoreFolder folder;
+    if (!folder.open(m_folder, false))
+        return false;
+    const Loaded loaded = m_file.load(folder);
+    return loaded.readable && m_file.writtenHere(*part, loaded.document);
 }
 
 void ConfFileStore::watch(std::function<void()> changed)

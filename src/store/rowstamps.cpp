@@ -175,9 +175,18 @@ Merged merge(IniDocument &into, const IniDocument &here, const IniDocument &copy
         // A stamp sorts as it was made, then by machine; the rare tie of both
         // (two versions of an earlier release saved in the same millisecond)
         // by the text itself.
+        // Rows alike and stamped alike may still be held apart (a window
+        // writes an empty row's keys, a command leaves them out): by the keys
+        // as held, so that every machine keeps the same bytes.
+        const auto held = [&](const IniDocument &document) {
+            const Raw keys = raw(document, list, n);
+            return std::make_tuple(keys.text != nullptr, keys.text ? *keys.text : QString(), keys.tick != nullptr,
+                                   keys.tick ? *keys.tick : QString());
+        };
         const bool copyWins = theirFirst != mineFirst ? later(theirFirst, mineFirst) == theirFirst
-                                                      : std::make_pair(theirRow.text, theirRow.ticked)
-                                                            > std::make_pair(mineRow.text, mineRow.ticked);
+                              : theirRow != mineRow   ? std::make_pair(theirRow.text, theirRow.ticked)
+                                                          > std::make_pair(mineRow.text, mineRow.ticked)
+                                                      : held(copy) > held(here);
         winners << std::make_pair(n, copyWins ? Winner{&copy, theirs} : Winner{&here, mine});
         if (mineRow == theirRow)
             continue;

@@ -153,7 +153,7 @@ StoreFile::Written StoreFile::write(StoreFolder &folder, const IniDocument &docu
         const QString *stamp = document.find(storemerge::savedSection, part.sections.first());
         const QString *before = replacing.document.find(storemerge::savedSection, part.sections.first());
         if (whose == Whose::Ours && stamp && (!before || *before != *stamp))
-            m_stampsWrittenHere.insert(part.sections.first(), *stamp);
+            m_writtenHere.insert(part.sections.first(), {*stamp, document});
     }
     Loaded now;
     now.readable = now.exists = true;
@@ -161,4 +161,12 @@ StoreFile::Written StoreFile::write(StoreFolder &folder, const IniDocument &docu
     now.stamp = result.written.stamp;
     m_known = std::move(now);
     return result;
+}
+
+bool StoreFile::writtenHere(const storemerge::Part &part, const IniDocument &now) const
+{
+    const auto written = m_writtenHere.constFind(part.sections.first());
+    const QString *stamp = now.find(storemerge::savedSection, part.sections.first());
+    return written != m_writtenHere.cend() && stamp && *stamp == written->first
+           && storemerge::samePart(now, written->second, part);
 }

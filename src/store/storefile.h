@@ -2,6 +2,7 @@
 
 #include "inidocument.h"
 #include "storefolder.h"
+#include "storemerge.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -65,12 +66,10 @@ public:
     Written write(StoreFolder &folder, const IniDocument &document, const Loaded &replacing, Whose whose,
                   QByteArray bytes = {});
 
-    // Whether the time of saving a part holds now was written by this run's
-    // own step.
-    bool stampWrittenHere(const QString &part, const QString &stamp) const
-    {
-        return !stamp.isEmpty() && m_stampsWrittenHere.value(part) == stamp;
-    }
+    // Whether the part as `now` holds it (its time of saving and its
+    // content) is what this run's own step wrote last: a merge may keep
+    // that time beside rows taken from elsewhere.
+    bool writtenHere(const storemerge::Part &part, const IniDocument &now) const;
 
 private:
     Loaded parse(StoreFolder::ReadResult &&read) const;
@@ -79,5 +78,5 @@ private:
     QString m_name;
     QString m_path;
     mutable std::optional<Loaded> m_known;
-    QHash<QString, QString> m_stampsWrittenHere; // by part
+    QHash<QString, std::pair<QString, IniDocument>> m_writtenHere; // by part: its time of saving, the document written
 };

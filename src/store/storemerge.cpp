@@ -322,6 +322,11 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
     return merged;
 }
 
+bool samePart(const IniDocument &a, const IniDocument &b, const Part &part)
+{
+    return contentOf(a, part) == contentOf(b, part);
+}
+
 QStringList differingParts(const IniDocument &a, const IniDocument &b)
 {
     QStringList names;

@@ -120,6 +120,8 @@ struct Plan
 };
 Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTime &now);
 
+// Whether the two hold the same content in the part (its time aside).
+bool samePart(const IniDocument &a, const IniDocument &b, const Part &part);
 // The names of the parts whose content differs between the two.
 QStringList differingParts(const IniDocument &a, const IniDocument &b);
 

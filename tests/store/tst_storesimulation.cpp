@@ -8,6 +8,7 @@
 // it, or a bound pruned the copy that held it. Once the engine settles,
 // every machine holds the same store; and whenever the user looks, each
 // window shows what its store holds, once its notices came.
+#include "lists/liststorage.h"
 #include "store/conffilestore.h"
 #include "store/replacedrecord.h"
 #include "store/settings.h"
@@ -27,6 +28,7 @@
 #include <QTest>
 
 #include <climits>
+#include <map>
 
 using namespace storekeys;
 
@@ -41,6 +43,16 @@ struct Machine
     qint64 skew = 0;            // how far its clock is off, in ms
     bool toldOfAClockAhead = false;
     QString shown; // row 1 of the 5-task list in its window, as the store's notices left it
+    // A list window's first rows, as it read or saved them last, by list,
+    // in a copy of the program of its own: the other steps write as other
+    // copies and commands do.
+    struct Window
+    {
+        std::unique_ptr<SectionListStorage> storage;
+        QList<TaskRow> rows;
+    };
+    std::unique_ptr<ConfFileStore> withWindows;
+    std::map<QString, Window> windows;
 };
 
 struct Delivery
@@ -616,6 +628,28 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             }
             if (const QString untold = windowsTold(); !untold.isEmpty())
                 return failed(step, untold);
+        } else if (what < 35) {
+            // A list window, opened now or earlier (it shows what it read
+            // then): a task typed into it, then Save. Tasks changed elsewhere
+            // since and left alone in the window stay.
+            Machine::Window &window = m_machines[m].windows[list];
+            if (!m_machines[m].withWindows)
+                m_machines[m].withWindows = program(m);
+            if (!window.storage || m_random.bounded(3) == 0) {
+                window.storage = std::make_unique<SectionListStorage>(*m_machines[m].withWindows, list);
+                window.rows = window.storage->load(3).rows;
+                log << QStringLiteral("%1: m%2 opens %3").arg(step).arg(m).arg(list);
+            }
+            const int row = int(m_random.bounded(3));
+            const QString text = QStringLiteral("m%1 w%2").arg(m).arg(++version);
+            QList<TaskRow> rows = window.rows;
+            rows[row] = {text, false};
+            log << QStringLiteral("%1: m%2 saves %3 in the window of %4 row %5").arg(step).arg(m).arg(text, list).arg(row + 1);
+            if (window.storage->save(rows).written()) {
+                live << text;
+                savedOver << window.rows[row].text; // what the window showed there
+                window.rows = window.storage->saved(rows);
+            }
         } else if (what < 40) {
             // A task typed into one of the first rows: rows merge one by one.
             const QString text = QStringLiteral("m%1 v%2").arg(m).arg(++version);
