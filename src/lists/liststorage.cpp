@@ -121,7 +121,6 @@ StoreResult SectionListStorage::saveOver(const QList<TaskRow> &rows, const QStri
         m_saved = read(m_store, m_section, int(rows.size()), &asRead);
         bool replaced = false;
         bool emptied = false;
-        QList<TaskRow> changedHere(rows.size());
         QList<int> numbers;
         for (int row = 0; row < rows.size(); ++row) {
             if (rows[row] == known[row] || rows[row] == m_saved[row])

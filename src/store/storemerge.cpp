@@ -414,8 +414,9 @@ bool isConflictCopy(const QString &storeName, const QString &fileName)
     if (dot <= 0 || !fileName.endsWith(suffix))
         return false;
     const QString middle = fileName.chopped(suffix.size());
-    static const QRegularExpression engineWords(QStringLiteral("conflict|konflikt|conflit|conflicto|conflitto"),
-                                                QRegularExpression::CaseInsensitiveOption);
+    // One per thread: the windows' store and the merge beside it both ask.
+    static thread_local const QRegularExpression engineWords(
+        QStringLiteral("conflict|konflikt|conflit|conflicto|conflitto"), QRegularExpression::CaseInsensitiveOption);
     return middle.startsWith(base + QStringLiteral(".sync-conflict-"))
            || (middle.startsWith(base + QStringLiteral(" (")) && middle.endsWith(u')')
                && middle.sliced(base.size()).contains(engineWords))
