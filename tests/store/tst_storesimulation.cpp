@@ -8,6 +8,7 @@
 // it, or a bound pruned the copy that held it. Once the engine settles,
 // every machine holds the same store; and whenever the user looks, each
 // window shows what its store holds, once its notices came.
+#include "app/addcommand.h"
 #include "lists/liststorage.h"
 #include "store/conffilestore.h"
 #include "store/replacedrecord.h"
@@ -732,6 +733,15 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             log << QStringLiteral("%1: m%2 opens a window").arg(step).arg(m);
             if (const QString untold = merge(m_machines[m]); !untold.isEmpty())
                 return failed(step, untold);
+        } else if (what < 69) {
+            // velmorwick add, a command of its own: the first empty row,
+            // leaving the sync program's copies to the program with windows.
+            const QString text = QStringLiteral("m%1 a%2").arg(m).arg(++version);
+            const auto command = program(m);
+            command->setMergesCopies(false);
+            log << QStringLiteral("%1: m%2 adds %3 to %4").arg(step).arg(m).arg(text, list);
+            if (addcommand::add({text}, list.mid(4).toInt(), *command).failure.isEmpty())
+                live << text;
         } else {
             engineScan(step);
             for (qsizetype i = 0; i < m_pending.size(); ++i) {
