@@ -260,7 +260,6 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
             merged.copyLost = merged.copyLost || !theirs.isEmpty();
         }
     }
-    merged.privateKeptAside = int(madeSets.size());
     // Whatever else the copy holds (values kept aside as damaged, sections of
     // a later version) is added where here has nothing of its own; sets of
     // private rows kept aside up to a bound, the newest, each costing a key
@@ -272,6 +271,8 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
     sets.removeDuplicates();
     const QStringList dropped = sets.first(std::max<qsizetype>(0, sets.size() - keptRowSetsAtMost));
     const auto kept = [&](const QString &set) { return !dropped.contains(set); };
+    // Told as kept aside only where the bound left it: one it dropped is kept whole.
+    merged.privateKeptAside = int(std::count_if(madeSets.keyBegin(), madeSets.keyEnd(), kept));
     merged.keptSetsTaken = int(sets.size() - dropped.size() - std::count_if(mineSets.begin(), mineSets.end(), kept)
                                - std::count_if(madeSets.keyBegin(), madeSets.keyEnd(), [&](const QString &set) {
                                      return kept(set) && !mineSets.contains(set);

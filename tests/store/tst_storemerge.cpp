@@ -242,6 +242,15 @@ void StoreMergeTest::privateRowsKeptAsideArriveUpToABound()
     QVERIFY(!plan.document.find(keptAsideSection, QStringLiteral("Rows-29")) && plan.document.find(keptAsideSection, QStringLiteral("Rows-39")));
     QCOMPARE(plan.keptSetsLeft, QStringList{QStringLiteral("planted")});
     QCOMPARE(plan.keep.last().file, QStringLiteral("planted"));
+    // The private list that lost, past the bound as a set, is kept whole and never told as kept aside.
+    IniDocument later = planted;
+    later.set(privateSection, sealedListKey, QStringLiteral("sealed later"));
+    later.set(savedSection, privateSection, QStringLiteral("2026-12-01T10:00:01.000Z"));
+    const storemerge::Plan lost = storemerge::plan(*IniDocument::parseExact(version({}, QStringLiteral("2026-12-01T10:00:00.000Z"),
+                                                                                    QStringLiteral("sealed here"))),
+                                                   {{QStringLiteral("later"), later.serialize()}}, QDateTime::currentDateTimeUtc());
+    QCOMPARE(lost.privateKeptAside, 0);
+    QVERIFY(std::any_of(lost.keep.begin(), lost.keep.end(), [](const auto &keep) { return keep.kind == QLatin1String(".merged"); }));
     const storemerge::Merged back = storemerge::merge(planted, plan.document, QDateTime::currentDateTimeUtc());
     QCOMPARE(*back.document.find(keptAsideSection, keptRowsKey), *plan.document.find(keptAsideSection, keptRowsKey));
     // The record of rows replaced, likewise: the newest entries, once each.
