@@ -120,8 +120,7 @@ StoreResult ConfFileStore::openLocked(StoreFolder &folder, bool toReadOnly)
     // turns and each merges its changes into what the other has written.
     // A merge on this program's own thread for it ends soon: waited for,
     // not refused as another copy's write.
-    const bool merging = m_background && m_background->busy();
-    if (!folder.lock(m_lockName, merging ? std::max(m_lockWaitMs, mergeWaitMs) : m_lockWaitMs)) {
+    if (!folder.lock(m_lockName, mergingInBackground() ? std::max(m_lockWaitMs, mergeWaitMs) : m_lockWaitMs)) {
         switch (folder.error()) {
         case EWOULDBLOCK:
             return refused(tr("Another copy of Velmorwick is still writing the settings file %1. "

@@ -349,10 +349,11 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
     plan.document = here;
     QSet<QByteArray> seen; // a copy the same to the byte as one before it adds nothing, and the first is kept
     QHash<QString, QString> cameFrom; // part name -> the copy whose version of it stands
+    const CopyReader whole(here, {}); // for copies not read yet: each parsed whole
     for (const CopyFile &copy : copies) {
         CopyReader::Read read{copy.document, copy.identity};
         if (!copy.read)
-            read = CopyReader(here, {}).read(copy.bytes);
+            read = whole.read(copy.bytes);
         if (seen.contains(read.identity))
             continue;
         seen.insert(read.identity);
