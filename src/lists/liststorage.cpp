@@ -102,7 +102,8 @@ StoreResult SectionListStorage::save(const QList<TaskRow> &rows, const QString &
 
 // Saved elsewhere since the window last read it: the rows changed here go
 // in, each row the window left as it was keeps what was saved elsewhere, and
-// where both changed a row, the version from elsewhere is kept first.
+// where both changed a row, the version from elsewhere goes to the record of
+// rows replaced.
 StoreResult SectionListStorage::saveOver(const QList<TaskRow> &rows, const QString &snapshotStep)
 {
     QList<TaskRow> known(rows.size());
@@ -119,31 +120,30 @@ StoreResult SectionListStorage::saveOver(const QList<TaskRow> &rows, const QStri
     for (int attempt = 0; attempt < 3 && result.status == StoreResult::Status::Changed; ++attempt) {
         QList<StoreChange> asRead;
         m_saved = read(m_store, m_section, int(rows.size()), &asRead);
-        bool replaced = false;
         bool emptied = false;
         QList<int> numbers;
+        QList<StoreChange> changes;
         for (int row = 0; row < rows.size(); ++row) {
             if (rows[row] == known[row] || rows[row] == m_saved[row])
                 continue;
-            replaced = replaced || m_saved[row] != known[row];
+            // Changed here and elsewhere: the later edit, this one, wins the
+            // row, and the record keeps the one from elsewhere.
+            if (m_saved[row] != known[row])
+                changes << StoreChange::unseen(m_section, row + 1);
             emptied = emptied || (rows[row].text.isEmpty() && !m_saved[row].text.isEmpty());
             m_saved[row] = rows[row];
             numbers << row + 1;
         }
-        QList<StoreChange> changes;
         for (const int row : std::as_const(numbers))
             changes << StoreChange::write(m_section, storekeys::textKey(row), rows[row - 1].text);
         for (const int row : std::as_const(numbers))
             changes << StoreChange::write(m_section, storekeys::tickKey(row), storekeys::tickValue(rows[row - 1].ticked));
-        if (replaced)
-            changes.prepend(StoreChange::keepFirst(
-                QCoreApplication::translate("ListStorage", "saved over a version from elsewhere")));
-        else if (emptied)
+        if (emptied)
             changes.prepend(StoreChange::snapshot(snapshotStep.isEmpty()
                                                       ? QCoreApplication::translate("ListStorage", "tasks emptied")
                                                       : snapshotStep));
-        m_savedOverAnother = replaced;
         result = m_store.apply(asRead + changes);
+        m_savedOverAnother = result.written() && !result.replacedRows.isEmpty();
         if (result.written())
             knowWritten(writes(m_section, m_saved));
     }

@@ -201,7 +201,12 @@ void TaskListWindow::save()
         showRows(stored);
     remember(stored);
     // Told from what the store says it kept, never more.
-    if (m_storage.savedOverAnotherVersion() && !result.keptAs.isEmpty()) {
+    if (!result.replacedRows.isEmpty()) {
+        m_kit.boxes.inform(tr("Changed elsewhere meanwhile and replaced by yours: %1. velmorwick replaced lists what "
+                              "they held, and velmorwick replaced --put-back puts one back.")
+                               .arg(result.replacedRows.join(tr("; "))),
+                           tr("Velmorwick"));
+    } else if (m_storage.savedOverAnotherVersion() && !result.keptAs.isEmpty()) {
         m_kit.boxes.inform(result.keptAsCopy
                                ? tr("The version of this list saved elsewhere was kept beside the settings file, as "
                                     "%1, before yours replaced it.").arg(result.keptAs)

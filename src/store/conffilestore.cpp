@@ -140,6 +140,7 @@ StoreResult ConfFileStore::openLocked(StoreFolder &folder, bool toReadOnly)
     }
     m_copies.beginStep();
     m_takenThisStep.clear();
+    m_stepBegan.reset();
     tidyFolder(folder);
     if (m_mergesCopies && !m_background)
         mergeConflictCopies(folder);
@@ -181,9 +182,20 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
     storemerge::stamp(batch.document, loaded.document, now, machine());
     if (loaded.exists && loaded.exact && batch.document == loaded.document)
         return batch.result; // nothing to change, e.g. removing a section that was never there
-    // A part a merge took in during this step is a version no window showed.
+    // Rows a merge or a sync program put in during this step, and rows the
+    // writer says it never saw, that the batch changes: the record keeps them.
+    if (!m_stepBegan)
+        m_stepBegan = loaded.document;
+    QList<std::pair<QString, int>> unseen = storemerge::rowsChangedBetween(*m_stepBegan, loaded.document);
+    for (const StoreChange &change : changes) {
+        if (change.kind == StoreChange::Kind::Unseen)
+            unseen << std::make_pair(change.section, change.key.mid(4).toInt());
+    }
+    batch.result.replacedRows = storemerge::recordReplaced(batch.document, loaded.document, unseen);
+    // A part a merge took in during this step is a version no window showed
+    // (a day list's rows are kept in the record above).
     for (const QString &part : storemerge::differingParts(loaded.document, batch.document)) {
-        if (m_takenThisStep.contains(part)) {
+        if (m_takenThisStep.contains(part) && !storemerge::byName(part)->byRow) {
             if (batch.step.isEmpty())
                 batch.step = tr("saved over a version from elsewhere");
             batch.mustKeep = true;
@@ -235,6 +247,7 @@ ConfFileStore::Batch ConfFileStore::applied(const IniDocument &document, const Q
     for (const StoreChange &change : changes) {
         switch (change.kind) {
         case StoreChange::Kind::Expect:
+        case StoreChange::Kind::Unseen:
             break;
         case StoreChange::Kind::Write:
             batch.document.set(change.section, change.key, change.value);

@@ -14,6 +14,7 @@
 #include <QSet>
 
 #include <memory>
+#include <optional>
 
 
 // The store as one settings file in QSettings' INI format, written so that
@@ -160,6 +161,9 @@ private:
     // write in the same step that replaces one of them keeps a snapshot, as
     // no window has shown that version yet.
     QStringList m_takenThisStep;
+    // The store as this step found it, before a merge or a sync program
+    // changed it: the rows a writer of this step saw.
+    std::optional<IniDocument> m_stepBegan;
     // Copies that could not be read or removed: told once, not merged again.
     QSet<QString> m_copiesPassedOver;
     bool m_keepsSnapshots = true;

@@ -106,6 +106,8 @@ void ConfFileStore::mergeConflictCopies(StoreFolder &folder)
         Loaded here = m_file.load(folder);
         if (!here.readable)
             return; // said elsewhere; nothing is merged into a store that cannot be read
+        if (!m_stepBegan)
+            m_stepBegan = here.document;
         const storemerge::Plan plan = storemerge::plan(here.document, copies, m_clock());
         if (!carryOut(folder, here, plan, copies))
             return;

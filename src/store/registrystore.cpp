@@ -28,6 +28,7 @@ StoreResult RegistryStore::apply(const QList<StoreChange> &changes)
     for (const StoreChange &change : changes) {
         switch (change.kind) {
         case StoreChange::Kind::Expect:
+        case StoreChange::Kind::Unseen: // one machine's registry: nothing comes from elsewhere
             break;
         case StoreChange::Kind::Write:
             settings.setValue(change.section + QLatin1Char('/') + change.key, change.value);

@@ -19,7 +19,10 @@ struct StoreChange
     // AddWord, RemoveWord: value is one word added to, or taken from, a list
     // of words separated by spaces and in order, as the store holds it under
     // the lock.
-    enum class Kind { Write, RemoveKey, RemoveSection, Snapshot, Expect, AddWord, RemoveWord };
+    // Unseen: the day-list row (section, key "Text<n>") as held under the
+    // lock is one the writer never saw: where the batch changes it, what it
+    // held goes to the record of rows replaced.
+    enum class Kind { Write, RemoveKey, RemoveSection, Snapshot, Expect, AddWord, RemoveWord, Unseen };
 
     Kind kind = Kind::Write;
     QString section;
@@ -57,6 +60,10 @@ struct StoreChange
     {
         return {Kind::Expect, section, key, value};
     }
+    static StoreChange unseen(const QString &list, int row)
+    {
+        return {Kind::Unseen, list, QStringLiteral("Text") + QString::number(row), {}};
+    }
 };
 
 struct StoreResult
@@ -82,6 +89,9 @@ struct StoreResult
     // name, or a kept copy's path; empty when nothing was.
     QString keptAs;
     bool keptAsCopy = false;
+    // Rows of day lists whose version from elsewhere the write replaced,
+    // now in the record of rows replaced: "the 10-task list, task 4".
+    QStringList replacedRows;
 
     // Whether the change is in the store: whatever depends on it goes on.
     bool written() const { return status != Status::Refused && status != Status::Changed; }

@@ -141,7 +141,8 @@ const QList<Part> &parts()
             if (!list.isEmpty() && list.last().sections.first() == section.part)
                 list.last().sections << section.name;
             else
-                list << Part{about(section), {section.name}, section.rule == storeschema::Rule::RowByRow};
+                list << Part{about(section), {section.name}, section.rule == storeschema::Rule::RowByRow,
+                             section.rule == storeschema::Rule::LaterSavedWins};
         }
         return list;
     }();
@@ -253,11 +254,11 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
             if (const QString set = keptAsASet(merged.document, here, part); !set.isEmpty())
                 madeSets.insert(set, true);
             else
-                merged.hereLost = merged.hereLost || !mine.isEmpty();
+                merged.hereLost = merged.hereLost || (part.keptWhenLost && !mine.isEmpty());
         } else if (const QString set = keptAsASet(merged.document, copy, part); !set.isEmpty()) {
             madeSets.insert(set, false);
         } else {
-            merged.copyLost = merged.copyLost || !theirs.isEmpty();
+            merged.copyLost = merged.copyLost || (part.keptWhenLost && !theirs.isEmpty());
         }
     }
     // Whatever else the copy holds (values kept aside as damaged, sections of
@@ -321,6 +322,53 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
     }
     replacedrecord::tidy(merged.document);
     return merged;
+}
+
+const Part *byName(const QString &name)
+{
+    for (const Part &part : parts()) {
+        if (part.name == name)
+            return &part;
+    }
+    return nullptr;
+}
+
+QList<std::pair<QString, int>> rowsChangedBetween(const IniDocument &a, const IniDocument &b)
+{
+    QList<std::pair<QString, int>> rows;
+    for (const Part &part : parts()) {
+        if (!part.byRow || samePart(a, b, part))
+            continue;
+        const QString &list = part.sections.first();
+        for (const int n : rowstamps::rowNumbers(a, b, list)) {
+            if (rowstamps::row(a, list, n) != rowstamps::row(b, list, n))
+                rows << std::make_pair(list, n);
+        }
+    }
+    return rows;
+}
+
+QStringList recordReplaced(IniDocument &after, const IniDocument &before, const QList<std::pair<QString, int>> &rows)
+{
+    QStringList told;
+    QSet<std::pair<QString, int>> done;
+    for (const auto &row : rows) {
+        const auto &[list, n] = row;
+        const Part *part = partOf(list);
+        if (!part || !part->byRow || done.contains(row))
+            continue;
+        done.insert(row);
+        const rowstamps::Row was = rowstamps::row(before, list, n);
+        const rowstamps::Row now = rowstamps::row(after, list, n);
+        if (was == now || was.text.isEmpty())
+            continue;
+        replacedrecord::add(after, {list, n, was, rowstamps::stampOf(before, list, n, savedAt(before, *part)).value(0), now,
+                                    rowstamps::stampOf(after, list, n, savedAt(after, *part)).value(0)});
+        told << tr("the %1-task list, task %2").arg(list.mid(4)).arg(n);
+    }
+    if (!told.isEmpty())
+        replacedrecord::tidy(after);
+    return told;
 }
 
 bool samePart(const IniDocument &a, const IniDocument &b, const Part &part)

@@ -30,6 +30,7 @@ struct Part
     QString name;         // for the user: "the 5-task list"
     QStringList sections; // the first one names its time of saving
     bool byRow = false;   // a day list: merged row by row
+    bool keptWhenLost = false; // the private list: its losing version is kept (a choice's is not)
 };
 inline const QString &savedSection = storekeys::savedSection;
 // The one table of the store's parts: every place that asks which sections
@@ -119,6 +120,14 @@ struct Plan
     QStringList replacedRows; // "the 10-task list, row 4": rows whose version from one side lost
 };
 Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTime &now);
+
+// The day-list rows whose text or tick differ between the two.
+QList<std::pair<QString, int>> rowsChangedBetween(const IniDocument &a, const IniDocument &b);
+// Of the rows given, those the change from `before` to `after` replaced go to
+// the record of rows replaced, beaten by the row's stamp in `after`; what to
+// tell of them ("the 10-task list, task 4").
+QStringList recordReplaced(IniDocument &after, const IniDocument &before, const QList<std::pair<QString, int>> &rows);
+const Part *byName(const QString &name);
 
 // Whether the two hold the same content in the part (its time aside).
 bool samePart(const IniDocument &a, const IniDocument &b, const Part &part);

@@ -35,11 +35,11 @@ const QList<Section> &sections()
              << Section{passwordSection, privateSection, privateList, Rule::LaterSavedWins, {passwordKey, wrappedKeyKey}}
              << Section{unfinishedChangeSection, privateSection, privateList, Rule::LaterSavedWins, {dataKeyKey}, true}
              << Section{autoLoadSection, autoLoadSection, QT_TRANSLATE_NOOP("storemerge", "the list to open at start"),
-                        Rule::LaterSavedWins, {autoLoadKey}}
+                        Rule::LatestChoice, {autoLoadKey}}
              << Section{reminderSection, reminderSection, QT_TRANSLATE_NOOP("storemerge", "the reminder's switch"),
-                        Rule::LaterSavedWins, {reminderKey}}
+                        Rule::LatestChoice, {reminderKey}}
              << Section{noticesSection, noticesSection, QT_TRANSLATE_NOOP("storemerge", "the quick notes' notice"),
-                        Rule::LaterSavedWins, {notOnTopKey}}
+                        Rule::LatestChoice, {notOnTopKey}}
              << Section{savedSection, {}, nullptr, Rule::Stamps, {QStringLiteral("*")}}
              << Section{keptAsideSection, {}, nullptr, Rule::Union,
                         {keptListKey, QStringLiteral("Rows-*"), QStringLiteral("Key-*"), QStringLiteral("Sealed-*")}}

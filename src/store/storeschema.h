@@ -12,7 +12,8 @@
 namespace storeschema {
 
 enum class Rule {
-    LaterSavedWins, // a part: the version saved later wins, all its sections together
+    LaterSavedWins, // a part: the version saved later wins, all its sections together; the other is kept
+    LatestChoice,   // a choice: the one made later stands; the one it replaced is not kept
     RowByRow,       // a day list: each row goes to the version that changed it later
     Stamps,         // the times of saving: each goes with its part
     Union,          // values kept aside: every key of either version is kept; a list of words is joined
@@ -41,7 +42,7 @@ bool holdsKey(const Section &section, const QString &key);
 
 inline bool isPart(const Section &section)
 {
-    return section.rule == Rule::LaterSavedWins || section.rule == Rule::RowByRow;
+    return section.rule == Rule::LaterSavedWins || section.rule == Rule::LatestChoice || section.rule == Rule::RowByRow;
 }
 
 // In the section of values kept aside: a list of words, merged as a union.

@@ -4,6 +4,7 @@
 #include "lists/listlayouts.h"
 #include "lists/tasklistwindow.h"
 #include "store/storekeys.h"
+#include "support/filebytes.h"
 #include "support/programfixture.h"
 
 #include <QApplication>
@@ -301,12 +302,12 @@ void TaskListWindowTest::aListFollowsTheFileAndOneWithEditsKeepsThem()
     ui::click(ui::child<QPushButton>(edited, QStringLiteral("cmdsave")));
     QCOMPARE(fx.stored(taskSection(7), textKey(1)), QStringLiteral("typed here, not saved"));
     QCOMPARE(edited->windowTitle(), QStringLiteral("Tarnbook! 7 Tasks"));
-    // The other version is kept, and the user told where.
+    // The task it replaced goes to the record, and the user is told which.
     QCOMPARE(fx.boxes().shown().size(), 1);
-    QVERIFY(fx.boxes().shown().first().text.contains(QStringLiteral("kept as a snapshot")));
-    QCOMPARE(fx.store().snapshots().first().step, QStringLiteral("saved over a version from elsewhere"));
+    QVERIFY(fx.boxes().shown().first().text.contains(QStringLiteral("the 7-task list, task 1")));
+    QVERIFY(fileBytes(fx.testStore().location()).contains("=also elsewhere\n"));
     // Put in just before Save, before its notice reached the window: a task
-    // left as it was here stays and shows; one typed here too is kept first.
+    // left as it was here stays and shows; one typed here too goes to the record.
     const qsizetype snapshots = fx.store().snapshots().size();
     edited->textBox(3)->setText(QStringLiteral("here"));
     fx.testStore().writeAsAnotherCopy({StoreChange::write(taskSection(7), textKey(2), QStringLiteral("just now")),
@@ -316,8 +317,9 @@ void TaskListWindowTest::aListFollowsTheFileAndOneWithEditsKeepsThem()
     QCOMPARE(edited->textBox(2)->text(), QStringLiteral("just now"));
     QCOMPARE(fx.stored(taskSection(7), textKey(3)), QStringLiteral("here"));
     QCOMPARE(fx.boxes().shown().size(), 2);
-    QCOMPARE(fx.store().snapshots().size(), snapshots + 1);
-    QCOMPARE(fx.store().snapshots().first().differs, QStringList{QStringLiteral("the 7-task list")});
+    QVERIFY(fx.boxes().shown().last().text.contains(QStringLiteral("the 7-task list, task 3")));
+    QVERIFY(fileBytes(fx.testStore().location()).contains("=there\n"));
+    QCOMPARE(fx.store().snapshots().size(), snapshots);
 }
 
 // The merge runs on a thread of its own; the window follows the file when
