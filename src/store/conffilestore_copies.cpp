@@ -142,6 +142,11 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
                                        ? StoreFile::parsed(current.bytes).document
                                        : IniDocument();
         storemerge::stamp(*document, before, m_clock(), machine());
+        // The record of rows replaced is kept whole, and gains the rows a
+        // merge put in during this step that the restore replaces unseen.
+        storemerge::keepRecord(*document, before);
+        if (m_stepBegan)
+            storemerge::recordReplaced(*document, before, storemerge::rowsChangedBetween(*m_stepBegan, before));
         restored = document->serialize();
     }
     // The version just kept aside is the one replaced, or nothing is.

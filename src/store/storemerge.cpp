@@ -333,6 +333,19 @@ const Part *byName(const QString &name)
     return nullptr;
 }
 
+void keepRecord(IniDocument &into, const IniDocument &from)
+{
+    for (const IniDocument::Section &section : from.sections()) {
+        if (section.name != replacedrecord::section)
+            continue;
+        for (const IniDocument::Entry &entry : section.entries) {
+            if (!into.find(section.name, entry.key))
+                into.set(section.name, entry.key, entry.value);
+        }
+    }
+    replacedrecord::tidy(into);
+}
+
 QList<std::pair<QString, int>> rowsChangedBetween(const IniDocument &a, const IniDocument &b)
 {
     QList<std::pair<QString, int>> rows;

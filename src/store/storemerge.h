@@ -128,6 +128,9 @@ QList<std::pair<QString, int>> rowsChangedBetween(const IniDocument &a, const In
 // tell of them ("the 10-task list, task 4").
 QStringList recordReplaced(IniDocument &after, const IniDocument &before, const QList<std::pair<QString, int>> &rows);
 const Part *byName(const QString &name);
+// Every entry of the record of rows replaced in `from` that `into` lacks is
+// added (a restore of an older version takes none away).
+void keepRecord(IniDocument &into, const IniDocument &from);
 
 // Whether the two hold the same content in the part (its time aside).
 bool samePart(const IniDocument &a, const IniDocument &b, const Part &part);

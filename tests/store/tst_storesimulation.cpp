@@ -206,6 +206,14 @@ private:
     // Whether a line of some file of the last world() ends "=<text>".
     bool anywhere(const QString &text) const { return m_lineEnds.value(text.toUtf8()) > 0; }
     void index(const QByteArray &bytes, int by);
+    // Where a store, or a version on its way, holds each task: in a row of
+    // a list ("list|row|text", "list||text"), or in the record of rows
+    // replaced under that list and row. Kept copies and snapshots do not count.
+    void indexPlaces(const QString &path, const QByteArray &bytes, int by);
+    bool inPlace(const QString &list, int row, const QString &text) const
+    {
+        return m_places.value(list + u'|' + (row ? QString::number(row) : QString()) + u'|' + text) > 0;
+    }
     bool prunedByABound(const QString &file, const QMap<QString, QByteArray> &now) const;
     void engineScan(int step);
     // As Syncthing does: a version that has seen the one here replaces it,
@@ -220,6 +228,9 @@ private:
     QHash<QString, QByteArray> m_keptRead;
     QMap<QString, QByteArray> m_world;
     QHash<QByteArray, int> m_lineEnds; // in how many files of m_world each "=<end>\n" is
+    QHash<QString, int> m_places;
+    QHash<QByteArray, std::pair<QStringList, bool>> m_placesOf;
+    int m_fullRecords = 0; // files of m_world whose record of rows replaced is at its bound
     QRandomGenerator m_random;
     QDateTime m_time;
 };
@@ -249,12 +260,16 @@ QMap<QString, QByteArray> StoreSimulationTest::world()
         files.insert(QStringLiteral("on its way #%1").arg(i), m_pending[i].bytes);
     // The index follows the files that changed alone.
     for (auto was = m_world.cbegin(); was != m_world.cend(); ++was) {
-        if (!files.contains(was.key()) || files.value(was.key()) != was.value())
+        if (!files.contains(was.key()) || files.value(was.key()) != was.value()) {
             index(was.value(), -1);
+            indexPlaces(was.key(), was.value(), -1);
+        }
     }
     for (auto is = files.cbegin(); is != files.cend(); ++is) {
-        if (!m_world.contains(is.key()) || m_world.value(is.key()) != is.value())
+        if (!m_world.contains(is.key()) || m_world.value(is.key()) != is.value()) {
             index(is.value(), +1);
+            indexPlaces(is.key(), is.value(), +1);
+        }
     }
     m_world = files;
     return files;
@@ -271,6 +286,49 @@ void StoreSimulationTest::index(const QByteArray &bytes, int by)
         if ((m_lineEnds[e] += by) == 0)
             m_lineEnds.remove(e);
     }
+}
+
+// The places of indexPlaces() in a file, and whether its record is at its bound.
+static std::pair<QStringList, bool> placesIn(const QByteArray &bytes)
+{
+    const std::optional<IniDocument> document = IniDocument::parseExact(bytes);
+    if (!document)
+        return {};
+    QStringList places;
+    for (const IniDocument::Section &section : document->sections()) {
+        if (!section.name.startsWith(QStringLiteral("Task")))
+            continue;
+        for (const IniDocument::Entry &entry : section.entries) {
+            if (entry.key.startsWith(QStringLiteral("Text")) && !entry.value.isEmpty())
+                places << section.name + u'|' + entry.key.mid(4) + u'|' + entry.value << section.name + QStringLiteral("||") + entry.value;
+        }
+    }
+    const QList<replacedrecord::Entry> recorded = replacedrecord::entries(*document);
+    for (const replacedrecord::Entry &entry : recorded)
+        places << entry.list + u'|' + QString::number(entry.row) + u'|' + entry.lost.text << entry.list + QStringLiteral("||") + entry.lost.text;
+    places.removeDuplicates();
+    return {places, recorded.size() >= replacedrecord::entriesKept};
+}
+
+void StoreSimulationTest::indexPlaces(const QString &path, const QByteArray &bytes, int by)
+{
+    static const QRegularExpression kept(QStringLiteral("/Velmorwick\\.conf\\.[a-z-]+-\\d{8}-"));
+    if (kept.match(path).hasMatch() || path.contains(u'/' + Snapshots::folderName + u'/'))
+        return;
+    // The same bytes come by often (a version on its way, then delivered).
+    auto known = m_placesOf.find(bytes);
+    if (known == m_placesOf.end()) {
+        if (m_placesOf.size() > 4096)
+            m_placesOf.clear();
+        known = m_placesOf.insert(bytes, placesIn(bytes));
+    }
+    const auto &[places, full] = *known;
+    for (const QString &place : places) {
+        if ((m_places[place] += by) == 0)
+            m_places.remove(place);
+    }
+    if (full)
+        m_fullRecords += by;
 }
 
 // A snapshot that went while as many newer ones stay (names sort by time),
@@ -433,6 +491,9 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
     m_keptRead.clear();
     m_world.clear();
     m_lineEnds.clear();
+    m_places.clear();
+    m_placesOf.clear();
+    m_fullRecords = 0;
     m_time = QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC);
     m_random.seed(seed);
     Outcome outcome;
@@ -486,6 +547,20 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
     };
 
     QSet<QString> live, retired, superseded, restored;
+    QHash<QString, std::pair<QString, int>> placed; // each task typed into a day list: where
+    // The tasks a machine's store holds in a list (all day lists when empty).
+    const auto rowsHeld = [&](int m, const QString &list) {
+        QStringList texts;
+        const std::optional<IniDocument> document = IniDocument::parseExact(readAll(m_machines[m].path));
+        for (const IniDocument::Section &section : document ? document->sections() : QList<IniDocument::Section>()) {
+            for (const IniDocument::Entry &entry : section.entries) {
+                if ((list.isEmpty() ? section.name.startsWith(QStringLiteral("Task")) : section.name == list)
+                    && entry.key.startsWith(QStringLiteral("Text")))
+                    texts << entry.value;
+            }
+        }
+        return texts;
+    };
     int version = 0;
     int copies = 0; // each conflict copy's name is its own, as the engines make them
     auto before = world();
@@ -506,6 +581,24 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
         superseded.remove(QString());
         const auto now = world();
         for (const QString &text : std::as_const(live)) {
+            // A task is in its row, or in the record of rows replaced (or,
+            // brought back by a restore, somewhere in its list), until the
+            // record's bound lets it go.
+            if (const auto place = placed.constFind(text); place != placed.cend()) {
+                if (inPlace(place->first, place->second, text) || (restored.contains(text) && inPlace(place->first, 0, text)))
+                    continue;
+                if (m_fullRecords == 0) {
+                    for (auto it = m_world.cbegin(); it != m_world.cend(); ++it) {
+                        if (it.value().contains((u'=' + text + u'\n').toUtf8()))
+                            log << QStringLiteral("it is in %1").arg(it.key());
+                    }
+                    return QStringLiteral("\"%1\" is neither in %2 row %3 nor in the record of rows replaced")
+                        .arg(text, place->first)
+                        .arg(place->second);
+                }
+                retired << text;
+                continue;
+            }
             if (anywhere(text))
                 continue;
             const QByteArray needle = (u'=' + text + u'\n').toUtf8();
@@ -650,6 +743,7 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             log << QStringLiteral("%1: m%2 saves %3 in the window of %4 row %5").arg(step).arg(m).arg(text, list).arg(row + 1);
             if (window.storage->save(rows).written()) {
                 live << text;
+                placed.insert(text, {list, row + 1});
                 savedOver << window.rows[row].text; // what the window showed there
                 window.rows = window.storage->saved(rows);
             }
@@ -666,11 +760,14 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
                 filefaults::failNext(filefaults::Call(call), 0); // the fault was this save's alone
             if (saved.written()) {
                 live << text;
+                placed.insert(text, {list, row});
                 savedOver << shown; // the user saw it and saved over it
             }
         } else if (what < 48) {
             log << QStringLiteral("%1: m%2 clears %3").arg(step).arg(m).arg(list);
-            store.apply({StoreChange::removeSection(list), StoreChange::snapshot(QStringLiteral("Clear List"))});
+            const QStringList shown = rowsHeld(m, list);
+            if (store.apply({StoreChange::removeSection(list), StoreChange::snapshot(QStringLiteral("Clear List"))}).written())
+                savedOver += QSet<QString>(shown.begin(), shown.end()); // the user saw them and cleared them
         } else if (what < 50) {
             log << QStringLiteral("%1: the user looks at the windows").arg(step);
             if (const QString untold = windowsTold(); !untold.isEmpty())
@@ -681,7 +778,9 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             const int number = 1 + int(m_random.bounded(3));
             if (store.snapshotBytes(number, &bytes, &name).written()) {
                 log << QStringLiteral("%1: m%2 restores snapshot %3").arg(step).arg(m).arg(number);
+                const QStringList shown = rowsHeld(m, {});
                 if (program(m)->restoreFrom(bytes, name, nullptr).written()) { // a command, beside the windows
+                    savedOver += QSet<QString>(shown.begin(), shown.end()); // what it replaced, the user had
                     // The user brought them back: on this machine, and on the
                     // others too, beside what they saved meanwhile.
                     for (const QString &entry : canonical(bytes))
@@ -725,6 +824,7 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
                 log << QStringLiteral("%1: m%2 puts back %3 into %4 row %5").arg(step).arg(m).arg(entries.first().lost.text, entries.first().list).arg(back.row);
                 if (store.apply(back.changes).written()) {
                     restored << entries.first().lost.text; // the user brought it back
+                    placed.insert(entries.first().lost.text, {entries.first().list, back.row});
                     if (over)
                         savedOver << *over;
                 }
@@ -740,8 +840,14 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             const auto command = program(m);
             command->setMergesCopies(false);
             log << QStringLiteral("%1: m%2 adds %3 to %4").arg(step).arg(m).arg(text, list);
-            if (addcommand::add({text}, list.mid(4).toInt(), *command).failure.isEmpty())
+            if (addcommand::add({text}, list.mid(4).toInt(), *command).failure.isEmpty()) {
                 live << text;
+                const std::optional<IniDocument> document = IniDocument::parseExact(readAll(m_machines[m].path));
+                for (int n = 1; document && n <= list.mid(4).toInt(); ++n) {
+                    if (const QString *held = document->find(list, textKey(n)); held && *held == text)
+                        placed.insert(text, {list, n});
+                }
+            }
         } else {
             engineScan(step);
             for (qsizetype i = 0; i < m_pending.size(); ++i) {
