@@ -129,7 +129,7 @@ StoreResult SectionListStorage::saveOver(const QList<TaskRow> &rows, const QStri
             // Changed here and elsewhere: the later edit, this one, wins the
             // row, and the record keeps the one from elsewhere.
             if (m_saved[row] != known[row])
-                changes << StoreChange::unseen(m_section, row + 1);
+                changes << StoreChange::unseenRow(m_section, row + 1);
             emptied = emptied || (rows[row].text.isEmpty() && !m_saved[row].text.isEmpty());
             m_saved[row] = rows[row];
             numbers << row + 1;

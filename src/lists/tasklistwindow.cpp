@@ -206,6 +206,11 @@ void TaskListWindow::save()
                               "they held, and velmorwick replaced --put-back puts one back.")
                                .arg(result.replacedRows.join(tr("; "))),
                            tr("Velmorwick"));
+    } else if (!result.keptAsideAs.isEmpty()) {
+        m_kit.boxes.inform(tr("The version of this list saved elsewhere was kept aside in the settings, encrypted under "
+                              "the password it was saved with, before yours replaced it: velmorwick put-back puts its "
+                              "tasks that the list lacks into its empty rows."),
+                           tr("Velmorwick"));
     } else if (m_storage.savedOverAnotherVersion() && !result.keptAs.isEmpty()) {
         m_kit.boxes.inform(result.keptAsCopy
                                ? tr("The version of this list saved elsewhere was kept beside the settings file, as "

@@ -392,18 +392,21 @@ StoreResult PrivateVault::save(const QList<TaskRow> &rows, const QString &snapsh
     QList<StoreChange> changes;
     if (const StoreResult sealed = changesToSave(rows, &changes); !sealed.written())
         return sealed;
-    if (!snapshotStep.isEmpty())
-        changes.prepend(overAnother ? StoreChange::keepFirst(snapshotStep) : StoreChange::snapshot(snapshotStep));
+    // The version from elsewhere it replaces is kept aside as a set of its rows.
+    if (overAnother)
+        changes.prepend(StoreChange::unseen(privateSection, sealedListKey));
+    else if (!snapshotStep.isEmpty())
+        changes.prepend(StoreChange::snapshot(snapshotStep));
     // A version saved under the same key since the window last looked, which
     // its notice has not brought yet, is kept before it is replaced.
-    const bool guarded = snapshotStep.isEmpty() && m_store.keepsSnapshots();
+    const bool guarded = snapshotStep.isEmpty() && !overAnother && m_store.keepsSnapshots();
     const StoreChange known = StoreChange::expect(privateSection, sealedListKey, m_knownSealed);
     StoreResult result = m_store.apply(guarded ? QList<StoreChange>{known} + changes : changes);
     if (result.status == StoreResult::Status::Changed && guarded
         && m_store.read(passwordSection, wrappedKeyKey) == m_wrappedKey) {
         m_savedOverAnother = !m_store.lastChangedHere(privateSection);
         if (m_savedOverAnother)
-            changes.prepend(StoreChange::keepFirst(tr("saved over a version from elsewhere")));
+            changes.prepend(StoreChange::unseen(privateSection, sealedListKey));
         result = m_store.apply(changes);
     }
     if (result.status == StoreResult::Status::Changed)

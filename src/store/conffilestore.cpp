@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <cerrno>
@@ -151,6 +152,7 @@ StoreResult ConfFileStore::apply(const QList<StoreChange> &changes)
 {
     const ToldAfter told(*this);
     StoreFolder folder;
+    const auto stepEnds = qScopeGuard([this] { m_stepBegan.reset(); });
     if (const StoreResult opened = openLocked(folder); !opened.written())
         return opened;
     return applyLocked(folder, changes);
@@ -187,25 +189,39 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
     if (!m_stepBegan)
         m_stepBegan = loaded.document;
     QList<std::pair<QString, int>> unseen = storemerge::rowsChangedBetween(*m_stepBegan, loaded.document);
+    QStringList unseenParts = m_takenThisStep;
     for (const StoreChange &change : changes) {
-        if (change.kind == StoreChange::Kind::Unseen)
+        if (change.kind == StoreChange::Kind::Unseen && change.key.startsWith(QLatin1String("Text")))
             unseen << std::make_pair(change.section, change.key.mid(4).toInt());
+        else if (const storemerge::Part *part = change.kind == StoreChange::Kind::Unseen ? storemerge::partOf(change.section) : nullptr)
+            unseenParts << part->name;
     }
     batch.result.replacedRows = storemerge::recordReplaced(batch.document, loaded.document, unseen);
-    // A part a merge took in during this step is a version no window showed
-    // (a day list's rows are kept in the record above).
-    for (const QString &part : storemerge::differingParts(loaded.document, batch.document)) {
-        if (m_takenThisStep.contains(part) && !storemerge::byName(part)->byRow) {
-            if (batch.step.isEmpty())
-                batch.step = tr("saved over a version from elsewhere");
-            batch.mustKeep = true;
+    // A version of the private list no window showed (a merge took it in
+    // during this step, or the writer says so) is kept aside as a set of its
+    // rows, or, with the sets at their bound, whole beside the file, for as
+    // long as kept copies are kept; a choice made elsewhere is replaced by
+    // the latest.
+    QString keptBeside;
+    for (const QString &name : storemerge::differingParts(loaded.document, batch.document)) {
+        const storemerge::Part &part = *storemerge::byName(name);
+        if (!unseenParts.contains(name) || !part.keptWhenLost)
+            continue;
+        batch.result.keptAsideAs = storemerge::keepAside(batch.document, loaded.document, part);
+        if (batch.result.keptAsideAs.isEmpty() && keptBeside.isEmpty()) {
+            keptBeside = m_copies.publish(folder, loaded.exact ? loaded.document.serialize() : loaded.bytes,
+                                          QStringLiteral(".saved-over"), now);
+            if (keptBeside.isEmpty())
+                return refused(tr("The version of the private list saved elsewhere could not be kept beside the "
+                                  "settings file (%1), so nothing was written.")
+                                   .arg(StoreFolder::reasonFor(folder.error())));
         }
     }
     const StoreResult kept = keepBefore(folder, loaded, batch.document, batch.step, batch.mustKeep, now);
     if (!kept.written())
         return kept;
-    batch.result.keptAs = kept.keptAs;
-    batch.result.keptAsCopy = kept.keptAsCopy;
+    batch.result.keptAs = keptBeside.isEmpty() ? kept.keptAs : native(QDir(m_folder).filePath(keptBeside));
+    batch.result.keptAsCopy = !keptBeside.isEmpty() || kept.keptAsCopy;
     return written(folder, loaded, batch, replaced);
 }
 

@@ -142,9 +142,9 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
                                        ? StoreFile::parsed(current.bytes).document
                                        : IniDocument();
         storemerge::stamp(*document, before, m_clock(), machine());
-        // The record of rows replaced is kept whole, and gains the rows a
-        // merge put in during this step that the restore replaces unseen.
-        storemerge::keepRecord(*document, before);
+        // What is kept aside stays (the record of rows replaced gains the
+        // rows a merge put in during this step that the restore replaces).
+        storemerge::keepKeptAside(*document, before);
         if (m_stepBegan)
             storemerge::recordReplaced(*document, before, storemerge::rowsChangedBetween(*m_stepBegan, before));
         restored = document->serialize();

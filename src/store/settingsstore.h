@@ -19,9 +19,10 @@ struct StoreChange
     // AddWord, RemoveWord: value is one word added to, or taken from, a list
     // of words separated by spaces and in order, as the store holds it under
     // the lock.
-    // Unseen: the day-list row (section, key "Text<n>") as held under the
-    // lock is one the writer never saw: where the batch changes it, what it
-    // held goes to the record of rows replaced.
+    // Unseen: the day-list row (section, key "Text<n>") or the private list
+    // as held under the lock is one the writer never saw: where the batch
+    // changes it, what it held goes to the record of rows replaced, or, for
+    // the private list, aside as a set of its rows.
     enum class Kind { Write, RemoveKey, RemoveSection, Snapshot, Expect, AddWord, RemoveWord, Unseen };
 
     Kind kind = Kind::Write;
@@ -60,10 +61,11 @@ struct StoreChange
     {
         return {Kind::Expect, section, key, value};
     }
-    static StoreChange unseen(const QString &list, int row)
+    static StoreChange unseenRow(const QString &list, int row)
     {
         return {Kind::Unseen, list, QStringLiteral("Text") + QString::number(row), {}};
     }
+    static StoreChange unseen(const QString &section, const QString &key) { return {Kind::Unseen, section, key, {}}; }
 };
 
 struct StoreResult
@@ -92,6 +94,9 @@ struct StoreResult
     // Rows of day lists whose version from elsewhere the write replaced,
     // now in the record of rows replaced: "the 10-task list, task 4".
     QStringList replacedRows;
+    // The private list's version from elsewhere that the write replaced,
+    // kept aside as a set of its rows under this name; empty when none was.
+    QString keptAsideAs;
 
     // Whether the change is in the store: whatever depends on it goes on.
     bool written() const { return status != Status::Refused && status != Status::Changed; }

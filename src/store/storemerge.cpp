@@ -324,6 +324,18 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
     return merged;
 }
 
+QString keepAside(IniDocument &after, const IniDocument &before, const Part &part)
+{
+    if (keptRowSets(before).size() >= keptRowSetsAtMost)
+        return {};
+    const QString set = keptAsASet(after, before, part);
+    if (!set.isEmpty()) {
+        const QString *listed = after.find(storekeys::keptAsideSection, storeschema::keptListKey);
+        after.set(storekeys::keptAsideSection, storeschema::keptListKey, unionOfWords(listed ? *listed : QString(), set));
+    }
+    return set;
+}
+
 const Part *byName(const QString &name)
 {
     for (const Part &part : parts()) {
@@ -333,13 +345,17 @@ const Part *byName(const QString &name)
     return nullptr;
 }
 
-void keepRecord(IniDocument &into, const IniDocument &from)
+void keepKeptAside(IniDocument &into, const IniDocument &from)
 {
     for (const IniDocument::Section &section : from.sections()) {
-        if (section.name != replacedrecord::section)
+        const storeschema::Section *known = storeschema::find(section.name);
+        if (!known || known->rule != storeschema::Rule::Union)
             continue;
         for (const IniDocument::Entry &entry : section.entries) {
-            if (!into.find(section.name, entry.key))
+            const QString *held = into.find(section.name, entry.key);
+            if (section.name == storekeys::keptAsideSection && entry.key == storeschema::keptListKey)
+                into.set(section.name, entry.key, unionOfWords(held ? *held : QString(), entry.value));
+            else if (!held)
                 into.set(section.name, entry.key, entry.value);
         }
     }

@@ -128,9 +128,14 @@ QList<std::pair<QString, int>> rowsChangedBetween(const IniDocument &a, const In
 // tell of them ("the 10-task list, task 4").
 QStringList recordReplaced(IniDocument &after, const IniDocument &before, const QList<std::pair<QString, int>> &rows);
 const Part *byName(const QString &name);
-// Every entry of the record of rows replaced in `from` that `into` lacks is
-// added (a restore of an older version takes none away).
-void keepRecord(IniDocument &into, const IniDocument &from);
+// The private list's version in `before`, replaced in `after` unseen, kept
+// aside in `after` as a set of its rows: the set's name, or empty where it
+// held no rows or the sets are at their bound.
+QString keepAside(IniDocument &after, const IniDocument &before, const Part &part);
+// Every value kept aside in `from` (the record of rows replaced, the sets of
+// private rows) that `into` lacks is added: a restore of an older version
+// takes none away.
+void keepKeptAside(IniDocument &into, const IniDocument &from);
 
 // Whether the two hold the same content in the part (its time aside).
 bool samePart(const IniDocument &a, const IniDocument &b, const Part &part);

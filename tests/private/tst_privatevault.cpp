@@ -308,11 +308,15 @@ void PrivateVaultTest::rowsOfAKeyReplacedElsewhereAreKeptAsideNeverSealedBesideI
         ConfFileStore elsewhere(path());
         PrivateVault another(elsewhere);
         QCOMPARE(another.enter(QStringLiteral("pw1")).entry, Entry::Opened);
+        QCOMPARE(another.load(5).rows, first);
         QVERIFY(another.save(rowsOf({QStringLiteral("from elsewhere")}) << TaskRow{} << TaskRow{} << TaskRow{} << TaskRow{})
                     .written());
         const StoreResult saved = open.save(rowsOf({QStringLiteral("typed")}) << TaskRow{} << TaskRow{} << TaskRow{} << TaskRow{});
-        QVERIFY(saved.written() && open.savedOverAnotherVersion() && !saved.keptAs.isEmpty());
-        QCOMPARE(store.snapshots().first().step, QStringLiteral("saved over a version from elsewhere"));
+        // The version from elsewhere is kept aside as a set, and put back.
+        QVERIFY(saved.written() && open.savedOverAnotherVersion() && !saved.keptAsideAs.isEmpty());
+        QCOMPARE(keptrows::count(store), 1);
+        QCOMPARE(keptrows::putBack(store, open, QStringLiteral("pw1"), 5).rows, 1);
+        QCOMPARE(open.load(5).rows.value(1).text, QStringLiteral("from elsewhere"));
         return;
     }
     QByteArray backup;

@@ -303,6 +303,15 @@ static std::pair<QStringList, bool> placesIn(const QByteArray &bytes)
                 places << section.name + u'|' + entry.key.mid(4) + u'|' + entry.value << section.name + QStringLiteral("||") + entry.value;
         }
     }
+    // The private list, and the sets of its rows kept aside, hold it whole.
+    if (const QString *sealed = document->find(privateSection, sealedListKey))
+        places << privateSection + QStringLiteral("||") + *sealed;
+    for (const IniDocument::Section &section : document->sections()) {
+        for (const IniDocument::Entry &entry : section.entries) {
+            if (section.name == keptAsideSection && entry.key.startsWith(QStringLiteral("Rows-")))
+                places << privateSection + QStringLiteral("||") + entry.value;
+        }
+    }
     const QList<replacedrecord::Entry> recorded = replacedrecord::entries(*document);
     for (const replacedrecord::Entry &entry : recorded)
         places << entry.list + u'|' + QString::number(entry.row) + u'|' + entry.lost.text << entry.list + QStringLiteral("||") + entry.lost.text;
@@ -313,8 +322,9 @@ static std::pair<QStringList, bool> placesIn(const QByteArray &bytes)
 void StoreSimulationTest::indexPlaces(const QString &path, const QByteArray &bytes, int by)
 {
     static const QRegularExpression kept(QStringLiteral("/Velmorwick\\.conf\\.[a-z-]+-\\d{8}-"));
-    if (kept.match(path).hasMatch() || path.contains(u'/' + Snapshots::folderName + u'/'))
+    if (path.contains(u'/' + Snapshots::folderName + u'/'))
         return;
+    const bool keptWhole = kept.match(path).hasMatch();
     // The same bytes come by often (a version on its way, then delivered).
     auto known = m_placesOf.find(bytes);
     if (known == m_placesOf.end()) {
@@ -324,10 +334,14 @@ void StoreSimulationTest::indexPlaces(const QString &path, const QByteArray &byt
     }
     const auto &[places, full] = *known;
     for (const QString &place : places) {
-        if ((m_places[place] += by) == 0)
-            m_places.remove(place);
+        // In a copy kept whole only the private list counts, as "kept||<value>".
+        if (keptWhole && !place.startsWith(privateSection + u'|'))
+            continue;
+        const QString at = keptWhole ? QStringLiteral("kept||") + place.section(u'|', 2) : place;
+        if ((m_places[at] += by) == 0)
+            m_places.remove(at);
     }
-    if (full)
+    if (full && !keptWhole)
         m_fullRecords += by;
 }
 
@@ -547,6 +561,7 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
     };
 
     QSet<QString> live, retired, superseded, restored;
+    QSet<QString> putBack; // the private rows' sets put back
     QHash<QString, std::pair<QString, int>> placed; // each task typed into a day list: where
     // The tasks a machine's store holds in a list (all day lists when empty).
     const auto rowsHeld = [&](int m, const QString &list) {
@@ -587,7 +602,12 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             if (const auto place = placed.constFind(text); place != placed.cend()) {
                 if (inPlace(place->first, place->second, text) || (restored.contains(text) && inPlace(place->first, 0, text)))
                     continue;
-                if (m_fullRecords == 0) {
+                // A set of private rows past the sets' bound is kept whole
+                // beside the file, until those copies age out.
+                const bool privateList = place->first == privateSection;
+                if (privateList && m_places.value(QStringLiteral("kept||") + text) > 0)
+                    continue;
+                if (privateList ? anywhere(text) : m_fullRecords == 0) {
                     for (auto it = m_world.cbegin(); it != m_world.cend(); ++it) {
                         if (it.value().contains((u'=' + text + u'\n').toUtf8()))
                             log << QStringLiteral("it is in %1").arg(it.key());
@@ -596,8 +616,10 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
                         .arg(text, place->first)
                         .arg(place->second);
                 }
-                retired << text;
-                continue;
+                if (!privateList) {
+                    retired << text;
+                    continue;
+                }
             }
             if (anywhere(text))
                 continue;
@@ -653,10 +675,14 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             }
             // A version the user saved over never wins again, whatever the clocks.
             for (const QString &entry : held) {
-                // (The record of rows replaced is what lost, not what stands.)
+                // (The record of rows replaced and the private list's sets
+                // kept aside are what lost, not what stands: a set put back
+                // never comes back.)
                 if (superseded.contains(entry.section(u'=', 1)) && !restored.contains(entry.section(u'=', 1))
-                    && !entry.startsWith(replacedrecord::section + u'/'))
+                    && !entry.startsWith(replacedrecord::section + u'/') && !entry.startsWith(keptAsideSection + u'/'))
                     return QStringLiteral("%1 came back").arg(entry);
+                if (entry.startsWith(keptAsideSection + QStringLiteral("/Rows-")) && putBack.contains(entry.section(u'=', 0).section(u'-', 1)))
+                    return QStringLiteral("%1 came back after it was put back").arg(entry);
             }
             const std::optional<IniDocument> document = IniDocument::parseExact(now.value(machine.path));
             if (document && replacedrecord::entries(*document).size() > replacedrecord::entriesKept)
@@ -778,7 +804,7 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             const int number = 1 + int(m_random.bounded(3));
             if (store.snapshotBytes(number, &bytes, &name).written()) {
                 log << QStringLiteral("%1: m%2 restores snapshot %3").arg(step).arg(m).arg(number);
-                const QStringList shown = rowsHeld(m, {});
+                const QStringList shown = rowsHeld(m, {}) << store.read(privateSection, sealedListKey);
                 if (program(m)->restoreFrom(bytes, name, nullptr).written()) { // a command, beside the windows
                     savedOver += QSet<QString>(shown.begin(), shown.end()); // what it replaced, the user had
                     // The user brought them back: on this machine, and on the
@@ -796,9 +822,41 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             if (key.isEmpty() || m_random.bounded(2))
                 key = QStringLiteral("key m%1 %2").arg(m).arg(++version);
             const QString sealed = QStringLiteral("list %1 under %2").arg(++version).arg(key);
+            const QString shown = store.read(privateSection, sealedListKey);
             log << QStringLiteral("%1: m%2 saves the private list %3").arg(step).arg(m).arg(sealed);
-            store.apply({StoreChange::write(passwordSection, wrappedKeyKey, key),
-                         StoreChange::write(privateSection, sealedListKey, sealed)});
+            if (store.apply({StoreChange::write(passwordSection, wrappedKeyKey, key),
+                             StoreChange::write(privateSection, sealedListKey, sealed)})
+                    .written()) {
+                live << sealed;
+                placed.insert(sealed, {privateSection, 0});
+                savedOver << shown;
+            }
+        } else if (what < 59) {
+            // velmorwick put-back, as the store sees it: the first set listed
+            // goes into the private list, in one write with its removal.
+            const std::optional<IniDocument> document = IniDocument::parseExact(readAll(m_machines[m].path));
+            const QString *listed = document ? document->find(keptAsideSection, keptRowsKey) : nullptr;
+            const QString set = listed ? listed->section(u' ', 0, 0) : QString();
+            const QString *rows = set.isEmpty() ? nullptr : document->find(keptAsideSection, QStringLiteral("Rows-") + set);
+            const QString *key = document ? document->find(passwordSection, wrappedKeyKey) : nullptr;
+            if (rows && key) {
+                const QString *was = document->find(privateSection, sealedListKey);
+                const QString sealed = QStringLiteral("list %1 under %2").arg(++version).arg(*key);
+                log << QStringLiteral("%1: m%2 puts back %3 into the private list %4").arg(step).arg(m).arg(set, sealed);
+                if (store.apply({StoreChange::expect(passwordSection, wrappedKeyKey, *key),
+                                 StoreChange::expect(keptAsideSection, QStringLiteral("Rows-") + set, *rows),
+                                 StoreChange::write(privateSection, sealedListKey, sealed),
+                                 StoreChange::removeKey(keptAsideSection, QStringLiteral("Rows-") + set),
+                                 StoreChange::removeKey(keptAsideSection, QStringLiteral("Key-") + set),
+                                 StoreChange::removeWord(keptAsideSection, keptRowsKey, set),
+                                 StoreChange::snapshot(QStringLiteral("kept rows put back"))})
+                        .written()) {
+                    live << sealed;
+                    placed.insert(sealed, {privateSection, 0});
+                    savedOver << *rows << (was ? *was : QString()); // both are in the list now
+                    putBack << set;
+                }
+            }
         } else if (what < 62) {
             // Any other section the program writes: a start choice, the
             // reminder's switch, the notes' notice, private rows kept aside.
@@ -810,8 +868,10 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             const QString section = others[m_random.bounded(others.size())];
             const QList<StoreChange> changes = writers[section](++version);
             log << QStringLiteral("%1: m%2 writes %3 v%4").arg(step).arg(m).arg(section).arg(version);
-            if (store.apply(changes).written() && section == keptAsideSection)
+            if (store.apply(changes).written() && section == keptAsideSection) {
                 live << QStringLiteral("rows v%1").arg(version);
+                placed.insert(QStringLiteral("rows v%1").arg(version), {privateSection, 0});
+            }
         } else if (what < 64) {
             // velmorwick replaced --put-back 1, as the command does it.
             QByteArray bytes;
