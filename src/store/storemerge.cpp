@@ -195,9 +195,33 @@ void stamp(IniDocument &after, const IniDocument &before, const QDateTime &now, 
     }
 }
 
+// Each day list's row stamps as a document holds them, in its order: a list
+// whose rows and stamps are alike on both sides has nothing to merge.
+QHash<QStringView, QList<const IniDocument::Entry *>> rowStampsByList(const IniDocument &document)
+{
+    QHash<QStringView, QList<const IniDocument::Entry *>> byList;
+    for (const IniDocument::Section &section : document.sections()) {
+        if (section.name != savedSection)
+            continue;
+        for (const IniDocument::Entry &entry : section.entries) {
+            if (const qsizetype dash = entry.key.indexOf(QLatin1String("-row")); dash > 0)
+                byList[QStringView(entry.key).first(dash)] << &entry;
+        }
+    }
+    return byList;
+}
+
+bool sameEntries(const QList<const IniDocument::Entry *> &a, const QList<const IniDocument::Entry *> &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const IniDocument::Entry *x, const IniDocument::Entry *y) {
+        return x->key == y->key && x->value == y->value;
+    });
+}
+
 Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &now)
 {
     Merged merged;
+    const auto hereRows = rowStampsByList(here), copyRows = rowStampsByList(copy);
     merged.document = here;
     const QDateTime latest = now.addMSecs(clockSlackMs);
     QHash<QString, bool> madeSets; // the private list's losing version kept as a set -> whether here's lost
@@ -210,6 +234,9 @@ Merged merge(const IniDocument &here, const IniDocument &copy, const QDateTime &
             // Row by row; the list records the later of the two times. What
             // lost where both changed a row goes to the record of rows replaced.
             const QString list = part.sections.first();
+            if (mine == theirs && hereSaved == copySaved && savedByClock(here, part) == savedByClock(copy, part)
+                && sameEntries(hereRows.value(list), copyRows.value(list)))
+                continue; // alike on both sides, stamps and all
             const rowstamps::Merged rows = rowstamps::merge(merged.document, here, copy, list, hereSaved, copySaved);
             if (std::make_tuple(copySaved, savedByClock(copy, part)) > std::make_tuple(hereSaved, savedByClock(here, part)))
                 takeTimeOfSaving(merged.document, copy, part);
