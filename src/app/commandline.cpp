@@ -37,8 +37,16 @@ std::optional<int> handle(int argc, char *argv[])
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption format(QStringLiteral("format"),
-                                    QCoreApplication::translate("commandline", "export: text or json."),
-                                    QStringLiteral("text|json"), QStringLiteral("text"));
+                                    QCoreApplication::translate("commandline", "export: text or json; done: text, json or csv."),
+                                    QStringLiteral("text|json|csv"), QStringLiteral("text"));
+    const QCommandLineOption days(QStringLiteral("days"),
+                                  QCoreApplication::translate("commandline", "done: the last N days (7 if not given)."),
+                                  QStringLiteral("N"));
+    const QCommandLineOption since(QStringLiteral("since"),
+                                   QCoreApplication::translate("commandline", "done: from this day on."),
+                                   QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption all(QStringLiteral("all"),
+                                 QCoreApplication::translate("commandline", "done: the tasks unticked again too."));
     const QCommandLineOption withPrivate(
         QStringLiteral("private"),
         QCoreApplication::translate("commandline", "export: the private list too (asks for its password)."));
@@ -57,10 +65,10 @@ std::optional<int> handle(int argc, char *argv[])
         QStringLiteral("put-back"),
         QCoreApplication::translate("commandline", "replaced: put task N back (see velmorwick replaced)."),
         QStringLiteral("N"));
-    parser.addOptions({format, withPrivate, snapshot, list, forgetPrivate, putBack});
+    parser.addOptions({format, withPrivate, snapshot, list, forgetPrivate, putBack, days, since, all});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QCoreApplication::translate("commandline",
-                                                             "add, export, import, backup, restore, snapshots, put-back or replaced."),
+                                                             "add, export, import, backup, restore, snapshots, put-back, replaced or done."),
                                  QStringLiteral("[command [FILE | TEXT...]]"));
     // Qt's own options (-platform offscreen, -style Fusion ...) are left to
     // the application object, as they always were.
@@ -110,7 +118,8 @@ std::optional<int> handle(int argc, char *argv[])
     }
     if (arguments.isEmpty()) {
         if (parser.isSet(format) || parser.isSet(withPrivate) || parser.isSet(snapshot) || parser.isSet(list)
-            || parser.isSet(forgetPrivate) || parser.isSet(putBack)) {
+            || parser.isSet(forgetPrivate) || parser.isSet(putBack) || parser.isSet(days) || parser.isSet(since)
+            || parser.isSet(all)) {
             std::fprintf(stderr, "velmorwick: %s\n",
                          qPrintable(QCoreApplication::translate("commandline",
                                                                 "--format and --private belong to export, --snapshot "
@@ -134,6 +143,17 @@ std::optional<int> handle(int argc, char *argv[])
         snapshotNumber = 0;
     const std::optional<int> listTasks = numberOf(list);
     const std::optional<int> putBackNumber = numberOf(putBack);
+    const std::optional<int> dayCount = numberOf(days);
+    const QDate sinceDay = QDate::fromString(parser.value(since), Qt::ISODate);
+    if (!dayCount || (parser.isSet(since) && !sinceDay.isValid())) {
+        std::fprintf(stderr, "velmorwick: %s\n",
+                     qPrintable(!dayCount ? QCoreApplication::translate("commandline", "--days takes a number of days "
+                                                                        "from 1")
+                                          : QCoreApplication::translate("commandline", "--since takes a day as "
+                                                                        "YYYY-MM-DD, not %1")
+                                                .arg(datacommands::shownOnATerminal(parser.value(since)))));
+        return 2;
+    }
     if (!putBackNumber) {
         std::fprintf(stderr, "velmorwick: %s\n",
                      qPrintable(QCoreApplication::translate("commandline", "--put-back takes a number from 1 (see "
@@ -172,7 +192,7 @@ std::optional<int> handle(int argc, char *argv[])
     }
     return datacommands::run(arguments.first(), arguments.mid(1),
                              {parser.value(format), parser.isSet(withPrivate), *snapshotNumber, *listTasks,
-                              parser.isSet(forgetPrivate), *putBackNumber},
+                              parser.isSet(forgetPrivate), *putBackNumber, *dayCount, sinceDay, parser.isSet(all)},
                              *store, [](const QString &prompt) { return platform::readSecretLine(prompt); });
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "datacommands.h"
 
 #include "app/addcommand.h"
+#include "app/donecommand.h"
 #include "app/listexchange.h"
 #include "platform/files.h"
 #include "private/keptrows.h"
@@ -349,6 +350,31 @@ int replaced(const QStringList &arguments, const Options &options, SettingsStore
     return 0;
 }
 
+int doneTasks(const QStringList &arguments, const Options &options, SettingsStore &store)
+{
+    if (!arguments.isEmpty())
+        return misused(tr("done takes no file"));
+    if (options.days && options.since.isValid())
+        return misused(tr("--days and --since cannot go together"));
+    SettingsStore::Done done;
+    if (const StoreResult read = store.doneTasks(&done); !read.written())
+        return fail(read.reason);
+    for (const QString &problem : std::as_const(done.problems))
+        std::fprintf(stderr, "velmorwick: %s\n", qPrintable(shownOnATerminal(problem)));
+    const QString shown = donecommand::shown(done.entries, {options.days ? options.days : 7, options.since, options.all,
+                                                            options.format},
+                                             QDateTime::currentDateTime());
+    // Text is for a terminal, line by line; JSON and CSV keep every
+    // character, escaped their own way.
+    if (options.format != QLatin1String("text")) {
+        std::fputs(shown.toUtf8().constData(), stdout);
+        return 0;
+    }
+    for (const QString &line : shown.split(u'\n', Qt::SkipEmptyParts))
+        say(shownOnATerminal(line));
+    return 0;
+}
+
 int addTasks(const QStringList &texts, int tasks, SettingsStore &store)
 {
     const addcommand::Added added = addcommand::add(texts, tasks, store);
@@ -384,7 +410,7 @@ bool isCommand(const QString &name)
 {
     return QStringList{QStringLiteral("add"),     QStringLiteral("export"),   QStringLiteral("import"),
                        QStringLiteral("backup"),  QStringLiteral("restore"),  QStringLiteral("snapshots"),
-                       QStringLiteral("put-back"), QStringLiteral("replaced")}
+                       QStringLiteral("put-back"), QStringLiteral("replaced"), QStringLiteral("done")}
         .contains(name);
 }
 
@@ -426,6 +452,10 @@ QString summary()
               "  replaced --put-back N\n"
               "                    Puts task N of that list back: into its row if that is\n"
               "                    empty or unchanged since, otherwise the first empty row.\n"
+              "  done [--days N | --since YYYY-MM-DD] [--all] [--format text|json|csv]\n"
+              "                    The tasks ticked and saved on every computer, by day,\n"
+              "                    newest first: the last 7 days, or N, or since a day;\n"
+              "                    --all adds those unticked again, marked.\n"
               "  restore --snapshot N\n"
               "                    Puts snapshot N back; the store it replaces is kept as a\n"
               "                    snapshot in its turn, so a restore can be taken back.\n");
@@ -434,8 +464,14 @@ QString summary()
 int run(const QString &command, const QStringList &arguments, const Options &options, SettingsStore &store,
         const AskPassword &askPassword)
 {
-    if (command != QLatin1String("export") && (options.withPrivate || options.format != QLatin1String("text")))
-        return misused(tr("--format and --private belong to export"));
+    if (command != QLatin1String("export") && options.withPrivate)
+        return misused(tr("--private belongs to export"));
+    if (command == QLatin1String("done") && !QStringList{QStringLiteral("text"), QStringLiteral("json"), QStringLiteral("csv")}.contains(options.format))
+        return misused(tr("done --format takes text, json or csv"));
+    if (command != QLatin1String("export") && command != QLatin1String("done") && options.format != QLatin1String("text"))
+        return misused(tr("--format belongs to export and done"));
+    if (command != QLatin1String("done") && (options.days || options.since.isValid() || options.all))
+        return misused(tr("--days, --since and --all belong to done"));
     if (command != QLatin1String("restore") && options.snapshot)
         return misused(tr("--snapshot belongs to restore"));
     if (command != QLatin1String("add") && options.list)
@@ -467,6 +503,8 @@ int run(const QString &command, const QStringList &arguments, const Options &opt
         return putBack(arguments, store, askPassword);
     if (command == QLatin1String("replaced"))
         return replaced(arguments, options, store);
+    if (command == QLatin1String("done"))
+        return doneTasks(arguments, options, store);
     return restore(arguments, options, store);
 }
 

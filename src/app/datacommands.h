@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,9 @@ struct Options
     int list = 0;                            // add: the list with this many tasks (0: the one opened at start)
     bool forgetPrivate = false;              // snapshots: the private list out of copies of older passwords
     int putBack = 0;                         // replaced: put this entry back (from 1, newest first)
+    int days = 0;                            // done: the last N days (0: 7)
+    QDate since = {};                        // done: from this day on
+    bool all = false;                        // done: the tasks unticked again too
 };
 
 // Asks for a password with this prompt; nothing when none could be read.

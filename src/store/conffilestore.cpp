@@ -222,7 +222,10 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
         return kept;
     batch.result.keptAs = keptBeside.isEmpty() ? kept.keptAs : native(QDir(m_folder).filePath(keptBeside));
     batch.result.keptAsCopy = !keptBeside.isEmpty() || kept.keptAsCopy;
-    return written(folder, loaded, batch, replaced);
+    const StoreResult result = written(folder, loaded, batch, replaced);
+    if (result.written())
+        logDone(folder, logbook::linesFor(loaded.document, batch.document));
+    return result;
 }
 
 StoreResult ConfFileStore::loadToChange(StoreFolder &folder, Loaded *loaded)

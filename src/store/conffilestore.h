@@ -68,6 +68,7 @@ public:
     QList<Snapshot> snapshots() const override;
     StoreResult snapshotBytes(int number, QByteArray *bytes, QString *name) const override;
     QList<QDateTime> snapshotTimes() const override;
+    StoreResult doneTasks(Done *done) override;
     void watch(std::function<void()> changed) override;
     int olderPrivateCopies() const override;
     bool lastChangedHere(const QString &section) const override;
@@ -128,6 +129,9 @@ private:
     void tellSnapshotProblem(bool stepWentOn);
     // The store as it was before a write that replaces a version no window
     // showed: a snapshot, else a kept copy, else nothing and the write refused.
+    // Tasks ticked or unticked by a write, to this machine's logbook file:
+    // a failure is told, the write stands.
+    void logDone(StoreFolder &folder, const QByteArray &lines);
     StoreResult keepBefore(StoreFolder &folder, const Loaded &loaded, const IniDocument &after, const QString &step,
                            bool mustKeep, const QDateTime &now);
     void checkForChanges();

@@ -156,3 +156,56 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
     done.keptAs = snapshot;
     return outcome(written, m_path, done);
 }
+
+void ConfFileStore::logDone(StoreFolder &folder, const QByteArray &lines)
+{
+    if (lines.isEmpty())
+        return;
+    const QString name = logbook::fileName(QFileInfo(m_name).completeBaseName(), machine());
+    const bool isNew = folder.stampOf(name).size < 0;
+    if (!folder.append(name, isNew ? logbook::header() + lines : lines))
+        reportProblem(tr("The tasks just ticked could not be written to the logbook %1 (%2); they are saved in "
+                         "their list.")
+                          .arg(native(QDir(m_folder).filePath(name)), StoreFolder::reasonFor(folder.error())));
+}
+
+StoreResult ConfFileStore::doneTasks(Done *done)
+{
+    return whileLocked([&] {
+        StoreFolder folder;
+        if (!folder.open(m_folder, false))
+            return;
+        const QString base = QFileInfo(m_name).completeBaseName();
+        logbook::Reader reader;
+        for (const QString &name : folder.names(logbook::filePrefix(base))) {
+            const StoreFolder::ReadResult read = folder.read(name);
+            if (read.status != StoreFolder::ReadResult::Status::Read) {
+                done->problems << tr("The logbook %1 could not be read (%2).")
+                                      .arg(native(QDir(m_folder).filePath(name)), StoreFolder::reasonFor(read.error));
+                continue;
+            }
+            if (reader.add(read.bytes, logbook::machineOf(base, name)))
+                continue;
+            // This machine's own file goes on as a new one holding what
+            // could be read; the damaged one is kept beside it.
+            if (name == logbook::fileName(base, machine())) {
+                const QString kept = m_copies.publish(folder, read.bytes, QStringLiteral(".done-damaged"), m_clock());
+                logbook::Reader good;
+                QByteArray lines = logbook::header();
+                for (const QByteArray &line : read.bytes.split('\n')) {
+                    if (!line.isEmpty() && good.add(line, {}) && !line.startsWith('#'))
+                        lines += line + '\n';
+                }
+                if (!kept.isEmpty() && folder.writeWhole(name, lines).landed()) {
+                    done->problems << tr("Part of the logbook %1 was damaged and could not be read; it is kept as %2, "
+                                         "and a new one goes on with the rest.")
+                                          .arg(native(QDir(m_folder).filePath(name)), kept);
+                    continue;
+                }
+            }
+            done->problems << tr("Part of the logbook %1 was damaged and could not be read; the rest was.")
+                                  .arg(native(QDir(m_folder).filePath(name)));
+        }
+        done->entries = reader.entries();
+    });
+}

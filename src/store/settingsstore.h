@@ -8,6 +8,10 @@
 
 #include <functional>
 
+#include "logbook.h"
+
+#include <QObject>
+
 // One change within a write to the store.
 struct StoreChange
 {
@@ -194,6 +198,19 @@ public:
     virtual StoreResult snapshotBytes(int number, QByteArray *bytes, QString *name) const;
     // When each snapshot was kept, numbered as above; nothing else is read.
     virtual QList<QDateTime> snapshotTimes() const { return {}; }
+
+    // The tasks done on every machine, newest first (see logbook.h), and
+    // what could not be read of them; refused where the store keeps none.
+    struct Done
+    {
+        QList<logbook::Entry> entries;
+        QStringList problems;
+    };
+    virtual StoreResult doneTasks(Done *done)
+    {
+        Q_UNUSED(done);
+        return {StoreResult::Status::Refused, QObject::tr("This system keeps no logbook of tasks done.")};
+    }
 
     // Whether conflict copies a sync program left beside the store are merged
     // as the store is opened (they are). A step whose user sees no window to

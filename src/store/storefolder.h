@@ -115,6 +115,9 @@ public:
     QString writeScratch(const QByteArray &bytes, const Stamp &notBefore = {});
     bool publishNew(const QString &scratch, const QString &name);
     void remove(const QString &name);
+    // Adds the bytes at the end of a regular file (made private where new),
+    // then syncs it: for a file only this machine writes, never replaced.
+    bool append(const QString &name, const QByteArray &bytes);
     // Removes a file now and frees its disk space once this folder is closed
     // (and its lock with it), away from the caller: freeing the blocks of a
     // large file takes long (1.7 ms for 6 MB on ext4) and would hold the lock.

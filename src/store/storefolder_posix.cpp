@@ -442,6 +442,25 @@ StoreFolder::Written StoreFolder::writeWhole(const QString &name, const QByteArr
     return written;
 }
 
+bool StoreFolder::append(const QString &name, const QByteArray &bytes)
+{
+    const int fd = failsNow(Call::Open) ? -1
+                                        : ::openat(m_fd, encoded(name).constData(),
+                                                   O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        m_error = errno;
+        return false;
+    }
+    struct stat st {};
+    bool done = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (!done)
+        errno = EINVAL; // a pipe or device in its place: never written through
+    done = done && writeAll(fd, bytes) && !failsNow(Call::Sync) && ::fsync(fd) == 0;
+    m_error = done ? 0 : errno;
+    ::close(fd);
+    return done;
+}
+
 bool StoreFolder::publishNew(const QString &scratch, const QString &name)
 {
     // A hard link never follows or replaces what is at the new name, not

@@ -1,0 +1,140 @@
+#include "logbook.h"
+
+#include "rowstamps.h"
+#include "storemerge.h"
+
+#include <algorithm>
+
+namespace logbook {
+
+namespace {
+
+const QLatin1String doneWord("done"), undoneWord("undone");
+
+// One line a task: its text can hold anything but a line end.
+QString escaped(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'\\': out += QLatin1String("\\\\"); break;
+        case u'\t': out += QLatin1String("\\t"); break;
+        case u'\n': out += QLatin1String("\\n"); break;
+        case u'\r': out += QLatin1String("\\r"); break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+std::optional<QString> unescaped(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\\') {
+            out += text[i];
+            continue;
+        }
+        if (++i == text.size())
+            return std::nullopt;
+        switch (text[i].unicode()) {
+        case u'\\': out += u'\\'; break;
+        case u't': out += u'\t'; break;
+        case u'n': out += u'\n'; break;
+        case u'r': out += u'\r'; break;
+        default: return std::nullopt;
+        }
+    }
+    return out;
+}
+
+QString timeText(const QDateTime &at)
+{
+    return at.toUTC().toString(Qt::ISODateWithMs);
+}
+
+} // namespace
+
+QString filePrefix(const QString &storeBase)
+{
+    return storeBase + QStringLiteral(".done-");
+}
+
+QString fileName(const QString &storeBase, const QString &machine)
+{
+    return filePrefix(storeBase) + machine + QStringLiteral(".log");
+}
+
+QString machineOf(const QString &storeBase, const QString &fileName)
+{
+    return fileName.mid(filePrefix(storeBase).size()).section(u'.', 0, 0);
+}
+
+QByteArray header()
+{
+    return "# Velmorwick: tasks done on one computer, a line each (done, or undone when unticked again), "
+           "tab-separated\n";
+}
+
+QByteArray linesFor(const IniDocument &before, const IniDocument &after)
+{
+    QString lines;
+    for (const storemerge::Part &part : storemerge::parts()) {
+        if (!part.byRow || storemerge::samePart(before, after, part))
+            continue;
+        const QString &list = part.sections.first();
+        const QDateTime savedBefore = storemerge::savedAt(before, part), savedAfter = storemerge::savedAt(after, part);
+        for (const int n : rowstamps::rowNumbers(before, after, list)) {
+            const rowstamps::Row was = rowstamps::row(before, list, n), is = rowstamps::row(after, list, n);
+            const QString stamp = rowstamps::stampOf(after, list, n, savedAfter).value(0);
+            const QString id = QStringLiteral("%1.%2.").arg(list).arg(n);
+            if (is.ticked && !is.text.isEmpty() && !(was.ticked && was.text == is.text)) {
+                lines += QStringList{doneWord, id + stamp, timeText(rowstamps::timeOf(stamp)), list, escaped(is.text)}.join(u'\t')
+                         + u'\n';
+            } else if (was.ticked && !was.text.isEmpty() && !is.ticked && is.text == was.text) {
+                const QString ticked = rowstamps::stampOf(before, list, n, savedBefore).value(0);
+                lines += QStringList{undoneWord, id + ticked, timeText(rowstamps::timeOf(stamp))}.join(u'\t') + u'\n';
+            }
+        }
+    }
+    return lines.toUtf8();
+}
+
+bool Reader::add(const QByteArray &bytes, const QString &machine)
+{
+    bool whole = true;
+    const QString text = QString::fromUtf8(bytes);
+    for (const QStringView line : QStringView(text).split(u'\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith(u'#'))
+            continue;
+        const QList<QStringView> fields = line.split(u'\t');
+        if (fields.value(0) == undoneWord && fields.size() == 3) {
+            m_undone.insert(fields[1].toString());
+            continue;
+        }
+        const QDateTime when = fields.size() == 5 ? QDateTime::fromString(fields[2].toString(), Qt::ISODateWithMs)
+                                                  : QDateTime();
+        const std::optional<QString> task = fields.size() == 5 ? unescaped(fields[4]) : std::nullopt;
+        if (fields.value(0) != doneWord || !when.isValid() || !task) {
+            whole = false;
+            continue;
+        }
+        const QString id = fields[1].toString();
+        if (!m_done.contains(id))
+            m_done.insert(id, Entry{id, when, fields[3].toString(), *task, machine, true});
+    }
+    return whole;
+}
+
+QList<Entry> Reader::entries() const
+{
+    QList<Entry> all = m_done.values();
+    for (Entry &entry : all)
+        entry.done = !m_undone.contains(entry.id);
+    std::sort(all.begin(), all.end(), [](const Entry &a, const Entry &b) { return std::tie(a.when, a.id) > std::tie(b.when, b.id); });
+    return all;
+}
+
+} // namespace logbook

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "inidocument.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+// The tasks done. When a save stores a day-list row ticked that the store
+// did not hold ticked, a line goes to this machine's own file beside the
+// store ("Velmorwick.done-<machine>.log"); unticking it and saving adds a
+// line that it is undone. Each machine writes only its own file, and only by
+// appending, so a sync program never meets two versions of one and no merge
+// is needed: every machine reads them all. Clearing a list, a restore or an
+// import's emptied rows leave it as it is. The private list is not logged.
+namespace logbook {
+
+struct Entry
+{
+    QString id; // "<list>.<row>.<the row's stamp when it was ticked>": the same in every file
+    QDateTime when; // UTC
+    QString list;   // "Task10"
+    QString text;
+    QString machine;
+    bool done = true; // false: unticked again since
+};
+
+QString fileName(const QString &storeBase, const QString &machine);
+QString filePrefix(const QString &storeBase);
+QString machineOf(const QString &storeBase, const QString &fileName);
+// The first line of every file: what it is, for whoever opens it.
+QByteArray header();
+
+// The lines the change from `before` to `after` adds to this machine's file.
+QByteArray linesFor(const IniDocument &before, const IniDocument &after);
+
+// Every machine's file read into one logbook: each task once, however many
+// files hold it; an undone mark wins over the tick it names.
+class Reader
+{
+public:
+    // False when a line could not be read (the rest of the file still is).
+    bool add(const QByteArray &bytes, const QString &machine);
+    // Newest first.
+    QList<Entry> entries() const;
+
+private:
+    QHash<QString, Entry> m_done;
+    QSet<QString> m_undone;
+};
+
+} // namespace logbook
