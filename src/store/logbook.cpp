@@ -1,5 +1,6 @@
 #include "logbook.h"
 
+#include "replacedrecord.h"
 #include "rowstamps.h"
 #include "storemerge.h"
 
@@ -80,6 +81,13 @@ QByteArray header()
 
 QByteArray linesFor(const IniDocument &before, const IniDocument &after)
 {
+    // A task put back from the record of rows replaced was logged when it
+    // was ticked, on the machine that ticked it.
+    QSet<std::pair<QString, QString>> putBack;
+    for (const replacedrecord::Entry &entry : replacedrecord::entries(before)) {
+        if (!after.find(replacedrecord::section, entry.key))
+            putBack.insert({entry.list, entry.lost.text});
+    }
     QString lines;
     for (const storemerge::Part &part : storemerge::parts()) {
         if (!part.byRow || storemerge::samePart(before, after, part))
@@ -90,7 +98,7 @@ QByteArray linesFor(const IniDocument &before, const IniDocument &after)
             const rowstamps::Row was = rowstamps::row(before, list, n), is = rowstamps::row(after, list, n);
             const QString stamp = rowstamps::stampOf(after, list, n, savedAfter).value(0);
             const QString id = QStringLiteral("%1.%2.").arg(list).arg(n);
-            if (is.ticked && !is.text.isEmpty() && !(was.ticked && was.text == is.text)) {
+            if (is.ticked && !is.text.isEmpty() && !(was.ticked && was.text == is.text) && !putBack.contains({list, is.text})) {
                 lines += QStringList{doneWord, id + stamp, timeText(rowstamps::timeOf(stamp)), list, escaped(is.text)}.join(u'\t')
                          + u'\n';
             } else if (was.ticked && !was.text.isEmpty() && !is.ticked && is.text == was.text) {

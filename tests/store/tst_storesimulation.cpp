@@ -11,6 +11,7 @@
 #include "app/addcommand.h"
 #include "lists/liststorage.h"
 #include "store/conffilestore.h"
+#include "store/logbook.h"
 #include "store/replacedrecord.h"
 #include "store/settings.h"
 #include "store/storeschema.h"
@@ -385,6 +386,17 @@ void StoreSimulationTest::engineScan(int step)
             }
         }
     }
+    // Each machine's logbook, which it alone writes: its newer version
+    // replaces the one the others have.
+    for (int m = 0; m < int(m_machines.size()); ++m) {
+        const QString name = logbook::fileName(QStringLiteral("Velmorwick"), QStringLiteral("0000000%1").arg(m));
+        const QByteArray bytes = readAll(QFileInfo(m_machines[m].path).dir().filePath(name));
+        for (int to = 0; to < int(m_machines.size()) && !bytes.isEmpty(); ++to) {
+            const QString there = QFileInfo(m_machines[to].path).dir().filePath(name);
+            if (to != m && readAll(there) != bytes)
+                putIn(there, bytes);
+        }
+    }
     for (int m = 0; m < int(m_machines.size()); ++m) {
         const QByteArray now = readAll(m_machines[m].path);
         if (now.isEmpty() || now == m_machines[m].synced)
@@ -562,6 +574,7 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
 
     QSet<QString> live, retired, superseded, restored;
     QSet<QString> putBack; // the private rows' sets put back
+    QSet<QString> doneSaved; // tasks saved ticked: in every machine's logbook once, once the engine settles
     QHash<QString, std::pair<QString, int>> placed; // each task typed into a day list: where
     // The tasks a machine's store holds in a list (all day lists when empty).
     const auto rowsHeld = [&](int m, const QString &list) {
@@ -687,6 +700,16 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             const std::optional<IniDocument> document = IniDocument::parseExact(now.value(machine.path));
             if (document && replacedrecord::entries(*document).size() > replacedrecord::entriesKept)
                 return QStringLiteral("the record of rows replaced is past its bound");
+            SettingsStore::Done done;
+            if (!machine.store->doneTasks(&done).written() || !done.problems.isEmpty())
+                return QStringLiteral("the logbook could not be read: ") + done.problems.join(u' ');
+            QHash<QString, int> logged;
+            for (const logbook::Entry &entry : std::as_const(done.entries))
+                logged[entry.text] += entry.done ? 1 : 100;
+            for (const QString &text : std::as_const(doneSaved)) {
+                if (logged.value(text) != 1)
+                    return QStringLiteral("\"%1\", saved done, is in a logbook %2 times").arg(text).arg(logged.value(text));
+            }
         }
         return {};
     };
@@ -765,11 +788,14 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             const int row = int(m_random.bounded(3));
             const QString text = QStringLiteral("m%1 w%2").arg(m).arg(++version);
             QList<TaskRow> rows = window.rows;
-            rows[row] = {text, false};
+            const bool ticked = QRandomGenerator(seed ^ quint32(step) ^ 0x7f4a7c15u).bounded(4) == 0; // drawn apart
+            rows[row] = {text, ticked};
             log << QStringLiteral("%1: m%2 saves %3 in the window of %4 row %5").arg(step).arg(m).arg(text, list).arg(row + 1);
             if (window.storage->save(rows).written()) {
                 live << text;
                 placed.insert(text, {list, row + 1});
+                if (ticked)
+                    doneSaved << text;
                 savedOver << window.rows[row].text; // what the window showed there
                 window.rows = window.storage->saved(rows);
             }
