@@ -88,6 +88,8 @@ private slots:
     void exportsReadToKnownContentsForever_data();
     void exportsReadToKnownContentsForever();
     void importingOverADamagedPrivateListKeepsItAndSaysSo();
+    void doneListsTheTasksDoneByDayOnEveryComputer_data();
+    void doneListsTheTasksDoneByDayOnEveryComputer();
 
 private:
     QString storePath() const { return m_home->filePath(QStringLiteral("Velmorwick/Velmorwick.conf")); }
@@ -111,6 +113,7 @@ QProcess *DataCommandsTest::started(const QStringList &arguments, const QString 
         process->setStandardOutputFile(output);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home->path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home->filePath(QStringLiteral("data"))); // this computer's name
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     process->setProcessEnvironment(environment);
@@ -666,6 +669,86 @@ void DataCommandsTest::importingOverADamagedPrivateListKeepsItAndSaysSo()
             kept << QSettings(storePath(), QSettings::IniFormat).value(key).toString();
     }
     QCOMPARE(kept, QStringList{damaged});
+}
+
+
+// Tasks ticked here today, and on another computer days ago (its file as
+// that computer wrote it), one of them unticked again since.
+void DataCommandsTest::doneListsTheTasksDoneByDayOnEveryComputer_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("shown");   // in this order
+    QTest::addColumn<QStringList>("notShown");
+    const QString tenDaysAgo = QDate::currentDate().addDays(-10).toString(Qt::ISODate);
+    QTest::newRow("the last 7 days") << QStringList{} << 0 << QStringList{QStringLiteral("ticked here"), QStringLiteral("3 days ago")}
+                                     << QStringList{QStringLiteral("10 days ago"), QStringLiteral("unticked")};
+    QTest::newRow("--days 2") << QStringList{QStringLiteral("--days"), QStringLiteral("2")} << 0
+                              << QStringList{QStringLiteral("ticked here")} << QStringList{QStringLiteral("3 days ago")};
+    QTest::newRow("--since") << QStringList{QStringLiteral("--since"), tenDaysAgo} << 0
+                             << QStringList{QStringLiteral("ticked here"), QStringLiteral("3 days ago"), QStringLiteral("10 days ago")}
+                             << QStringList{QStringLiteral("unticked")};
+    QTest::newRow("--all") << QStringList{QStringLiteral("--all")} << 0
+                           << QStringList{QStringLiteral("unticked (unticked again)")} << QStringList{};
+    QTest::newRow("a day that is none") << QStringList{QStringLiteral("--since"), QStringLiteral("2026-02-30")} << 2
+                                        << QStringList{QStringLiteral("--since takes a day")} << QStringList{};
+    QTest::newRow("no number") << QStringList{QStringLiteral("--days"), QStringLiteral("a week")} << 2
+                               << QStringList{QStringLiteral("--days takes a number")} << QStringList{};
+    QTest::newRow("both bounds") << QStringList{QStringLiteral("--days"), QStringLiteral("3"), QStringLiteral("--since"), tenDaysAgo}
+                                 << 2 << QStringList{QStringLiteral("cannot go together")} << QStringList{};
+    QTest::newRow("csv") << QStringList{QStringLiteral("--format"), QStringLiteral("csv")} << 0
+                         << QStringList{QStringLiteral("['date', 'time', 'list', 'task', 'computer', 'done']"),
+                                        QStringLiteral("'5-task list', '\\'=1+1, said \"she\"', 'otherpc', 'yes'")}
+                         << QStringList{};
+    QTest::newRow("a damaged line") << QStringList{QStringLiteral("damaged")} << 0
+                                    << QStringList{QStringLiteral("ticked here"), QStringLiteral("was damaged")} << QStringList{};
+}
+
+void DataCommandsTest::doneListsTheTasksDoneByDayOnEveryComputer()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, notShown);
+    ConfFileStore store(storePath());
+    store.setMachine(QStringLiteral("0000beef"));
+    QVERIFY(QDir().mkpath(file(QStringLiteral("data/velmorwick"))));
+    putFileBytes(file(QStringLiteral("data/velmorwick/machine")), "0000beef");
+    QVERIFY(store.apply(SectionListStorage::writes(taskSection(5), {{QStringLiteral("ticked here"), true}, {QStringLiteral("unticked"), true}})).written());
+    QVERIFY(store.apply(SectionListStorage::writes(taskSection(5), {{QStringLiteral("ticked here"), true}, {QStringLiteral("unticked"), false}})).written());
+    const auto day = [](int ago) { return QDateTime::currentDateTimeUtc().addDays(-ago).toString(Qt::ISODateWithMs); };
+    putFileBytes(file(QStringLiteral("Velmorwick/Velmorwick.done-otherpc.log")),
+                 ("# a logbook\ndone\tTask7.1.a-otherpc\t" + day(3) + "\tTask7\t3 days ago\n"
+                  "done\tTask7.2.b-otherpc\t" + day(10) + "\tTask7\t10 days ago\n"
+                  "done\tTask5.3.c-otherpc\t" + day(0) + "\tTask5\t=1+1, said \"she\"\n").toUtf8());
+    const QString own = file(QStringLiteral("Velmorwick/Velmorwick.done-0000beef.log"));
+    const bool damaged = arguments == QStringList{QStringLiteral("damaged")};
+    if (damaged) {
+        putFileBytes(own, fileBytes(own) + "done\tnot a line\n");
+        arguments.clear();
+    }
+    const Run run = velmorwick(QStringList{QStringLiteral("done")} + arguments);
+    QCOMPARE(run.status, status);
+    QString out = QString::fromUtf8(run.out + run.err);
+    if (arguments.contains(QStringLiteral("csv"))) { // as a spreadsheet reads it
+        putFileBytes(file(QStringLiteral("done.csv")), run.out);
+        QProcess python;
+        python.start(QStringLiteral("python3"), {QStringLiteral("-c"), QStringLiteral("import csv,sys\nfor r in csv.reader(open(sys.argv[1], newline='')): print(r)"),
+                                                  file(QStringLiteral("done.csv"))});
+        QVERIFY(python.waitForFinished() && python.exitCode() == 0);
+        out = QString::fromUtf8(python.readAllStandardOutput());
+    }
+    qsizetype at = 0;
+    for (const QString &text : shown) {
+        at = out.indexOf(text, at);
+        QVERIFY2(at >= 0, qPrintable(text + QStringLiteral(" not in order in:\n") + out));
+    }
+    for (const QString &text : notShown)
+        QVERIFY2(!out.contains(text), qPrintable(out));
+    if (damaged) { // kept aside, and a new one goes on with what could be read
+        QVERIFY(!fileBytes(own).contains("not a line") && fileBytes(own).contains("ticked here"));
+        QCOMPARE(QDir(file(QStringLiteral("Velmorwick"))).entryList({QStringLiteral("*done-damaged*")}).size(), 1);
+    }
 }
 
 QTEST_MAIN(DataCommandsTest)
