@@ -356,13 +356,14 @@ int doneTasks(const QStringList &arguments, const Options &options, SettingsStor
         return misused(tr("done takes no file"));
     if (options.days && options.since.isValid())
         return misused(tr("--days and --since cannot go together"));
+    const int days = options.days ? options.days : 7;
+    const QDate first = options.since.isValid() ? options.since : QDate::currentDate().addDays(1 - days);
     SettingsStore::Done done;
-    if (const StoreResult read = store.doneTasks(&done); !read.written())
+    if (const StoreResult read = store.doneTasks(&done, first.startOfDay()); !read.written())
         return fail(read.reason);
     for (const QString &problem : std::as_const(done.problems))
         std::fprintf(stderr, "velmorwick: %s\n", qPrintable(shownOnATerminal(problem)));
-    const QString shown = donecommand::shown(done.entries, {options.days ? options.days : 7, options.since, options.all,
-                                                            options.format},
+    const QString shown = donecommand::shown(done.entries, {days, options.since, options.all, options.format},
                                              QDateTime::currentDateTime());
     // Text is for a terminal, line by line; JSON and CSV keep every
     // character, escaped their own way.

@@ -68,7 +68,7 @@ public:
     QList<Snapshot> snapshots() const override;
     StoreResult snapshotBytes(int number, QByteArray *bytes, QString *name) const override;
     QList<QDateTime> snapshotTimes() const override;
-    StoreResult doneTasks(Done *done) override;
+    StoreResult doneTasks(Done *done, const QDateTime &from) override;
     void watch(std::function<void()> changed) override;
     int olderPrivateCopies() const override;
     bool lastChangedHere(const QString &section) const override;

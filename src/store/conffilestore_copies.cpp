@@ -169,14 +169,14 @@ void ConfFileStore::logDone(StoreFolder &folder, const QByteArray &lines)
                           .arg(native(QDir(m_folder).filePath(name)), StoreFolder::reasonFor(folder.error())));
 }
 
-StoreResult ConfFileStore::doneTasks(Done *done)
+StoreResult ConfFileStore::doneTasks(Done *done, const QDateTime &from)
 {
     return whileLocked([&] {
         StoreFolder folder;
         if (!folder.open(m_folder, false))
             return;
         const QString base = QFileInfo(m_name).completeBaseName();
-        logbook::Reader reader;
+        logbook::Reader reader(from);
         for (const QString &name : folder.names(logbook::filePrefix(base))) {
             const StoreFolder::ReadResult read = folder.read(name);
             if (read.status != StoreFolder::ReadResult::Status::Read) {

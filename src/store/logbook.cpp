@@ -5,6 +5,7 @@
 #include "storemerge.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace logbook {
 
@@ -84,7 +85,15 @@ QByteArray linesFor(const IniDocument &before, const IniDocument &after)
     // A task put back from the record of rows replaced was logged when it
     // was ticked, on the machine that ticked it.
     QSet<std::pair<QString, QString>> putBack;
-    for (const replacedrecord::Entry &entry : replacedrecord::entries(before)) {
+    const auto record = [](const IniDocument &document) {
+        for (const IniDocument::Section &section : document.sections()) {
+            if (section.name == replacedrecord::section)
+                return section.entries;
+        }
+        return QList<IniDocument::Entry>();
+    };
+    for (const replacedrecord::Entry &entry : record(before) == record(after) ? QList<replacedrecord::Entry>()
+                                                                              : replacedrecord::entries(before)) {
         if (!after.find(replacedrecord::section, entry.key))
             putBack.insert({entry.list, entry.lost.text});
     }
@@ -110,28 +119,60 @@ QByteArray linesFor(const IniDocument &before, const IniDocument &after)
     return lines.toUtf8();
 }
 
-bool Reader::add(const QByteArray &bytes, const QString &machine)
+Reader::Reader(const QDateTime &from)
+    : m_from(from.isValid() ? timeText(from).toUtf8() : QByteArray())
+    , m_fromTime(from)
+{
+}
+
+bool Reader::add(QByteArrayView bytes, const QString &machine)
 {
     bool whole = true;
-    const QString text = QString::fromUtf8(bytes);
-    for (const QStringView line : QStringView(text).split(u'\n', Qt::SkipEmptyParts)) {
-        if (line.startsWith(u'#'))
+    // Years of lines are read at every look at the last week: a line before
+    // it is passed over by its time, written in a form that sorts as text.
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        start = end + 1;
+        if (line.isEmpty() || line.startsWith('#'))
             continue;
-        const QList<QStringView> fields = line.split(u'\t');
-        if (fields.value(0) == undoneWord && fields.size() == 3) {
-            m_undone.insert(fields[1].toString());
+        // The fields up to the time first: most lines end there.
+        QByteArrayView fields[6];
+        qsizetype count = 0;
+        auto nextField = [&, from = qsizetype(0)]() mutable {
+            const char *tab = from <= line.size()
+                                  ? static_cast<const char *>(std::memchr(line.data() + from, '\t', size_t(line.size() - from)))
+                                  : nullptr;
+            const qsizetype to = tab ? tab - line.data() : line.size();
+            fields[count++] = line.sliced(from, to - from);
+            from = tab ? to + 1 : line.size() + 1;
+            return tab != nullptr;
+        };
+        bool more = nextField() && nextField() && nextField();
+        if (more && !m_from.isEmpty() && fields[2].size() == m_from.size() && fields[2] < QByteArrayView(m_from)
+            && fields[0] == "done")
+            continue;
+        while (more && count < 6)
+            more = nextField();
+        if (count == 3 && fields[0] == "undone") {
+            m_undone.insert(QString::fromUtf8(fields[1]));
             continue;
         }
-        const QDateTime when = fields.size() == 5 ? QDateTime::fromString(fields[2].toString(), Qt::ISODateWithMs)
-                                                  : QDateTime();
-        const std::optional<QString> task = fields.size() == 5 ? unescaped(fields[4]) : std::nullopt;
-        if (fields.value(0) != doneWord || !when.isValid() || !task) {
+        if (count != 5 || fields[0] != "done") {
             whole = false;
             continue;
         }
-        const QString id = fields[1].toString();
-        if (!m_done.contains(id))
-            m_done.insert(id, Entry{id, when, fields[3].toString(), *task, machine, true});
+        const QDateTime when = QDateTime::fromString(QString::fromLatin1(fields[2]), Qt::ISODateWithMs);
+        const std::optional<QString> task = unescaped(QString::fromUtf8(fields[4]));
+        if (!when.isValid() || !task) {
+            whole = false;
+            continue;
+        }
+        const QString id = QString::fromUtf8(fields[1]);
+        if (!m_done.contains(id) && (!m_fromTime.isValid() || when >= m_fromTime))
+            m_done.insert(id, Entry{id, when, QString::fromUtf8(fields[3]), *task, machine, true});
     }
     return whole;
 }

@@ -37,17 +37,22 @@ QByteArray header();
 // The lines the change from `before` to `after` adds to this machine's file.
 QByteArray linesFor(const IniDocument &before, const IniDocument &after);
 
+
 // Every machine's file read into one logbook: each task once, however many
 // files hold it; an undone mark wins over the tick it names.
 class Reader
 {
 public:
+    // The tasks done from this time on (all, when invalid).
+    explicit Reader(const QDateTime &from = {});
     // False when a line could not be read (the rest of the file still is).
-    bool add(const QByteArray &bytes, const QString &machine);
+    bool add(QByteArrayView bytes, const QString &machine);
     // Newest first.
     QList<Entry> entries() const;
 
 private:
+    QByteArray m_from; // as the lines write a time
+    QDateTime m_fromTime;
     QHash<QString, Entry> m_done;
     QSet<QString> m_undone;
 };

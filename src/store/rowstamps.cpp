@@ -65,9 +65,24 @@ QString later(const QString &a, const QString &b)
 
 QDateTime timeOf(const QString &token)
 {
-    QDateTime at = QDateTime::fromString(token.section(u'-', 0, 0), QStringLiteral("yyyyMMdd'T'HHmmsszzz"));
-    at.setTimeZone(QTimeZone::utc());
-    return at;
+    // Read at every save for every row it stamps: by hand, in UTC (the
+    // format parser would take it as local time first).
+    const qsizetype dash = token.indexOf(u'-');
+    const QStringView time = QStringView(token).first(dash < 0 ? token.size() : dash);
+    const auto number = [&](qsizetype from, qsizetype length) {
+        int value = 0;
+        for (qsizetype i = from; i < from + length; ++i) {
+            if (time[i] < u'0' || time[i] > u'9')
+                return -1;
+            value = value * 10 + (time[i].unicode() - u'0');
+        }
+        return value;
+    };
+    if (time.size() != 18 || time[8] != u'T')
+        return {};
+    const QDate day(number(0, 4), number(4, 2), number(6, 2));
+    const QTime clock(number(9, 2), number(11, 2), number(13, 2), number(15, 3));
+    return day.isValid() && clock.isValid() ? QDateTime(day, clock, QTimeZone::utc()) : QDateTime();
 }
 
 QString stampKey(const QString &list, int row)

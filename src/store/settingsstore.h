@@ -199,16 +199,18 @@ public:
     // When each snapshot was kept, numbered as above; nothing else is read.
     virtual QList<QDateTime> snapshotTimes() const { return {}; }
 
-    // The tasks done on every machine, newest first (see logbook.h), and
-    // what could not be read of them; refused where the store keeps none.
+    // The tasks done on every machine from a time on (all, when invalid),
+    // newest first (see logbook.h), and what could not be read of them;
+    // refused where the store keeps none.
     struct Done
     {
         QList<logbook::Entry> entries;
         QStringList problems;
     };
-    virtual StoreResult doneTasks(Done *done)
+    virtual StoreResult doneTasks(Done *done, const QDateTime &from)
     {
         Q_UNUSED(done);
+        Q_UNUSED(from);
         return {StoreResult::Status::Refused, QObject::tr("This system keeps no logbook of tasks done.")};
     }
 

@@ -116,7 +116,9 @@ public:
     bool publishNew(const QString &scratch, const QString &name);
     void remove(const QString &name);
     // Adds the bytes at the end of a regular file (made private where new),
-    // then syncs it: for a file only this machine writes, never replaced.
+    // for a file only this machine writes, never replaced. Not synced: the
+    // system writes it out within seconds, and a save is not made to wait
+    // for a second file's sync.
     bool append(const QString &name, const QByteArray &bytes);
     // Removes a file now and frees its disk space once this folder is closed
     // (and its lock with it), away from the caller: freeing the blocks of a

@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThreadPool>
@@ -310,6 +311,74 @@ int main(int argc, char *argv[])
                             median(merge) / (median(save) + median(raw)), 2.0});
     }
 
+    if (measures("logbook")) { // Two years of a busy user's tasks done: 35,000 lines
+        const QString with = dir.filePath(QStringLiteral("logbook/with/Velmorwick/Velmorwick.conf"));
+        const QString without = dir.filePath(QStringLiteral("logbook/without/Velmorwick/Velmorwick.conf"));
+        ConfFileStore withLog(with), withoutLog(without);
+        for (ConfFileStore *store : {&withLog, &withoutLog}) {
+            store->setMachine(QStringLiteral("0000b00c"));
+            store->apply(allLists(28, 0));
+        }
+        const QString logName = QStringLiteral("/Velmorwick.done-0000b00c.log");
+        QByteArray lines = logbook::header();
+        const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-730);
+        for (int n = 0; n < 35000; ++n) {
+            const QByteArray when = start.addSecs(qint64(n) * 1800).toString(Qt::ISODateWithMs).toUtf8();
+            lines += "done\tTask15." + QByteArray::number(1 + n % 15) + '.' + QByteArray::number(n) + "-0000b00c\t" + when
+                     + "\tTask15\ta task of a busy day, number " + QByteArray::number(n) + '\n';
+        }
+        QFile log(QFileInfo(with).path() + logName);
+        if (!log.open(QIODevice::WriteOnly) || log.write(lines) != lines.size())
+            std::abort();
+        log.close();
+        std::vector<double> saveWith, saveWithout;
+        for (int round = 1; round <= 300; ++round) {
+            QFile empty(QFileInfo(without).path() + logName); // without one: its first line, each time
+            if (!empty.open(QIODevice::WriteOnly) || empty.write(logbook::header()) != logbook::header().size())
+                std::abort();
+            empty.close();
+            const QList<StoreChange> list = listSave(round); // some of its tasks ticked: each save logs them
+            saveWith.push_back(timed([&] { withLog.apply(list); }));
+            saveWithout.push_back(timed([&] { withoutLog.apply(list); }));
+        }
+        std::printf("store: a 15-task list saved, its ticked tasks logged: median %.3f ms beside a logbook of 35,000 "
+                    "tasks, %.3f ms beside none\n", median(saveWith) / 1e6, median(saveWithout) / 1e6);
+        outcomes.push_back({"a save with a logbook of 35,000 tasks / without one", median(saveWith) / median(saveWithout), 1.05});
+        // velmorwick done over it, beside the program's own start doing the same on nothing.
+        const auto done = [&](const QString &home) {
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
+            environment.insert(QStringLiteral("XDG_DATA_HOME"), home);
+            environment.remove(QStringLiteral("DISPLAY"));
+            process.setProcessEnvironment(environment);
+            return timed([&] {
+                process.start(QStringLiteral(VELMORWICK_BINARY), {QStringLiteral("done"), QStringLiteral("--days"), QStringLiteral("7")});
+                if (!process.waitForFinished(60000) || process.exitCode() != 0)
+                    std::abort();
+            });
+        };
+        const QString empty = dir.filePath(QStringLiteral("logbook/empty")); // the same lists, no logbook
+        QDir().mkpath(empty + QStringLiteral("/Velmorwick"));
+        QFile::copy(with, empty + QStringLiteral("/Velmorwick/Velmorwick.conf"));
+        // Its 35,000 tasks alone (the saves above logged more, all this week).
+        const QString busy = dir.filePath(QStringLiteral("logbook/busy"));
+        QDir().mkpath(busy + QStringLiteral("/Velmorwick"));
+        QFile::copy(with, busy + QStringLiteral("/Velmorwick/Velmorwick.conf"));
+        QFile busyLog(busy + QStringLiteral("/Velmorwick") + logName);
+        if (!busyLog.open(QIODevice::WriteOnly) || busyLog.write(lines) != lines.size())
+            std::abort();
+        busyLog.close();
+        std::vector<double> over, floor;
+        for (int round = 0; round < 15; ++round) {
+            over.push_back(done(busy));
+            floor.push_back(done(empty));
+        }
+        std::printf("store: velmorwick done --days 7 over 35,000 tasks: median %.1f ms; over none: %.1f ms\n",
+                    median(over) / 1e6, median(floor) / 1e6);
+        outcomes.push_back({"done --days 7 over 35,000 tasks / the program's start without a display", median(over) / median(floor), 2.0});
+    }
+
     if (measures("read")) { // Stores another program wrote, read for the first time
         const auto firstRead = [&](const QByteArray &bytes, const QString &name) {
             const QString path = dir.filePath(QStringLiteral("odd/%1/Velmorwick.conf").arg(name));
@@ -352,11 +421,14 @@ int main(int argc, char *argv[])
         }
     }
 
-    bool missed = false;
+    QStringList missed;
     for (const Outcome &o : outcomes) {
         const bool met = o.ratio <= o.goal;
-        std::printf("store: %s: %.2fx (goal %.1fx) %s\n", o.what, o.ratio, o.goal, met ? "met" : "MISSED");
-        missed = missed || o.ratio > 1.5 * o.goal;
+        std::printf("store: %s: %.2fx (goal %.2fx) %s\n", o.what, o.ratio, o.goal, met ? "met" : "MISSED");
+        if (!met)
+            missed << QString::fromUtf8(o.what);
     }
-    return missed ? 1 : 0;
+    if (!missed.isEmpty())
+        std::printf("store: missed: %s\n", qPrintable(missed.join(QStringLiteral("; "))));
+    return missed.isEmpty() ? 0 : 1;
 }

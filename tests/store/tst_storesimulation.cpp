@@ -701,7 +701,7 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             if (document && replacedrecord::entries(*document).size() > replacedrecord::entriesKept)
                 return QStringLiteral("the record of rows replaced is past its bound");
             SettingsStore::Done done;
-            if (!machine.store->doneTasks(&done).written() || !done.problems.isEmpty())
+            if (!machine.store->doneTasks(&done, {}).written() || !done.problems.isEmpty())
                 return QStringLiteral("the logbook could not be read: ") + done.problems.join(u' ');
             QHash<QString, int> logged;
             for (const logbook::Entry &entry : std::as_const(done.entries))
