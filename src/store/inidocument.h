@@ -35,6 +35,9 @@ public:
     bool removeSection(const QString &section);
 
     const QList<Section> &sections() const { return m_sections; }
+    // The index of sections and keys built now, for every copy made after
+    // to share: a copy asked first would build its own, every time.
+    void indexNow() const { index(); }
     bool operator==(const IniDocument &other) const { return m_sections == other.m_sections; }
 
     // The bytes QSettings' INI format gives these texts: every store written

@@ -90,6 +90,7 @@ StoreFile::Loaded StoreFile::parse(StoreFolder::ReadResult &&read) const
     }
     loaded = parsed(std::move(read.bytes));
     loaded.stamp = read.stamp;
+    loaded.document.indexNow();
     m_known = loaded;
     return loaded;
 }
@@ -158,6 +159,7 @@ StoreFile::Written StoreFile::write(StoreFolder &folder, const IniDocument &docu
     Loaded now;
     now.readable = now.exists = true;
     now.document = document;
+    now.document.indexNow();
     now.stamp = result.written.stamp;
     m_known = std::move(now);
     return result;
