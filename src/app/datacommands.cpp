@@ -14,6 +14,8 @@
 #include "store/storekeys.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLocale>
 
 #include <cstdio>
@@ -115,8 +117,22 @@ int exportLists(const QStringList &arguments, const Options &options, SettingsSt
         return fail(read.reason);
     if (!problem.isEmpty())
         return fail(problem);
-    const QByteArray bytes =
-        options.format == QLatin1String("json") ? listexchange::asJson(lists) : listexchange::asText(lists).toUtf8();
+    // JSON carries the logbook of tasks done too, every entry of it.
+    QJsonArray logbook;
+    SettingsStore::Done done;
+    if (options.format == QLatin1String("json") && store.doneTasks(&done, {}).written()) {
+        for (const QString &problem : std::as_const(done.problems))
+            warn(problem);
+        for (const logbook::Entry &entry : std::as_const(done.entries)) {
+            logbook.append(QJsonObject{{QStringLiteral("when"), entry.when.toString(Qt::ISODateWithMs)},
+                                       {QStringLiteral("list"), entry.list.mid(4).toInt()},
+                                       {QStringLiteral("text"), entry.text},
+                                       {QStringLiteral("computer"), entry.machine},
+                                       {QStringLiteral("done"), entry.done}});
+        }
+    }
+    const QByteArray bytes = options.format == QLatin1String("json") ? listexchange::asJson(lists, logbook)
+                                                                      : listexchange::asText(lists).toUtf8();
     if (arguments.isEmpty()) {
         if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
             || std::fflush(stdout) != 0)

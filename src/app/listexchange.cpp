@@ -104,7 +104,7 @@ QString asText(const QList<NamedList> &lists)
     return blocks.join(u'\n');
 }
 
-QByteArray asJson(const QList<NamedList> &lists)
+QByteArray asJson(const QList<NamedList> &lists, const QJsonArray &logbook)
 {
     QJsonArray all;
     for (const NamedList &list : lists) {
@@ -116,9 +116,11 @@ QByteArray asJson(const QList<NamedList> &lists)
             entry.insert(QStringLiteral("private"), true);
         all.append(entry);
     }
-    const QJsonObject document{{QStringLiteral("format"), formatName},
-                               {QStringLiteral("version"), formatVersion},
-                               {QStringLiteral("lists"), all}};
+    QJsonObject document{{QStringLiteral("format"), formatName},
+                         {QStringLiteral("version"), formatVersion},
+                         {QStringLiteral("lists"), all}};
+    if (!logbook.isEmpty())
+        document.insert(QStringLiteral("logbook"), logbook);
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 

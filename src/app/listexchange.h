@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QJsonArray>
 #include <QString>
 
 // The lists as a file of their own, for export and import: a readable
@@ -32,7 +33,9 @@ QList<NamedList> savedDayLists(const SettingsStore &store);
 // "Busy Day (10 tasks)", then "[x] task" or "[ ] task" per row; a blank line
 // between lists.
 QString asText(const QList<NamedList> &lists);
-QByteArray asJson(const QList<NamedList> &lists);
+// With the logbook of tasks done under its own key, where given: import
+// reads the lists alone.
+QByteArray asJson(const QList<NamedList> &lists, const QJsonArray &logbook = {});
 
 struct Parsed
 {
