@@ -3,7 +3,9 @@
 #include "app/appearance.h"
 #include "app/commandline.h"
 #include "app/program.h"
+#include "app/donecommand.h"
 #include "dialogs/addtaskwindow.h"
+#include "dialogs/donewindow.h"
 #include "dialogs/systeminfo.h"
 #include "forms/messageboxes.h"
 #include "forms/printing.h"
@@ -45,10 +47,43 @@ int addTaskWindow(int argc, char *argv[], int tasks)
     return app.exec() == 0 && window.result() == QDialog::Accepted ? 0 : 1;
 }
 
+// What I Got Done, from the desktop's menu: the tasks done by day, until closed.
+int doneWindow(int argc, char *argv[])
+{
+    auto guard = platform::prepareEnvironment();
+    QApplication app(argc, argv);
+    guard.reset();
+    applyAppearance();
+    const auto store = platform::openUserStore();
+    store->setMergesCopies(false); // left to the program's windows, which tell of it
+    store->setProblemReporter([](const QString &problem) {
+        std::fprintf(stderr, "velmorwick: %s\n", qPrintable(datacommands::shownOnATerminal(problem)));
+    });
+    DoneWindow window([&store](int days) {
+        SettingsStore::Done done;
+        const QDate first = QDate::currentDate().addDays(1 - days);
+        if (const StoreResult read = store->doneTasks(&done, first.startOfDay()); !read.written())
+            return read.reason;
+        return (done.problems.isEmpty() ? QString() : done.problems.join(u'\n') + QStringLiteral("\n\n"))
+               + donecommand::shown(done.entries, {days, {}, false, QStringLiteral("text")}, QDateTime::currentDateTime());
+    });
+    store->watch([&window] { window.refresh(); }); // a task ticked here or elsewhere shows
+    QObject::connect(&window, &QDialog::finished, &app, &QApplication::quit);
+    window.show();
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (commandline::doneWindow(argc, argv)) {
+        if (const std::optional<QString> problem = platform::missingDisplay()) {
+            std::fprintf(stderr, "%s\n", qPrintable(*problem));
+            return 1;
+        }
+        return doneWindow(argc, argv);
+    }
     if (const std::optional<int> tasks = commandline::addWindowList(argc, argv); tasks && !platform::missingDisplay())
         return addTaskWindow(argc, argv, *tasks);
     if (const std::optional<int> answered = commandline::handle(argc, argv))

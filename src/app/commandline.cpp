@@ -197,6 +197,11 @@ std::optional<int> handle(int argc, char *argv[])
     return std::nullopt;
 }
 
+bool doneWindow(int argc, char *argv[])
+{
+    return argc == 3 && QByteArrayView(argv[1]) == "done" && QByteArrayView(argv[2]) == "--window";
+}
+
 std::optional<int> addWindowList(int argc, char *argv[])
 {
     const QByteArrayView command = argc > 1 ? QByteArrayView(argv[1]) : QByteArrayView();

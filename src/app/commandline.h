@@ -15,5 +15,7 @@ std::optional<int> handle(int argc, char *argv[]);
 // `velmorwick add` with no text, to open the entry window: the list asked
 // for with --list (0: none asked for); nothing for any other command line.
 std::optional<int> addWindowList(int argc, char *argv[]);
+// Whether the command is `velmorwick done --window`: the What I Got Done window.
+bool doneWindow(int argc, char *argv[]);
 
 } // namespace commandline
