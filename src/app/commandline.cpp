@@ -45,6 +45,10 @@ std::optional<int> handle(int argc, char *argv[])
     const QCommandLineOption since(QStringLiteral("since"),
                                    QCoreApplication::translate("commandline", "done: from this day on."),
                                    QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption forgetBefore(QStringLiteral("forget-before"),
+                                          QCoreApplication::translate("commandline", "done: take the tasks done "
+                                                                                     "before this day away."),
+                                          QStringLiteral("YYYY-MM-DD"));
     const QCommandLineOption all(QStringLiteral("all"),
                                  QCoreApplication::translate("commandline", "done: the tasks unticked again too."));
     const QCommandLineOption withPrivate(
@@ -65,7 +69,7 @@ std::optional<int> handle(int argc, char *argv[])
         QStringLiteral("put-back"),
         QCoreApplication::translate("commandline", "replaced: put task N back (see velmorwick replaced)."),
         QStringLiteral("N"));
-    parser.addOptions({format, withPrivate, snapshot, list, forgetPrivate, putBack, days, since, all});
+    parser.addOptions({format, withPrivate, snapshot, list, forgetPrivate, putBack, days, since, all, forgetBefore});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QCoreApplication::translate("commandline",
                                                              "add, export, import, backup, restore, snapshots, put-back, replaced or done."),
@@ -119,7 +123,7 @@ std::optional<int> handle(int argc, char *argv[])
     if (arguments.isEmpty()) {
         if (parser.isSet(format) || parser.isSet(withPrivate) || parser.isSet(snapshot) || parser.isSet(list)
             || parser.isSet(forgetPrivate) || parser.isSet(putBack) || parser.isSet(days) || parser.isSet(since)
-            || parser.isSet(all)) {
+            || parser.isSet(all) || parser.isSet(forgetBefore)) {
             std::fprintf(stderr, "velmorwick: %s\n",
                          qPrintable(QCoreApplication::translate("commandline",
                                                                 "--format and --private belong to export, --snapshot "
@@ -145,6 +149,14 @@ std::optional<int> handle(int argc, char *argv[])
     const std::optional<int> putBackNumber = numberOf(putBack);
     const std::optional<int> dayCount = numberOf(days);
     const QDate sinceDay = QDate::fromString(parser.value(since), Qt::ISODate);
+    const QDate forgetDay = QDate::fromString(parser.value(forgetBefore), Qt::ISODate);
+    if (parser.isSet(forgetBefore) && !forgetDay.isValid()) {
+        std::fprintf(stderr, "velmorwick: %s\n",
+                     qPrintable(QCoreApplication::translate("commandline", "--forget-before takes a day as YYYY-MM-DD, "
+                                                                           "not %1")
+                                    .arg(datacommands::shownOnATerminal(parser.value(forgetBefore)))));
+        return 2;
+    }
     if (!dayCount || (parser.isSet(since) && !sinceDay.isValid())) {
         std::fprintf(stderr, "velmorwick: %s\n",
                      qPrintable(!dayCount ? QCoreApplication::translate("commandline", "--days takes a number of days "
@@ -192,7 +204,7 @@ std::optional<int> handle(int argc, char *argv[])
     }
     return datacommands::run(arguments.first(), arguments.mid(1),
                              {parser.value(format), parser.isSet(withPrivate), *snapshotNumber, *listTasks,
-                              parser.isSet(forgetPrivate), *putBackNumber, *dayCount, sinceDay, parser.isSet(all)},
+                              parser.isSet(forgetPrivate), *putBackNumber, *dayCount, sinceDay, parser.isSet(all), forgetDay},
                              *store, [](const QString &prompt) { return platform::readSecretLine(prompt); });
     return std::nullopt;
 }

@@ -372,6 +372,20 @@ int doneTasks(const QStringList &arguments, const Options &options, SettingsStor
         return misused(tr("done takes no file"));
     if (options.days && options.since.isValid())
         return misused(tr("--days and --since cannot go together"));
+    if (options.forgetBefore.isValid()) {
+        if (options.days || options.since.isValid() || options.all || options.format != QLatin1String("text"))
+            return misused(tr("--forget-before goes alone"));
+        const StoreResult forgot = store.forgetDoneBefore(options.forgetBefore.startOfDay());
+        if (!forgot.written())
+            return fail(forgot.reason);
+        say(forgot.keptAs.isEmpty()
+                ? tr("The tasks done before %1 are out of the logbook, on every computer as it syncs.")
+                      .arg(options.forgetBefore.toString(Qt::ISODate))
+                : tr("The tasks done before %1 are out of the logbook, on every computer as it syncs; this computer's "
+                     "logbook as it was is kept as %2.")
+                      .arg(options.forgetBefore.toString(Qt::ISODate), shownOnATerminal(forgot.keptAs)));
+        return 0;
+    }
     const int days = options.days ? options.days : 7;
     const QDate first = options.since.isValid() ? options.since : QDate::currentDate().addDays(1 - days);
     SettingsStore::Done done;
@@ -473,6 +487,9 @@ QString summary()
               "                    The tasks ticked and saved on every computer, by day,\n"
               "                    newest first: the last 7 days, or N, or since a day;\n"
               "                    --all adds those unticked again, marked.\n"
+              "  done --forget-before YYYY-MM-DD\n"
+              "                    Takes the tasks done before that day out of the logbook\n"
+              "                    on every computer; this computer's as it was is kept.\n"
               "  restore --snapshot N\n"
               "                    Puts snapshot N back; the store it replaces is kept as a\n"
               "                    snapshot in its turn, so a restore can be taken back.\n");
@@ -487,8 +504,9 @@ int run(const QString &command, const QStringList &arguments, const Options &opt
         return misused(tr("done --format takes text, json or csv"));
     if (command != QLatin1String("export") && command != QLatin1String("done") && options.format != QLatin1String("text"))
         return misused(tr("--format belongs to export and done"));
-    if (command != QLatin1String("done") && (options.days || options.since.isValid() || options.all))
-        return misused(tr("--days, --since and --all belong to done"));
+    if (command != QLatin1String("done")
+        && (options.days || options.since.isValid() || options.all || options.forgetBefore.isValid()))
+        return misused(tr("--days, --since, --all and --forget-before belong to done"));
     if (command != QLatin1String("restore") && options.snapshot)
         return misused(tr("--snapshot belongs to restore"));
     if (command != QLatin1String("add") && options.list)

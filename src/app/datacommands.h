@@ -26,6 +26,7 @@ struct Options
     int days = 0;                            // done: the last N days (0: 7)
     QDate since = {};                        // done: from this day on
     bool all = false;                        // done: the tasks unticked again too
+    QDate forgetBefore = {};                 // done: take the tasks done before this day away
 };
 
 // Asks for a password with this prompt; nothing when none could be read.

@@ -69,6 +69,7 @@ public:
     StoreResult snapshotBytes(int number, QByteArray *bytes, QString *name) const override;
     QList<QDateTime> snapshotTimes() const override;
     StoreResult doneTasks(Done *done, const QDateTime &from) override;
+    StoreResult forgetDoneBefore(const QDateTime &before) override;
     void watch(std::function<void()> changed) override;
     int olderPrivateCopies() const override;
     bool lastChangedHere(const QString &section) const override;

@@ -209,3 +209,42 @@ StoreResult ConfFileStore::doneTasks(Done *done, const QDateTime &from)
         done->entries = reader.entries();
     });
 }
+
+// This machine's file is written anew without the tasks before the time,
+// and says so for the others' files, which only their machines write: every
+// machine reads it and leaves their older tasks out.
+StoreResult ConfFileStore::forgetDoneBefore(const QDateTime &before)
+{
+    StoreResult result;
+    const StoreResult locked = whileLocked([&] {
+        StoreFolder folder;
+        if (!folder.open(m_folder, false)) {
+            result = refused(StoreFolder::reasonFor(folder.error()));
+            return;
+        }
+        const QString name = logbook::fileName(QFileInfo(m_name).completeBaseName(), machine());
+        const StoreFolder::ReadResult read = folder.read(name);
+        QByteArray kept = logbook::header();
+        for (const QByteArray &line : read.status == StoreFolder::ReadResult::Status::Read ? read.bytes.split('\n')
+                                                                                            : QByteArrayList()) {
+            logbook::Reader one(before);
+            if (!line.isEmpty() && !line.startsWith('#') && (!line.startsWith("done\t") || (one.add(line, {}) && !one.entries().isEmpty())))
+                kept += line + '\n';
+        }
+        kept += logbook::forgetLine(before);
+        if (read.status == StoreFolder::ReadResult::Status::Read) {
+            const QString copy = m_copies.publish(folder, read.bytes, QStringLiteral(".done-before-forget"), m_clock());
+            if (copy.isEmpty()) {
+                result = refused(tr("This computer's logbook could not be copied aside first (%1), so nothing was taken "
+                                    "out of it.").arg(StoreFolder::reasonFor(folder.error())));
+                return;
+            }
+            result.keptAs = native(QDir(m_folder).filePath(copy));
+        }
+        const StoreFolder::Written written = folder.writeWhole(name, kept);
+        if (!written.landed())
+            result = refused(tr("The logbook %1 could not be written (%2).")
+                                 .arg(native(QDir(m_folder).filePath(name)), StoreFolder::reasonFor(written.error)));
+    });
+    return locked.written() ? result : locked;
+}

@@ -80,6 +80,11 @@ QByteArray header()
            "tab-separated\n";
 }
 
+QByteArray forgetLine(const QDateTime &before)
+{
+    return "forget\t" + timeText(before).toUtf8() + '\n';
+}
+
 QByteArray linesFor(const IniDocument &before, const IniDocument &after)
 {
     // A task put back from the record of rows replaced was logged when it
@@ -156,6 +161,14 @@ bool Reader::add(QByteArrayView bytes, const QString &machine)
             continue;
         while (more && count < 6)
             more = nextField();
+        if (count == 2 && fields[0] == "forget") {
+            const QDateTime before = QDateTime::fromString(QString::fromLatin1(fields[1]), Qt::ISODateWithMs);
+            if (!before.isValid())
+                whole = false;
+            else if (!m_forgotten.isValid() || before > m_forgotten)
+                m_forgotten = before;
+            continue;
+        }
         if (count == 3 && fields[0] == "undone") {
             m_undone.insert(QString::fromUtf8(fields[1]));
             continue;
@@ -180,6 +193,7 @@ bool Reader::add(QByteArrayView bytes, const QString &machine)
 QList<Entry> Reader::entries() const
 {
     QList<Entry> all = m_done.values();
+    all.removeIf([&](const Entry &entry) { return m_forgotten.isValid() && entry.when < m_forgotten; });
     for (Entry &entry : all)
         entry.done = !m_undone.contains(entry.id);
     std::sort(all.begin(), all.end(), [](const Entry &a, const Entry &b) { return std::tie(a.when, a.id) > std::tie(b.when, b.id); });

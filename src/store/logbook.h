@@ -33,6 +33,8 @@ QString filePrefix(const QString &storeBase);
 QString machineOf(const QString &storeBase, const QString &fileName);
 // The first line of every file: what it is, for whoever opens it.
 QByteArray header();
+// The line that takes every entry before a time away, on every machine.
+QByteArray forgetLine(const QDateTime &before);
 
 // The lines the change from `before` to `after` adds to this machine's file.
 QByteArray linesFor(const IniDocument &before, const IniDocument &after);
@@ -51,6 +53,7 @@ public:
     QList<Entry> entries() const;
 
 private:
+    QDateTime m_forgotten; // entries before it were taken away (velmorwick done --forget-before)
     QByteArray m_from; // as the lines write a time
     QDateTime m_fromTime;
     QHash<QString, Entry> m_done;

@@ -207,6 +207,13 @@ public:
         QList<logbook::Entry> entries;
         QStringList problems;
     };
+    // Takes the tasks done before a time out of the logbook on every
+    // machine, this machine's file kept as it was first (keptAs).
+    virtual StoreResult forgetDoneBefore(const QDateTime &before)
+    {
+        Q_UNUSED(before);
+        return {StoreResult::Status::Refused, QObject::tr("This system keeps no logbook of tasks done.")};
+    }
     virtual StoreResult doneTasks(Done *done, const QDateTime &from)
     {
         Q_UNUSED(done);

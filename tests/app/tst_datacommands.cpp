@@ -703,6 +703,10 @@ void DataCommandsTest::doneListsTheTasksDoneByDayOnEveryComputer_data()
                          << QStringList{QStringLiteral("['date', 'time', 'list', 'task', 'computer', 'done']"),
                                         QStringLiteral("'5-task list', '\\'=1+1, said \"she\"', 'otherpc', 'yes'")}
                          << QStringList{};
+    QTest::newRow("--forget-before, then done --since") << QStringList{QStringLiteral("--forget-before"),
+                                                                        QDate::currentDate().addDays(-5).toString(Qt::ISODate)}
+                                                       << 0 << QStringList{QStringLiteral("ticked here"), QStringLiteral("3 days ago")}
+                                                       << QStringList{QStringLiteral("10 days ago")};
     QTest::newRow("a damaged line") << QStringList{QStringLiteral("damaged")} << 0
                                     << QStringList{QStringLiteral("ticked here"), QStringLiteral("was damaged")} << QStringList{};
 }
@@ -730,8 +734,12 @@ void DataCommandsTest::doneListsTheTasksDoneByDayOnEveryComputer()
         putFileBytes(own, fileBytes(own) + "done\tnot a line\n");
         arguments.clear();
     }
-    const Run run = velmorwick(QStringList{QStringLiteral("done")} + arguments);
+    Run run = velmorwick(QStringList{QStringLiteral("done")} + arguments);
     QCOMPARE(run.status, status);
+    if (arguments.contains(QStringLiteral("--forget-before"))) { // taken away on every computer, this one's kept first
+        QCOMPARE(QDir(file(QStringLiteral("Velmorwick"))).entryList({QStringLiteral("*done-before-forget*")}).size(), 1);
+        run = velmorwick({QStringLiteral("done"), QStringLiteral("--since"), QDate::currentDate().addDays(-30).toString(Qt::ISODate)});
+    }
     QString out = QString::fromUtf8(run.out + run.err);
     if (arguments.contains(QStringLiteral("csv"))) { // as a spreadsheet reads it
         putFileBytes(file(QStringLiteral("done.csv")), run.out);
