@@ -188,12 +188,21 @@ int importLists(const QStringList &arguments, SettingsStore &store, const AskPas
     return 0;
 }
 
+// A backup is the settings file, then the logbook of tasks done in a
+// section of its own at the end, which restore takes off before the rest
+// goes in the settings file's place.
+const QByteArray logbookPart = "\n[Logbook]\nLines=";
+
 int backup(const QStringList &arguments, SettingsStore &store)
 {
     if (arguments.size() != 1)
         return misused(tr("backup takes the one file to write"));
-    QByteArray bytes;
+    QByteArray bytes, lines;
     StoreResult result = store.readWhole(&bytes);
+    if (result.written())
+        result = store.logbookForBackup(&lines);
+    if (!lines.isEmpty())
+        bytes += logbookPart + lines.toBase64() + '\n';
     if (result.written())
         result = platform::writeUserFile(arguments.first(), bytes, store.ownFiles());
     if (!landed(result))
@@ -219,10 +228,22 @@ int restore(const QStringList &arguments, const Options &options, SettingsStore 
         if (!backup.problem.isEmpty())
             return fail(tr("%1 The store was left as it was.").arg(backup.problem));
     }
+    QByteArray logbook;
+    if (const qsizetype at = backup.bytes.lastIndexOf(logbookPart); at >= 0 && !options.snapshot) {
+        const QByteArray encoded = backup.bytes.mid(at + logbookPart.size()).trimmed();
+        const auto decoded = QByteArray::fromBase64Encoding(encoded, QByteArray::AbortOnBase64DecodingErrors);
+        if (!decoded)
+            return fail(tr("the logbook at the end of %1 is damaged; the store was left as it was.").arg(from));
+        logbook = *decoded;
+        backup.bytes.truncate(at);
+    }
     QString keptAs;
     const StoreResult result = store.restoreFrom(backup.bytes, from, &keptAs);
     if (!landed(result))
         return fail(result.reason);
+    // The tasks done the backup holds that the logbook lacks come back; none leave it.
+    if (const StoreResult added = store.restoreLogbook(logbook); !added.written())
+        warn(tr("The logbook in the backup could not be added (%1); the lists were restored.").arg(added.reason));
     const bool snapshotKept = !result.keptAs.isEmpty(); // the newest, so number 1
     if (keptAs.isEmpty())
         say(tr("Restored %1.").arg(from));

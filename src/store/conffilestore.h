@@ -70,6 +70,8 @@ public:
     QList<QDateTime> snapshotTimes() const override;
     StoreResult doneTasks(Done *done, const QDateTime &from) override;
     StoreResult forgetDoneBefore(const QDateTime &before) override;
+    StoreResult logbookForBackup(QByteArray *lines) override;
+    StoreResult restoreLogbook(const QByteArray &lines) override;
     void watch(std::function<void()> changed) override;
     int olderPrivateCopies() const override;
     bool lastChangedHere(const QString &section) const override;

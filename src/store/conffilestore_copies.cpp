@@ -248,3 +248,34 @@ StoreResult ConfFileStore::forgetDoneBefore(const QDateTime &before)
     });
     return locked.written() ? result : locked;
 }
+
+StoreResult ConfFileStore::logbookForBackup(QByteArray *lines)
+{
+    return whileReading([&] {
+        StoreFolder folder;
+        if (!folder.open(m_folder, false))
+            return;
+        const QString base = QFileInfo(m_name).completeBaseName();
+        QList<QPair<QString, QByteArray>> files;
+        for (const QString &name : folder.names(logbook::filePrefix(base))) {
+            if (const StoreFolder::ReadResult read = folder.read(name); read.status == StoreFolder::ReadResult::Status::Read)
+                files << qMakePair(logbook::machineOf(base, name), read.bytes);
+        }
+        *lines = logbook::forBackup(files);
+    });
+}
+
+StoreResult ConfFileStore::restoreLogbook(const QByteArray &lines)
+{
+    return whileLocked([&] {
+        StoreFolder folder;
+        if (!folder.open(m_folder, false))
+            return;
+        QList<QByteArray> files;
+        for (const QString &name : folder.names(logbook::filePrefix(QFileInfo(m_name).completeBaseName()))) {
+            if (const StoreFolder::ReadResult read = folder.read(name); read.status == StoreFolder::ReadResult::Status::Read)
+                files << read.bytes;
+        }
+        logDone(folder, logbook::notYetIn(lines, files));
+    });
+}

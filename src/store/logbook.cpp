@@ -130,6 +130,39 @@ Reader::Reader(const QDateTime &from)
 {
 }
 
+QByteArray forBackup(const QList<QPair<QString, QByteArray>> &files)
+{
+    QByteArray lines;
+    for (const auto &[machine, bytes] : files) {
+        for (const QByteArray &line : bytes.split('\n')) {
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
+            // Each task keeps the computer it was done on, in whatever file it lands.
+            lines += line + (line.startsWith("done\t") && line.count('\t') == 4 ? '\t' + machine.toUtf8() : QByteArray())
+                     + '\n';
+        }
+    }
+    return lines;
+}
+
+QByteArray notYetIn(const QByteArray &lines, const QList<QByteArray> &files)
+{
+    QSet<QByteArray> held;
+    for (const QByteArray &bytes : files) {
+        for (const QByteArray &line : bytes.split('\n'))
+            held.insert(line.split('\t').mid(0, 2).join('\t'));
+    }
+    QByteArray added;
+    for (const QByteArray &line : lines.split('\n')) {
+        const QByteArray key = line.split('\t').mid(0, 2).join('\t'); // "done <id>", "undone <id>", "forget <time>"
+        if (!line.isEmpty() && !line.startsWith('#') && !held.contains(key)) {
+            held.insert(key);
+            added += line + '\n';
+        }
+    }
+    return added;
+}
+
 bool Reader::add(QByteArrayView bytes, const QString &machine)
 {
     bool whole = true;
@@ -173,7 +206,7 @@ bool Reader::add(QByteArrayView bytes, const QString &machine)
             m_undone.insert(QString::fromUtf8(fields[1]));
             continue;
         }
-        if (count != 5 || fields[0] != "done") {
+        if ((count != 5 && count != 6) || fields[0] != "done") {
             whole = false;
             continue;
         }
@@ -185,7 +218,8 @@ bool Reader::add(QByteArrayView bytes, const QString &machine)
         }
         const QString id = QString::fromUtf8(fields[1]);
         if (!m_done.contains(id) && (!m_fromTime.isValid() || when >= m_fromTime))
-            m_done.insert(id, Entry{id, when, QString::fromUtf8(fields[3]), *task, machine, true});
+            m_done.insert(id, Entry{id, when, QString::fromUtf8(fields[3]), *task,
+                                    count == 6 ? QString::fromUtf8(fields[5]) : machine, true});
     }
     return whole;
 }

@@ -33,6 +33,10 @@ QString filePrefix(const QString &storeBase);
 QString machineOf(const QString &storeBase, const QString &fileName);
 // The first line of every file: what it is, for whoever opens it.
 QByteArray header();
+// Every machine's file as one text for a backup, each task with its machine.
+QByteArray forBackup(const QList<QPair<QString, QByteArray>> &files);
+// The lines of a backup's logbook that none of the files holds.
+QByteArray notYetIn(const QByteArray &lines, const QList<QByteArray> &files);
 // The line that takes every entry before a time away, on every machine.
 QByteArray forgetLine(const QDateTime &before);
 

@@ -207,6 +207,18 @@ public:
         QList<logbook::Entry> entries;
         QStringList problems;
     };
+    // The logbook as a backup holds it, and taken back in from one: what the
+    // files lack is added to this machine's (a restore takes nothing away).
+    virtual StoreResult logbookForBackup(QByteArray *lines)
+    {
+        Q_UNUSED(lines);
+        return {};
+    }
+    virtual StoreResult restoreLogbook(const QByteArray &lines)
+    {
+        Q_UNUSED(lines);
+        return {};
+    }
     // Takes the tasks done before a time out of the logbook on every
     // machine, this machine's file kept as it was first (keptAs).
     virtual StoreResult forgetDoneBefore(const QDateTime &before)

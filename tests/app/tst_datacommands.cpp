@@ -353,15 +353,22 @@ void DataCommandsTest::restoreBringsBackEveryByteOfABackup()
                 .written());
     const QByteArray original = fileBytes(storePath());
     QCOMPARE(velmorwick({QStringLiteral("backup"), file(QStringLiteral("backup.conf"))}).status, 0);
-    QCOMPARE(fileBytes(file(QStringLiteral("backup.conf"))), original);
+    // The settings file to the byte, then the logbook of the task ticked.
+    QCOMPARE(fileBytes(file(QStringLiteral("backup.conf"))).first(original.size()), original);
+    QVERIFY(fileBytes(file(QStringLiteral("backup.conf"))).mid(original.size()).startsWith("\n[Logbook]\nLines="));
     QCOMPARE(QFile::permissions(file(QStringLiteral("backup.conf"))) & 0x0777, QFile::ReadUser | QFile::WriteUser);
 
     QVERIFY(store.apply({StoreChange::removeSection(taskSection(7)),
                          StoreChange::write(taskSection(9), textKey(1), QStringLiteral("after the backup"))})
                 .written());
     const QByteArray changed = fileBytes(storePath());
+    for (const QString &log : QDir(QFileInfo(storePath()).path()).entryList({QStringLiteral("*.done-*.log")}))
+        QVERIFY(QFile::remove(QFileInfo(storePath()).dir().filePath(log))); // the logbook lost meanwhile
     const Run restored = velmorwick({QStringLiteral("restore"), file(QStringLiteral("backup.conf"))});
     QVERIFY2(restored.status == 0, restored.err.constData());
+    SettingsStore::Done done;
+    QVERIFY(store.doneTasks(&done, {}).written());
+    QCOMPARE(done.entries.size(), 1); // back, and once however often it is restored below
     QCOMPARE(listsOf(fileBytes(storePath())), listsOf(original));
     // What it changed counts as saved now, so that no copy of the store as
     // it was before, saved later, takes it back at the next merge.
@@ -374,6 +381,8 @@ void DataCommandsTest::restoreBringsBackEveryByteOfABackup()
     QVERIFY(restored.out.contains(kept.first().toUtf8()));
     for (int again = 0; again < 6; ++again)
         QCOMPARE(velmorwick({QStringLiteral("restore"), file(QStringLiteral("backup.conf"))}).status, 0);
+    QVERIFY(store.doneTasks(&done, {}).written());
+    QCOMPARE(done.entries.size(), 1);
     // Each kept for its days, the first too; the same store set aside again is kept once.
     const QStringList keptAfter =
         QDir(QFileInfo(storePath()).path()).entryList({QStringLiteral("*.before-restore-*")}, QDir::Files);
