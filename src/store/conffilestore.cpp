@@ -375,6 +375,7 @@ void ConfFileStore::mergeCopiesBeside(const StoreFolder &folder)
     const ToldAfter told(*this);
     StoreFolder locked;
     openLocked(locked); // merges them
+    m_stepBegan.reset();
 }
 
 void ConfFileStore::mergeCopies()

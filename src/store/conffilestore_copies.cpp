@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 namespace {
 
@@ -76,6 +77,7 @@ StoreResult ConfFileStore::whileOpen(const std::function<void()> &work, bool toR
 {
     const ToldAfter told(*this);
     StoreFolder folder;
+    const auto stepEnds = qScopeGuard([this] { m_stepBegan.reset(); }); // it may hold a key in the clear
     if (const StoreResult opened = openLocked(folder, toReadOnly); !opened.written())
         return opened;
     // Work on a store that cannot be read would see nothing, and say so.
@@ -89,6 +91,7 @@ StoreResult ConfFileStore::readWhole(QByteArray *bytes)
 {
     const ToldAfter told(*this);
     StoreFolder folder;
+    const auto stepEnds = qScopeGuard([this] { m_stepBegan.reset(); });
     if (const StoreResult opened = openLocked(folder, true); !opened.written())
         return opened;
     StoreFolder::ReadResult current = folder.read(m_name);
@@ -108,6 +111,7 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
 {
     const ToldAfter told(*this);
     StoreFolder folder;
+    const auto stepEnds = qScopeGuard([this] { m_stepBegan.reset(); });
     if (const StoreResult opened = openLocked(folder); !opened.written())
         return opened;
     if (const QString why = notAStore(bytes); !why.isEmpty()) {
