@@ -145,6 +145,7 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
         const IniDocument before = current.status == StoreFolder::ReadResult::Status::Read
                                        ? StoreFile::parsed(current.bytes).document
                                        : IniDocument();
+        storemerge::keepTimesOfUnchanged(*document, before);
         storemerge::stamp(*document, before, m_clock(), machine());
         // What is kept aside stays (the record of rows replaced gains the
         // rows a merge put in during this step that the restore replaces).

@@ -372,6 +372,25 @@ const Part *byName(const QString &name)
     return nullptr;
 }
 
+void keepTimesOfUnchanged(IniDocument &after, const IniDocument &before)
+{
+    for (const Part &part : parts()) {
+        if (samePart(after, before, part))
+            takeTimeOfSaving(after, before, part);
+        if (!part.byRow)
+            continue;
+        const QString &list = part.sections.first();
+        for (const int n : rowstamps::rowNumbers(after, before, list)) {
+            if (rowstamps::row(after, list, n) != rowstamps::row(before, list, n))
+                continue;
+            if (const QString *stamp = before.find(savedSection, rowstamps::stampKey(list, n)))
+                after.set(savedSection, rowstamps::stampKey(list, n), *stamp);
+            else
+                after.removeKey(savedSection, rowstamps::stampKey(list, n));
+        }
+    }
+}
+
 void keepKeptAside(IniDocument &into, const IniDocument &from)
 {
     for (const IniDocument::Section &section : from.sections()) {

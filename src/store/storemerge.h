@@ -132,6 +132,10 @@ const Part *byName(const QString &name);
 // aside in `after` as a set of its rows: the set's name, or empty where it
 // held no rows or the sets are at their bound.
 QString keepAside(IniDocument &after, const IniDocument &before, const Part &part);
+// A version put back whole (a restore) keeps the times the store has for
+// what it leaves as it is: a time of its own, older, would let a version it
+// had already beaten win again.
+void keepTimesOfUnchanged(IniDocument &after, const IniDocument &before);
 // Every value kept aside in `from` (the record of rows replaced, the sets of
 // private rows) that `into` lacks is added: a restore of an older version
 // takes none away.

@@ -383,15 +383,21 @@ void DataCommandsTest::restoreBringsBackEveryByteOfABackup()
         QCOMPARE(velmorwick({QStringLiteral("restore"), file(QStringLiteral("backup.conf"))}).status, 0);
     QVERIFY(store.doneTasks(&done, {}).written());
     QCOMPARE(done.entries.size(), 1);
+    QByteArray logged; // and its line written once, not once a restore
+    for (const QString &log : QDir(QFileInfo(storePath()).path()).entryList({QStringLiteral("*.done-*.log")}))
+        logged += fileBytes(QFileInfo(storePath()).dir().filePath(log));
+    QCOMPARE(logged.count("\ndone\t"), 1);
     // Each kept for its days, the first too; the same store set aside again is kept once.
     const QStringList keptAfter =
         QDir(QFileInfo(storePath()).path()).entryList({QStringLiteral("*.before-restore-*")}, QDir::Files);
     QVERIFY2(keptAfter.contains(kept.first()) && keptAfter.size() < 7, qPrintable(keptAfter.join(u' ')));
 
     // Not a store: refused, nothing replaced, nothing kept.
+    const QByteArray restoredBytes = fileBytes(storePath());
+    QCOMPARE(listsOf(restoredBytes), listsOf(original)); // (its times are the restores', never older than what they replaced)
     putFileBytes(file(QStringLiteral("photo.jpg")), QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF\0", 11) + QByteArray(200, '\x7F'));
     QCOMPARE(velmorwick({QStringLiteral("restore"), file(QStringLiteral("photo.jpg"))}).status, 1);
-    QCOMPARE(fileBytes(storePath()), original);
+    QCOMPARE(fileBytes(storePath()), restoredBytes);
 }
 
 void DataCommandsTest::anImportWhileAnotherCopySavesLosesNothing()
