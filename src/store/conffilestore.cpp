@@ -208,7 +208,8 @@ StoreResult ConfFileStore::applyOnce(StoreFolder &folder, const QList<StoreChang
         if (!unseenParts.contains(name) || !part.keptWhenLost)
             continue;
         batch.result.keptAsideAs = storemerge::keepAside(batch.document, loaded.document, part);
-        if (batch.result.keptAsideAs.isEmpty() && keptBeside.isEmpty()) {
+        const QString *sealed = loaded.document.find(storekeys::privateSection, storekeys::sealedListKey);
+        if (batch.result.keptAsideAs.isEmpty() && sealed && !sealed->isEmpty() && keptBeside.isEmpty()) {
             keptBeside = m_copies.publish(folder, loaded.exact ? loaded.document.serialize() : loaded.bytes,
                                           QStringLiteral(".saved-over"), now);
             if (keptBeside.isEmpty())
