@@ -508,6 +508,7 @@ QString summary()
               "                    The tasks ticked and saved on every computer, by day,\n"
               "                    newest first: the last 7 days, or N, or since a day;\n"
               "                    --all adds those unticked again, marked.\n"
+              "  done --window     The same in a window, What I Got Done (needs a display).\n"
               "  done --forget-before YYYY-MM-DD\n"
               "                    Takes the tasks done before that day out of the logbook\n"
               "                    on every computer; this computer's as it was is kept.\n"
