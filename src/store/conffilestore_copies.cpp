@@ -229,11 +229,12 @@ StoreResult ConfFileStore::forgetDoneBefore(const QDateTime &before)
         }
         const QString name = logbook::fileName(QFileInfo(m_name).completeBaseName(), machine());
         const StoreFolder::ReadResult read = folder.read(name);
+        // A task's time is written in a form that sorts as text.
+        const QByteArray cutoff = before.toUTC().toString(Qt::ISODateWithMs).toUtf8();
         QByteArray kept = logbook::header();
         for (const QByteArray &line : read.status == StoreFolder::ReadResult::Status::Read ? read.bytes.split('\n')
                                                                                             : QByteArrayList()) {
-            logbook::Reader one(before);
-            if (!line.isEmpty() && !line.startsWith('#') && (!line.startsWith("done\t") || (one.add(line, {}) && !one.entries().isEmpty())))
+            if (!line.isEmpty() && !line.startsWith('#') && (!line.startsWith("done\t") || line.split('\t').value(2) >= cutoff))
                 kept += line + '\n';
         }
         kept += logbook::forgetLine(before);
