@@ -455,8 +455,16 @@ bool StoreFolder::append(const QString &name, const QByteArray &bytes)
     bool done = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     if (!done)
         errno = EINVAL; // a pipe or device in its place: never written through
-    done = done && writeAll(fd, bytes);
-    m_error = done ? 0 : errno;
+    const bool whole = done && writeAll(fd, bytes);
+    m_error = whole ? 0 : errno;
+    // A full disk may take part of a line: cut it off again, or the next
+    // line would join it and the file would read as damaged. An empty file
+    // it made goes again.
+    if (done && !whole && st.st_size == 0)
+        ::unlinkat(m_fd, encoded(name).constData(), 0);
+    else if (done && !whole && ::ftruncate(fd, st.st_size) != 0)
+        qWarning("a half-written line stays at the end of a logbook file");
+    done = whole;
     ::close(fd);
     return done;
 }

@@ -2,6 +2,7 @@
 // every level around the size of the store. Needs root to mount it.
 #include "app/datacommands.h"
 #include "store/conffilestore.h"
+#include "store/storefolder.h"
 #include "support/readonly.h"
 
 #include <QDir>
@@ -93,7 +94,10 @@ void StoreFullDisk::aSaveOnANearlyFullDiskLandsWholeOrIsRefused()
         QStringList told;
         store.setProblemReporter([&told](const QString &problem) { told << problem; });
         const QString value = QStringLiteral("changed with %1 bytes free").arg(freeTarget);
-        const StoreResult result = store.write(QStringLiteral("Task10"), QStringLiteral("Text4"), value);
+        // Ticked, so the logbook takes a line too.
+        const StoreResult result
+            = store.apply({StoreChange::write(QStringLiteral("Task10"), QStringLiteral("Text4"), value),
+                           StoreChange::write(QStringLiteral("Task10"), QStringLiteral("Tick4"), QStringLiteral("1"))});
         ++attempts;
         if (!result.written()) {
             ++refusals;
@@ -108,6 +112,23 @@ void StoreFullDisk::aSaveOnANearlyFullDiskLandsWholeOrIsRefused()
             QCOMPARE(after.read(QStringLiteral("Task15"), QStringLiteral("Text15")),
                      QStringLiteral("task 15 of list 15, long enough"));
         }
+        // A long run of logbook lines at the same level: all of it, or the
+        // file as it was (a cut line would join the next one).
+        {
+            const QByteArray line = "done\tTask10.4.1\t2026-12-10T09:00:00Z\tTask10\ta line\n";
+            const QString log = QStringLiteral("Velmorwick.done-0000beef.log");
+            QFile::remove(filler);
+            QFile earlierLines(QFileInfo(path).absoluteDir().filePath(log));
+            QVERIFY(earlierLines.open(QIODevice::WriteOnly | QIODevice::Truncate) && earlierLines.write(line) > 0);
+            QVERIFY(earlierLines.flush());
+            earlierLines.close();
+            fillLeaving(freeTarget);
+            StoreFolder folder;
+            QVERIFY(folder.open(QFileInfo(path).absolutePath(), false));
+            if (!folder.append(log, line.repeated(90)))
+                QCOMPARE(fileBytes(earlierLines.fileName()), line);
+            folder.remove(log); // room for the next level
+        }
         // An export and a backup at the same level: whole, or refused with
         // the earlier file as it was.
         for (const QString &command : {QStringLiteral("export"), QStringLiteral("backup")}) {
@@ -119,7 +140,10 @@ void StoreFullDisk::aSaveOnANearlyFullDiskLandsWholeOrIsRefused()
                 ++refusals;
                 QCOMPARE(fileBytes(target), earlier);
             } else if (command == QLatin1String("backup")) {
-                QCOMPARE(fileBytes(target), fileBytes(path));
+                const QByteArray head = fileBytes(path) + "\n[Logbook]\nLines=";
+                QVERIFY(fileBytes(target).startsWith(head) && fileBytes(target).endsWith('\n'));
+                QVERIFY(QByteArray::fromBase64(fileBytes(target).mid(head.size()))
+                            .contains("\ttask 15 of list 15, long enough"));
             } else {
                 QVERIFY(fileBytes(target).endsWith("] task 15 of list 15, long enough\n"));
             }
@@ -129,6 +153,13 @@ void StoreFullDisk::aSaveOnANearlyFullDiskLandsWholeOrIsRefused()
                            .entryList({QStringLiteral(".Velmorwick-*")}, QDir::Files | QDir::Hidden),
                  QStringList()); // a refused write leaves no scratch file behind
     }
+    // Lines cut short by the full disk were taken back: the logbook reads whole.
+    ::unlink(QFile::encodeName(filler).constData());
+    ConfFileStore store(path);
+    SettingsStore::Done done;
+    QVERIFY(store.doneTasks(&done, {}).written());
+    QCOMPARE(done.problems, QStringList());
+    QVERIFY(done.entries.size() > 1);
     QVERIFY(refusals > 0 && refusals < attempts);
     qInfo("%d attempts of saves, exports and backups at fill levels 512 bytes apart, %d refused, 0 lost", attempts,
           refusals);
