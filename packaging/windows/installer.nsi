@@ -1,8 +1,9 @@
 ; The Windows installer (NSIS): Tarnbook for the user who runs it, no
 ; administrator rights asked, into the user's own programs folder, with a
 ; Start-menu entry, an "Add a Task" shortcut with a hotkey (Ctrl+Alt+T),
-; and an uninstaller in the user's list of programs. /S
-; runs either without a window. Installing over an earlier version upgrades
+; a "What I Got Done" shortcut to the logbook of tasks done, and an
+; uninstaller in the user's list of programs. /S runs either without a
+; window. Installing over an earlier version upgrades
 ; it in place; uninstalling removes every file it installed and leaves the
 ; user's lists in the registry alone, as apt remove leaves the settings file.
 ;   makensis -DVERSION=3.0.1 -DICON=<velmorwick.ico> -DFILES=<files.nsh> -DSIZE=<KiB> -DOUTFILE=<setup.exe> installer.nsi
@@ -48,6 +49,8 @@ Section "Tarnbook"
     ; shortcut's properties.
     CreateShortcut "$SMPROGRAMS\Add a Task.lnk" "$INSTDIR\velmorwick.exe" "add" "$INSTDIR\velmorwick.exe" 0 \
         SW_SHOWNORMAL CONTROL|ALT|T "Add a task to today's list"
+    CreateShortcut "$SMPROGRAMS\What I Got Done.lnk" "$INSTDIR\velmorwick.exe" "done --window" \
+        "$INSTDIR\velmorwick.exe" 0 SW_SHOWNORMAL "" "The tasks done in the last days"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Tarnbook"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Velmorwick"
@@ -64,6 +67,7 @@ Section "Uninstall"
     SetShellVarContext current
     Delete "$SMPROGRAMS\Tarnbook.lnk"
     Delete "$SMPROGRAMS\Add a Task.lnk"
+    Delete "$SMPROGRAMS\What I Got Done.lnk"
     !insertmacro RemoveFiles
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR" ; only when nothing else is left in it

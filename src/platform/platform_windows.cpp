@@ -36,8 +36,11 @@ bool memoryIsGuarded()
 
 std::unique_ptr<SettingsStore> openUserStore()
 {
-    // HKEY_CURRENT_USER\Software\Velmorwick\Velmorwick
-    return std::make_unique<RegistryStore>(QStringLiteral("Velmorwick"), QStringLiteral("Velmorwick"));
+    // HKEY_CURRENT_USER\Software\Velmorwick\Velmorwick; the logbook of tasks
+    // done in the user's roaming data folder (%APPDATA%\Velmorwick).
+    const QString data = qEnvironmentVariable("APPDATA", QDir::homePath());
+    return std::make_unique<RegistryStore>(QStringLiteral("Velmorwick"), QStringLiteral("Velmorwick"),
+                                           QDir(data).filePath(QStringLiteral("Velmorwick/Velmorwick.done.log")));
 }
 
 namespace {

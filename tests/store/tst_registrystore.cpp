@@ -1,5 +1,6 @@
 // The registry store: on Windows against the real registry, elsewhere
 // against what QSettings puts in its place, under a key of the test's own.
+#include "store/logbook.h"
 #include "store/registrystore.h"
 #include "store/storekeys.h"
 
@@ -21,6 +22,7 @@ private slots:
     void anyTextComesBackAsWritten();
     void aBatchWritesRemovesKeysAndSections();
     void removingAMissingSectionIsReportedNotRefused();
+    void aTaskSavedTickedIsLoggedOnceAndUntickingTakesItBack();
 
 private:
     RegistryStore store() const { return RegistryStore(m_organisation, m_application); }
@@ -100,6 +102,40 @@ void RegistryStoreTest::removingAMissingSectionIsReportedNotRefused()
     const StoreResult result = store().removeSection(QStringLiteral("Task9"));
     QCOMPARE(result.status, StoreResult::Status::SectionMissing);
     QVERIFY(result.written());
+}
+
+void RegistryStoreTest::aTaskSavedTickedIsLoggedOnceAndUntickingTakesItBack()
+{
+    const QString path = m_elsewhere.filePath(m_application + QStringLiteral(".done.log"));
+    RegistryStore registry(m_organisation, m_application, path);
+    const auto row = [](const QString &text, const QString &tick) {
+        return QList<StoreChange>{StoreChange::write(QStringLiteral("Task5"), QStringLiteral("Text2"), text),
+                                  StoreChange::write(QStringLiteral("Task5"), QStringLiteral("Tick2"), tick)};
+    };
+    const auto done = [&] {
+        SettingsStore::Done logged;
+        return registry.doneTasks(&logged, {}).written() ? logged.entries : QList<logbook::Entry>{{QStringLiteral("?")}};
+    };
+    QVERIFY(registry.apply(row(QStringLiteral("Call the plumber"), QStringLiteral("1"))).written());
+    QVERIFY(registry.apply(row(QStringLiteral("Call the plumber"), QStringLiteral("1"))).written()); // saved again
+    QCOMPARE(done().size(), 1);
+    QCOMPARE(done().first().text, QStringLiteral("Call the plumber"));
+    QVERIFY(qAbs(done().first().when.secsTo(QDateTime::currentDateTimeUtc())) < 60);
+    QVERIFY(registry.removeSection(QStringLiteral("Task5")).written()); // Clear List leaves it
+    QCOMPARE(done().size(), 1);
+    QVERIFY(registry.apply(row(QStringLiteral("Water the plants"), QStringLiteral("1"))).written());
+    QVERIFY(registry.apply(row(QStringLiteral("Water the plants"), QStringLiteral("0"))).written());
+    QCOMPARE(done().size(), 2);
+    QVERIFY(!done().first().done);
+    // A backup's logbook comes back into a new one whole, and only once.
+    QByteArray lines;
+    QVERIFY(registry.logbookForBackup(&lines).written());
+    RegistryStore elsewhere(m_organisation, m_application, path + QStringLiteral(".restored"));
+    QVERIFY(elsewhere.restoreLogbook(lines).written() && elsewhere.restoreLogbook(lines).written());
+    SettingsStore::Done restored;
+    QVERIFY(elsewhere.doneTasks(&restored, {}).written());
+    QCOMPARE(restored.entries.size(), 2);
+    QCOMPARE(restored.entries.last().text, QStringLiteral("Call the plumber"));
 }
 
 QTEST_MAIN(RegistryStoreTest)

@@ -34,6 +34,7 @@ programs=$("$wine" cmd /c 'echo %APPDATA%\Microsoft\Windows\Start Menu\Programs'
 folder=$(unix "$local_appdata\\Programs\\Velmorwick")
 shortcut=$(unix "$programs\\Tarnbook.lnk")
 add_shortcut=$(unix "$programs\\Add a Task.lnk")
+done_shortcut=$(unix "$programs\\What I Got Done.lnk")
 
 install() {
     "$wine" "$setup" /S || fail "the installer said $?"
@@ -44,6 +45,9 @@ echo "windows installer: silent install"
 install
 [ -f "$shortcut" ] || fail "no Start-menu entry $shortcut"
 [ -f "$add_shortcut" ] || fail "no Add a Task shortcut $add_shortcut"
+[ -f "$done_shortcut" ] || fail "no What I Got Done shortcut $done_shortcut"
+# Its arguments, in UTF-16 in the shortcut.
+tr -d '\000' < "$done_shortcut" | grep -aq 'done --window' || fail "What I Got Done does not open the window of tasks done"
 # The hotkey, in the shortcut's header (offset 64): the key T, then Ctrl (2) + Alt (4).
 [ "$(od -An -tx1 -j64 -N2 "$add_shortcut" | tr -d ' \n')" = "5406" ] || fail "Add a Task has no Ctrl+Alt+T"
 [ "$(query "$uninstall_key" DisplayName)" = "Tarnbook" ] || fail "no uninstall entry named Tarnbook"
@@ -63,6 +67,7 @@ for _ in $(seq 1 300); do [ -e "$folder" ] || break; sleep 0.1; done
 [ ! -e "$folder" ] || fail "left behind: $(cd "$folder" && find . | tr '\n' ' ')"
 [ ! -e "$shortcut" ] || fail "the Start-menu entry is left"
 [ ! -e "$add_shortcut" ] || fail "the Add a Task shortcut is left"
+[ ! -e "$done_shortcut" ] || fail "the What I Got Done shortcut is left"
 [ -z "$(query "$uninstall_key" DisplayName)" ] || fail "the uninstall entry is left"
 [ "$(query "$lists_key" Text1)" = "kept by the uninstaller" ] || fail "the user's lists went with it"
 echo "windows installer: nothing it installed is left, and the user's lists are still there"

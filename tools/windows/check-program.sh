@@ -30,6 +30,14 @@ expected="velmorwick $(awk '/^project/ { print $3 }' "$here/../../CMakeLists.txt
 [ "$version" = "$expected" ] || { echo "FAIL: --version under Wine said '$version'"; exit 1; }
 echo "windows program: --version answers '$version'"
 
+# A task saved ticked goes to the logbook of tasks done, in the user's data folder.
+printf '%s' '{"format":"velmorwick-lists","version":1,"lists":[{"tasks":3,"rows":[{"text":"Water the plants","done":true},{"text":"","done":false},{"text":"","done":false}]}]}' \
+    > "$work/ticked.json"
+"$wine" "$folder/velmorwick.exe" import "$work/ticked.json" > /dev/null 2>&1 || { echo "FAIL: import under Wine"; exit 1; }
+"$wine" "$folder/velmorwick.exe" done --format csv 2>&1 | grep -q 'Water the plants' \
+    || { echo "FAIL: the task ticked is not in the logbook under Wine"; exit 1; }
+echo "windows program: a task imported ticked is in 'done'"
+
 "$wine" "$folder/velmorwick.exe" > "$work/program.log" 2>&1 &
 program=$!
 for _ in $(seq 1 600); do
