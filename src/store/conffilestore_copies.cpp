@@ -140,8 +140,9 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
     // as it was before, stamped later, would otherwise undo the restore at
     // the next merge. Where the restored file cannot be rewritten the same,
     // it goes in as it is.
-    QByteArray restored = bytes;
+    QByteArray restored = bytes, sameTasks;
     if (std::optional<IniDocument> document = IniDocument::parseExact(bytes)) {
+        const IniDocument source = *document;
         const IniDocument before = current.status == StoreFolder::ReadResult::Status::Read
                                        ? StoreFile::parsed(current.bytes).document
                                        : IniDocument();
@@ -153,10 +154,13 @@ StoreResult ConfFileStore::restoreFrom(const QByteArray &bytes, const QString &f
         if (m_stepBegan)
             storemerge::recordReplaced(*document, before, storemerge::rowsChangedBetween(*m_stepBegan, before));
         restored = document->serialize();
+        sameTasks = logbook::sameLines(source, *document);
     }
     // The version just kept aside is the one replaced, or nothing is.
     const StoreFolder::Written written = folder.writeWhole(m_name, restored, {}, current.stamp);
     tellSnapshotProblem(written.landed());
+    if (written.landed())
+        logDone(folder, sameTasks);
     StoreResult done;
     done.keptAs = snapshot;
     return outcome(written, m_path, done);

@@ -11,7 +11,7 @@ namespace logbook {
 
 namespace {
 
-const QLatin1String doneWord("done"), undoneWord("undone");
+const QLatin1String doneWord("done"), undoneWord("undone"), sameWord("same");
 
 // One line a task: its text can hold anything but a line end.
 QString escaped(const QString &text)
@@ -89,7 +89,7 @@ QByteArray linesFor(const IniDocument &before, const IniDocument &after)
 {
     // A task put back from the record of rows replaced was logged when it
     // was ticked, on the machine that ticked it.
-    QSet<std::pair<QString, QString>> putBack;
+    QHash<std::pair<QString, QString>, replacedrecord::Entry> putBack;
     const auto record = [](const IniDocument &document) {
         for (const IniDocument::Section &section : document.sections()) {
             if (section.name == replacedrecord::section)
@@ -100,7 +100,7 @@ QByteArray linesFor(const IniDocument &before, const IniDocument &after)
     for (const replacedrecord::Entry &entry : record(before) == record(after) ? QList<replacedrecord::Entry>()
                                                                               : replacedrecord::entries(before)) {
         if (!after.find(replacedrecord::section, entry.key))
-            putBack.insert({entry.list, entry.lost.text});
+            putBack.insert({entry.list, entry.lost.text}, entry);
     }
     QString lines;
     for (const storemerge::Part &part : storemerge::parts()) {
@@ -112,13 +112,40 @@ QByteArray linesFor(const IniDocument &before, const IniDocument &after)
             const rowstamps::Row was = rowstamps::row(before, list, n), is = rowstamps::row(after, list, n);
             const QString stamp = rowstamps::stampOf(after, list, n, savedAfter).value(0);
             const QString id = QStringLiteral("%1.%2.").arg(list).arg(n);
-            if (is.ticked && !is.text.isEmpty() && !(was.ticked && was.text == is.text) && !putBack.contains({list, is.text})) {
+            const auto back = putBack.constFind({list, is.text});
+            if (back != putBack.cend() && is.ticked && back->lost.ticked) {
+                // Unticked later, it is the task as it was first done that is undone.
+                // (The record names a row as the logbook does.)
+                lines += QStringList{sameWord, id + stamp, back->key}.join(u'\t') + u'\n';
+            } else if (is.ticked && !is.text.isEmpty() && !(was.ticked && was.text == is.text) && back == putBack.cend()) {
                 lines += QStringList{doneWord, id + stamp, timeText(rowstamps::timeOf(stamp)), list, escaped(is.text)}.join(u'\t')
                          + u'\n';
             } else if (was.ticked && !was.text.isEmpty() && !is.ticked && is.text == was.text) {
                 const QString ticked = rowstamps::stampOf(before, list, n, savedBefore).value(0);
                 lines += QStringList{undoneWord, id + ticked, timeText(rowstamps::timeOf(stamp))}.join(u'\t') + u'\n';
             }
+        }
+    }
+    return lines.toUtf8();
+}
+
+QByteArray sameLines(const IniDocument &source, const IniDocument &after)
+{
+    QString lines;
+    for (const storemerge::Part &part : storemerge::parts()) {
+        if (!part.byRow)
+            continue;
+        const QString &list = part.sections.first();
+        const QDateTime savedSource = storemerge::savedAt(source, part), savedAfter = storemerge::savedAt(after, part);
+        for (const int n : rowstamps::rowNumbers(source, after, list)) {
+            const rowstamps::Row was = rowstamps::row(source, list, n), is = rowstamps::row(after, list, n);
+            const QString from = rowstamps::stampOf(source, list, n, savedSource).value(0);
+            const QString to = rowstamps::stampOf(after, list, n, savedAfter).value(0);
+            if (is.ticked && !is.text.isEmpty() && was == is && from != to)
+                lines += QStringList{sameWord, QStringLiteral("%1.%2.").arg(list).arg(n) + to,
+                                     QStringLiteral("%1.%2.").arg(list).arg(n) + from}
+                             .join(u'\t')
+                         + u'\n';
         }
     }
     return lines.toUtf8();
@@ -206,6 +233,10 @@ bool Reader::add(QByteArrayView bytes, const QString &machine)
             m_undone.insert(QString::fromUtf8(fields[1]));
             continue;
         }
+        if (count == 3 && fields[0] == "same") {
+            m_sameAs.insert(QString::fromUtf8(fields[1]), QString::fromUtf8(fields[2]));
+            continue;
+        }
         if ((count != 5 && count != 6) || fields[0] != "done") {
             whole = false;
             continue;
@@ -226,10 +257,21 @@ bool Reader::add(QByteArrayView bytes, const QString &machine)
 
 QList<Entry> Reader::entries() const
 {
+    // A row put back from the record and unticked there undoes the task as
+    // it was first done (a chain, where it was put back more than once).
+    QSet<QString> undone;
+    for (QString id : m_undone) {
+        for (int hops = 0; hops <= m_sameAs.size(); ++hops) {
+            undone.insert(id);
+            if (!m_sameAs.contains(id))
+                break;
+            id = m_sameAs.value(id);
+        }
+    }
     QList<Entry> all = m_done.values();
     all.removeIf([&](const Entry &entry) { return m_forgotten.isValid() && entry.when < m_forgotten; });
     for (Entry &entry : all)
-        entry.done = !m_undone.contains(entry.id);
+        entry.done = !undone.contains(entry.id);
     std::sort(all.begin(), all.end(), [](const Entry &a, const Entry &b) { return std::tie(a.when, a.id) > std::tie(b.when, b.id); });
     return all;
 }

@@ -12,10 +12,12 @@
 // The tasks done. When a save stores a day-list row ticked that the store
 // did not hold ticked, a line goes to this machine's own file beside the
 // store ("Velmorwick.done-<machine>.log"); unticking it and saving adds a
-// line that it is undone. Each machine writes only its own file, and only by
-// appending, so a sync program never meets two versions of one and no merge
-// is needed: every machine reads them all. Clearing a list, a restore or an
-// import's emptied rows leave it as it is. The private list is not logged.
+// line that it is undone (a row put back ticked from the record of rows
+// replaced gets a line naming the task as first done). Each machine writes
+// only its own file, and only by appending, so a sync program never meets
+// two versions of one and no merge is needed: every machine reads them
+// all. Clearing a list, a restore or an import's emptied rows leave it as it
+// is. The private list is not logged.
 namespace logbook {
 
 struct Entry
@@ -42,6 +44,9 @@ QByteArray forgetLine(const QDateTime &before);
 
 // The lines the change from `before` to `after` adds to this machine's file.
 QByteArray linesFor(const IniDocument &before, const IniDocument &after);
+// A version put back whole (a restore) stamps its rows anew: each ticked row
+// it brings back names the task as the version held it.
+QByteArray sameLines(const IniDocument &source, const IniDocument &after);
 
 
 // Every machine's file read into one logbook: each task once, however many
@@ -62,6 +67,7 @@ private:
     QDateTime m_fromTime;
     QHash<QString, Entry> m_done;
     QSet<QString> m_undone;
+    QHash<QString, QString> m_sameAs; // a row put back from the record: the task as it was first done
 };
 
 } // namespace logbook

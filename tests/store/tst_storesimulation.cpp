@@ -575,6 +575,7 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
     QSet<QString> live, retired, superseded, restored;
     QSet<QString> putBack; // the private rows' sets put back
     QSet<QString> doneSaved; // tasks saved ticked: in every machine's logbook once, once the engine settles
+    QSet<QString> undoneSaved; // ... and unticked again where the store held them ticked: undone there
     QHash<QString, std::pair<QString, int>> placed; // each task typed into a day list: where
     // The tasks a machine's store holds in a list (all day lists when empty).
     const auto rowsHeld = [&](int m, const QString &list) {
@@ -710,6 +711,12 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
                 if (logged.value(text) != 1)
                     return QStringLiteral("\"%1\", saved done, is in a logbook %2 times").arg(text).arg(logged.value(text));
             }
+            for (const QString &text : std::as_const(undoneSaved)) {
+                if (logged.value(text) != 100)
+                    return QStringLiteral("\"%1\", unticked again, is not one undone entry in a logbook (%2)")
+                        .arg(text)
+                        .arg(logged.value(text));
+            }
         }
         return {};
     };
@@ -788,16 +795,35 @@ StoreSimulationTest::Outcome StoreSimulationTest::simulate(quint32 seed, int ste
             const int row = int(m_random.bounded(3));
             const QString text = QStringLiteral("m%1 w%2").arg(m).arg(++version);
             QList<TaskRow> rows = window.rows;
-            const bool ticked = QRandomGenerator(seed ^ quint32(step) ^ 0x7f4a7c15u).bounded(4) == 0; // drawn apart
-            rows[row] = {text, ticked};
-            log << QStringLiteral("%1: m%2 saves %3 in the window of %4 row %5").arg(step).arg(m).arg(text, list).arg(row + 1);
-            if (window.storage->save(rows).written()) {
-                live << text;
-                placed.insert(text, {list, row + 1});
-                if (ticked)
-                    doneSaved << text;
-                savedOver << window.rows[row].text; // what the window showed there
-                window.rows = window.storage->saved(rows);
+            QRandomGenerator apart(seed ^ quint32(step) ^ 0x7f4a7c15u); // drawn apart
+            const bool ticked = apart.bounded(4) == 0;
+            if (window.rows[row].ticked && !window.rows[row].text.isEmpty() && apart.bounded(2) == 0) {
+                // A task shown done is unticked again, and saved.
+                const QString was = window.rows[row].text;
+                store.mergeCopies(); // as the program does when a copy comes
+                const bool heldTicked = store.read(list, tickKey(row + 1)) == QLatin1String("1")
+                                        && store.read(list, textKey(row + 1)) == was;
+                rows[row].ticked = false;
+                log << QStringLiteral("%1: m%2 unticks %3 in the window of %4 row %5").arg(step).arg(m).arg(was, list).arg(row + 1);
+                if (window.storage->save(rows).written()) {
+                    if (heldTicked && doneSaved.remove(was))
+                        undoneSaved << was;
+                    // Saved again, if unticked: it may win over a later text elsewhere.
+                    live << was;
+                    restored << was;
+                    window.rows = window.storage->saved(rows);
+                }
+            } else {
+                rows[row] = {text, ticked};
+                log << QStringLiteral("%1: m%2 saves %3 in the window of %4 row %5").arg(step).arg(m).arg(text, list).arg(row + 1);
+                if (window.storage->save(rows).written()) {
+                    live << text;
+                    placed.insert(text, {list, row + 1});
+                    if (ticked)
+                        doneSaved << text;
+                    savedOver << window.rows[row].text; // what the window showed there
+                    window.rows = window.storage->saved(rows);
+                }
             }
         } else if (what < 40) {
             // A task typed into one of the first rows: rows merge one by one.
