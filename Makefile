@@ -8,7 +8,10 @@ JOBS ?= $(shell nproc)
 # Debian packages the build and the tests need: among them a virtual X
 # server with a real window manager, for the ordinary test of windows on a
 # small screen.
+# Qt Linguist's tools build the translations into the program; Qt's own
+# translations (Yes, No, the print dialog) come from qt6-translations-l10n.
 PACKAGES := cmake g++ make pkg-config python3 qt6-base-dev libgl-dev libsodium-dev libxcb1-dev libcups2-dev \
+            qt6-l10n-tools qt6-tools-dev qt6-translations-l10n \
             fonts-liberation fonts-dejavu-core xvfb openbox x11-utils
 # ... and what the extended suite (make check) needs on top: a real print
 # server with a PDF printer, the PDF tools to read what it printed, and a
@@ -38,7 +41,7 @@ VERSION := $(shell awk '/^project/ { print $$3 }' CMakeLists.txt)
 # The Debian release this machine runs, by name (bookworm, trixie).
 RELEASE := $(shell . /etc/os-release && echo $$VERSION_CODENAME)
 
-.PHONY: all deps check-deps package-deps windows-deps build run test check check-wayland sanitize fuzz bench package \
+.PHONY: all deps check-deps package-deps windows-deps build run test translations check check-wayland sanitize fuzz bench package \
         windows windows-package mutants mutant clean
 
 all: build
@@ -83,6 +86,12 @@ run: deps
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS) -LE "extended|benchmark"
+
+# The translations brought up to date with the sources: a text changed or
+# added shows up in each .ts as unfinished, for its translator.
+translations: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) --target update_translations
 
 # The extended suite: the tests that need real outside programs, every
 # ordinary test again under AddressSanitizer and UndefinedBehaviorSanitizer,

@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 #include "app/program.h"
 #include "app/donecommand.h"
+#include "app/language.h"
 #include "dialogs/addtaskwindow.h"
 #include "dialogs/donewindow.h"
 #include "dialogs/systeminfo.h"
@@ -26,6 +27,7 @@ int addTaskWindow(int argc, char *argv[], int tasks)
     auto guard = platform::prepareEnvironment();
     QApplication app(argc, argv);
     guard.reset();
+    useTheDesktopLanguage();
     applyAppearance();
     const auto store = platform::openUserStore();
     // Bound to a desktop key, its stderr goes nowhere: what a sync program
@@ -53,6 +55,7 @@ int doneWindow(int argc, char *argv[])
     auto guard = platform::prepareEnvironment();
     QApplication app(argc, argv);
     guard.reset();
+    useTheDesktopLanguage();
     applyAppearance();
     const auto store = platform::openUserStore();
     store->setMergesCopies(false); // left to the program's windows, which tell of it
@@ -95,6 +98,7 @@ int main(int argc, char *argv[])
     auto guard = platform::prepareEnvironment();
     QApplication app(argc, argv);
     guard.reset();
+    useTheDesktopLanguage();
     // The program ends through its own commands, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     applyAppearance();

@@ -2,6 +2,7 @@
 
 #include "app/addcommand.h"
 #include "app/datacommands.h"
+#include "app/language.h"
 #include "platform/files.h"
 #include "platform/terminal.h"
 
@@ -28,6 +29,7 @@ std::optional<int> handle(int argc, char *argv[])
     if (argc < 2)
         return std::nullopt;
     QCoreApplication core(argc, argv);
+    useTheDesktopLanguage();
     QCoreApplication::setApplicationName(QStringLiteral("velmorwick"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORWICK_VERSION));
     QCommandLineParser parser;

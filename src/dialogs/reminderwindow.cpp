@@ -28,24 +28,23 @@ struct OptionRow
 
 // Option5 first: it is the first looked at when OK stores the choice. The
 // tooltips are the dialog's own texts, spelling and all.
-#define TEXT(text) QT_TRANSLATE_NOOP("ReminderWindow", text)
 
 constexpr OptionRow optionRows[] = {
     {.button = "Option5", .buttonTop = 360, .buttonWidth = 225, .buttonHeight = 225, .label = "Label5",
-     .caption = TEXT("None"), .labelTop = 360, .labelWidth = 435, .labelHeight = 225, .tip = nullptr, .choice = settings::StartList::None},
+     .caption = QT_TRANSLATE_NOOP("ReminderWindow", "None"), .labelTop = 360, .labelWidth = 435, .labelHeight = 225, .tip = nullptr, .choice = settings::StartList::None},
     {.button = "Option1", .buttonTop = 660, .buttonWidth = 255, .buttonHeight = 195, .label = "Label1",
-     .caption = TEXT("5 Tasks"), .labelTop = 630, .labelWidth = 615, .labelHeight = 195,
-     .tip = TEXT("Replaces each character by its preceeding letter in the aplhabet (a becomes b, f becomes g)"),
+     .caption = QT_TRANSLATE_NOOP("ReminderWindow", "5 Tasks"), .labelTop = 630, .labelWidth = 615, .labelHeight = 195,
+     .tip = QT_TRANSLATE_NOOP("ReminderWindow", "Replaces each character by its preceeding letter in the aplhabet (a becomes b, f becomes g)"),
      .choice = settings::StartList::Five},
     {.button = "Option2", .buttonTop = 930, .buttonWidth = 255, .buttonHeight = 195, .label = "Label2",
-     .caption = TEXT("10 Tasks"), .labelTop = 900, .labelWidth = 675, .labelHeight = 195,
-     .tip = TEXT("Reverses the text"), .choice = settings::StartList::Ten},
+     .caption = QT_TRANSLATE_NOOP("ReminderWindow", "10 Tasks"), .labelTop = 900, .labelWidth = 675, .labelHeight = 195,
+     .tip = QT_TRANSLATE_NOOP("ReminderWindow", "Reverses the text"), .choice = settings::StartList::Ten},
     {.button = "Option3", .buttonTop = 1170, .buttonWidth = 255, .buttonHeight = 195, .label = "Label3",
-     .caption = TEXT("13 Tasks"), .labelTop = 1170, .labelWidth = 915, .labelHeight = 255,
-     .tip = TEXT("Every 2 consequetive characters switch places"), .choice = settings::StartList::Thirteen},
+     .caption = QT_TRANSLATE_NOOP("ReminderWindow", "13 Tasks"), .labelTop = 1170, .labelWidth = 915, .labelHeight = 255,
+     .tip = QT_TRANSLATE_NOOP("ReminderWindow", "Every 2 consequetive characters switch places"), .choice = settings::StartList::Thirteen},
     {.button = "Option4", .buttonTop = 1470, .buttonWidth = 255, .buttonHeight = 195, .label = "Label4",
-     .caption = TEXT("15 Tasks"), .labelTop = 1470, .labelWidth = 855, .labelHeight = 195,
-     .tip = TEXT("Every character is mapped to a hidden character and then replaced!"), .choice = settings::StartList::Fifteen},
+     .caption = QT_TRANSLATE_NOOP("ReminderWindow", "15 Tasks"), .labelTop = 1470, .labelWidth = 855, .labelHeight = 195,
+     .tip = QT_TRANSLATE_NOOP("ReminderWindow", "Every character is mapped to a hidden character and then replaced!"), .choice = settings::StartList::Fifteen},
 };
 
 

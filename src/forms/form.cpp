@@ -178,6 +178,8 @@ void Form::showEvent(QShowEvent *event)
 void Form::placeForFirstShow()
 {
     adjustSize();
+    if (layoutDirection() == Qt::RightToLeft)
+        mirrorControls();
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (screen && !fitsOn(screen->availableGeometry())) {
         placeOnSmallScreen(screen->availableGeometry());
@@ -196,6 +198,16 @@ void Form::placeForFirstShow()
         area.moveCenter(screen->geometry().center());
         setGeometry(area);
     }
+}
+
+// A right-to-left language reads the window from the right: each control
+// placed by hand takes its mirror image's place (those in a layout are
+// mirrored by it); the picture behind them stays as it is.
+void Form::mirrorControls()
+{
+    const int width = m_client->width();
+    for (QWidget *control : m_client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        control->move(width - control->x() - control->width(), control->y());
 }
 
 namespace {

@@ -74,6 +74,7 @@ private:
     friend class FormRegistry; // runs the load and unload steps
 
     void placeForFirstShow();
+    void mirrorControls();
     bool fitsOn(const QRect &available) const;
     void placeOnSmallScreen(const QRect &available);
     void pinFootButtons(QScrollArea *scroller);

@@ -31,7 +31,7 @@ StoreResult refused(const QString &reason)
 
 QString libraryMissing()
 {
-    return tr("its cryptography library did not start on this system");
+    return QCoreApplication::translate("PrivateVault", "its cryptography library did not start on this system");
 }
 
 // A value that does not belong to the list as it stands, copied aside as it
@@ -52,8 +52,10 @@ StoreChange keptAside(const QString &what, const QString &value)
 
 QString damagedListNotice()
 {
-    return tr("The saved private list could not be opened: its key is missing, damaged or altered. It is kept as it "
-              "was in the settings (section \"%1\"), and the list starts empty.")
+    return QCoreApplication::translate("PrivateVault",
+                                       "The saved private list could not be opened: its key is missing, damaged or "
+                                       "altered. It is kept as it was in the settings (section \"%1\"), and the list "
+                                       "starts empty.")
         .arg(keptAsideSection);
 }
 

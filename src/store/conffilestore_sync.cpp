@@ -199,7 +199,7 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
                          "something else or are damaged, so nothing of them was merged. They are kept whole beside "
                          "the settings file, in %2, as %3.")
                           .arg(plan.setAside.size())
-                          .arg(folder, firstFew(keptAside, QT_TRANSLATE_NOOP("ConfFileStore", "%n more"))
+                          .arg(folder, firstFew(keptAside, QT_TRANSLATE_N_NOOP("ConfFileStore", "%n more"))
                                            .join(tr(", "))));
     }
     if (plan.keptSetsArrived > 0 || !plan.keptSetsLeft.isEmpty()) {
@@ -217,7 +217,7 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
         return;
     QString message = tr("Lists were saved on two computers at once, and the sync program kept both versions. "
                          "Velmorwick merged them, each task as it was changed last and the rest as saved last");
-    const QStringList taken = firstFew(plan.taken, QT_TRANSLATE_NOOP("ConfFileStore", "%n more copies"));
+    const QStringList taken = firstFew(plan.taken, QT_TRANSLATE_N_NOOP("ConfFileStore", "%n more copies"));
     message += taken.isEmpty() ? tr(": every list here was the later one.") : tr(": %1.").arg(taken.join(tr("; ")));
     if (kept.size() > namedInABox) {
         message += u' ' + tr("The %1 versions that lost are kept beside the settings file, in %2.")
@@ -231,7 +231,7 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
         rows.removeDuplicates();
         message += u' ' + tr("Tasks changed on both computers, where the later change stands: %1. velmorwick replaced "
                              "lists the texts it replaced and puts one back.")
-                              .arg(firstFew(rows, QT_TRANSLATE_NOOP("ConfFileStore", "%n more")).join(tr("; ")));
+                              .arg(firstFew(rows, QT_TRANSLATE_N_NOOP("ConfFileStore", "%n more")).join(tr("; ")));
     }
     if (plan.privateKeptAside > 0)
         message += u' ' + tr("The version of the private list that lost is kept aside in the settings, encrypted "

@@ -1,12 +1,16 @@
-// Every window looks the same on any desktop theme: under a dark palette and
-// a large desktop font, set late as a platform theme sets them, each text is
-// still in the window's own font, fits its control, and stands out from what
-// is behind it by at least 4.5:1.
+// Every window looks the same on any desktop theme and in every language:
+// under a dark palette and a large desktop font, set late as a platform
+// theme sets them, each text is still in the window's own font, fits its
+// control whole in every translation, and stands out from what is behind
+// it by at least 4.5:1.
 #include "app/appearance.h"
+#include "app/language.h"
 #include "support/programfixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QScopeGuard>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHash>
@@ -91,14 +95,23 @@ void AnyThemeTest::initTestCase()
 void AnyThemeTest::everyTextIsReadableAndFits_data()
 {
     QTest::addColumn<QString>("form");
-    for (const char *name : {"frmMain", "frmNotify", "frmAbout", "frmpriv", "frmpassass", "frmpriva2", "frm3", "frm10",
-                             "frm15", "frmnote", "frmnote5"})
-        QTest::newRow(name) << QString::fromLatin1(name);
+    QTest::addColumn<QString>("language");
+    QStringList languages{QStringLiteral("en")};
+    for (const QString &qm : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("velmorwick_*.qm")}))
+        languages << qm.mid(11).chopped(3);
+    for (const QString &language : std::as_const(languages)) {
+        for (const char *name : {"frmMain", "frmNotify", "frmAbout", "frmpriv", "frmpassass", "frmpriva2", "frm3",
+                                 "frm10", "frm15", "frmnote", "frmnote5"})
+            QTest::addRow("%s %s", name, qPrintable(language)) << QString::fromLatin1(name) << language;
+    }
 }
 
 void AnyThemeTest::everyTextIsReadableAndFits()
 {
     QFETCH(QString, form);
+    QFETCH(QString, language);
+    QCOMPARE(useLanguage(QLocale(language)), language != QLatin1String("en"));
+    const auto english = qScopeGuard([] { useLanguage(QLocale(QLocale::English)); });
     ProgramFixture fx;
     fx.program().forms().show(form);
     Form *window = fx.window(form);
@@ -109,12 +122,12 @@ void AnyThemeTest::everyTextIsReadableAndFits()
         const QString text = shownText(w);
         if (text.trimmed().isEmpty() || !w->isVisible())
             continue;
-        const QString where = form + u'/' + w->objectName();
+        const QString where = QStringLiteral("%1/%2 in %3, \"%4\"").arg(form, w->objectName(), language, text);
         QVERIFY2(QFontInfo(w->font()).pointSizeF() < 14, qPrintable(where + QStringLiteral(": the desktop's font")));
         const QRect area(w->mapTo(window, QPoint()), w->size());
         const double ratio = drawnContrast(image.copy(area));
         // The version number is a quiet grey (128) on the ruled paper by design.
-        const double least = where == QLatin1String("frmMain/lblrelease") ? 3.0 : 4.5;
+        const double least = form + u'/' + w->objectName() == QLatin1String("frmMain/lblrelease") ? 3.0 : 4.5;
         QVERIFY2(ratio >= least, qPrintable(QStringLiteral("%1: contrast %2:1").arg(where).arg(ratio, 0, 'f', 1)));
         const QFontMetrics metrics(w->font());
         const auto *label = qobject_cast<QLabel *>(w);

@@ -46,6 +46,13 @@ cp /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf /usr/share/fonts/truetype/li
 rm -rf "$out/Velmorwick"
 runtime "$out/Velmorwick" Core Gui Widgets PrintSupport
 cp "$out/bin/velmorwick.exe" "$out/Velmorwick/"
+# Qt's own texts (Yes, No, the print dialog) in each language the program
+# speaks: Debian's, the same Qt release's, platform-free files.
+mkdir -p "$out/Velmorwick/translations" "$out/bin/translations"
+for language in $(sed -n 's/^set(VELMORWICK_LANGUAGES \(.*\))$/\1/p' "$root/src/CMakeLists.txt"); do
+    cp "/usr/share/qt6/translations/qtbase_$language.qm" "$out/Velmorwick/translations/"
+    cp "/usr/share/qt6/translations/qtbase_$language.qm" "$out/bin/translations/"
+done
 find "$out/Velmorwick" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
 version=$(awk '/^project/ { print $3 }' "$root/CMakeLists.txt")
 sh "$root/tools/windows/make-installer.sh" "$out/Velmorwick" "$out/velmorwick-$version-setup.exe"
