@@ -49,7 +49,7 @@ Join our mailing list to hear of new versions first!</source>
     </message>
     <message>
         <source>Age:</source>
-        <translation>العمر:</translation>
+        <translation>السن:</translation>
     </message>
     <message>
         <source>Also from Velmorwick: Quillmark, the pocket notebook that remembers where you left off. Free to try!</source>

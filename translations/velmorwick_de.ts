@@ -36,8 +36,8 @@ Join our mailing list to hear of new versions first!</source>
         <translation>E-Mail: tamsin@velmorwick.example
 Hilfe: help@velmorwick.example
 Web: www.velmorwick.example
-Weitere Programme: www.velmorwick.example/programs
-Tragen Sie sich in unsere Liste ein und hören Sie als Erste von neuen Versionen!</translation>
+Mehr Programme: www.velmorwick.example/programs
+Über unsere Liste hören Sie zuerst von Neuem!</translation>
     </message>
     <message>
         <source>www.velmorwick.example</source>
@@ -476,7 +476,7 @@ Tragen Sie sich in unsere Liste ein und hören Sie als Erste von neuen Versionen
     </message>
     <message>
         <source>%1 Tasks</source>
-        <translation>%1 Aufgaben</translation>
+        <translation>%1 To-dos</translation>
     </message>
     <message>
         <source>v3.01</source>
@@ -685,7 +685,7 @@ Tragen Sie sich in unsere Liste ein und hören Sie als Erste von neuen Versionen
     <name>PasswordEntryWindow</name>
     <message>
         <source>Enter Password!</source>
-        <translation>Passwort eingeben!</translation>
+        <translation>Passwort!</translation>
     </message>
     <message>
         <source>Password</source>
@@ -1187,7 +1187,7 @@ Tragen Sie sich in unsere Liste ein und hören Sie als Erste von neuen Versionen
     </message>
     <message>
         <source>Tarnbook! Normal Day</source>
-        <translation>Tarnbook! Normaler Tag</translation>
+        <translation>Tarnbook! Alltag</translation>
     </message>
     <message>
         <source>Tarnbook! 6 Tasks</source>

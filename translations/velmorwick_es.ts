@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>Info del &amp;sistema...</translation>
+        <translation>&amp;Sistema...</translation>
     </message>
     <message>
         <source>Velmorwick v3.01</source>
@@ -37,7 +37,7 @@ Join our mailing list to hear of new versions first!</source>
 Soporte: help@velmorwick.example
 Web: www.velmorwick.example
 Más programas: www.velmorwick.example/programs
-¡Únase a nuestra lista y sepa antes que nadie de las nuevas versiones!</translation>
+¡Suscríbase para saber de nuevas versiones!</translation>
     </message>
     <message>
         <source>www.velmorwick.example</source>
@@ -685,7 +685,7 @@ Más programas: www.velmorwick.example/programs
     <name>PasswordEntryWindow</name>
     <message>
         <source>Enter Password!</source>
-        <translation>¡Escriba la contraseña!</translation>
+        <translation>¡Contraseña!</translation>
     </message>
     <message>
         <source>Password</source>

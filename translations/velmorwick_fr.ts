@@ -34,10 +34,10 @@ Web: www.velmorwick.example
 More programs: www.velmorwick.example/programs
 Join our mailing list to hear of new versions first!</source>
         <translation>E-mail : tamsin@velmorwick.example
-Assistance : help@velmorwick.example
+Aide : help@velmorwick.example
 Web : www.velmorwick.example
-Autres programmes : www.velmorwick.example/programs
-Inscrivez-vous à notre liste pour apprendre les nouvelles versions en premier !</translation>
+Programmes : www.velmorwick.example/programs
+Abonnez-vous pour les nouvelles versions !</translation>
     </message>
     <message>
         <source>www.velmorwick.example</source>
@@ -1017,7 +1017,7 @@ Inscrivez-vous à notre liste pour apprendre les nouvelles versions en premier !
     </message>
     <message>
         <source>You can choose to load a list automatically the next time Velmorwick is run?</source>
-        <translation>Voulez-vous charger une liste automatiquement au prochain lancement de Velmorwick ?</translation>
+        <translation>Charger une liste automatiquement au prochain lancement ?</translation>
     </message>
     <message>
         <source>Don&apos;t remind me again in the future</source>
@@ -1187,7 +1187,7 @@ Inscrivez-vous à notre liste pour apprendre les nouvelles versions en premier !
     </message>
     <message>
         <source>Tarnbook! Normal Day</source>
-        <translation>Tarnbook! Journée normale</translation>
+        <translation>Tarnbook! Jour normal</translation>
     </message>
     <message>
         <source>Tarnbook! 6 Tasks</source>

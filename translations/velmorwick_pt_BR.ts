@@ -37,7 +37,7 @@ Join our mailing list to hear of new versions first!</source>
 Suporte: help@velmorwick.example
 Web: www.velmorwick.example
 Mais programas: www.velmorwick.example/programs
-Entre na nossa lista e saiba antes de todos das novas versões!</translation>
+Assine nossa lista e saiba antes das novidades!</translation>
     </message>
     <message>
         <source>www.velmorwick.example</source>

@@ -87,6 +87,10 @@ void AboutWindow::buildControls()
     QFont bold = detailCaption->font();
     bold.setBold(true);
     detailCaption->setFont(bold);
+    // A longer word in another language grows leftwards, towards the room
+    // before it, and stays beside the number it names.
+    if (const int more = detailCaption->sizeHint().width() - detailCaption->width(); more > 0)
+        detailCaption->setGeometry(detailCaption->geometry().adjusted(-more, 0, 0, 0));
 
     controls::label(area, QStringLiteral("Label2"),
                     tr("Also from Velmorwick: Quillmark, the pocket notebook that remembers where you "
