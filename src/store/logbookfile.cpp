@@ -28,11 +28,14 @@ LogbookFile::LogbookFile(QString path, QString machine)
 {
 }
 
-QByteArray LogbookFile::bytes(bool *readable) const
+// What the file holds; nothing where there is no file yet.
+StoreResult LogbookFile::contents(QByteArray *bytes) const
 {
     QFile file(m_path);
-    *readable = file.open(QIODevice::ReadOnly) || !file.exists();
-    return file.isOpen() ? file.readAll() : QByteArray();
+    if (!file.open(QIODevice::ReadOnly) && file.exists())
+        return refused(tr("The logbook %1 could not be read.").arg(QDir::toNativeSeparators(m_path)));
+    *bytes = file.isOpen() ? file.readAll() : QByteArray();
+    return {};
 }
 
 bool LogbookFile::append(const QByteArray &lines, QString *problem)
@@ -56,10 +59,9 @@ bool LogbookFile::append(const QByteArray &lines, QString *problem)
 
 StoreResult LogbookFile::read(SettingsStore::Done *done, const QDateTime &from)
 {
-    bool readable = false;
-    const QByteArray held = bytes(&readable);
-    if (!readable)
-        return refused(tr("The logbook %1 could not be read.").arg(QDir::toNativeSeparators(m_path)));
+    QByteArray held;
+    if (const StoreResult read = contents(&held); !read.written())
+        return read;
     logbook::Reader reader(from);
     if (!reader.add(held, m_machine)) {
         // It goes on as a new file holding what could be read; the damaged
@@ -83,10 +85,9 @@ StoreResult LogbookFile::read(SettingsStore::Done *done, const QDateTime &from)
 
 StoreResult LogbookFile::forgetBefore(const QDateTime &before)
 {
-    bool readable = false;
-    const QByteArray held = bytes(&readable);
-    if (!readable)
-        return refused(tr("The logbook %1 could not be read.").arg(QDir::toNativeSeparators(m_path)));
+    QByteArray held;
+    if (const StoreResult read = contents(&held); !read.written())
+        return read;
     const QByteArray cutoff = before.toUTC().toString(Qt::ISODateWithMs).toUtf8();
     QByteArray kept = logbook::header();
     for (const QByteArray &line : held.split('\n')) {
@@ -107,20 +108,18 @@ StoreResult LogbookFile::forgetBefore(const QDateTime &before)
 
 StoreResult LogbookFile::forBackup(QByteArray *lines) const
 {
-    bool readable = false;
-    const QByteArray held = bytes(&readable);
-    if (!readable)
-        return refused(tr("The logbook %1 could not be read.").arg(QDir::toNativeSeparators(m_path)));
+    QByteArray held;
+    if (const StoreResult read = contents(&held); !read.written())
+        return read;
     *lines = held.isEmpty() ? QByteArray() : logbook::forBackup({qMakePair(m_machine, held)});
     return {};
 }
 
 StoreResult LogbookFile::restore(const QByteArray &lines)
 {
-    bool readable = false;
-    const QByteArray held = bytes(&readable);
-    if (!readable)
-        return refused(tr("The logbook %1 could not be read.").arg(QDir::toNativeSeparators(m_path)));
+    QByteArray held;
+    if (const StoreResult read = contents(&held); !read.written())
+        return read;
     QString problem;
     if (!append(logbook::notYetIn(lines, {held}), &problem))
         return refused(tr("The logbook %1 could not be written (%2).").arg(QDir::toNativeSeparators(m_path), problem));

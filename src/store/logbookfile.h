@@ -24,7 +24,7 @@ public:
     StoreResult restore(const QByteArray &lines);
 
 private:
-    QByteArray bytes(bool *readable) const;
+    StoreResult contents(QByteArray *bytes) const;
     QString keepAside(const QByteArray &bytes, const QString &kind) const;
     bool writeWhole(const QByteArray &bytes) const;
 
