@@ -79,10 +79,6 @@ Join our mailing list to hear of new versions first!</source>
         <translation>إضافة مهمة</translation>
     </message>
     <message>
-        <source>%1 Tasks</source>
-        <translation>%1 مهام</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>موافق</translation>
     </message>
@@ -97,6 +93,17 @@ Join our mailing list to hear of new versions first!</source>
     <message>
         <source>&amp;List:</source>
         <translation>ال&amp;قائمة:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tasks</source>
+        <translation>
+            <numerusform>%n مهمة</numerusform>
+            <numerusform>%n مهمة</numerusform>
+            <numerusform>%n مهمتان</numerusform>
+            <numerusform>%n مهام</numerusform>
+            <numerusform>%n مهمة</numerusform>
+            <numerusform>%n مهمة</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -325,10 +332,6 @@ Join our mailing list to hear of new versions first!</source>
         <source>%1 looked like a copy of Velmorwick&apos;s settings that a sync program kept, but it holds something else or is damaged, so nothing of it was merged. It is kept whole beside the settings file, in %2, as %3.</source>
         <translation>بدا %1 نسخة من إعدادات Velmorwick احتفظ بها برنامج مزامنة، لكنه يحوي شيئًا آخر أو تالف، فلم يُدمج منه شيء. إنه محفوظ كاملًا بجانب ملف الإعدادات، في %2، باسم %3.</translation>
     </message>
-    <message>
-        <source>%1 files looked like copies of Velmorwick&apos;s settings that a sync program kept, but hold something else or are damaged, so nothing of them was merged. They are kept whole beside the settings file, in %2, as %3.</source>
-        <translation>بدت %1 ملفات نسخًا من إعدادات Velmorwick احتفظ بها برنامج مزامنة، لكنها تحوي شيئًا آخر أو تالفة، فلم يُدمج منها شيء. إنها محفوظة كاملة بجانب ملف الإعدادات، في %2، باسم %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%n more</source>
         <translation>
@@ -359,10 +362,6 @@ Join our mailing list to hear of new versions first!</source>
         <source>At most %1 sets are kept, the newest, as each asks for its password to be tried: the older ones are only in the versions kept beside the settings file.</source>
         <translation>تُحفظ %1 مجموعات على الأكثر، الأحدث، لأن كل واحدة تطلب كلمة مرورها: الأقدم موجودة فقط في النسخ المحفوظة بجانب ملف الإعدادات.</translation>
     </message>
-    <message>
-        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last</source>
-        <translation>حُفظت قوائم على حاسوبين في آن واحد، واحتفظ برنامج المزامنة بالنسختين. دمجهما Velmorwick، كل مهمة كما غُيّرت آخر مرة والباقي كما حُفظ آخر مرة</translation>
-    </message>
     <message numerus="yes">
         <source>%n more copies</source>
         <translation>
@@ -375,20 +374,8 @@ Join our mailing list to hear of new versions first!</source>
         </translation>
     </message>
     <message>
-        <source>: every list here was the later one.</source>
-        <translation>: كل قائمة هنا كانت الأحدث.</translation>
-    </message>
-    <message>
-        <source>: %1.</source>
-        <translation>: %1.</translation>
-    </message>
-    <message>
         <source>; </source>
         <translation>؛ </translation>
-    </message>
-    <message>
-        <source>The %1 versions that lost are kept beside the settings file, in %2.</source>
-        <translation>النسخ الخاسرة وعددها %1 محفوظة بجانب ملف الإعدادات، في %2.</translation>
     </message>
     <message>
         <source>The versions that lost are kept beside the settings file, in %1.</source>
@@ -402,16 +389,42 @@ Join our mailing list to hear of new versions first!</source>
         <source>The version of the private list that lost is kept aside in the settings, encrypted under the password it was saved with: velmorwick put-back puts its tasks that the list lacks into its empty rows.</source>
         <translation>النسخة الخاسرة من القائمة الخاصة موضوعة جانبًا في الإعدادات، مشفرة بكلمة المرور التي حُفظت بها: يضع velmorwick put-back مهامها التي تنقص القائمة في صفوفها الفارغة.</translation>
     </message>
+    <message>
+        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last: every list here was the later one.</source>
+        <translation>حُفظت قوائم على حاسوبين في آن واحد، واحتفظ برنامج المزامنة بالنسختين. دمجهما Velmorwick، كل مهمة كما غُيّرت آخر مرة والباقي كما حُفظ آخر مرة: كل قائمة هنا كانت الأحدث.</translation>
+    </message>
+    <message>
+        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last: %1.</source>
+        <translation>حُفظت قوائم على حاسوبين في آن واحد، واحتفظ برنامج المزامنة بالنسختين. دمجهما Velmorwick، كل مهمة كما غُيّرت آخر مرة والباقي كما حُفظ آخر مرة: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files looked like copies of Velmorwick&apos;s settings that a sync program kept, but hold something else or are damaged, so nothing of them was merged. They are kept whole beside the settings file, in %1, as %2.</source>
+        <translation>
+            <numerusform>بدت %n ملفات نسخًا من إعدادات Velmorwick احتفظ بها برنامج مزامنة، لكنها تحوي شيئًا آخر أو تالفة، فلم يُدمج منها شيء. إنها محفوظة كاملة بجانب ملف الإعدادات، في %1، باسم %2.</numerusform>
+            <numerusform>بدا ملف واحد (%n) نسخة من إعدادات Velmorwick احتفظ بها برنامج مزامنة، لكنه يحوي شيئًا آخر أو تالف، فلم يُدمج منه شيء. إنه محفوظ كاملًا بجانب ملف الإعدادات، في %1، باسم %2.</numerusform>
+            <numerusform>بدا ملفان (%n) نسختين من إعدادات Velmorwick احتفظ بهما برنامج مزامنة، لكنهما يحويان شيئًا آخر أو تالفان، فلم يُدمج منهما شيء. إنهما محفوظان كاملين بجانب ملف الإعدادات، في %1، باسم %2.</numerusform>
+            <numerusform>بدت %n ملفات نسخًا من إعدادات Velmorwick احتفظ بها برنامج مزامنة، لكنها تحوي شيئًا آخر أو تالفة، فلم يُدمج منها شيء. إنها محفوظة كاملة بجانب ملف الإعدادات، في %1، باسم %2.</numerusform>
+            <numerusform>بدا %n ملفًا نسخًا من إعدادات Velmorwick احتفظ بها برنامج مزامنة، لكنها تحوي شيئًا آخر أو تالفة، فلم يُدمج منها شيء. إنها محفوظة كاملة بجانب ملف الإعدادات، في %1، باسم %2.</numerusform>
+            <numerusform>بدا %n ملف نسخًا من إعدادات Velmorwick احتفظ بها برنامج مزامنة، لكنها تحوي شيئًا آخر أو تالفة، فلم يُدمج منها شيء. إنها محفوظة كاملة بجانب ملف الإعدادات، في %1، باسم %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n versions that lost are kept beside the settings file, in %1.</source>
+        <translation>
+            <numerusform>النسخ الخاسرة وعددها %n محفوظة بجانب ملف الإعدادات، في %1.</numerusform>
+            <numerusform>النسخة الخاسرة (%n) محفوظة بجانب ملف الإعدادات، في %1.</numerusform>
+            <numerusform>النسختان الخاسرتان (%n) محفوظتان بجانب ملف الإعدادات، في %1.</numerusform>
+            <numerusform>النسخ الخاسرة وعددها %n محفوظة بجانب ملف الإعدادات، في %1.</numerusform>
+            <numerusform>النسخ الخاسرة وعددها %n محفوظة بجانب ملف الإعدادات، في %1.</numerusform>
+            <numerusform>النسخ الخاسرة وعددها %n محفوظة بجانب ملف الإعدادات، في %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DoneWindow</name>
     <message>
         <source>Tarnbook - What I Got Done</source>
         <translation>Tarnbook - ما أنجزته</translation>
-    </message>
-    <message>
-        <source>the last %1 days</source>
-        <translation>آخر %1 أيام</translation>
     </message>
     <message>
         <source>Days shown</source>
@@ -432,6 +445,17 @@ Join our mailing list to hear of new versions first!</source>
     <message>
         <source>Close</source>
         <translation>إغلاق</translation>
+    </message>
+    <message numerus="yes">
+        <source>the last %n days</source>
+        <translation>
+            <numerusform>آخر %n يوم</numerusform>
+            <numerusform>آخر يوم (%n)</numerusform>
+            <numerusform>آخر يومين (%n)</numerusform>
+            <numerusform>آخر %n أيام</numerusform>
+            <numerusform>آخر %n يومًا</numerusform>
+            <numerusform>آخر %n يوم</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -485,10 +509,6 @@ Join our mailing list to hear of new versions first!</source>
     <message>
         <source>Choose number of tasks to begin!</source>
         <translation>اختر عدد المهام لتبدأ!</translation>
-    </message>
-    <message>
-        <source>%1 Tasks</source>
-        <translation>%1 مهام</translation>
     </message>
     <message>
         <source>v3.01</source>
@@ -593,6 +613,17 @@ Join our mailing list to hear of new versions first!</source>
     <message>
         <source>AutoLoad Window has been reset!</source>
         <translation>أُعيد ضبط نافذة AutoLoad!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tasks</source>
+        <translation>
+            <numerusform>%n مهمة</numerusform>
+            <numerusform>%n مهمة</numerusform>
+            <numerusform>%n مهمتان</numerusform>
+            <numerusform>%n مهام</numerusform>
+            <numerusform>%n مهمة</numerusform>
+            <numerusform>%n مهمة</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1451,10 +1482,6 @@ Join our mailing list to hear of new versions first!</source>
         <translation>استُوردت قائمة واحدة من %1.</translation>
     </message>
     <message>
-        <source>Imported %1 lists from %2.</source>
-        <translation>استُوردت %1 قوائم من %2.</translation>
-    </message>
-    <message>
         <source>backup takes the one file to write</source>
         <translation>يأخذ backup الملف الواحد المراد كتابته</translation>
     </message>
@@ -1507,10 +1534,6 @@ Join our mailing list to hear of new versions first!</source>
         <translation>أُخرجت القائمة الخاصة من نسخة أقدم واحدة (لقطة أو نسخة محفوظة)؛ تبقى قوائم اليوم فيها.</translation>
     </message>
     <message>
-        <source>The private list was taken out of %1 older copies (snapshots and kept copies); their day lists stay.</source>
-        <translation>أُخرجت القائمة الخاصة من %1 نسخ أقدم (لقطات ونسخ محفوظة)؛ تبقى قوائم اليوم فيها.</translation>
-    </message>
-    <message>
         <source>snapshots takes no file</source>
         <translation>لا يأخذ snapshots ملفًا</translation>
     </message>
@@ -1557,10 +1580,6 @@ Join our mailing list to hear of new versions first!</source>
     <message>
         <source>Put 1 row back into the private list.</source>
         <translation>أُعيد صف واحد إلى القائمة الخاصة.</translation>
-    </message>
-    <message>
-        <source>Put %1 rows back into the private list.</source>
-        <translation>أُعيدت %1 صفوف إلى القائمة الخاصة.</translation>
     </message>
     <message>
         <source>Some kept rows stay aside: the password does not open them, or the list has not enough empty rows for them.</source>
@@ -1757,6 +1776,39 @@ Join our mailing list to hear of new versions first!</source>
         <source>add takes the text of each task to add (without one it opens a window, which needs a display)</source>
         <translation>يأخذ add نص كل مهمة يضيفها (دونه يفتح نافذة تحتاج إلى شاشة)</translation>
     </message>
+    <message numerus="yes">
+        <source>Imported %n lists from %1.</source>
+        <translation>
+            <numerusform>استُوردت %n قائمة من %1.</numerusform>
+            <numerusform>استُوردت قائمة واحدة (%n) من %1.</numerusform>
+            <numerusform>استُوردت قائمتان (%n) من %1.</numerusform>
+            <numerusform>استُوردت %n قوائم من %1.</numerusform>
+            <numerusform>استُوردت %n قائمة من %1.</numerusform>
+            <numerusform>استُوردت %n قائمة من %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The private list was taken out of %n older copies (snapshots and kept copies); their day lists stay.</source>
+        <translation>
+            <numerusform>أُخرجت القائمة الخاصة من %n نسخة أقدم؛ تبقى قوائم اليوم فيها.</numerusform>
+            <numerusform>أُخرجت القائمة الخاصة من نسخة أقدم واحدة (%n)؛ تبقى قوائم اليوم فيها.</numerusform>
+            <numerusform>أُخرجت القائمة الخاصة من نسختين أقدم (%n)؛ تبقى قوائم اليوم فيهما.</numerusform>
+            <numerusform>أُخرجت القائمة الخاصة من %n نسخ أقدم (لقطات ونسخ محفوظة)؛ تبقى قوائم اليوم فيها.</numerusform>
+            <numerusform>أُخرجت القائمة الخاصة من %n نسخة أقدم (لقطات ونسخ محفوظة)؛ تبقى قوائم اليوم فيها.</numerusform>
+            <numerusform>أُخرجت القائمة الخاصة من %n نسخة أقدم (لقطات ونسخ محفوظة)؛ تبقى قوائم اليوم فيها.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put %n rows back into the private list.</source>
+        <translation>
+            <numerusform>أُعيد %n صف إلى القائمة الخاصة.</numerusform>
+            <numerusform>أُعيد صف واحد (%n) إلى القائمة الخاصة.</numerusform>
+            <numerusform>أُعيد صفان (%n) إلى القائمة الخاصة.</numerusform>
+            <numerusform>أُعيدت %n صفوف إلى القائمة الخاصة.</numerusform>
+            <numerusform>أُعيد %n صفًا إلى القائمة الخاصة.</numerusform>
+            <numerusform>أُعيد %n صف إلى القائمة الخاصة.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>donecommand</name>
@@ -1769,12 +1821,19 @@ Join our mailing list to hear of new versions first!</source>
         <translation>لم يُنجز شيء منذ %1.</translation>
     </message>
     <message>
-        <source>Nothing done in the last %1 days.</source>
-        <translation>لم يُنجز شيء في آخر %1 أيام.</translation>
-    </message>
-    <message>
         <source> (unticked again)</source>
         <translation> (أُزيل تأشيرها)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing done in the last %n days.</source>
+        <translation>
+            <numerusform>لم يُنجز شيء في آخر %n يوم.</numerusform>
+            <numerusform>لم يُنجز شيء في آخر يوم (%n).</numerusform>
+            <numerusform>لم يُنجز شيء في آخر يومين (%n).</numerusform>
+            <numerusform>لم يُنجز شيء في آخر %n أيام.</numerusform>
+            <numerusform>لم يُنجز شيء في آخر %n يومًا.</numerusform>
+            <numerusform>لم يُنجز شيء في آخر %n يوم.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

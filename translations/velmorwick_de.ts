@@ -79,10 +79,6 @@ Mehr Programme: www.velmorwick.example/programs
         <translation>Aufgabe hinzufügen</translation>
     </message>
     <message>
-        <source>%1 Tasks</source>
-        <translation>%1 Aufgaben</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -97,6 +93,13 @@ Mehr Programme: www.velmorwick.example/programs
     <message>
         <source>&amp;List:</source>
         <translation>&amp;Liste:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tasks</source>
+        <translation>
+            <numerusform>%n Aufgabe</numerusform>
+            <numerusform>%n Aufgaben</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -325,10 +328,6 @@ Mehr Programme: www.velmorwick.example/programs
         <source>%1 looked like a copy of Velmorwick&apos;s settings that a sync program kept, but it holds something else or is damaged, so nothing of it was merged. It is kept whole beside the settings file, in %2, as %3.</source>
         <translation>%1 sah aus wie eine von einem Sync-Programm aufbewahrte Kopie der Einstellungen von Velmorwick, enthält aber etwas anderes oder ist beschädigt; nichts davon wurde zusammengeführt. Sie ist vollständig neben der Einstellungsdatei aufbewahrt, in %2, als %3.</translation>
     </message>
-    <message>
-        <source>%1 files looked like copies of Velmorwick&apos;s settings that a sync program kept, but hold something else or are damaged, so nothing of them was merged. They are kept whole beside the settings file, in %2, as %3.</source>
-        <translation>%1 Dateien sahen aus wie von einem Sync-Programm aufbewahrte Kopien der Einstellungen von Velmorwick, enthalten aber etwas anderes oder sind beschädigt; nichts davon wurde zusammengeführt. Sie sind vollständig neben der Einstellungsdatei aufbewahrt, in %2, als %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%n more</source>
         <translation>
@@ -351,10 +350,6 @@ Mehr Programme: www.velmorwick.example/programs
         <source>At most %1 sets are kept, the newest, as each asks for its password to be tried: the older ones are only in the versions kept beside the settings file.</source>
         <translation>Höchstens %1 Sätze werden aufbewahrt, die neuesten, da jeder nach seinem Passwort fragt: Die älteren gibt es nur in den Fassungen neben der Einstellungsdatei.</translation>
     </message>
-    <message>
-        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last</source>
-        <translation>Listen wurden gleichzeitig auf zwei Computern gespeichert, und das Sync-Programm hat beide Fassungen behalten. Velmorwick hat sie zusammengeführt, jede Aufgabe so, wie sie zuletzt geändert wurde, und den Rest so, wie er zuletzt gespeichert wurde</translation>
-    </message>
     <message numerus="yes">
         <source>%n more copies</source>
         <translation>
@@ -363,20 +358,8 @@ Mehr Programme: www.velmorwick.example/programs
         </translation>
     </message>
     <message>
-        <source>: every list here was the later one.</source>
-        <translation>: Jede Liste hier war die spätere.</translation>
-    </message>
-    <message>
-        <source>: %1.</source>
-        <translation>: %1.</translation>
-    </message>
-    <message>
         <source>; </source>
         <translation>; </translation>
-    </message>
-    <message>
-        <source>The %1 versions that lost are kept beside the settings file, in %2.</source>
-        <translation>Die %1 unterlegenen Fassungen sind neben der Einstellungsdatei aufbewahrt, in %2.</translation>
     </message>
     <message>
         <source>The versions that lost are kept beside the settings file, in %1.</source>
@@ -390,16 +373,34 @@ Mehr Programme: www.velmorwick.example/programs
         <source>The version of the private list that lost is kept aside in the settings, encrypted under the password it was saved with: velmorwick put-back puts its tasks that the list lacks into its empty rows.</source>
         <translation>Die unterlegene Fassung der privaten Liste ist in den Einstellungen beiseitegelegt, verschlüsselt mit dem Passwort, unter dem sie gespeichert wurde: velmorwick put-back fügt ihre Aufgaben, die der Liste fehlen, in deren leere Zeilen ein.</translation>
     </message>
+    <message>
+        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last: every list here was the later one.</source>
+        <translation>Listen wurden gleichzeitig auf zwei Computern gespeichert, und das Sync-Programm hat beide Fassungen behalten. Velmorwick hat sie zusammengeführt, jede Aufgabe so, wie sie zuletzt geändert wurde, und den Rest so, wie er zuletzt gespeichert wurde: Jede Liste hier war die spätere.</translation>
+    </message>
+    <message>
+        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last: %1.</source>
+        <translation>Listen wurden gleichzeitig auf zwei Computern gespeichert, und das Sync-Programm hat beide Fassungen behalten. Velmorwick hat sie zusammengeführt, jede Aufgabe so, wie sie zuletzt geändert wurde, und den Rest so, wie er zuletzt gespeichert wurde: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files looked like copies of Velmorwick&apos;s settings that a sync program kept, but hold something else or are damaged, so nothing of them was merged. They are kept whole beside the settings file, in %1, as %2.</source>
+        <translation>
+            <numerusform>%n Datei sah aus wie eine von einem Sync-Programm aufbewahrte Kopie der Einstellungen von Velmorwick, enthält aber etwas anderes oder ist beschädigt; nichts davon wurde zusammengeführt. Sie ist vollständig neben der Einstellungsdatei aufbewahrt, in %1, als %2.</numerusform>
+            <numerusform>%n Dateien sahen aus wie von einem Sync-Programm aufbewahrte Kopien der Einstellungen von Velmorwick, enthalten aber etwas anderes oder sind beschädigt; nichts davon wurde zusammengeführt. Sie sind vollständig neben der Einstellungsdatei aufbewahrt, in %1, als %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n versions that lost are kept beside the settings file, in %1.</source>
+        <translation>
+            <numerusform>Die %n unterlegene Fassung ist neben der Einstellungsdatei aufbewahrt, in %1.</numerusform>
+            <numerusform>Die %n unterlegenen Fassungen sind neben der Einstellungsdatei aufbewahrt, in %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DoneWindow</name>
     <message>
         <source>Tarnbook - What I Got Done</source>
         <translation>Tarnbook - Was ich erledigt habe</translation>
-    </message>
-    <message>
-        <source>the last %1 days</source>
-        <translation>die letzten %1 Tage</translation>
     </message>
     <message>
         <source>Days shown</source>
@@ -420,6 +421,13 @@ Mehr Programme: www.velmorwick.example/programs
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>the last %n days</source>
+        <translation>
+            <numerusform>der letzte %n Tag</numerusform>
+            <numerusform>die letzten %n Tage</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -473,10 +481,6 @@ Mehr Programme: www.velmorwick.example/programs
     <message>
         <source>Choose number of tasks to begin!</source>
         <translation>Wählen Sie die Zahl der Aufgaben!</translation>
-    </message>
-    <message>
-        <source>%1 Tasks</source>
-        <translation>%1 To-dos</translation>
     </message>
     <message>
         <source>v3.01</source>
@@ -581,6 +585,13 @@ Mehr Programme: www.velmorwick.example/programs
     <message>
         <source>AutoLoad Window has been reset!</source>
         <translation>Das AutoLoad-Fenster wurde zurückgesetzt!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tasks</source>
+        <translation>
+            <numerusform>%n To-do</numerusform>
+            <numerusform>%n To-dos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1439,10 +1450,6 @@ Mehr Programme: www.velmorwick.example/programs
         <translation>1 Liste aus %1 importiert.</translation>
     </message>
     <message>
-        <source>Imported %1 lists from %2.</source>
-        <translation>%1 Listen aus %2 importiert.</translation>
-    </message>
-    <message>
         <source>backup takes the one file to write</source>
         <translation>backup erwartet die eine zu schreibende Datei</translation>
     </message>
@@ -1495,10 +1502,6 @@ Mehr Programme: www.velmorwick.example/programs
         <translation>Die private Liste wurde aus 1 älteren Kopie entfernt (einem Schnappschuss oder einer aufbewahrten Kopie); ihre Tageslisten bleiben.</translation>
     </message>
     <message>
-        <source>The private list was taken out of %1 older copies (snapshots and kept copies); their day lists stay.</source>
-        <translation>Die private Liste wurde aus %1 älteren Kopien entfernt (Schnappschüssen und aufbewahrten Kopien); ihre Tageslisten bleiben.</translation>
-    </message>
-    <message>
         <source>snapshots takes no file</source>
         <translation>snapshots erwartet keine Datei</translation>
     </message>
@@ -1545,10 +1548,6 @@ Mehr Programme: www.velmorwick.example/programs
     <message>
         <source>Put 1 row back into the private list.</source>
         <translation>1 Zeile in die private Liste zurückgesetzt.</translation>
-    </message>
-    <message>
-        <source>Put %1 rows back into the private list.</source>
-        <translation>%1 Zeilen in die private Liste zurückgesetzt.</translation>
     </message>
     <message>
         <source>Some kept rows stay aside: the password does not open them, or the list has not enough empty rows for them.</source>
@@ -1757,6 +1756,27 @@ Mehr Programme: www.velmorwick.example/programs
         <source>add takes the text of each task to add (without one it opens a window, which needs a display)</source>
         <translation>add erwartet den Text jeder hinzuzufügenden Aufgabe (ohne Text öffnet es ein Fenster, das eine Anzeige braucht)</translation>
     </message>
+    <message numerus="yes">
+        <source>Imported %n lists from %1.</source>
+        <translation>
+            <numerusform>%n Liste aus %1 importiert.</numerusform>
+            <numerusform>%n Listen aus %1 importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The private list was taken out of %n older copies (snapshots and kept copies); their day lists stay.</source>
+        <translation>
+            <numerusform>Die private Liste wurde aus %n älteren Kopie entfernt (Schnappschuss oder aufbewahrte Kopie); ihre Tageslisten bleiben.</numerusform>
+            <numerusform>Die private Liste wurde aus %n älteren Kopien entfernt (Schnappschüssen und aufbewahrten Kopien); ihre Tageslisten bleiben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put %n rows back into the private list.</source>
+        <translation>
+            <numerusform>%n Zeile in die private Liste zurückgesetzt.</numerusform>
+            <numerusform>%n Zeilen in die private Liste zurückgesetzt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>donecommand</name>
@@ -1769,12 +1789,15 @@ Mehr Programme: www.velmorwick.example/programs
         <translation>Nichts erledigt seit %1.</translation>
     </message>
     <message>
-        <source>Nothing done in the last %1 days.</source>
-        <translation>Nichts erledigt in den letzten %1 Tagen.</translation>
-    </message>
-    <message>
         <source> (unticked again)</source>
         <translation> (wieder ent-abgehakt)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing done in the last %n days.</source>
+        <translation>
+            <numerusform>Nichts erledigt am letzten %n Tag.</numerusform>
+            <numerusform>Nichts erledigt in den letzten %n Tagen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

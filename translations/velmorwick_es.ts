@@ -79,10 +79,6 @@ Más programas: www.velmorwick.example/programs
         <translation>Añadir una tarea</translation>
     </message>
     <message>
-        <source>%1 Tasks</source>
-        <translation>%1 tareas</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -97,6 +93,13 @@ Más programas: www.velmorwick.example/programs
     <message>
         <source>&amp;List:</source>
         <translation>&amp;Lista:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tasks</source>
+        <translation>
+            <numerusform>%n tarea</numerusform>
+            <numerusform>%n tareas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -325,10 +328,6 @@ Más programas: www.velmorwick.example/programs
         <source>%1 looked like a copy of Velmorwick&apos;s settings that a sync program kept, but it holds something else or is damaged, so nothing of it was merged. It is kept whole beside the settings file, in %2, as %3.</source>
         <translation>%1 parecía una copia de los ajustes de Velmorwick que guardó un programa de sincronización, pero contiene otra cosa o está dañada; no se combinó nada de ella. Se conserva entera junto al archivo de ajustes, en %2, como %3.</translation>
     </message>
-    <message>
-        <source>%1 files looked like copies of Velmorwick&apos;s settings that a sync program kept, but hold something else or are damaged, so nothing of them was merged. They are kept whole beside the settings file, in %2, as %3.</source>
-        <translation>%1 archivos parecían copias de los ajustes de Velmorwick que guardó un programa de sincronización, pero contienen otra cosa o están dañados; no se combinó nada de ellos. Se conservan enteros junto al archivo de ajustes, en %2, como %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%n more</source>
         <translation>
@@ -351,10 +350,6 @@ Más programas: www.velmorwick.example/programs
         <source>At most %1 sets are kept, the newest, as each asks for its password to be tried: the older ones are only in the versions kept beside the settings file.</source>
         <translation>Se conservan como mucho %1 conjuntos, los más nuevos, ya que cada uno pide su contraseña: los más antiguos solo están en las versiones conservadas junto al archivo de ajustes.</translation>
     </message>
-    <message>
-        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last</source>
-        <translation>Se guardaron listas en dos equipos a la vez, y el programa de sincronización conservó ambas versiones. Velmorwick las combinó, cada tarea como se cambió por última vez y el resto como se guardó por última vez</translation>
-    </message>
     <message numerus="yes">
         <source>%n more copies</source>
         <translation>
@@ -363,20 +358,8 @@ Más programas: www.velmorwick.example/programs
         </translation>
     </message>
     <message>
-        <source>: every list here was the later one.</source>
-        <translation>: cada lista de aquí era la más reciente.</translation>
-    </message>
-    <message>
-        <source>: %1.</source>
-        <translation>: %1.</translation>
-    </message>
-    <message>
         <source>; </source>
         <translation>; </translation>
-    </message>
-    <message>
-        <source>The %1 versions that lost are kept beside the settings file, in %2.</source>
-        <translation>Las %1 versiones perdedoras se conservan junto al archivo de ajustes, en %2.</translation>
     </message>
     <message>
         <source>The versions that lost are kept beside the settings file, in %1.</source>
@@ -390,16 +373,34 @@ Más programas: www.velmorwick.example/programs
         <source>The version of the private list that lost is kept aside in the settings, encrypted under the password it was saved with: velmorwick put-back puts its tasks that the list lacks into its empty rows.</source>
         <translation>La versión perdedora de la lista privada está apartada en los ajustes, cifrada con la contraseña con que se guardó: velmorwick put-back pone sus tareas que faltan en la lista en sus filas vacías.</translation>
     </message>
+    <message>
+        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last: every list here was the later one.</source>
+        <translation>Se guardaron listas en dos equipos a la vez, y el programa de sincronización conservó ambas versiones. Velmorwick las combinó, cada tarea como se cambió por última vez y el resto como se guardó por última vez: cada lista de aquí era la más reciente.</translation>
+    </message>
+    <message>
+        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last: %1.</source>
+        <translation>Se guardaron listas en dos equipos a la vez, y el programa de sincronización conservó ambas versiones. Velmorwick las combinó, cada tarea como se cambió por última vez y el resto como se guardó por última vez: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files looked like copies of Velmorwick&apos;s settings that a sync program kept, but hold something else or are damaged, so nothing of them was merged. They are kept whole beside the settings file, in %1, as %2.</source>
+        <translation>
+            <numerusform>%n archivo parecía una copia de los ajustes de Velmorwick que guardó un programa de sincronización, pero contiene otra cosa o está dañado; no se combinó nada de él. Se conserva entero junto al archivo de ajustes, en %1, como %2.</numerusform>
+            <numerusform>%n archivos parecían copias de los ajustes de Velmorwick que guardó un programa de sincronización, pero contienen otra cosa o están dañados; no se combinó nada de ellos. Se conservan enteros junto al archivo de ajustes, en %1, como %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n versions that lost are kept beside the settings file, in %1.</source>
+        <translation>
+            <numerusform>La %n versión perdedora se conserva junto al archivo de ajustes, en %1.</numerusform>
+            <numerusform>Las %n versiones perdedoras se conservan junto al archivo de ajustes, en %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DoneWindow</name>
     <message>
         <source>Tarnbook - What I Got Done</source>
         <translation>Tarnbook - Lo que hice</translation>
-    </message>
-    <message>
-        <source>the last %1 days</source>
-        <translation>los últimos %1 días</translation>
     </message>
     <message>
         <source>Days shown</source>
@@ -420,6 +421,13 @@ Más programas: www.velmorwick.example/programs
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>the last %n days</source>
+        <translation>
+            <numerusform>el último %n día</numerusform>
+            <numerusform>los últimos %n días</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -473,10 +481,6 @@ Más programas: www.velmorwick.example/programs
     <message>
         <source>Choose number of tasks to begin!</source>
         <translation>¡Elija el número de tareas!</translation>
-    </message>
-    <message>
-        <source>%1 Tasks</source>
-        <translation>%1 tareas</translation>
     </message>
     <message>
         <source>v3.01</source>
@@ -581,6 +585,13 @@ Más programas: www.velmorwick.example/programs
     <message>
         <source>AutoLoad Window has been reset!</source>
         <translation>¡La ventana AutoLoad se ha restablecido!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tasks</source>
+        <translation>
+            <numerusform>%n tarea</numerusform>
+            <numerusform>%n tareas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1439,10 +1450,6 @@ Más programas: www.velmorwick.example/programs
         <translation>1 lista importada de %1.</translation>
     </message>
     <message>
-        <source>Imported %1 lists from %2.</source>
-        <translation>%1 listas importadas de %2.</translation>
-    </message>
-    <message>
         <source>backup takes the one file to write</source>
         <translation>backup toma el único archivo que escribir</translation>
     </message>
@@ -1495,10 +1502,6 @@ Más programas: www.velmorwick.example/programs
         <translation>Se quitó la lista privada de 1 copia anterior (una instantánea o copia conservada); sus listas del día quedan.</translation>
     </message>
     <message>
-        <source>The private list was taken out of %1 older copies (snapshots and kept copies); their day lists stay.</source>
-        <translation>Se quitó la lista privada de %1 copias anteriores (instantáneas y copias conservadas); sus listas del día quedan.</translation>
-    </message>
-    <message>
         <source>snapshots takes no file</source>
         <translation>snapshots no toma ningún archivo</translation>
     </message>
@@ -1545,10 +1548,6 @@ Más programas: www.velmorwick.example/programs
     <message>
         <source>Put 1 row back into the private list.</source>
         <translation>1 fila repuesta en la lista privada.</translation>
-    </message>
-    <message>
-        <source>Put %1 rows back into the private list.</source>
-        <translation>%1 filas repuestas en la lista privada.</translation>
     </message>
     <message>
         <source>Some kept rows stay aside: the password does not open them, or the list has not enough empty rows for them.</source>
@@ -1751,6 +1750,27 @@ Más programas: www.velmorwick.example/programs
         <source>add takes the text of each task to add (without one it opens a window, which needs a display)</source>
         <translation>add toma el texto de cada tarea que añadir (sin él abre una ventana, que necesita pantalla)</translation>
     </message>
+    <message numerus="yes">
+        <source>Imported %n lists from %1.</source>
+        <translation>
+            <numerusform>%n lista importada de %1.</numerusform>
+            <numerusform>%n listas importadas de %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The private list was taken out of %n older copies (snapshots and kept copies); their day lists stay.</source>
+        <translation>
+            <numerusform>Se quitó la lista privada de %n copia anterior (instantánea o copia conservada); sus listas del día quedan.</numerusform>
+            <numerusform>Se quitó la lista privada de %n copias anteriores (instantáneas y copias conservadas); sus listas del día quedan.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put %n rows back into the private list.</source>
+        <translation>
+            <numerusform>%n fila repuesta en la lista privada.</numerusform>
+            <numerusform>%n filas repuestas en la lista privada.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>donecommand</name>
@@ -1763,12 +1783,15 @@ Más programas: www.velmorwick.example/programs
         <translation>Nada hecho desde el %1.</translation>
     </message>
     <message>
-        <source>Nothing done in the last %1 days.</source>
-        <translation>Nada hecho en los últimos %1 días.</translation>
-    </message>
-    <message>
         <source> (unticked again)</source>
         <translation> (desmarcada después)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing done in the last %n days.</source>
+        <translation>
+            <numerusform>Nada hecho en el último %n día.</numerusform>
+            <numerusform>Nada hecho en los últimos %n días.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

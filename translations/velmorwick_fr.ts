@@ -79,10 +79,6 @@ Abonnez-vous pour les nouvelles versions !</translation>
         <translation>Ajouter une tâche</translation>
     </message>
     <message>
-        <source>%1 Tasks</source>
-        <translation>%1 tâches</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -97,6 +93,13 @@ Abonnez-vous pour les nouvelles versions !</translation>
     <message>
         <source>&amp;List:</source>
         <translation>&amp;Liste :</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tasks</source>
+        <translation>
+            <numerusform>%n tâche</numerusform>
+            <numerusform>%n tâches</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -325,10 +328,6 @@ Abonnez-vous pour les nouvelles versions !</translation>
         <source>%1 looked like a copy of Velmorwick&apos;s settings that a sync program kept, but it holds something else or is damaged, so nothing of it was merged. It is kept whole beside the settings file, in %2, as %3.</source>
         <translation>%1 ressemblait à une copie des réglages de Velmorwick gardée par un programme de synchronisation, mais contient autre chose ou est endommagée ; rien n&apos;en a été fusionné. Elle est gardée entière à côté du fichier de réglages, dans %2, sous %3.</translation>
     </message>
-    <message>
-        <source>%1 files looked like copies of Velmorwick&apos;s settings that a sync program kept, but hold something else or are damaged, so nothing of them was merged. They are kept whole beside the settings file, in %2, as %3.</source>
-        <translation>%1 fichiers ressemblaient à des copies des réglages de Velmorwick gardées par un programme de synchronisation, mais contiennent autre chose ou sont endommagés ; rien n&apos;en a été fusionné. Ils sont gardés entiers à côté du fichier de réglages, dans %2, sous %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%n more</source>
         <translation>
@@ -351,10 +350,6 @@ Abonnez-vous pour les nouvelles versions !</translation>
         <source>At most %1 sets are kept, the newest, as each asks for its password to be tried: the older ones are only in the versions kept beside the settings file.</source>
         <translation>Au plus %1 lots sont gardés, les plus récents, car chacun demande son mot de passe : les plus anciens ne sont que dans les versions gardées à côté du fichier de réglages.</translation>
     </message>
-    <message>
-        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last</source>
-        <translation>Des listes ont été enregistrées sur deux ordinateurs à la fois, et le programme de synchronisation a gardé les deux versions. Velmorwick les a fusionnées, chaque tâche telle que modifiée en dernier et le reste tel qu&apos;enregistré en dernier</translation>
-    </message>
     <message numerus="yes">
         <source>%n more copies</source>
         <translation>
@@ -363,20 +358,8 @@ Abonnez-vous pour les nouvelles versions !</translation>
         </translation>
     </message>
     <message>
-        <source>: every list here was the later one.</source>
-        <translation> : chaque liste ici était la plus récente.</translation>
-    </message>
-    <message>
-        <source>: %1.</source>
-        <translation> : %1.</translation>
-    </message>
-    <message>
         <source>; </source>
         <translation> ; </translation>
-    </message>
-    <message>
-        <source>The %1 versions that lost are kept beside the settings file, in %2.</source>
-        <translation>Les %1 versions perdantes sont gardées à côté du fichier de réglages, dans %2.</translation>
     </message>
     <message>
         <source>The versions that lost are kept beside the settings file, in %1.</source>
@@ -390,16 +373,34 @@ Abonnez-vous pour les nouvelles versions !</translation>
         <source>The version of the private list that lost is kept aside in the settings, encrypted under the password it was saved with: velmorwick put-back puts its tasks that the list lacks into its empty rows.</source>
         <translation>La version perdante de la liste privée est mise de côté dans les réglages, chiffrée avec le mot de passe sous lequel elle a été enregistrée : velmorwick put-back remet ses tâches absentes de la liste dans ses lignes vides.</translation>
     </message>
+    <message>
+        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last: every list here was the later one.</source>
+        <translation>Des listes ont été enregistrées sur deux ordinateurs à la fois, et le programme de synchronisation a gardé les deux versions. Velmorwick les a fusionnées, chaque tâche telle que modifiée en dernier et le reste tel qu&apos;enregistré en dernier : chaque liste ici était la plus récente.</translation>
+    </message>
+    <message>
+        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last: %1.</source>
+        <translation>Des listes ont été enregistrées sur deux ordinateurs à la fois, et le programme de synchronisation a gardé les deux versions. Velmorwick les a fusionnées, chaque tâche telle que modifiée en dernier et le reste tel qu&apos;enregistré en dernier : %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files looked like copies of Velmorwick&apos;s settings that a sync program kept, but hold something else or are damaged, so nothing of them was merged. They are kept whole beside the settings file, in %1, as %2.</source>
+        <translation>
+            <numerusform>%n fichier ressemblait à une copie des réglages de Velmorwick gardée par un programme de synchronisation, mais contient autre chose ou est endommagé ; rien n&apos;en a été fusionné. Il est gardé entier à côté du fichier de réglages, dans %1, sous %2.</numerusform>
+            <numerusform>%n fichiers ressemblaient à des copies des réglages de Velmorwick gardées par un programme de synchronisation, mais contiennent autre chose ou sont endommagés ; rien n&apos;en a été fusionné. Ils sont gardés entiers à côté du fichier de réglages, dans %1, sous %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n versions that lost are kept beside the settings file, in %1.</source>
+        <translation>
+            <numerusform>La %n version perdante est gardée à côté du fichier de réglages, dans %1.</numerusform>
+            <numerusform>Les %n versions perdantes sont gardées à côté du fichier de réglages, dans %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DoneWindow</name>
     <message>
         <source>Tarnbook - What I Got Done</source>
         <translation>Tarnbook - Ce que j&apos;ai fait</translation>
-    </message>
-    <message>
-        <source>the last %1 days</source>
-        <translation>les %1 derniers jours</translation>
     </message>
     <message>
         <source>Days shown</source>
@@ -420,6 +421,13 @@ Abonnez-vous pour les nouvelles versions !</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message numerus="yes">
+        <source>the last %n days</source>
+        <translation>
+            <numerusform>le dernier %n jour</numerusform>
+            <numerusform>les %n derniers jours</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -473,10 +481,6 @@ Abonnez-vous pour les nouvelles versions !</translation>
     <message>
         <source>Choose number of tasks to begin!</source>
         <translation>Choisissez le nombre de tâches !</translation>
-    </message>
-    <message>
-        <source>%1 Tasks</source>
-        <translation>%1 tâches</translation>
     </message>
     <message>
         <source>v3.01</source>
@@ -581,6 +585,13 @@ Abonnez-vous pour les nouvelles versions !</translation>
     <message>
         <source>AutoLoad Window has been reset!</source>
         <translation>La fenêtre AutoLoad a été réinitialisée !</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tasks</source>
+        <translation>
+            <numerusform>%n tâche</numerusform>
+            <numerusform>%n tâches</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1439,10 +1450,6 @@ Abonnez-vous pour les nouvelles versions !</translation>
         <translation>1 liste importée depuis %1.</translation>
     </message>
     <message>
-        <source>Imported %1 lists from %2.</source>
-        <translation>%1 listes importées depuis %2.</translation>
-    </message>
-    <message>
         <source>backup takes the one file to write</source>
         <translation>backup prend le seul fichier à écrire</translation>
     </message>
@@ -1495,10 +1502,6 @@ Abonnez-vous pour les nouvelles versions !</translation>
         <translation>La liste privée a été retirée de 1 copie plus ancienne (un instantané ou une copie gardée) ; ses listes du jour restent.</translation>
     </message>
     <message>
-        <source>The private list was taken out of %1 older copies (snapshots and kept copies); their day lists stay.</source>
-        <translation>La liste privée a été retirée de %1 copies plus anciennes (instantanés et copies gardées) ; leurs listes du jour restent.</translation>
-    </message>
-    <message>
         <source>snapshots takes no file</source>
         <translation>snapshots ne prend pas de fichier</translation>
     </message>
@@ -1545,10 +1548,6 @@ Abonnez-vous pour les nouvelles versions !</translation>
     <message>
         <source>Put 1 row back into the private list.</source>
         <translation>1 ligne remise dans la liste privée.</translation>
-    </message>
-    <message>
-        <source>Put %1 rows back into the private list.</source>
-        <translation>%1 lignes remises dans la liste privée.</translation>
     </message>
     <message>
         <source>Some kept rows stay aside: the password does not open them, or the list has not enough empty rows for them.</source>
@@ -1753,6 +1752,27 @@ Abonnez-vous pour les nouvelles versions !</translation>
         <source>add takes the text of each task to add (without one it opens a window, which needs a display)</source>
         <translation>add prend le texte de chaque tâche à ajouter (sans texte, il ouvre une fenêtre, qui demande un affichage)</translation>
     </message>
+    <message numerus="yes">
+        <source>Imported %n lists from %1.</source>
+        <translation>
+            <numerusform>%n liste importée depuis %1.</numerusform>
+            <numerusform>%n listes importées depuis %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The private list was taken out of %n older copies (snapshots and kept copies); their day lists stay.</source>
+        <translation>
+            <numerusform>La liste privée a été retirée de %n copie plus ancienne (instantané ou copie gardée) ; ses listes du jour restent.</numerusform>
+            <numerusform>La liste privée a été retirée de %n copies plus anciennes (instantanés et copies gardées) ; leurs listes du jour restent.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put %n rows back into the private list.</source>
+        <translation>
+            <numerusform>%n ligne remise dans la liste privée.</numerusform>
+            <numerusform>%n lignes remises dans la liste privée.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>donecommand</name>
@@ -1765,12 +1785,15 @@ Abonnez-vous pour les nouvelles versions !</translation>
         <translation>Rien de fait depuis le %1.</translation>
     </message>
     <message>
-        <source>Nothing done in the last %1 days.</source>
-        <translation>Rien de fait ces %1 derniers jours.</translation>
-    </message>
-    <message>
         <source> (unticked again)</source>
         <translation> (décochée ensuite)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing done in the last %n days.</source>
+        <translation>
+            <numerusform>Rien de fait ce dernier %n jour.</numerusform>
+            <numerusform>Rien de fait ces %n derniers jours.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -79,10 +79,6 @@ Assine nossa lista e saiba antes das novidades!</translation>
         <translation>Adicionar uma tarefa</translation>
     </message>
     <message>
-        <source>%1 Tasks</source>
-        <translation>%1 tarefas</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -97,6 +93,13 @@ Assine nossa lista e saiba antes das novidades!</translation>
     <message>
         <source>&amp;List:</source>
         <translation>&amp;Lista:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tasks</source>
+        <translation>
+            <numerusform>%n tarefa</numerusform>
+            <numerusform>%n tarefas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -325,10 +328,6 @@ Assine nossa lista e saiba antes das novidades!</translation>
         <source>%1 looked like a copy of Velmorwick&apos;s settings that a sync program kept, but it holds something else or is damaged, so nothing of it was merged. It is kept whole beside the settings file, in %2, as %3.</source>
         <translation>%1 parecia uma cópia das configurações do Velmorwick que um programa de sincronização guardou, mas contém outra coisa ou está danificada; nada dela foi mesclado. Ela está guardada inteira ao lado do arquivo de configurações, em %2, como %3.</translation>
     </message>
-    <message>
-        <source>%1 files looked like copies of Velmorwick&apos;s settings that a sync program kept, but hold something else or are damaged, so nothing of them was merged. They are kept whole beside the settings file, in %2, as %3.</source>
-        <translation>%1 arquivos pareciam cópias das configurações do Velmorwick que um programa de sincronização guardou, mas contêm outra coisa ou estão danificados; nada deles foi mesclado. Eles estão guardados inteiros ao lado do arquivo de configurações, em %2, como %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%n more</source>
         <translation>
@@ -351,10 +350,6 @@ Assine nossa lista e saiba antes das novidades!</translation>
         <source>At most %1 sets are kept, the newest, as each asks for its password to be tried: the older ones are only in the versions kept beside the settings file.</source>
         <translation>No máximo %1 conjuntos são guardados, os mais novos, pois cada um pede sua senha: os mais antigos ficam só nas versões guardadas ao lado do arquivo de configurações.</translation>
     </message>
-    <message>
-        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last</source>
-        <translation>Listas foram salvas em dois computadores ao mesmo tempo, e o programa de sincronização guardou as duas versões. O Velmorwick as mesclou, cada tarefa como foi mudada por último e o resto como foi salvo por último</translation>
-    </message>
     <message numerus="yes">
         <source>%n more copies</source>
         <translation>
@@ -363,20 +358,8 @@ Assine nossa lista e saiba antes das novidades!</translation>
         </translation>
     </message>
     <message>
-        <source>: every list here was the later one.</source>
-        <translation>: cada lista aqui era a mais recente.</translation>
-    </message>
-    <message>
-        <source>: %1.</source>
-        <translation>: %1.</translation>
-    </message>
-    <message>
         <source>; </source>
         <translation>; </translation>
-    </message>
-    <message>
-        <source>The %1 versions that lost are kept beside the settings file, in %2.</source>
-        <translation>As %1 versões que perderam estão guardadas ao lado do arquivo de configurações, em %2.</translation>
     </message>
     <message>
         <source>The versions that lost are kept beside the settings file, in %1.</source>
@@ -390,16 +373,34 @@ Assine nossa lista e saiba antes das novidades!</translation>
         <source>The version of the private list that lost is kept aside in the settings, encrypted under the password it was saved with: velmorwick put-back puts its tasks that the list lacks into its empty rows.</source>
         <translation>A versão da lista privada que perdeu está posta de lado nas configurações, criptografada com a senha com que foi salva: velmorwick put-back coloca as tarefas dela que faltam na lista nas linhas vazias.</translation>
     </message>
+    <message>
+        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last: every list here was the later one.</source>
+        <translation>Listas foram salvas em dois computadores ao mesmo tempo, e o programa de sincronização guardou as duas versões. O Velmorwick as mesclou, cada tarefa como foi mudada por último e o resto como foi salvo por último: cada lista aqui era a mais recente.</translation>
+    </message>
+    <message>
+        <source>Lists were saved on two computers at once, and the sync program kept both versions. Velmorwick merged them, each task as it was changed last and the rest as saved last: %1.</source>
+        <translation>Listas foram salvas em dois computadores ao mesmo tempo, e o programa de sincronização guardou as duas versões. O Velmorwick as mesclou, cada tarefa como foi mudada por último e o resto como foi salvo por último: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files looked like copies of Velmorwick&apos;s settings that a sync program kept, but hold something else or are damaged, so nothing of them was merged. They are kept whole beside the settings file, in %1, as %2.</source>
+        <translation>
+            <numerusform>%n arquivo parecia uma cópia das configurações do Velmorwick que um programa de sincronização guardou, mas contém outra coisa ou está danificado; nada dele foi mesclado. Ele está guardado inteiro ao lado do arquivo de configurações, em %1, como %2.</numerusform>
+            <numerusform>%n arquivos pareciam cópias das configurações do Velmorwick que um programa de sincronização guardou, mas contêm outra coisa ou estão danificados; nada deles foi mesclado. Eles estão guardados inteiros ao lado do arquivo de configurações, em %1, como %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n versions that lost are kept beside the settings file, in %1.</source>
+        <translation>
+            <numerusform>A %n versão que perdeu está guardada ao lado do arquivo de configurações, em %1.</numerusform>
+            <numerusform>As %n versões que perderam estão guardadas ao lado do arquivo de configurações, em %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DoneWindow</name>
     <message>
         <source>Tarnbook - What I Got Done</source>
         <translation>Tarnbook - O que eu fiz</translation>
-    </message>
-    <message>
-        <source>the last %1 days</source>
-        <translation>os últimos %1 dias</translation>
     </message>
     <message>
         <source>Days shown</source>
@@ -420,6 +421,13 @@ Assine nossa lista e saiba antes das novidades!</translation>
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+    <message numerus="yes">
+        <source>the last %n days</source>
+        <translation>
+            <numerusform>o último %n dia</numerusform>
+            <numerusform>os últimos %n dias</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -473,10 +481,6 @@ Assine nossa lista e saiba antes das novidades!</translation>
     <message>
         <source>Choose number of tasks to begin!</source>
         <translation>Escolha o número de tarefas!</translation>
-    </message>
-    <message>
-        <source>%1 Tasks</source>
-        <translation>%1 tarefas</translation>
     </message>
     <message>
         <source>v3.01</source>
@@ -581,6 +585,13 @@ Assine nossa lista e saiba antes das novidades!</translation>
     <message>
         <source>AutoLoad Window has been reset!</source>
         <translation>A janela AutoLoad foi redefinida!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tasks</source>
+        <translation>
+            <numerusform>%n tarefa</numerusform>
+            <numerusform>%n tarefas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1439,10 +1450,6 @@ Assine nossa lista e saiba antes das novidades!</translation>
         <translation>1 lista importada de %1.</translation>
     </message>
     <message>
-        <source>Imported %1 lists from %2.</source>
-        <translation>%1 listas importadas de %2.</translation>
-    </message>
-    <message>
         <source>backup takes the one file to write</source>
         <translation>backup recebe o único arquivo a gravar</translation>
     </message>
@@ -1495,10 +1502,6 @@ Assine nossa lista e saiba antes das novidades!</translation>
         <translation>A lista privada foi tirada de 1 cópia mais antiga (um instantâneo ou cópia guardada); as listas do dia dela ficam.</translation>
     </message>
     <message>
-        <source>The private list was taken out of %1 older copies (snapshots and kept copies); their day lists stay.</source>
-        <translation>A lista privada foi tirada de %1 cópias mais antigas (instantâneos e cópias guardadas); as listas do dia delas ficam.</translation>
-    </message>
-    <message>
         <source>snapshots takes no file</source>
         <translation>snapshots não recebe arquivo</translation>
     </message>
@@ -1545,10 +1548,6 @@ Assine nossa lista e saiba antes das novidades!</translation>
     <message>
         <source>Put 1 row back into the private list.</source>
         <translation>1 linha devolvida à lista privada.</translation>
-    </message>
-    <message>
-        <source>Put %1 rows back into the private list.</source>
-        <translation>%1 linhas devolvidas à lista privada.</translation>
     </message>
     <message>
         <source>Some kept rows stay aside: the password does not open them, or the list has not enough empty rows for them.</source>
@@ -1752,6 +1751,27 @@ Assine nossa lista e saiba antes das novidades!</translation>
         <source>add takes the text of each task to add (without one it opens a window, which needs a display)</source>
         <translation>add recebe o texto de cada tarefa a adicionar (sem ele abre uma janela, que precisa de tela)</translation>
     </message>
+    <message numerus="yes">
+        <source>Imported %n lists from %1.</source>
+        <translation>
+            <numerusform>%n lista importada de %1.</numerusform>
+            <numerusform>%n listas importadas de %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The private list was taken out of %n older copies (snapshots and kept copies); their day lists stay.</source>
+        <translation>
+            <numerusform>A lista privada foi tirada de %n cópia mais antiga (instantâneo ou cópia guardada); as listas do dia dela ficam.</numerusform>
+            <numerusform>A lista privada foi tirada de %n cópias mais antigas (instantâneos e cópias guardadas); as listas do dia delas ficam.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put %n rows back into the private list.</source>
+        <translation>
+            <numerusform>%n linha devolvida à lista privada.</numerusform>
+            <numerusform>%n linhas devolvidas à lista privada.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>donecommand</name>
@@ -1764,12 +1784,15 @@ Assine nossa lista e saiba antes das novidades!</translation>
         <translation>Nada feito desde %1.</translation>
     </message>
     <message>
-        <source>Nothing done in the last %1 days.</source>
-        <translation>Nada feito nos últimos %1 dias.</translation>
-    </message>
-    <message>
         <source> (unticked again)</source>
         <translation> (desmarcada depois)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing done in the last %n days.</source>
+        <translation>
+            <numerusform>Nada feito no último %n dia.</numerusform>
+            <numerusform>Nada feito nos últimos %n dias.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

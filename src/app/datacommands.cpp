@@ -25,9 +25,9 @@ namespace datacommands {
 
 namespace {
 
-QString tr(const char *text)
+QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
 {
-    return QCoreApplication::translate("datacommands", text);
+    return QCoreApplication::translate("datacommands", text, disambiguation, n);
 }
 
 int fail(const QString &reason)
@@ -184,7 +184,7 @@ int importLists(const QStringList &arguments, SettingsStore &store, const AskPas
     if (!landed(result))
         return fail(tr("%1 Nothing was imported.").arg(result.reason));
     say(parsed.lists.size() == 1 ? tr("Imported 1 list from %1.").arg(name)
-                                 : tr("Imported %1 lists from %2.").arg(parsed.lists.size()).arg(name));
+                                 : tr("Imported %n lists from %1.", nullptr, int(parsed.lists.size())).arg(name));
     return 0;
 }
 
@@ -265,9 +265,9 @@ int forgetOlderPrivateLists(SettingsStore &store)
     else if (forgotten == 1)
         say(tr("The private list was taken out of 1 older copy (a snapshot or kept copy); its day lists stay."));
     else
-        say(tr("The private list was taken out of %1 older copies (snapshots and kept copies); their day lists "
-               "stay.")
-                .arg(forgotten));
+        say(tr("The private list was taken out of %n older copies (snapshots and kept copies); their day lists "
+               "stay.",
+               nullptr, int(forgotten)));
     return 0;
 }
 
@@ -338,7 +338,7 @@ int putBack(const QStringList &arguments, SettingsStore &store, const AskPasswor
         return fail(outcome.failure);
     if (outcome.rows > 0)
         say(outcome.rows == 1 ? tr("Put 1 row back into the private list.")
-                              : tr("Put %1 rows back into the private list.").arg(outcome.rows));
+                              : tr("Put %n rows back into the private list.", nullptr, int(outcome.rows)));
     if (outcome.setsLeft > 0)
         warn(tr("Some kept rows stay aside: the password does not open them, or the list has not enough empty "
                 "rows for them."));

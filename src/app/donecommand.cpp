@@ -10,9 +10,9 @@ namespace donecommand {
 
 namespace {
 
-QString tr(const char *text)
+QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
 {
-    return QCoreApplication::translate("donecommand", text);
+    return QCoreApplication::translate("donecommand", text, disambiguation, n);
 }
 
 // A cell a spreadsheet reads as text: quoted where it must be, and a text
@@ -75,7 +75,7 @@ QString shown(const QList<logbook::Entry> &entries, const Options &options, cons
     }
     if (byDay.isEmpty()) {
         return (options.since.isValid() ? tr("Nothing done since %1.").arg(options.since.toString(Qt::ISODate))
-                                        : tr("Nothing done in the last %1 days.").arg(options.days))
+                                        : tr("Nothing done in the last %n days.", nullptr, options.days))
                + u'\n';
     }
     for (auto day = byDay.cend(); day != byDay.cbegin();) {

@@ -88,14 +88,14 @@ void MainWindow::buildControls()
     banner->adjustSize();
 
     for (const SizeRow &row : sizeRows) {
-        const QString caption = tr("%1 Tasks").arg(row.tasks);
+        const QString caption = tr("%n Tasks", nullptr, row.tasks);
         m_sizeBoxes << controls::tickBox(area, QString::fromLatin1(row.box), caption, row.boxLeft, row.boxTop, 195,
                                          195);
     }
     for (const SizeRow &row : sizeRows) {
         auto *sizeLabel = controls::lineEdit(area, QStringLiteral("Text2(%1)").arg(row.labelIndex), row.labelLeft,
                                              row.labelTop, row.labelWidth, 225);
-        sizeLabel->setText(tr("%1 Tasks").arg(row.tasks));
+        sizeLabel->setText(tr("%n Tasks", nullptr, row.tasks));
         sizeLabel->setEnabled(false);
         sizeLabel->setFocusPolicy(Qt::NoFocus);
         sizeLabel->setFont(controls::msSansSerif(look::fontPoints, true));
@@ -157,7 +157,7 @@ void MainWindow::buildMenu()
     separator(main, "mnuline1");
     for (const int tasks : {5, 10, 15}) {
         const QString name = QStringLiteral("mnu%1").arg(tasks);
-        onTrigger(item(main, qPrintable(name), tr("%1 Tasks").arg(tasks)),
+        onTrigger(item(main, qPrintable(name), tr("%n Tasks", nullptr, tasks)),
                   [this, tasks] { openListInstead(tasks); });
     }
     separator(main, "mnuline");

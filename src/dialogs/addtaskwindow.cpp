@@ -23,7 +23,7 @@ AddTaskWindow::AddTaskWindow(Add add, int startTasks)
     m_text->setMinimumWidth(320);
     m_list->setObjectName(QStringLiteral("cboList"));
     for (int tasks : {3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15})
-        m_list->addItem(tr("%1 Tasks").arg(tasks), tasks);
+        m_list->addItem(tr("%n Tasks", nullptr, tasks), tasks);
     m_list->setCurrentIndex(std::max(0, m_list->findData(startTasks ? startTasks : 5)));
     m_problem->setObjectName(QStringLiteral("lblProblem"));
     m_problem->setWordWrap(true);

@@ -18,7 +18,7 @@ DoneWindow::DoneWindow(Shown shown)
     setWindowTitle(tr("Tarnbook - What I Got Done"));
     m_days->setObjectName(QStringLiteral("cboDays"));
     for (const int days : {7, 30, 365})
-        m_days->addItem(tr("the last %1 days").arg(days), days);
+        m_days->addItem(tr("the last %n days", nullptr, days), days);
     m_days->setAccessibleName(tr("Days shown"));
     m_text->setObjectName(QStringLiteral("txtDone"));
     m_text->setReadOnly(true);

@@ -195,10 +195,10 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
                          "settings file, in %2, as %3.")
                           .arg(plan.setAside.first(), folder, keptAside.first()));
     } else if (!plan.setAside.isEmpty()) {
-        reportProblem(tr("%1 files looked like copies of Velmorwick's settings that a sync program kept, but hold "
+        reportProblem(tr("%n files looked like copies of Velmorwick's settings that a sync program kept, but hold "
                          "something else or are damaged, so nothing of them was merged. They are kept whole beside "
-                         "the settings file, in %2, as %3.")
-                          .arg(plan.setAside.size())
+                         "the settings file, in %1, as %2.",
+                         nullptr, int(plan.setAside.size()))
                           .arg(folder, firstFew(keptAside, QT_TRANSLATE_N_NOOP("ConfFileStore", "%n more"))
                                            .join(tr(", "))));
     }
@@ -215,13 +215,19 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
     }
     if (plan.taken.isEmpty() && kept.isEmpty() && plan.replacedRows.isEmpty() && plan.privateKeptAside == 0)
         return;
-    QString message = tr("Lists were saved on two computers at once, and the sync program kept both versions. "
-                         "Velmorwick merged them, each task as it was changed last and the rest as saved last");
+    // Whole sentences for a translator, the lists the one part put in.
     const QStringList taken = firstFew(plan.taken, QT_TRANSLATE_N_NOOP("ConfFileStore", "%n more copies"));
-    message += taken.isEmpty() ? tr(": every list here was the later one.") : tr(": %1.").arg(taken.join(tr("; ")));
+    QString message = taken.isEmpty()
+                          ? tr("Lists were saved on two computers at once, and the sync program kept both versions. "
+                               "Velmorwick merged them, each task as it was changed last and the rest as saved last: "
+                               "every list here was the later one.")
+                          : tr("Lists were saved on two computers at once, and the sync program kept both versions. "
+                               "Velmorwick merged them, each task as it was changed last and the rest as saved last: "
+                               "%1.")
+                                .arg(taken.join(tr("; ")));
     if (kept.size() > namedInABox) {
-        message += u' ' + tr("The %1 versions that lost are kept beside the settings file, in %2.")
-                              .arg(kept.size())
+        message += u' ' + tr("The %n versions that lost are kept beside the settings file, in %1.", nullptr,
+                                int(kept.size()))
                               .arg(folder);
     } else if (!kept.isEmpty()) {
         message += u' ' + tr("The versions that lost are kept beside the settings file, in %1.").arg(kept.join(tr(", ")));
