@@ -96,7 +96,8 @@ StoreResult RegistryStore::apply(const QList<StoreChange> &changes)
         }
         for (const IniDocument::Section &section : after.sections()) {
             for (const IniDocument::Entry &entry : section.entries) {
-                if (section.name == storekeys::savedSection)
+                const QString *was = before.find(section.name, entry.key);
+                if (section.name == storekeys::savedSection && (!was || *was != entry.value))
                     settings.setValue(section.name + QLatin1Char('/') + entry.key, entry.value);
             }
         }
