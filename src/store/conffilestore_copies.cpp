@@ -233,15 +233,8 @@ StoreResult ConfFileStore::forgetDoneBefore(const QDateTime &before)
         }
         const QString name = logbook::fileName(QFileInfo(m_name).completeBaseName(), machine());
         const StoreFolder::ReadResult read = folder.read(name);
-        // A task's time is written in a form that sorts as text.
-        const QByteArray cutoff = before.toUTC().toString(Qt::ISODateWithMs).toUtf8();
-        QByteArray kept = logbook::header();
-        for (const QByteArray &line : read.status == StoreFolder::ReadResult::Status::Read ? read.bytes.split('\n')
-                                                                                            : QByteArrayList()) {
-            if (!line.isEmpty() && !line.startsWith('#') && (!line.startsWith("done\t") || line.split('\t').value(2) >= cutoff))
-                kept += line + '\n';
-        }
-        kept += logbook::forgetLine(before);
+        const QByteArray kept
+            = logbook::forgotten(read.status == StoreFolder::ReadResult::Status::Read ? read.bytes : QByteArray(), before);
         if (read.status == StoreFolder::ReadResult::Status::Read) {
             const QString copy = m_copies.publish(folder, read.bytes, QStringLiteral(".done-before-forget"), m_clock());
             if (copy.isEmpty()) {

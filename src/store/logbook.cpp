@@ -80,10 +80,49 @@ QByteArray header()
            "tab-separated\n";
 }
 
-QByteArray forgetLine(const QDateTime &before)
+QByteArray forgotten(const QByteArray &file, const QDateTime &before)
 {
-    return "forget\t" + timeText(before).toUtf8() + '\n';
+    // A task's time is written in a form that sorts as text.
+    const QByteArray cutoff = timeText(before).toUtf8();
+    QByteArray kept = header();
+    for (const QByteArray &line : file.split('\n')) {
+        if (!line.isEmpty() && !line.startsWith('#') && (!line.startsWith("done\t") || line.split('\t').value(2) >= cutoff))
+            kept += line + '\n';
+    }
+    return kept + "forget\t" + cutoff + '\n';
 }
+
+namespace {
+
+// A day-list row as two versions hold it: its place ("Task10.4."), its text
+// and tick, and the stamp each gives it.
+struct RowPair
+{
+    QString list;
+    QString place;
+    rowstamps::Row was, is;
+    QString stampWas, stampIs;
+};
+
+// Every row of the day lists either version names; `changedOnly` passes
+// over the lists alike in both.
+template<typename Visit>
+void eachRow(const IniDocument &was, const IniDocument &is, bool changedOnly, Visit visit)
+{
+    for (const storemerge::Part &part : storemerge::parts()) {
+        if (!part.byRow || (changedOnly && storemerge::samePart(was, is, part)))
+            continue;
+        const QString &list = part.sections.first();
+        const QDateTime savedWas = storemerge::savedAt(was, part), savedIs = storemerge::savedAt(is, part);
+        for (const int n : rowstamps::rowNumbers(was, is, list)) {
+            visit(RowPair{list, QStringLiteral("%1.%2.").arg(list).arg(n), rowstamps::row(was, list, n),
+                          rowstamps::row(is, list, n), rowstamps::stampOf(was, list, n, savedWas).value(0),
+                          rowstamps::stampOf(is, list, n, savedIs).value(0)});
+        }
+    }
+}
+
+} // namespace
 
 QByteArray linesFor(const IniDocument &before, const IniDocument &after)
 {
@@ -103,51 +142,33 @@ QByteArray linesFor(const IniDocument &before, const IniDocument &after)
             putBack.insert({entry.list, entry.lost.text}, entry);
     }
     QString lines;
-    for (const storemerge::Part &part : storemerge::parts()) {
-        if (!part.byRow || storemerge::samePart(before, after, part))
-            continue;
-        const QString &list = part.sections.first();
-        const QDateTime savedBefore = storemerge::savedAt(before, part), savedAfter = storemerge::savedAt(after, part);
-        for (const int n : rowstamps::rowNumbers(before, after, list)) {
-            const rowstamps::Row was = rowstamps::row(before, list, n), is = rowstamps::row(after, list, n);
-            const QString stamp = rowstamps::stampOf(after, list, n, savedAfter).value(0);
-            const QString id = QStringLiteral("%1.%2.").arg(list).arg(n);
-            const auto back = putBack.constFind({list, is.text});
-            if (back != putBack.cend() && is.ticked && back->lost.ticked) {
-                // Unticked later, it is the task as it was first done that is undone.
-                // (The record names a row as the logbook does.)
-                lines += QStringList{sameWord, id + stamp, back->key}.join(u'\t') + u'\n';
-            } else if (is.ticked && !is.text.isEmpty() && !(was.ticked && was.text == is.text) && back == putBack.cend()) {
-                lines += QStringList{doneWord, id + stamp, timeText(rowstamps::timeOf(stamp)), list, escaped(is.text)}.join(u'\t')
-                         + u'\n';
-            } else if (was.ticked && !was.text.isEmpty() && !is.ticked && is.text == was.text) {
-                const QString ticked = rowstamps::stampOf(before, list, n, savedBefore).value(0);
-                lines += QStringList{undoneWord, id + ticked, timeText(rowstamps::timeOf(stamp))}.join(u'\t') + u'\n';
-            }
+    eachRow(before, after, true, [&](const RowPair &row) {
+        const rowstamps::Row &was = row.was, &is = row.is;
+        const auto back = putBack.constFind({row.list, is.text});
+        if (back != putBack.cend() && is.ticked && back->lost.ticked) {
+            // Unticked later, it is the task as it was first done that is undone.
+            // (The record names a row as the logbook does.)
+            lines += QStringList{sameWord, row.place + row.stampIs, back->key}.join(u'\t') + u'\n';
+        } else if (is.ticked && !is.text.isEmpty() && !(was.ticked && was.text == is.text) && back == putBack.cend()) {
+            lines += QStringList{doneWord, row.place + row.stampIs, timeText(rowstamps::timeOf(row.stampIs)), row.list,
+                                 escaped(is.text)}
+                         .join(u'\t')
+                     + u'\n';
+        } else if (was.ticked && !was.text.isEmpty() && !is.ticked && is.text == was.text) {
+            lines += QStringList{undoneWord, row.place + row.stampWas, timeText(rowstamps::timeOf(row.stampIs))}.join(u'\t')
+                     + u'\n';
         }
-    }
+    });
     return lines.toUtf8();
 }
 
 QByteArray sameLines(const IniDocument &source, const IniDocument &after)
 {
     QString lines;
-    for (const storemerge::Part &part : storemerge::parts()) {
-        if (!part.byRow)
-            continue;
-        const QString &list = part.sections.first();
-        const QDateTime savedSource = storemerge::savedAt(source, part), savedAfter = storemerge::savedAt(after, part);
-        for (const int n : rowstamps::rowNumbers(source, after, list)) {
-            const rowstamps::Row was = rowstamps::row(source, list, n), is = rowstamps::row(after, list, n);
-            const QString from = rowstamps::stampOf(source, list, n, savedSource).value(0);
-            const QString to = rowstamps::stampOf(after, list, n, savedAfter).value(0);
-            if (is.ticked && !is.text.isEmpty() && was == is && from != to)
-                lines += QStringList{sameWord, QStringLiteral("%1.%2.").arg(list).arg(n) + to,
-                                     QStringLiteral("%1.%2.").arg(list).arg(n) + from}
-                             .join(u'\t')
-                         + u'\n';
-        }
-    }
+    eachRow(source, after, false, [&](const RowPair &row) {
+        if (row.is.ticked && !row.is.text.isEmpty() && row.was == row.is && row.stampWas != row.stampIs)
+            lines += QStringList{sameWord, row.place + row.stampIs, row.place + row.stampWas}.join(u'\t') + u'\n';
+    });
     return lines.toUtf8();
 }
 

@@ -39,8 +39,9 @@ QByteArray header();
 QByteArray forBackup(const QList<QPair<QString, QByteArray>> &files);
 // The lines of a backup's logbook that none of the files holds.
 QByteArray notYetIn(const QByteArray &lines, const QList<QByteArray> &files);
-// The line that takes every entry before a time away, on every machine.
-QByteArray forgetLine(const QDateTime &before);
+// This machine's file written anew without the tasks done before a time,
+// ending in the line that takes them away on every machine.
+QByteArray forgotten(const QByteArray &file, const QDateTime &before);
 
 // The lines the change from `before` to `after` adds to this machine's file.
 QByteArray linesFor(const IniDocument &before, const IniDocument &after);

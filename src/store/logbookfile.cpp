@@ -88,13 +88,7 @@ StoreResult LogbookFile::forgetBefore(const QDateTime &before)
     QByteArray held;
     if (const StoreResult read = contents(&held); !read.written())
         return read;
-    const QByteArray cutoff = before.toUTC().toString(Qt::ISODateWithMs).toUtf8();
-    QByteArray kept = logbook::header();
-    for (const QByteArray &line : held.split('\n')) {
-        if (!line.isEmpty() && !line.startsWith('#') && (!line.startsWith("done\t") || line.split('\t').value(2) >= cutoff))
-            kept += line + '\n';
-    }
-    kept += logbook::forgetLine(before);
+    const QByteArray kept = logbook::forgotten(held, before);
     StoreResult result;
     if (!held.isEmpty()) {
         result.keptAs = keepAside(held, QStringLiteral(".done-before-forget"));

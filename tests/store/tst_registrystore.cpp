@@ -114,7 +114,7 @@ void RegistryStoreTest::aTaskSavedTickedIsLoggedOnceAndUntickingTakesItBack()
     };
     const auto done = [&] {
         SettingsStore::Done logged;
-        return registry.doneTasks(&logged, {}).written() ? logged.entries : QList<logbook::Entry>{{QStringLiteral("?")}};
+        return registry.doneTasks(&logged, {}).written() ? logged.entries : QList<logbook::Entry>{logbook::Entry{QStringLiteral("?"), {}, {}, {}, {}, true}};
     };
     QVERIFY(registry.apply(row(QStringLiteral("Call the plumber"), QStringLiteral("1"))).written());
     QVERIFY(registry.apply(row(QStringLiteral("Call the plumber"), QStringLiteral("1"))).written()); // saved again
