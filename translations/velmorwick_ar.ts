@@ -301,10 +301,6 @@ Join our mailing list to hear of new versions first!</source>
         <translation>تعذر على Velmorwick دمج نسخ إعداداته التي احتفظ بها برنامج مزامنة (%1): %2. تُترك كما هي.</translation>
     </message>
     <message>
-        <source> and %1 more</source>
-        <translation> و%1 أخرى</translation>
-    </message>
-    <message>
         <source>together they would pass the %1 MB Velmorwick reads</source>
         <translation>معًا ستتجاوز %1 ميغابايت التي يقرؤها Velmorwick</translation>
     </message>
@@ -343,10 +339,6 @@ Join our mailing list to hear of new versions first!</source>
             <numerusform>%n أخرى</numerusform>
         </translation>
     </message>
-    <message>
-        <source>, </source>
-        <translation>، </translation>
-    </message>
     <message numerus="yes">
         <source>Rows of the private list kept aside on another computer came with its copy of the settings: %n set(s) taken in; velmorwick put-back puts them into the list.</source>
         <translation>
@@ -372,10 +364,6 @@ Join our mailing list to hear of new versions first!</source>
             <numerusform>%n نسخة أخرى</numerusform>
             <numerusform>%n نسخة أخرى</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>; </source>
-        <translation>؛ </translation>
     </message>
     <message>
         <source>The versions that lost are kept beside the settings file, in %1.</source>
@@ -417,6 +405,17 @@ Join our mailing list to hear of new versions first!</source>
             <numerusform>النسخ الخاسرة وعددها %n محفوظة بجانب ملف الإعدادات، في %1.</numerusform>
             <numerusform>النسخ الخاسرة وعددها %n محفوظة بجانب ملف الإعدادات، في %1.</numerusform>
             <numerusform>النسخ الخاسرة وعددها %n محفوظة بجانب ملف الإعدادات، في %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 و%n أخرى</numerusform>
+            <numerusform>%1 وواحدة أخرى (%n)</numerusform>
+            <numerusform>%1 واثنتان أخريان (%n)</numerusform>
+            <numerusform>%1 و%n أخرى</numerusform>
+            <numerusform>%1 و%n أخرى</numerusform>
+            <numerusform>%1 و%n أخرى</numerusform>
         </translation>
     </message>
 </context>
@@ -624,6 +623,19 @@ Join our mailing list to hear of new versions first!</source>
             <numerusform>%n مهمة</numerusform>
             <numerusform>%n مهمة</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>NamedList</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two names of a list in a sentence: the list so far, then the next name.</extracomment>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two texts of a list that may hold commas themselves: the list so far, then the next text.</extracomment>
+        <translation>%1؛ %2</translation>
     </message>
 </context>
 <context>
@@ -1185,10 +1197,6 @@ Join our mailing list to hear of new versions first!</source>
         <translation>غُيّرت في مكان آخر في الأثناء واستُبدلت بما لديك: %1. يعرض velmorwick replaced ما كانت تحويه، ويعيد velmorwick replaced --put-back واحدة منها.</translation>
     </message>
     <message>
-        <source>; </source>
-        <translation>؛ </translation>
-    </message>
-    <message>
         <source>Velmorwick</source>
         <translation>Velmorwick</translation>
     </message>
@@ -1556,10 +1564,6 @@ Join our mailing list to hear of new versions first!</source>
     <message>
         <source>differs in %1</source>
         <translation>تختلف في %1</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>، </translation>
     </message>
     <message>
         <source>put-back takes no file</source>
@@ -1949,10 +1953,6 @@ Join our mailing list to hear of new versions first!</source>
     <message>
         <source>%1 from %2</source>
         <translation>%1 من %2</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>، </translation>
     </message>
     <message>
         <source>the %1-task list</source>

@@ -297,10 +297,6 @@ Mehr Programme: www.velmorwick.example/programs
         <translation>Velmorwick konnte die von einem Sync-Programm aufbewahrten Kopien seiner Einstellungen nicht zusammenführen (%1): %2. Sie bleiben, wie sie sind.</translation>
     </message>
     <message>
-        <source> and %1 more</source>
-        <translation> und %1 weitere</translation>
-    </message>
-    <message>
         <source>together they would pass the %1 MB Velmorwick reads</source>
         <translation>zusammen wären sie größer als die %1 MB, die Velmorwick liest</translation>
     </message>
@@ -335,10 +331,6 @@ Mehr Programme: www.velmorwick.example/programs
             <numerusform>%n weitere</numerusform>
         </translation>
     </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
     <message numerus="yes">
         <source>Rows of the private list kept aside on another computer came with its copy of the settings: %n set(s) taken in; velmorwick put-back puts them into the list.</source>
         <translation>
@@ -356,10 +348,6 @@ Mehr Programme: www.velmorwick.example/programs
             <numerusform>%n weitere Kopie</numerusform>
             <numerusform>%n weitere Kopien</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>; </source>
-        <translation>; </translation>
     </message>
     <message>
         <source>The versions that lost are kept beside the settings file, in %1.</source>
@@ -393,6 +381,13 @@ Mehr Programme: www.velmorwick.example/programs
         <translation>
             <numerusform>Die %n unterlegene Fassung ist neben der Einstellungsdatei aufbewahrt, in %1.</numerusform>
             <numerusform>Die %n unterlegenen Fassungen sind neben der Einstellungsdatei aufbewahrt, in %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
         </translation>
     </message>
 </context>
@@ -592,6 +587,19 @@ Mehr Programme: www.velmorwick.example/programs
             <numerusform>%n To-do</numerusform>
             <numerusform>%n To-dos</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>NamedList</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two names of a list in a sentence: the list so far, then the next name.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two texts of a list that may hold commas themselves: the list so far, then the next text.</extracomment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -1153,10 +1161,6 @@ Mehr Programme: www.velmorwick.example/programs
         <translation>Inzwischen anderswo geändert und durch Ihre ersetzt: %1. velmorwick replaced zeigt, was dort stand, und velmorwick replaced --put-back setzt einen Eintrag zurück.</translation>
     </message>
     <message>
-        <source>; </source>
-        <translation>; </translation>
-    </message>
-    <message>
         <source>Velmorwick</source>
         <translation>Velmorwick</translation>
     </message>
@@ -1524,10 +1528,6 @@ Mehr Programme: www.velmorwick.example/programs
     <message>
         <source>differs in %1</source>
         <translation>anders in %1</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
     </message>
     <message>
         <source>put-back takes no file</source>
@@ -1913,10 +1913,6 @@ Mehr Programme: www.velmorwick.example/programs
     <message>
         <source>%1 from %2</source>
         <translation>%1 aus %2</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
     </message>
     <message>
         <source>the %1-task list</source>

@@ -297,10 +297,6 @@ Más programas: www.velmorwick.example/programs
         <translation>Velmorwick no pudo combinar las copias de sus ajustes que guardó un programa de sincronización (%1): %2. Se dejan como están.</translation>
     </message>
     <message>
-        <source> and %1 more</source>
-        <translation> y %1 más</translation>
-    </message>
-    <message>
         <source>together they would pass the %1 MB Velmorwick reads</source>
         <translation>juntas superarían los %1 MB que lee Velmorwick</translation>
     </message>
@@ -335,10 +331,6 @@ Más programas: www.velmorwick.example/programs
             <numerusform>%n más</numerusform>
         </translation>
     </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
     <message numerus="yes">
         <source>Rows of the private list kept aside on another computer came with its copy of the settings: %n set(s) taken in; velmorwick put-back puts them into the list.</source>
         <translation>
@@ -356,10 +348,6 @@ Más programas: www.velmorwick.example/programs
             <numerusform>%n copia más</numerusform>
             <numerusform>%n copias más</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>; </source>
-        <translation>; </translation>
     </message>
     <message>
         <source>The versions that lost are kept beside the settings file, in %1.</source>
@@ -393,6 +381,13 @@ Más programas: www.velmorwick.example/programs
         <translation>
             <numerusform>La %n versión perdedora se conserva junto al archivo de ajustes, en %1.</numerusform>
             <numerusform>Las %n versiones perdedoras se conservan junto al archivo de ajustes, en %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
         </translation>
     </message>
 </context>
@@ -592,6 +587,19 @@ Más programas: www.velmorwick.example/programs
             <numerusform>%n tarea</numerusform>
             <numerusform>%n tareas</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>NamedList</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two names of a list in a sentence: the list so far, then the next name.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two texts of a list that may hold commas themselves: the list so far, then the next text.</extracomment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -1153,10 +1161,6 @@ Más programas: www.velmorwick.example/programs
         <translation>Cambiadas en otro sitio mientras tanto y reemplazadas por las suyas: %1. velmorwick replaced lista lo que tenían, y velmorwick replaced --put-back repone una.</translation>
     </message>
     <message>
-        <source>; </source>
-        <translation>; </translation>
-    </message>
-    <message>
         <source>Velmorwick</source>
         <translation>Velmorwick</translation>
     </message>
@@ -1524,10 +1528,6 @@ Más programas: www.velmorwick.example/programs
     <message>
         <source>differs in %1</source>
         <translation>difiere en %1</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
     </message>
     <message>
         <source>put-back takes no file</source>
@@ -1907,10 +1907,6 @@ Más programas: www.velmorwick.example/programs
     <message>
         <source>%1 from %2</source>
         <translation>%1 de %2</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
     </message>
     <message>
         <source>the %1-task list</source>

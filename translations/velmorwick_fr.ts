@@ -297,10 +297,6 @@ Abonnez-vous pour les nouvelles versions !</translation>
         <translation>Velmorwick n&apos;a pas pu fusionner les copies de ses réglages gardées par un programme de synchronisation (%1) : %2. Elles sont laissées telles quelles.</translation>
     </message>
     <message>
-        <source> and %1 more</source>
-        <translation> et %1 de plus</translation>
-    </message>
-    <message>
         <source>together they would pass the %1 MB Velmorwick reads</source>
         <translation>ensemble, elles dépasseraient les %1 Mo que lit Velmorwick</translation>
     </message>
@@ -335,10 +331,6 @@ Abonnez-vous pour les nouvelles versions !</translation>
             <numerusform>%n de plus</numerusform>
         </translation>
     </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
     <message numerus="yes">
         <source>Rows of the private list kept aside on another computer came with its copy of the settings: %n set(s) taken in; velmorwick put-back puts them into the list.</source>
         <translation>
@@ -356,10 +348,6 @@ Abonnez-vous pour les nouvelles versions !</translation>
             <numerusform>%n copie de plus</numerusform>
             <numerusform>%n copies de plus</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>; </source>
-        <translation> ; </translation>
     </message>
     <message>
         <source>The versions that lost are kept beside the settings file, in %1.</source>
@@ -393,6 +381,13 @@ Abonnez-vous pour les nouvelles versions !</translation>
         <translation>
             <numerusform>La %n version perdante est gardée à côté du fichier de réglages, dans %1.</numerusform>
             <numerusform>Les %n versions perdantes sont gardées à côté du fichier de réglages, dans %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
         </translation>
     </message>
 </context>
@@ -592,6 +587,19 @@ Abonnez-vous pour les nouvelles versions !</translation>
             <numerusform>%n tâche</numerusform>
             <numerusform>%n tâches</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>NamedList</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two names of a list in a sentence: the list so far, then the next name.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two texts of a list that may hold commas themselves: the list so far, then the next text.</extracomment>
+        <translation>%1 ; %2</translation>
     </message>
 </context>
 <context>
@@ -1153,10 +1161,6 @@ Abonnez-vous pour les nouvelles versions !</translation>
         <translation>Modifiées ailleurs entre-temps et remplacées par les vôtres : %1. velmorwick replaced liste leur contenu, et velmorwick replaced --put-back en remet une.</translation>
     </message>
     <message>
-        <source>; </source>
-        <translation> ; </translation>
-    </message>
-    <message>
         <source>Velmorwick</source>
         <translation>Velmorwick</translation>
     </message>
@@ -1524,10 +1528,6 @@ Abonnez-vous pour les nouvelles versions !</translation>
     <message>
         <source>differs in %1</source>
         <translation>diffère dans %1</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
     </message>
     <message>
         <source>put-back takes no file</source>
@@ -1909,10 +1909,6 @@ Abonnez-vous pour les nouvelles versions !</translation>
     <message>
         <source>%1 from %2</source>
         <translation>%1 depuis %2</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
     </message>
     <message>
         <source>the %1-task list</source>

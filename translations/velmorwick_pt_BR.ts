@@ -297,10 +297,6 @@ Assine nossa lista e saiba antes das novidades!</translation>
         <translation>O Velmorwick não conseguiu mesclar as cópias das configurações que um programa de sincronização guardou (%1): %2. Elas ficam como estão.</translation>
     </message>
     <message>
-        <source> and %1 more</source>
-        <translation> e mais %1</translation>
-    </message>
-    <message>
         <source>together they would pass the %1 MB Velmorwick reads</source>
         <translation>juntas elas passariam dos %1 MB que o Velmorwick lê</translation>
     </message>
@@ -335,10 +331,6 @@ Assine nossa lista e saiba antes das novidades!</translation>
             <numerusform>mais %n</numerusform>
         </translation>
     </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
     <message numerus="yes">
         <source>Rows of the private list kept aside on another computer came with its copy of the settings: %n set(s) taken in; velmorwick put-back puts them into the list.</source>
         <translation>
@@ -356,10 +348,6 @@ Assine nossa lista e saiba antes das novidades!</translation>
             <numerusform>mais %n cópia</numerusform>
             <numerusform>mais %n cópias</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>; </source>
-        <translation>; </translation>
     </message>
     <message>
         <source>The versions that lost are kept beside the settings file, in %1.</source>
@@ -393,6 +381,13 @@ Assine nossa lista e saiba antes das novidades!</translation>
         <translation>
             <numerusform>A %n versão que perdeu está guardada ao lado do arquivo de configurações, em %1.</numerusform>
             <numerusform>As %n versões que perderam estão guardadas ao lado do arquivo de configurações, em %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 e mais %n</numerusform>
+            <numerusform>%1 e mais %n</numerusform>
         </translation>
     </message>
 </context>
@@ -592,6 +587,19 @@ Assine nossa lista e saiba antes das novidades!</translation>
             <numerusform>%n tarefa</numerusform>
             <numerusform>%n tarefas</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>NamedList</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two names of a list in a sentence: the list so far, then the next name.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two texts of a list that may hold commas themselves: the list so far, then the next text.</extracomment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -1153,10 +1161,6 @@ Assine nossa lista e saiba antes das novidades!</translation>
         <translation>Mudadas em outro lugar nesse meio-tempo e substituídas pelas suas: %1. velmorwick replaced lista o que elas tinham, e velmorwick replaced --put-back devolve uma.</translation>
     </message>
     <message>
-        <source>; </source>
-        <translation>; </translation>
-    </message>
-    <message>
         <source>Velmorwick</source>
         <translation>Velmorwick</translation>
     </message>
@@ -1524,10 +1528,6 @@ Assine nossa lista e saiba antes das novidades!</translation>
     <message>
         <source>differs in %1</source>
         <translation>difere em %1</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
     </message>
     <message>
         <source>put-back takes no file</source>
@@ -1908,10 +1908,6 @@ Assine nossa lista e saiba antes das novidades!</translation>
     <message>
         <source>%1 from %2</source>
         <translation>%1 de %2</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
     </message>
     <message>
         <source>the %1-task list</source>

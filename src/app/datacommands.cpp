@@ -3,6 +3,7 @@
 #include "app/addcommand.h"
 #include "app/donecommand.h"
 #include "app/listexchange.h"
+#include "kit/namedlist.h"
 #include "platform/files.h"
 #include "private/keptrows.h"
 #include "private/privatevault.h"
@@ -300,7 +301,7 @@ int listSnapshots(const QStringList &arguments, const Options &options, Settings
                 .arg(QLocale().toString(snapshot.when.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                      shownOnATerminal(snapshot.step),
                      snapshot.differs.isEmpty() ? tr("the same as now")
-                                                : tr("differs in %1").arg(snapshot.differs.join(tr(", ")))));
+                                                : tr("differs in %1").arg(namedlist::commas(snapshot.differs))));
         }
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "tasklistwindow.h"
 
+#include "kit/namedlist.h"
 #include "kit/navigation.h"
 #include "forms/controls.h"
 #include "forms/look.h"
@@ -204,7 +205,7 @@ void TaskListWindow::save()
     if (!result.replacedRows.isEmpty()) {
         m_kit.boxes.inform(tr("Changed elsewhere meanwhile and replaced by yours: %1. velmorwick replaced lists what "
                               "they held, and velmorwick replaced --put-back puts one back.")
-                               .arg(result.replacedRows.join(tr("; "))),
+                               .arg(namedlist::semicolons(result.replacedRows)),
                            tr("Velmorwick"));
     } else if (!result.keptAsideAs.isEmpty()) {
         m_kit.boxes.inform(tr("The version of this list saved elsewhere was kept aside in the settings, encrypted under "

@@ -2,6 +2,7 @@
 // password changed since: counted for the user, and forgotten on request.
 #include "conffilestore.h"
 
+#include "kit/namedlist.h"
 #include "snapshots.h"
 #include "storekeys.h"
 #include "storeschema.h"
@@ -67,6 +68,6 @@ StoreResult ConfFileStore::forgetOlderPrivateCopies(int *forgotten)
         return locked;
     if (!failed.isEmpty())
         return {StoreResult::Status::Refused,
-                tr("The private list could not be taken out of %1.").arg(failed.join(QStringLiteral(", ")))};
+                tr("The private list could not be taken out of %1.").arg(namedlist::commas(failed))};
     return {};
 }

@@ -4,6 +4,7 @@
 #include "conffilestore.h"
 
 #include "copyreader.h"
+#include "kit/namedlist.h"
 #include "storemerge.h"
 
 #include <QCoreApplication>
@@ -120,8 +121,9 @@ bool ConfFileStore::carryOut(StoreFolder &folder, const Loaded &here, const stor
     const auto giveUp = [&](const QString &why) {
         reportProblem(tr("Velmorwick could not merge the copies of its settings a sync program kept (%1): %2. "
                          "They are left as they are.")
-                          .arg(copies.first().name + (copies.size() > 1 ? tr(" and %1 more").arg(copies.size() - 1)
-                                                                         : QString()),
+                          .arg(copies.size() > 1 ? tr("%1 and %n more", nullptr, int(copies.size() - 1))
+                                                       .arg(copies.first().name)
+                                                 : copies.first().name,
                                why));
         return false;
     };
@@ -199,8 +201,7 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
                          "something else or are damaged, so nothing of them was merged. They are kept whole beside "
                          "the settings file, in %1, as %2.",
                          nullptr, int(plan.setAside.size()))
-                          .arg(folder, firstFew(keptAside, QT_TRANSLATE_N_NOOP("ConfFileStore", "%n more"))
-                                           .join(tr(", "))));
+                          .arg(folder, namedlist::commas(firstFew(keptAside, QT_TRANSLATE_N_NOOP("ConfFileStore", "%n more")))));
     }
     if (plan.keptSetsArrived > 0 || !plan.keptSetsLeft.isEmpty()) {
         QString message = QCoreApplication::translate(
@@ -224,20 +225,20 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
                           : tr("Lists were saved on two computers at once, and the sync program kept both versions. "
                                "Velmorwick merged them, each task as it was changed last and the rest as saved last: "
                                "%1.")
-                                .arg(taken.join(tr("; ")));
+                                .arg(namedlist::semicolons(taken));
     if (kept.size() > namedInABox) {
         message += u' ' + tr("The %n versions that lost are kept beside the settings file, in %1.", nullptr,
                                 int(kept.size()))
                               .arg(folder);
     } else if (!kept.isEmpty()) {
-        message += u' ' + tr("The versions that lost are kept beside the settings file, in %1.").arg(kept.join(tr(", ")));
+        message += u' ' + tr("The versions that lost are kept beside the settings file, in %1.").arg(namedlist::commas(kept));
     }
     if (!plan.replacedRows.isEmpty()) {
         QStringList rows = plan.replacedRows;
         rows.removeDuplicates();
         message += u' ' + tr("Tasks changed on both computers, where the later change stands: %1. velmorwick replaced "
                              "lists the texts it replaced and puts one back.")
-                              .arg(firstFew(rows, QT_TRANSLATE_N_NOOP("ConfFileStore", "%n more")).join(tr("; ")));
+                              .arg(namedlist::semicolons(firstFew(rows, QT_TRANSLATE_N_NOOP("ConfFileStore", "%n more"))));
     }
     if (plan.privateKeptAside > 0)
         message += u' ' + tr("The version of the private list that lost is kept aside in the settings, encrypted "

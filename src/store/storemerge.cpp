@@ -1,6 +1,7 @@
 #include "storemerge.h"
 
 #include "copyreader.h"
+#include "kit/namedlist.h"
 #include "replacedrecord.h"
 #include "rowstamps.h"
 #include "storekeys.h"
@@ -523,7 +524,7 @@ Plan plan(const IniDocument &here, const QList<CopyFile> &copies, const QDateTim
                 fromThis << part.name;
         }
         if (!fromThis.isEmpty()) {
-            plan.taken << tr("%1 from %2").arg(fromThis.join(tr(", ")), copy.name);
+            plan.taken << tr("%1 from %2").arg(namedlist::commas(fromThis), copy.name);
             plan.takenParts << fromThis;
         }
     }
