@@ -34,7 +34,7 @@ WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64 ninja-build autoconf autom
 export VELMORWICK_WINDOWS_CACHE ?= $(HOME)/.cache/velmorwick-windows
 CHECK_PACKAGES := cups printer-driver-cups-pdf poppler-utils xvfb xauth openbox x11-utils \
                   xdotool imagemagick wine64 g++-mingw-w64-x86-64 clang libclang-rt-dev debootstrap syncthing \
-                  weston xwayland xclip
+                  weston xwayland xclip x11-xkb-utils
 
 # The release, as the project states it; the package is named after it.
 VERSION := $(shell awk '/^project/ { print $$3 }' CMakeLists.txt)

@@ -4,7 +4,8 @@
 # main window, a list, the password entry and a message box in each language
 # the program speaks (<picture>-<language>.png):
 #   tools/screenshots.sh [BUILD_DIR] [OUT_DIR]
-# Needs xvfb, openbox, xdotool, x11-utils and imagemagick (make check-deps).
+# Needs xvfb, openbox, xdotool, x11-utils, x11-xkb-utils and imagemagick (make
+# check-deps).
 set -eu
 build=${1:-build}
 out=${2:-docs/screenshots}
@@ -91,19 +92,27 @@ stop
 
 # In each language.
 list='[AutoLoad]\nAutoLoad=5\n\n[Task5]\nText1=Water the ferns\nText2=Post the parcel to Ann\nText3=Return library books\nTick1=1\nTick3=1\n'
-titled() { # the program's visible window of this title
-    for _ in $(seq 1 200); do
+appears() { # the program's visible window of this title, once it is there within TRIES tenths of a second
+    for _ in $(seq 1 "${2:-200}"); do
         id=$(xdotool search --onlyvisible --pid "$running" --name "^$1\$" 2>/dev/null | head -1 || true)
         # (One that goes again at once, as a list window may at start, is not it.)
         [ -n "$id" ] && sleep 0.3 && xwininfo -id "$id" > /dev/null 2>&1 && { echo "$id"; return; }
         sleep 0.1
     done
+}
+titled() { # the same, or the script stops
+    id=$(appears "$1")
+    [ -n "$id" ] && { echo "$id"; return; }
     echo "no window '$1'" >&2; cat "$work/program.log" >&2; exit 1
 }
 
-# Each language: the shortcut keys of My Private List and of View My Private
-# List and of OK, then the titles of the password entry and of an error box.
-while IFS='|' read -r language menu item ok entry error; do
+# Each language: the keyboard layout its users type on, the shortcut keys of
+# My Private List and of View My Private List and of OK, then the titles of
+# the password entry and of an error box. (A key the layout lacks would be
+# lent to a spare key code for the moment, which the program may read before
+# it is there.)
+while IFS='|' read -r language layout menu item ok entry error; do
+    setxkbmap "$layout"
     start "$list"
     shoot "$(titled 'Tarnbook!.*')" "list-$language.png"
     stop
@@ -119,8 +128,14 @@ while IFS='|' read -r language menu item ok entry error; do
     # OK with no password: the box that says it cannot be blank (the exit
     # reminder, shown with the entry and kept above, out of its way first).
     xdotool search --onlyvisible --pid "$running" --name '^AutoLoad$' windowminimize %@ 2>/dev/null || true
-    sleep 0.5 # the entry takes the keyboard once shown
-    xdotool windowactivate --sync "$entry" key "alt+$ok"
+    # The entry takes the keyboard once shown: a key pressed before then is
+    # lost, so it is pressed again until the box is there.
+    box=
+    for _ in 1 2 3 4 5; do
+        xdotool windowactivate --sync "$entry" key "alt+$ok" 2>/dev/null || true
+        box=$(appears "$error" 20)
+        [ -n "$box" ] && break
+    done
     box=$(titled "$error")
     sleep 1 # a box paints its first frame late under Xvfb
     # As the screen shows it, frame and all.
@@ -129,9 +144,9 @@ while IFS='|' read -r language menu item ok entry error; do
     echo "wrote $out/message-box-$language.png"
     stop
 done <<'LANGUAGES'
-de|p|a|o|Passwort!|Fehler!
-fr|p|v|o|Mot de passe !|Erreur !
-es|p|v|a|¡Contraseña!|¡Error!
-pt_BR|p|v|o|Digite a senha!|Erro!
-ar|Arabic_khah|Arabic_tehmarbuta|Arabic_meem|أدخل كلمة المرور!|خطأ!
+de|de|p|a|o|Passwort!|Fehler!
+fr|fr|p|v|o|Mot de passe !|Erreur !
+es|es|p|v|a|¡Contraseña!|¡Error!
+pt_BR|br|p|v|o|Digite a senha!|Erro!
+ar|ara|Arabic_khah|Arabic_tehmarbuta|Arabic_meem|أدخل كلمة المرور!|خطأ!
 LANGUAGES

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>معلومات الن&amp;ظام...</translation>
+        <translation>معلومات الن&amp;ظام</translation>
     </message>
     <message>
         <source>Velmorwick v3.01</source>

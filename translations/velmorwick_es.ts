@@ -712,7 +712,7 @@ Más programas: www.velmorwick.example/programs
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;Aceptar</translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>Change Password</source>

@@ -1134,7 +1134,7 @@ Abonnez-vous pour les nouvelles versions !</translation>
     </message>
     <message>
         <source>&amp;Save List</source>
-        <translation>&amp;Enregistrer</translation>
+        <translation>&amp;Sauver</translation>
     </message>
     <message>
         <source>&amp;Clear List</source>

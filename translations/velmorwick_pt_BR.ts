@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>Info do &amp;sistema...</translation>
+        <translation>Info do &amp;sistema</translation>
     </message>
     <message>
         <source>Velmorwick v3.01</source>

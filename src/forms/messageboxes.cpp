@@ -1,7 +1,6 @@
 #include "messageboxes.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QPointer>
 
 namespace {
@@ -9,9 +8,7 @@ namespace {
 int runBox(const QString &text, const QString &title, QMessageBox::StandardButtons buttons)
 {
     const QPointer<QWidget> owner = QApplication::activeWindow();
-    QMessageBox box(QMessageBox::NoIcon, title, text, buttons, owner);
-    box.setAttribute(Qt::WA_WindowPropagation); // the owner's colours and font
-    const int answer = box.exec();
+    const int answer = QtMessageBoxes::made(owner, text, title, buttons)->exec();
     // A window manager gives the keyboard back after a modal box only to
     // windows on the task bar; ask for it for the others too, so typing goes
     // on where it was.
@@ -21,6 +18,14 @@ int runBox(const QString &text, const QString &title, QMessageBox::StandardButto
 }
 
 } // namespace
+
+std::unique_ptr<QMessageBox> QtMessageBoxes::made(QWidget *owner, const QString &text, const QString &title,
+                                                  QMessageBox::StandardButtons buttons)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, text, buttons, owner);
+    box->setAttribute(Qt::WA_WindowPropagation); // the owner's colours and font
+    return box;
+}
 
 void QtMessageBoxes::inform(const QString &text, const QString &title)
 {

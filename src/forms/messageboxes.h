@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
-class QWidget;
+#include <memory>
 
 // Every message box of the program goes through here: a fixed text, a title,
 // no icon, and either a single OK button or Yes and No. Tests replace it with
@@ -25,4 +26,8 @@ class QtMessageBoxes final : public MessageBoxes
 public:
     void inform(const QString &text, const QString &title) override;
     bool askYesNo(const QString &text, const QString &title) override;
+
+    // A box as these show it, over `owner` in its colours and font; not yet shown.
+    static std::unique_ptr<QMessageBox> made(QWidget *owner, const QString &text, const QString &title,
+                                             QMessageBox::StandardButtons buttons);
 };

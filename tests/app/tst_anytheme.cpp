@@ -2,9 +2,11 @@
 // under a dark palette and a large desktop font, set late as a platform
 // theme sets them, each text is still in the window's own font, fits its
 // control whole in every translation, and stands out from what is behind
-// it by at least 4.5:1.
+// it by at least 4.5:1; a button's label, icon and all, is drawn in its
+// middle, a message box's too.
 #include "app/appearance.h"
 #include "app/language.h"
+#include "forms/messageboxes.h"
 #include "support/programfixture.h"
 
 #include <QAbstractButton>
@@ -16,6 +18,8 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include <cmath>
@@ -68,6 +72,30 @@ QString shownText(QWidget *w)
     return {};
 }
 
+// How far a button's label is drawn from its left and its right edge: where
+// it differs from the button drawn without one.
+std::pair<int, int> labelMargins(QPushButton *button)
+{
+    const QImage drawn = button->grab().toImage();
+    const QString text = button->text();
+    const QIcon icon = button->icon();
+    button->setText({});
+    button->setIcon({});
+    const QImage blank = button->grab().toImage();
+    button->setText(text);
+    button->setIcon(icon);
+    int first = drawn.width(), last = -1;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (drawn.pixel(x, y) != blank.pixel(x, y)) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return {first, drawn.width() - 1 - last};
+}
+
 } // namespace
 
 class AnyThemeTest : public QObject
@@ -101,7 +129,7 @@ void AnyThemeTest::everyTextIsReadableAndFits_data()
         languages << qm.mid(11).chopped(3);
     for (const QString &language : std::as_const(languages)) {
         for (const char *name : {"frmMain", "frmNotify", "frmAbout", "frmpriv", "frmpassass", "frmpriva2", "frm3",
-                                 "frm10", "frm15", "frmnote", "frmnote5"})
+                                 "frm10", "frm15", "frmnote", "frmnote5", "box"})
             QTest::addRow("%s %s", name, qPrintable(language)) << QString::fromLatin1(name) << language;
     }
 }
@@ -113,8 +141,20 @@ void AnyThemeTest::everyTextIsReadableAndFits()
     QCOMPARE(useLanguage(QLocale(language)), language != QLatin1String("en"));
     const auto english = qScopeGuard([] { useLanguage(QLocale(QLocale::English)); });
     ProgramFixture fx;
-    fx.program().forms().show(form);
-    Form *window = fx.window(form);
+    QWidget *window = nullptr;
+    std::unique_ptr<QMessageBox> box;
+    if (form == QLatin1String("box")) { // Qt's own buttons, in its own translation
+        fx.program().forms().show(QStringLiteral("frmMain"));
+        box = QtMessageBoxes::made(fx.window(QStringLiteral("frmMain")), QStringLiteral("Velmorwick"),
+                                   QStringLiteral("Velmorwick"), QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No);
+        for (QAbstractButton *button : box->buttons()) // as a desktop that gives them icons draws them
+            button->setIcon(box->style()->standardIcon(QStyle::SP_DialogOkButton));
+        box->show();
+        window = box.get();
+    } else {
+        fx.program().forms().show(form);
+        window = fx.window(form);
+    }
     QVERIFY(window);
     const QImage image = window->grab().toImage();
     int checked = 0;
@@ -130,6 +170,11 @@ void AnyThemeTest::everyTextIsReadableAndFits()
         // The version number is a quiet grey (128) on the ruled paper by design.
         const double least = form + u'/' + w->objectName() == QLatin1String("frmMain/lblrelease") ? 3.0 : 4.5;
         QVERIFY2(ratio >= least, qPrintable(QStringLiteral("%1: contrast %2:1").arg(where).arg(ratio, 0, 'f', 1)));
+        if (auto *button = qobject_cast<QPushButton *>(w)) {
+            const auto [left, right] = labelMargins(button);
+                    if (left < 2 || right < 2 || std::abs(left - right) > std::max(4, w->width() / 8))
+                cut << where + QStringLiteral(" drawn %1 px from the left, %2 from the right").arg(left).arg(right);
+        }
         const QFontMetrics metrics(w->font());
         const auto *label = qobject_cast<QLabel *>(w);
         if (label && label->wordWrap()) {
