@@ -1794,9 +1794,9 @@ Join our mailing list to hear of new versions first!</source>
     <message numerus="yes">
         <source>The private list was taken out of %n older copies (snapshots and kept copies); their day lists stay.</source>
         <translation>
-            <numerusform>أُخرجت القائمة الخاصة من %n نسخة أقدم؛ تبقى قوائم اليوم فيها.</numerusform>
-            <numerusform>أُخرجت القائمة الخاصة من نسخة أقدم واحدة (%n)؛ تبقى قوائم اليوم فيها.</numerusform>
-            <numerusform>أُخرجت القائمة الخاصة من نسختين أقدم (%n)؛ تبقى قوائم اليوم فيهما.</numerusform>
+            <numerusform>أُخرجت القائمة الخاصة من %n نسخة أقدم (لقطات ونسخ محفوظة)؛ تبقى قوائم اليوم فيها.</numerusform>
+            <numerusform>أُخرجت القائمة الخاصة من نسخة أقدم واحدة (%n: لقطة أو نسخة محفوظة)؛ تبقى قوائم اليوم فيها.</numerusform>
+            <numerusform>أُخرجت القائمة الخاصة من نسختين أقدم (%n: لقطات ونسخ محفوظة)؛ تبقى قوائم اليوم فيهما.</numerusform>
             <numerusform>أُخرجت القائمة الخاصة من %n نسخ أقدم (لقطات ونسخ محفوظة)؛ تبقى قوائم اليوم فيها.</numerusform>
             <numerusform>أُخرجت القائمة الخاصة من %n نسخة أقدم (لقطات ونسخ محفوظة)؛ تبقى قوائم اليوم فيها.</numerusform>
             <numerusform>أُخرجت القائمة الخاصة من %n نسخة أقدم (لقطات ونسخ محفوظة)؛ تبقى قوائم اليوم فيها.</numerusform>
