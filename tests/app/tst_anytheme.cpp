@@ -18,6 +18,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
@@ -159,6 +160,13 @@ void AnyThemeTest::everyTextIsReadableAndFits()
     const QImage image = window->grab().toImage();
     int checked = 0;
     QStringList cut; // every one, for the translator
+    // A menu bar too narrow hides its last menus behind a ">>".
+    for (QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+        for (QAction *menu : bar->actions()) {
+            if (menu->isVisible() && !bar->rect().contains(bar->actionGeometry(menu)))
+                cut << QStringLiteral("%1/%2 in %3, \"%4\"").arg(form, bar->objectName(), language, menu->text());
+        }
+    }
     for (QWidget *w : window->findChildren<QWidget *>()) {
         const QString text = shownText(w);
         if (text.trimmed().isEmpty() || !w->isVisible())
