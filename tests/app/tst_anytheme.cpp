@@ -146,8 +146,14 @@ void AnyThemeTest::everyTextIsReadableAndFits()
     std::unique_ptr<QMessageBox> box;
     if (form == QLatin1String("box")) { // Qt's own buttons, in its own translation
         fx.program().forms().show(QStringLiteral("frmMain"));
-        box = QtMessageBoxes::made(fx.window(QStringLiteral("frmMain")), QStringLiteral("Velmorwick"),
-                                   QStringLiteral("Velmorwick"), QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No);
+        const QString text = QStringLiteral("Kept as /home/me/.config/Velmorwick.conf (or C:\\Velmorwick.conf).");
+        box = QtMessageBoxes::made(fx.window(QStringLiteral("frmMain")), text, QStringLiteral("Velmorwick"),
+                                   QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No);
+        // Paths read left to right in a right-to-left sentence too; English is left as it is.
+        QCOMPARE(box->text(), QGuiApplication::isLeftToRight()
+                                  ? text
+                                  : QStringLiteral("Kept as \u2066/home/me/.config/Velmorwick.conf\u2069 (or "
+                                                   "\u2066C:\\Velmorwick.conf\u2069)."));
         for (QAbstractButton *button : box->buttons()) // as a desktop that gives them icons draws them
             button->setIcon(box->style()->standardIcon(QStyle::SP_DialogOkButton));
         box->show();
