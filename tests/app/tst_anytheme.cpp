@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
@@ -97,6 +98,19 @@ std::pair<int, int> labelMargins(QPushButton *button)
     return {first, drawn.width() - 1 - last};
 }
 
+// Where each control stands in a window shown in English, the window's
+// inner width under the name "".
+QHash<QString, QRect> placesInEnglish(const QString &form)
+{
+    ProgramFixture fx;
+    fx.program().forms().show(form);
+    QWidget *client = fx.window(form)->client();
+    QHash<QString, QRect> places{{QString(), client->rect()}};
+    for (QWidget *control : client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        places.insert(control->objectName(), control->geometry());
+    return places;
+}
+
 } // namespace
 
 class AnyThemeTest : public QObject
@@ -139,8 +153,10 @@ void AnyThemeTest::everyTextIsReadableAndFits()
 {
     QFETCH(QString, form);
     QFETCH(QString, language);
+    const bool rightToLeft = QLocale(language).textDirection() == Qt::RightToLeft && form != QLatin1String("box");
+    const QHash<QString, QRect> english = rightToLeft ? placesInEnglish(form) : QHash<QString, QRect>();
     QCOMPARE(useLanguage(QLocale(language)), language != QLatin1String("en"));
-    const auto english = qScopeGuard([] { useLanguage(QLocale(QLocale::English)); });
+    const auto backToEnglish = qScopeGuard([] { useLanguage(QLocale(QLocale::English)); });
     ProgramFixture fx;
     QWidget *window = nullptr;
     std::unique_ptr<QMessageBox> box;
@@ -161,6 +177,24 @@ void AnyThemeTest::everyTextIsReadableAndFits()
     } else {
         fx.program().forms().show(form);
         window = fx.window(form);
+    }
+    // Right to left, each control stands at its English place's mirror image
+    // (one grown to fit its text, by as much), and a text box holds its text
+    // to the right.
+    const int width = english.value(QString()).width();
+    for (QWidget *control : rightToLeft ? fx.window(form)->client()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)
+                                        : QList<QWidget *>()) {
+        const QRect there = english.value(control->objectName());
+        if (!control->objectName().isEmpty())
+            QVERIFY2(std::abs(2 * (width - there.x()) - there.width() - 2 * control->x() - control->width())
+                         <= std::abs(control->width() - there.width()) + 2,
+                     qPrintable(form + u'/' + control->objectName() + QStringLiteral(" not mirrored")));
+        const auto *note = qobject_cast<QPlainTextEdit *>(control);
+        const auto *edit = qobject_cast<QLineEdit *>(control);
+        if (edit || note)
+            QCOMPARE((edit ? edit->alignment() : note->document()->defaultTextOption().alignment())
+                         & (Qt::AlignRight | Qt::AlignAbsolute),
+                     Qt::AlignRight | Qt::AlignAbsolute);
     }
     QVERIFY(window);
     const QImage image = window->grab().toImage();
