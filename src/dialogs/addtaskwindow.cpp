@@ -1,5 +1,7 @@
 #include "addtaskwindow.h"
 
+#include "forms/controls.h"
+
 #include <QComboBox>
 #include <QCursor>
 #include <QFormLayout>
@@ -21,6 +23,8 @@ AddTaskWindow::AddTaskWindow(Add add, int startTasks)
     setWindowFlag(Qt::WindowStaysOnTopHint);
     m_text->setObjectName(QStringLiteral("txtTask"));
     m_text->setMinimumWidth(320);
+    if (isRightToLeft())
+        controls::holdTextToTheRight(this);
     m_list->setObjectName(QStringLiteral("cboList"));
     for (int tasks : {3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15})
         m_list->addItem(tr("%n Tasks", nullptr, tasks), tasks);

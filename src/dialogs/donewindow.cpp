@@ -1,5 +1,7 @@
 #include "donewindow.h"
 
+#include "forms/controls.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -27,6 +29,8 @@ DoneWindow::DoneWindow(Shown shown)
     // Read only, yet reached by Tab: its text is read and selected from the keyboard.
     m_text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_text->setTabChangesFocus(true);
+    if (isRightToLeft())
+        controls::holdTextToTheRight(this);
 
     auto *label = new QLabel(tr("&Show:"), this);
     label->setBuddy(m_days);

@@ -5,7 +5,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include <limits>
 
@@ -137,6 +139,21 @@ void wipeText(QLineEdit *box)
     wipeShownText(box);
     zeroText(box->text());
     box->clear();
+}
+
+void holdTextToTheRight(QWidget *within)
+{
+    const auto toTheRight = [](Qt::Alignment alignment) {
+        return (alignment & Qt::AlignLeft) ? (alignment & ~Qt::AlignLeft) | Qt::AlignRight | Qt::AlignAbsolute
+                                           : alignment;
+    };
+    for (QLineEdit *box : within->findChildren<QLineEdit *>())
+        box->setAlignment(toTheRight(box->alignment()));
+    for (QPlainTextEdit *box : within->findChildren<QPlainTextEdit *>()) {
+        QTextOption option = box->document()->defaultTextOption();
+        option.setAlignment(toTheRight(option.alignment()));
+        box->document()->setDefaultTextOption(option);
+    }
 }
 
 } // namespace controls

@@ -42,6 +42,10 @@ QCheckBox *tickBox(QWidget *parent, const QString &name, const QString &accessib
 // Sets the keyboard focus order to the order of the list.
 void chainTabOrder(const QList<QWidget *> &order);
 
+// Right to left, the text boxes and notes within hold their text to the
+// right; a text in Latin letters still reads from its own left.
+void holdTextToTheRight(QWidget *within);
+
 // Zeroes the text a box shows, where it lies, before the box replaces it
 // (a new echo mode, a new text): the copy it drew from is never freed with
 // the text still in it.

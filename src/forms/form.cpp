@@ -1,14 +1,12 @@
 #include "form.h"
 
+#include "controls.h"
 #include "formhost.h"
 #include "look.h"
 #include "twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextDocument>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -205,25 +203,13 @@ void Form::placeForFirstShow()
 
 // A right-to-left language reads the window from the right: each control
 // placed by hand takes its mirror image's place (those in a layout are
-// mirrored by it); the picture behind them stays as it is. A text box holds
-// its text to the right, a task typed in Latin letters too, which still
-// reads from its own left.
+// mirrored by it); the picture behind them stays as it is.
 void Form::mirrorControls()
 {
     const int width = m_client->width();
     for (QWidget *control : m_client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         control->move(width - control->x() - control->width(), control->y());
-    const auto toTheRight = [](Qt::Alignment alignment) {
-        return (alignment & Qt::AlignLeft) ? (alignment & ~Qt::AlignLeft) | Qt::AlignRight | Qt::AlignAbsolute
-                                           : alignment;
-    };
-    for (QLineEdit *box : m_client->findChildren<QLineEdit *>())
-        box->setAlignment(toTheRight(box->alignment()));
-    for (QPlainTextEdit *box : m_client->findChildren<QPlainTextEdit *>()) {
-        QTextOption option = box->document()->defaultTextOption();
-        option.setAlignment(toTheRight(option.alignment()));
-        box->document()->setDefaultTextOption(option);
-    }
+    controls::holdTextToTheRight(m_client);
 }
 
 namespace {
