@@ -242,7 +242,7 @@ void AnyThemeTest::everyTextIsReadableAndFits()
         QVERIFY2(ratio >= least, qPrintable(QStringLiteral("%1: contrast %2:1").arg(where).arg(ratio, 0, 'f', 1)));
         if (auto *button = qobject_cast<QPushButton *>(w)) {
             const auto [left, right] = labelMargins(button);
-                    if (left < 2 || right < 2 || std::abs(left - right) > std::max(4, w->width() / 8))
+            if (left < 2 || right < 2 || std::abs(left - right) > std::max(4, w->width() / 8))
                 cut << where + QStringLiteral(" drawn %1 px from the left, %2 from the right").arg(left).arg(right);
         }
         const QFontMetrics metrics(w->font());
