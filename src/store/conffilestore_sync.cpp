@@ -201,7 +201,8 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
                          "something else or are damaged, so nothing of them was merged. They are kept whole beside "
                          "the settings file, in %1, as %2.",
                          nullptr, int(plan.setAside.size()))
-                          .arg(folder, namedlist::commas(firstFew(keptAside, QT_TRANSLATE_N_NOOP("ConfFileStore", "%n more")))));
+                          .arg(folder, namedlist::commas(
+                                           firstFew(keptAside, QT_TRANSLATE_N_NOOP("ConfFileStore", "%n more")))));
     }
     if (plan.keptSetsArrived > 0 || !plan.keptSetsLeft.isEmpty()) {
         QString message = QCoreApplication::translate(
@@ -231,14 +232,16 @@ void ConfFileStore::tellMerged(const storemerge::Plan &plan, const QStringList &
                                 int(kept.size()))
                               .arg(folder);
     } else if (!kept.isEmpty()) {
-        message += u' ' + tr("The versions that lost are kept beside the settings file, in %1.").arg(namedlist::commas(kept));
+        message += u' ' + tr("The versions that lost are kept beside the settings file, in %1.")
+                              .arg(namedlist::commas(kept));
     }
     if (!plan.replacedRows.isEmpty()) {
         QStringList rows = plan.replacedRows;
         rows.removeDuplicates();
         message += u' ' + tr("Tasks changed on both computers, where the later change stands: %1. velmorwick replaced "
                              "lists the texts it replaced and puts one back.")
-                              .arg(namedlist::semicolons(firstFew(rows, QT_TRANSLATE_N_NOOP("ConfFileStore", "%n more"))));
+                              .arg(namedlist::semicolons(
+                                  firstFew(rows, QT_TRANSLATE_N_NOOP("ConfFileStore", "%n more"))));
     }
     if (plan.privateKeptAside > 0)
         message += u' ' + tr("The version of the private list that lost is kept aside in the settings, encrypted "
