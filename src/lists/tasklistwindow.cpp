@@ -1,11 +1,11 @@
 #include "tasklistwindow.h"
 
-#include "kit/namedlist.h"
 #include "kit/navigation.h"
 #include "forms/controls.h"
 #include "forms/look.h"
 #include "forms/messageboxes.h"
 #include "forms/printing.h"
+#include "store/namedlist.h"
 #include "store/settingsstore.h"
 #include "store/storekeys.h"
 

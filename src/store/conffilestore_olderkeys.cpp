@@ -2,7 +2,7 @@
 // password changed since: counted for the user, and forgotten on request.
 #include "conffilestore.h"
 
-#include "kit/namedlist.h"
+#include "namedlist.h"
 #include "snapshots.h"
 #include "storekeys.h"
 #include "storeschema.h"

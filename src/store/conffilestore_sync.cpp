@@ -4,7 +4,7 @@
 #include "conffilestore.h"
 
 #include "copyreader.h"
-#include "kit/namedlist.h"
+#include "namedlist.h"
 #include "storemerge.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "storemerge.h"
 
 #include "copyreader.h"
-#include "kit/namedlist.h"
+#include "namedlist.h"
 #include "replacedrecord.h"
 #include "rowstamps.h"
 #include "storekeys.h"
