@@ -89,12 +89,10 @@ std::pair<int, int> labelMargins(QPushButton *button)
     button->setText(text);
     button->setIcon(icon);
     int first = drawn.width(), last = -1;
-    for (int y = 0; y < drawn.height(); ++y) {
-        for (int x = 0; x < drawn.width(); ++x) {
-            if (drawn.pixel(x, y) != blank.pixel(x, y)) {
-                first = std::min(first, x);
-                last = std::max(last, x);
-            }
+    for (int x = 0; x < drawn.width(); ++x) {
+        for (int y = 0; y < drawn.height(); ++y) {
+            if (drawn.pixel(x, y) != blank.pixel(x, y))
+                first = std::min(first, x), last = x;
         }
     }
     return {first, drawn.width() - 1 - last};
